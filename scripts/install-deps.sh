@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the editor needs to build and test, when any is missing.
+set -euo pipefail
+
+packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,35 @@
+#pragma once
+// Game text: every byte 1..255 is one character of code page 437; inside the model text is UTF-8.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ByteImage.h"
+
+namespace orvane {
+
+// The UTF-8 text of one game byte; byte 0 gives U+0000.
+std::string characterOf(std::uint8_t code);
+
+// The code of a one-character text, 1 to 255; 0 for the empty text, a longer text
+// or a character outside the code page.
+std::uint8_t CharCode(std::string_view oneCharacter);
+
+// The characters of a UTF-8 text, one string each. Malformed bytes count as one character each.
+std::vector<std::string> splitCharacters(std::string_view text);
+
+std::size_t characterCount(std::string_view text);
+
+// The game bytes of a text, one byte per character through CharCode.
+std::vector<std::uint8_t> encodeGameText(std::string_view text);
+
+// The text of a fixed-width field: its bytes up to the first zero byte (all of them when there is none).
+std::string decodeField(const ByteImage& image, std::size_t offset, std::size_t width);
+
+// Writes a text into a fixed-width field: one byte per character through CharCode, zeros after it.
+// Only the first `width` characters fit; the caller checks the length first.
+void writeField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view text);
+
+} // namespace orvane

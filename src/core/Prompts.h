@@ -1,0 +1,31 @@
+#pragma once
+// The port through which the model asks and tells the user; the window implements it with Qt boxes.
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+// One entry of an open or save dialog: "QEV Executable (qev.exe)" with the pattern "*.exe".
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A modal input box. Returns nothing for Cancel; OK returns the text as typed (possibly empty).
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                               const std::string& defaultText) = 0;
+    // A message box with Yes and No; true for Yes.
+    virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
+    // A message box with OK.
+    virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // The open-file dialog; the full path of the chosen file, or nothing for Cancel.
+    virtual std::optional<std::string> chooseFileToOpen(const FileFilter& filter) = 0;
+    // The save-file dialog; the path as typed or chosen, or nothing for Cancel.
+    virtual std::optional<std::string> chooseFileToSave(const FileFilter& filter) = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,140 @@
+#include "files/GameLoader.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+#include "files/GamePaths.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr const char* DonePiece = "DONE!    ";
+
+// One data file below the game folder, in the order the load reads them.
+struct DataFile {
+    FileId id;
+    const char* relativePath;
+    const char* unableText;      // reported when the file is missing or empty
+    std::uint64_t requiredLength; // 0: any length above 0
+    const char* wrongLengthText;  // reported when a required length is not met
+    const char* nextPiece;       // appended once it is read, naming the next file; nullptr after the last
+};
+
+constexpr std::array<DataFile, 3> DataFiles{{
+    {FileId::Obdata, "\\geodata\\obdata.dat", "Unable to load obdata.dat", ObdataLength,
+     "The file obdata.dat is not the right size", "ENGLISH.DAT...  "},
+    {FileId::English, "\\geodata\\english.dat", "Unable to load english.dat", 0, nullptr, "ENGLISH2.DAT...  "},
+    {FileId::English2, "\\geodata\\english2.dat", "Unable to load english2.dat", 0, nullptr, nullptr},
+}};
+
+// The length the load goes by: 0 for a missing or empty file (both "unable to load"), nothing
+// for something that is there but cannot be read as a file, such as a folder.
+std::optional<std::uint64_t> lengthToLoad(FileSystem& fs, const std::string& path)
+{
+    if (auto length = fs.fileLength(path)) return length;
+    if (fs.exists(path)) return std::nullopt;
+    return 0;
+}
+
+// The whole file when it still has the length it was measured at.
+std::optional<ByteImage> readMeasured(FileSystem& fs, const std::string& path, std::uint64_t length)
+{
+    auto bytes = fs.readWhole(path);
+    if (!bytes || bytes->size() != length) return std::nullopt;
+    return bytes;
+}
+
+void keep(LoadedFile& file, ByteImage bytes, const std::string& diskPath)
+{
+    file.asRead = std::move(bytes);
+    file.image = file.asRead;
+    file.diskPath = diskPath;
+    file.loaded = true;
+}
+
+// A failure the user is told about in the step line.
+LoadResult failWith(LoadProgress& progress, const std::string& text)
+{
+    progress.report(text);
+    progress.finish();
+    return LoadResult::Failed;
+}
+
+// Any other error: the step line keeps the step that was under way.
+LoadResult failAsItStands(LoadProgress& progress)
+{
+    progress.finish();
+    return LoadResult::Failed;
+}
+
+void runStep(LoadProgress& progress, const char* stepText, const std::function<void()>& call)
+{
+    progress.report(stepText);
+    if (call) call();
+}
+
+} // namespace
+
+LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
+                         const LoadCalls& calls)
+{
+    progress.begin();
+    progress.append("QEV.EXE...  ");
+
+    const auto chosen = prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
+    if (!chosen) {
+        progress.finish();
+        return LoadResult::Cancelled;
+    }
+    const std::string& exePath = *chosen;
+    const std::string candidateDirectory = folderOf(exePath);
+
+    const std::string exeOnDisk = fs.resolve(exePath);
+    const auto exeLength = lengthToLoad(fs, exeOnDisk);
+    if (!exeLength) return failAsItStands(progress);
+    if (*exeLength == 0) return failWith(progress, "Unable to load qev.exe");
+    const GameEdition edition = editionForExeLength(*exeLength);
+    if (edition == GameEdition::None) return failWith(progress, "Not correct executable file version.");
+
+    // The executable is read before the set takes its edition, so the edition never describes
+    // an image of another length.
+    auto exeBytes = readMeasured(fs, exeOnDisk, *exeLength);
+    if (!exeBytes) return failAsItStands(progress);
+    files.exePath = exePath;
+    files.edition = edition;
+    files.complete = false; // from here on the set mixes this load with an earlier one until the end
+    keep(files.file(FileId::Exe), std::move(*exeBytes), exeOnDisk);
+    if (calls.editionRecognised) calls.editionRecognised(edition);
+
+    runStep(progress, "Enabling All", calls.enableAll);
+    runStep(progress, "UpdateItemsList", calls.updateItemsList);
+    runStep(progress, "Update Base", calls.updateBase);
+    progress.append(DonePiece);
+    progress.append("OBDATA.DAT...  ");
+
+    // GEOSCAPE.EXE of the DOS editions lies one folder below the game's main folder.
+    files.gameDirectory = isDosEdition(edition) ? joinGamePath(candidateDirectory, "\\..") : candidateDirectory;
+    progress.report("Go back a directory if DOS");
+
+    for (const DataFile& data : DataFiles) {
+        const std::string onDisk = fs.resolve(joinGamePath(files.gameDirectory, data.relativePath));
+        const auto length = lengthToLoad(fs, onDisk);
+        if (!length) return failAsItStands(progress);
+        if (*length == 0) return failWith(progress, data.unableText);
+        if (data.requiredLength != 0 && *length != data.requiredLength) return failWith(progress, data.wrongLengthText);
+        auto bytes = readMeasured(fs, onDisk, *length);
+        if (!bytes) return failAsItStands(progress);
+        keep(files.file(data.id), std::move(*bytes), onDisk);
+        progress.append(DonePiece);
+        if (data.nextPiece != nullptr) progress.append(data.nextPiece);
+    }
+
+    files.complete = true;
+    progress.report(AllFilesLoadedText);
+    progress.finish();
+    return LoadResult::Complete;
+}
+
+} // namespace orvane

@@ -1,0 +1,30 @@
+#pragma once
+// Load Files: choose the executable, recognise its edition and read the four game files.
+#include <functional>
+
+#include "core/GameEdition.h"
+#include "core/Prompts.h"
+#include "files/FileSystem.h"
+#include "files/GameFileSet.h"
+#include "files/LoadProgress.h"
+
+namespace orvane {
+
+// What the window does at the named moments of a load, in the order the load calls them.
+struct LoadCalls {
+    std::function<void(GameEdition)> editionRecognised; // shows the edition text
+    std::function<void()> enableAll;
+    std::function<void()> updateItemsList;
+    std::function<void()> updateBase;
+};
+
+enum class LoadResult { Cancelled, Failed, Complete };
+
+inline constexpr const char* AllFilesLoadedText = "All files loaded successfully!";
+
+// Runs the load up to "All files loaded successfully!" and the OK button. What a complete load
+// does to the pages afterwards (lists, undo stack, title) is the caller's.
+LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
+                         const LoadCalls& calls);
+
+} // namespace orvane

@@ -1,0 +1,226 @@
+#include "files/RealFileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <random>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace orvane {
+
+namespace {
+
+constexpr const char* TemporarySuffix = ".orvane-tmp-";
+
+#ifdef _WIN32
+constexpr char Separators[] = "\\/";
+
+// A new file of a name no other file has, opened for writing; -1 when none could be made.
+int createUniqueFile(const std::string& target, std::string& name)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + TemporarySuffix + std::to_string(random() % 1000000u);
+        const int descriptor = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (descriptor >= 0 || errno != EEXIST) return descriptor;
+    }
+    return -1;
+}
+
+bool flushToDisk(int descriptor) { return _commit(descriptor) == 0; }
+bool closeFile(int descriptor) { return _close(descriptor) == 0; }
+void flushFolder(const fs::path&) {}
+#else
+constexpr char Separators[] = "/";
+
+int createUniqueFile(const std::string& target, std::string& name)
+{
+    name = target + TemporarySuffix + "XXXXXX";
+    return mkstemp(name.data());
+}
+
+bool flushToDisk(int descriptor) { return fsync(descriptor) == 0; }
+bool closeFile(int descriptor) { return close(descriptor) == 0; }
+
+// Makes a rename in this folder last through a power cut. A failure here changes nothing the
+// user could act on, so it is not reported.
+void flushFolder(const fs::path& folder)
+{
+    const int descriptor = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) return;
+    fsync(descriptor);
+    close(descriptor);
+}
+#endif
+
+bool sameNameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The entry of `folder` whose name equals `name` without regard to case (the first in name order
+// when several do), or nothing.
+std::optional<std::string> entryIgnoringCase(const std::string& folder, const std::string& name)
+{
+    std::error_code error;
+    fs::directory_iterator entries(folder.empty() ? "." : folder, error);
+    if (error) return std::nullopt;
+    std::vector<std::string> matches;
+    for (const auto& entry : entries) {
+        const std::string entryName = entry.path().filename().string();
+        if (sameNameIgnoringCase(entryName, name)) matches.push_back(entryName);
+    }
+    if (matches.empty()) return std::nullopt;
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+// The permission bits a new file gets from this process when nothing else is asked for.
+fs::perms newFilePermissions()
+{
+#ifdef _WIN32
+    return fs::perms::owner_read | fs::perms::owner_write;
+#else
+    const mode_t mask = umask(0);
+    umask(mask);
+    return static_cast<fs::perms>(0666 & ~mask);
+#endif
+}
+
+} // namespace
+
+std::optional<std::uint64_t> RealFileSystem::fileLength(const std::string& path)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(path, error) || error) return std::nullopt;
+    const std::uintmax_t length = fs::file_size(path, error);
+    if (error) return std::nullopt;
+    return static_cast<std::uint64_t>(length);
+}
+
+bool RealFileSystem::exists(const std::string& path)
+{
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    return fs::exists(status);
+}
+
+std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
+{
+    const auto length = fileLength(path);
+    if (!length) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    ByteImage bytes(static_cast<std::size_t>(*length));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<std::uint64_t>(in.gcount()) != *length) return std::nullopt;
+    // The file must end where its length said: one that grew while being read was not read whole.
+    if (in.peek() != std::ifstream::traits_type::eof()) return std::nullopt;
+    return bytes;
+}
+
+std::ptrdiff_t RealFileSystem::writeSome(int descriptor, const std::uint8_t* data, std::size_t count)
+{
+#ifdef _WIN32
+    return _write(descriptor, data, static_cast<unsigned>(count));
+#else
+    return write(descriptor, data, count);
+#endif
+}
+
+std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
+{
+    std::string temporary;
+    const int descriptor = createUniqueFile(target, temporary);
+    if (descriptor < 0) return std::nullopt;
+
+    // Every count is checked: a write that takes fewer bytes than offered is a failure even when
+    // it reports no error (a full disk or a file size limit).
+    bool written = true;
+    std::size_t done = 0;
+    while (written && done < bytes.size()) {
+        const std::ptrdiff_t count = writeSome(descriptor, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0 || static_cast<std::size_t>(count) != bytes.size() - done) written = false;
+        else done += static_cast<std::size_t>(count);
+    }
+    written = written && flushToDisk(descriptor);
+    written = closeFile(descriptor) && written;
+    if (!written) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+bool RealFileSystem::replace(const std::string& temporary, const std::string& target)
+{
+    std::error_code error;
+    const fs::file_status targetStatus = fs::status(target, error);
+    const fs::perms permissions =
+        fs::exists(targetStatus) ? targetStatus.permissions() & fs::perms::mask : newFilePermissions();
+    fs::permissions(temporary, permissions, fs::perm_options::replace, error);
+    if (error) return false;
+    fs::rename(temporary, target, error);
+    if (error) return false;
+    flushFolder(fs::path(target).parent_path());
+    return true;
+}
+
+bool RealFileSystem::remove(const std::string& path)
+{
+    std::error_code error;
+    fs::remove(path, error);
+    return !exists(path);
+}
+
+std::string RealFileSystem::resolve(const std::string& path)
+{
+#ifdef _WIN32
+    return path; // the file system ignores case already
+#else
+    std::string folder; // the part resolved so far, ending with its separator
+    std::size_t start = 0;
+    // A leading separator (an absolute path) is kept as it stands.
+    while (start < path.size() && std::string_view(Separators).find(path[start]) != std::string_view::npos) {
+        folder += path[start++];
+    }
+    bool onDisk = true; // false once a component matched nothing: what follows cannot exist either
+    while (start < path.size()) {
+        std::size_t end = path.find_first_of(Separators, start);
+        if (end == std::string::npos) end = path.size();
+        std::string component = path.substr(start, end - start);
+        if (onDisk && !component.empty() && component != "." && component != "..") {
+            std::error_code error;
+            if (!fs::exists(fs::symlink_status(folder + component, error))) {
+                if (auto match = entryIgnoringCase(folder, component)) component = *match;
+                else onDisk = false;
+            }
+        }
+        folder += component;
+        if (end < path.size()) folder += path[end];
+        start = end + 1;
+    }
+    return folder;
+#endif
+}
+
+} // namespace orvane

@@ -1,0 +1,85 @@
+#include "items/ItemRecord.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/CodePage.h"
+
+namespace orvane::items {
+
+const ValueField& fieldOf(ItemValue value)
+{
+    return ValueFields.at(static_cast<std::size_t>(value));
+}
+
+std::size_t offsetOf(OptionGroup group)
+{
+    switch (group) {
+    case OptionGroup::DamageType: return 31;
+    case OptionGroup::GrenadeKind: return 44;
+    case OptionGroup::ClipFlag: return 49;
+    }
+    throw std::invalid_argument("unknown option group");
+}
+
+const OptionCode& codeOf(ItemOption option)
+{
+    const auto found = std::find_if(OptionCodes.begin(), OptionCodes.end(),
+                                    [option](const OptionCode& code) { return code.option == option; });
+    if (found == OptionCodes.end()) throw std::invalid_argument("unknown item option");
+    return *found;
+}
+
+std::optional<ItemOption> optionFor(OptionGroup group, std::uint8_t code)
+{
+    for (const auto& entry : OptionCodes) {
+        if (entry.group == group && entry.code == code) return entry.option;
+    }
+    return std::nullopt;
+}
+
+std::string readName(const ByteImage& obdata, std::size_t position)
+{
+    return decodeField(obdata, position, NameWidth);
+}
+
+void writeName(ByteImage& obdata, std::size_t position, std::string_view name)
+{
+    writeField(obdata, position, NameWidth, name);
+}
+
+std::uint8_t readValue(const ByteImage& obdata, std::size_t position, ItemValue value)
+{
+    return obdata.at(position + fieldOf(value).offset);
+}
+
+void writeValue(ByteImage& obdata, std::size_t position, ItemValue value, std::uint8_t byte)
+{
+    obdata.at(position + fieldOf(value).offset) = byte;
+}
+
+std::uint8_t readGroupByte(const ByteImage& obdata, std::size_t position, OptionGroup group)
+{
+    return obdata.at(position + offsetOf(group));
+}
+
+void writeOption(ByteImage& obdata, std::size_t position, ItemOption option)
+{
+    const auto& code = codeOf(option);
+    obdata.at(position + offsetOf(code.group)) = code.code;
+}
+
+std::vector<std::string> readItemNames(const ByteImage& obdata)
+{
+    std::vector<std::string> names;
+    names.reserve(ItemCount);
+    for (std::size_t index = 0; index < ItemCount; ++index) names.push_back(readName(obdata, recordOffset(index)));
+    return names;
+}
+
+bool holdsAllItems(const ByteImage& obdata)
+{
+    return obdata.size() >= ItemCount * ItemRecordSize;
+}
+
+} // namespace orvane::items

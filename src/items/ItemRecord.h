@@ -1,0 +1,122 @@
+#pragma once
+// The 54-byte item records of OBDATA.DAT: where each field lies and how it reads and writes.
+// Only the fields named here are ever written; every other byte of a record is left as it is.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ByteImage.h"
+
+namespace orvane::items {
+
+inline constexpr std::size_t ItemRecordSize = 54;
+inline constexpr std::size_t ItemCount = 80;
+inline constexpr std::size_t NameWidth = 20;
+
+// The record offset of item `index` (0 to 79) in OBDATA.DAT.
+constexpr std::size_t recordOffset(std::size_t index) { return index * ItemRecordSize; }
+
+// The thirteen one-byte numbers of a record, each edited through a value button.
+enum class ItemValue {
+    Damage, AmmoType1, AmmoType2, AmmoType3,
+    AutoAccuracy, SnapAccuracy, AimedAccuracy,
+    AutoTu, SnapTu, AimedTu, Amount, MeleeTu, Weight
+};
+
+struct ValueField {
+    ItemValue value;
+    std::size_t offset; // within the record
+    int limit;          // largest accepted entry
+    bool ammunition;    // an index of an ammunition item: its box explains the index numbers
+};
+
+inline constexpr std::array<ValueField, 13> ValueFields{{
+    {ItemValue::Damage, 22, 255, false},
+    {ItemValue::AmmoType1, 26, 79, true},
+    {ItemValue::AmmoType2, 27, 79, true},
+    {ItemValue::AmmoType3, 28, 79, true},
+    {ItemValue::AutoAccuracy, 32, 255, false},
+    {ItemValue::SnapAccuracy, 33, 255, false},
+    {ItemValue::AimedAccuracy, 34, 255, false},
+    {ItemValue::AutoTu, 35, 100, false},
+    {ItemValue::SnapTu, 36, 100, false},
+    {ItemValue::AimedTu, 37, 100, false},
+    {ItemValue::Amount, 38, 100, false},
+    {ItemValue::MeleeTu, 41, 100, false},
+    {ItemValue::Weight, 43, 100, false},
+}};
+
+// ValueFields lists the values in the order of ItemValue, so a value's field is found by its number.
+static_assert([] {
+    for (std::size_t i = 0; i < ValueFields.size(); ++i) {
+        if (static_cast<std::size_t>(ValueFields[i].value) != i) return false;
+    }
+    return true;
+}());
+
+const ValueField& fieldOf(ItemValue value);
+
+// The three option groups: damage type, grenade kind, clip flag.
+enum class OptionGroup { DamageType, GrenadeKind, ClipFlag };
+
+inline constexpr std::array<OptionGroup, 3> OptionGroups{OptionGroup::DamageType, OptionGroup::GrenadeKind,
+                                                         OptionGroup::ClipFlag};
+
+std::size_t offsetOf(OptionGroup group);
+
+// One option button: the code it stands for in its group's byte.
+enum class ItemOption {
+    AP, Incendiary, HE, Laser, Plasma, Stun, NoDamageType,
+    NotGrenade, Grenade, ProximityMine, SmokeGrenade,
+    NotClip, Clip
+};
+
+struct OptionCode {
+    ItemOption option;
+    OptionGroup group;
+    std::uint8_t code;
+};
+
+inline constexpr std::array<OptionCode, 13> OptionCodes{{
+    {ItemOption::AP, OptionGroup::DamageType, 0},
+    {ItemOption::Incendiary, OptionGroup::DamageType, 1},
+    {ItemOption::HE, OptionGroup::DamageType, 2},
+    {ItemOption::Laser, OptionGroup::DamageType, 3},
+    {ItemOption::Plasma, OptionGroup::DamageType, 4},
+    {ItemOption::Stun, OptionGroup::DamageType, 5},
+    {ItemOption::NoDamageType, OptionGroup::DamageType, 255},
+    {ItemOption::NotGrenade, OptionGroup::GrenadeKind, 0},
+    {ItemOption::Grenade, OptionGroup::GrenadeKind, 1},
+    {ItemOption::ProximityMine, OptionGroup::GrenadeKind, 2},
+    {ItemOption::SmokeGrenade, OptionGroup::GrenadeKind, 3},
+    {ItemOption::NotClip, OptionGroup::ClipFlag, 0},
+    {ItemOption::Clip, OptionGroup::ClipFlag, 1},
+}};
+
+const OptionCode& codeOf(ItemOption option);
+
+// The option of `group` that stands for `code`; nothing for a code no option stands for.
+std::optional<ItemOption> optionFor(OptionGroup group, std::uint8_t code);
+
+// Readers and writers of the record at `position` (a record offset, 54 x index).
+std::string readName(const ByteImage& obdata, std::size_t position);
+// Rewrites the whole name field: one byte per character, zeros after the name. At most 20 characters fit.
+void writeName(ByteImage& obdata, std::size_t position, std::string_view name);
+
+std::uint8_t readValue(const ByteImage& obdata, std::size_t position, ItemValue value);
+void writeValue(ByteImage& obdata, std::size_t position, ItemValue value, std::uint8_t byte);
+
+std::uint8_t readGroupByte(const ByteImage& obdata, std::size_t position, OptionGroup group);
+void writeOption(ByteImage& obdata, std::size_t position, ItemOption option);
+
+// The 80 item names, record 0 first.
+std::vector<std::string> readItemNames(const ByteImage& obdata);
+
+// True when the image holds all 80 records.
+bool holdsAllItems(const ByteImage& obdata);
+
+} // namespace orvane::items

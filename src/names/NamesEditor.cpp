@@ -1,0 +1,65 @@
+#include "names/NamesEditor.h"
+
+#include "core/AskValue.h"
+#include "core/CodePage.h"
+#include "session/EditorSession.h"
+
+namespace orvane::names {
+
+NamesEditor::NamesEditor(EditorSession& session) : session_(session)
+{
+    session_.onLoadCompleted([this] { showNames(); });
+    session_.onRestored(FileId::Exe, [this] { showNames(); });
+}
+
+void NamesEditor::notify()
+{
+    if (changed_) changed_();
+}
+
+void NamesEditor::showNames()
+{
+    firstNames_.clear();
+    lastNames_.clear();
+    if (session_.isLoaded(FileId::Exe)) {
+        const ByteImage& exe = session_.image(FileId::Exe);
+        firstNames_ = readNames(FirstNames, session_.edition(), exe);
+        lastNames_ = readNames(LastNames, session_.edition(), exe);
+    }
+    notify();
+}
+
+void NamesEditor::clearLists()
+{
+    firstNames_.clear();
+    lastNames_.clear();
+    notify();
+}
+
+void NamesEditor::firstNameDoubleClicked(std::optional<std::size_t> selected)
+{
+    if (!selected || *selected >= firstNames_.size()) return;
+    editName(FirstNames, *selected, "What would you like the new first name to be?");
+    showNames();
+}
+
+void NamesEditor::lastNameDoubleClicked(std::optional<std::size_t> selected)
+{
+    if (!selected || *selected >= lastNames_.size()) return;
+    editName(LastNames, *selected, "What would you like the new last name to be?");
+    showNames();
+}
+
+void NamesEditor::editName(const NameTable& table, std::size_t entry, const std::string& promptLine)
+{
+    const auto slot = slotOffset(table, session_.edition(), entry);
+    if (!slot || !session_.isLoaded(FileId::Exe)) return;
+    const ValueBox box{NewNameTitle, promptLine + "\n(remember it cannot exceed 11 characters)",
+                       decodeField(session_.image(FileId::Exe), *slot, table.slotWidth)};
+    const auto name = askShortText(session_.prompts(), box, MaxNameCharacters);
+    if (!name) return;
+    session_.pushSnapshot(FileId::Exe);
+    writeField(session_.image(FileId::Exe), *slot, table.writableWidth, *name);
+}
+
+} // namespace orvane::names

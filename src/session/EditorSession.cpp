@@ -1,0 +1,96 @@
+#include "session/EditorSession.h"
+
+#include "files/GameSaver.h"
+
+namespace orvane {
+
+EditorSession::EditorSession(FileSystem& fs, Prompts& prompts) : fs_(fs), prompts_(prompts) {}
+
+void EditorSession::notify()
+{
+    if (availabilityListener_) availabilityListener_();
+}
+
+LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& calls)
+{
+    LoadCalls steps = calls;
+    steps.enableAll = [this, &calls] {
+        filesOpen_ = true;
+        if (calls.enableAll) calls.enableAll();
+        notify();
+    };
+    const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
+    if (result != LoadResult::Complete) return result;
+    for (const auto& routine : loadCompleted_) routine();
+    undo_.clear();
+    notify();
+    return result;
+}
+
+void EditorSession::pushSnapshot(FileId id)
+{
+    saveAvailable_ = true;
+    if (undo_.empty()) undoAvailable_ = true;
+    undo_.push(id, files_.image(id));
+    notify();
+}
+
+void EditorSession::undo()
+{
+    auto snapshot = undo_.pop();
+    if (!snapshot) return;
+    files_.image(snapshot->fileId) = std::move(snapshot->bytes);
+    const auto routines = restored_.find(snapshot->fileId);
+    if (routines != restored_.end()) {
+        for (const auto& routine : routines->second) routine();
+    }
+    if (undo_.empty()) undoAvailable_ = false;
+    notify();
+}
+
+bool EditorSession::canWriteFiles()
+{
+    if (files_.complete) return true;
+    prompts_.showMessage("Files not saved",
+                         "The last load did not read all four game files, so they cannot be written back.\n"
+                         "Load the files again before saving or making backups.");
+    return false;
+}
+
+void EditorSession::save()
+{
+    if (!canWriteFiles()) return;
+    const WriteResult result = saveGameFiles(files_, fs_, makeBackups_);
+    if (!result.ok) {
+        prompts_.showMessage("Files not saved", describeWriteFailure(result));
+        return;
+    }
+    prompts_.showMessage("Files saved.", "All files saved.");
+    saveAvailable_ = false;
+    notify();
+}
+
+void EditorSession::makeMasterBackup()
+{
+    if (!prompts_.askYesNo("Make master backup?",
+                           "Are you sure you want to make a master back up? This will overwrite any other "
+                           "master backup of your executable.")) {
+        return;
+    }
+    if (!canWriteFiles()) return;
+    const WriteResult result = writeMasterBackup(files_, fs_);
+    if (!result.ok) prompts_.showMessage("Master backup not made", describeWriteFailure(result));
+}
+
+void EditorSession::closeFiles(const std::function<void()>& disableAll)
+{
+    if (saveAvailable_ && prompts_.askYesNo("Save?", "Would you like to save your progress first?")) save();
+    filesOpen_ = false;
+    saveAvailable_ = false;
+    undoAvailable_ = false;
+    if (disableAll) disableAll();
+    undo_.clear();
+    notify();
+}
+
+} // namespace orvane

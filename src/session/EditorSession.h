@@ -1,0 +1,75 @@
+#pragma once
+// What the main window owns while the program runs: the open game files, the undo history,
+// the availability of the file commands, and the page routines to run after a load or an undo.
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "core/Prompts.h"
+#include "files/FileSystem.h"
+#include "files/GameFileSet.h"
+#include "files/GameLoader.h"
+#include "files/LoadProgress.h"
+#include "history/UndoStack.h"
+
+namespace orvane {
+
+class EditorSession {
+public:
+    EditorSession(FileSystem& fs, Prompts& prompts);
+
+    GameFileSet& files() { return files_; }
+    const GameFileSet& files() const { return files_; }
+    GameEdition edition() const { return files_.edition; }
+    ByteImage& image(FileId id) { return files_.image(id); }
+    // True when the image holds a file read by a load (the current one or an earlier one).
+    bool isLoaded(FileId id) const { return files_.file(id).loaded; }
+    Prompts& prompts() { return prompts_; }
+
+    // Availability of the menu commands that depend on the files.
+    bool filesOpen() const { return filesOpen_; }
+    bool saveAvailable() const { return saveAvailable_; }
+    bool undoAvailable() const { return undoAvailable_; }
+    bool makeBackups() const { return makeBackups_; }
+    void toggleMakeBackups() { makeBackups_ = !makeBackups_; }
+    std::size_t undoCount() const { return undo_.count(); }
+    void onAvailabilityChanged(std::function<void()> listener) { availabilityListener_ = std::move(listener); }
+
+    // Page routines, run in the order registered: after a complete load, and after Undo put back an image.
+    void onLoadCompleted(std::function<void()> routine) { loadCompleted_.push_back(std::move(routine)); }
+    void onRestored(FileId id, std::function<void()> routine) { restored_[id].push_back(std::move(routine)); }
+
+    // Load Files. `calls` are the window's steps while the executable is accepted; on a complete load
+    // the registered page routines run and the undo history is emptied.
+    LoadResult loadFiles(LoadProgress& progress, const LoadCalls& calls);
+
+    // Every edit calls this once, after its entry was accepted and before its first write.
+    void pushSnapshot(FileId id);
+    // Puts the newest snapshot back in place of its image and runs that image's page routines.
+    void undo();
+
+    // Save and Make Master Backup tell the user their outcome in a message box.
+    void save();
+    void makeMasterBackup();
+
+    // Close files: offers Save when there are unsaved changes, then `disableAll`, then empties the history.
+    void closeFiles(const std::function<void()>& disableAll);
+
+private:
+    bool canWriteFiles();
+    void notify();
+
+    FileSystem& fs_;
+    Prompts& prompts_;
+    GameFileSet files_;
+    UndoStack undo_;
+    bool filesOpen_ = false;
+    bool saveAvailable_ = false;
+    bool undoAvailable_ = false;
+    bool makeBackups_ = true;
+    std::function<void()> availabilityListener_;
+    std::vector<std::function<void()>> loadCompleted_;
+    std::map<FileId, std::vector<std::function<void()>>> restored_;
+};
+
+} // namespace orvane

@@ -1,0 +1,143 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTabWidget>
+
+#include "ui/LoadWindow.h"
+#include "ui/pages/BasePage.h"
+#include "ui/pages/FacilityPage.h"
+#include "ui/pages/ItemPage.h"
+#include "ui/pages/NamesPage.h"
+#include "ui/pages/StringPage.h"
+#include "ui/pages/UnitPage.h"
+
+namespace orvane::ui {
+
+namespace {
+const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
+}
+
+MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
+    : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(WindowTitle);
+
+    tabFac_ = new QTabWidget(this);
+    tabFac_->setObjectName(QStringLiteral("tabFac"));
+    setCentralWidget(tabFac_);
+
+    basePage_ = new BasePage(*session_, tabFac_);
+    const std::pair<EditorPage*, QString> pages[] = {
+        {basePage_, QStringLiteral("Base Editor")},
+        {new FacilityPage(*session_, tabFac_), QStringLiteral("Facility Editor")},
+        {new NamesPage(*session_, tabFac_), QStringLiteral("Soldier Names")},
+        {new UnitPage(*session_, tabFac_), QStringLiteral("Unit Editor")},
+        {new ItemPage(*session_, tabFac_), QStringLiteral("Item Editor")},
+        {new StringPage(*session_, tabFac_), QStringLiteral("String Editor")},
+    };
+    for (const auto& [page, caption] : pages) {
+        tabFac_->addTab(page, caption);
+        pages_.push_back(page);
+    }
+
+    buildMenus();
+    session_->onAvailabilityChanged([this] { updateMenus(); });
+    DisableAll();
+    resize(900, 640);
+}
+
+MainWindow::~MainWindow()
+{
+    session_->onAvailabilityChanged({});
+    if (loadWindow_) loadWindow_->close();
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
+{
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = addAction(file, "mnuOpen", QStringLiteral("L&oad Files"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    mnuBack_ = addAction(file, "mnuBack", QStringLiteral("&Make Backups"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuBack_->setCheckable(true);
+    mnuBack_->setChecked(session_->makeBackups());
+    mnuMaster_ = addAction(file, "mnuMaster", QStringLiteral("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    mnuPatch_ = addAction(file, "mnuPatch", QStringLiteral("Make &Patch Files"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuSave_ = addAction(file, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuClose_ = addAction(file, "mnuClose", QStringLiteral("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    file->addSeparator();
+    QAction* exitAction = addAction(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuUndo_ = addAction(edit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
+    addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
+
+    connect(open, &QAction::triggered, this, &MainWindow::loadFiles);
+    connect(mnuBack_, &QAction::triggered, this, [this] {
+        session_->toggleMakeBackups();
+        mnuBack_->setChecked(session_->makeBackups());
+    });
+    connect(mnuMaster_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
+    connect(mnuSave_, &QAction::triggered, this, [this] { session_->save(); });
+    connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
+    connect(exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
+}
+
+void MainWindow::updateMenus()
+{
+    const bool open = session_->filesOpen();
+    mnuBack_->setEnabled(open);
+    mnuMaster_->setEnabled(open);
+    mnuPatch_->setEnabled(open);
+    mnuClose_->setEnabled(open);
+    mnuSave_->setEnabled(session_->saveAvailable());
+    mnuUndo_->setEnabled(session_->undoAvailable());
+}
+
+void MainWindow::EnableAll()
+{
+    for (EditorPage* page : pages_) page->enableAll();
+    updateMenus();
+}
+
+void MainWindow::DisableAll()
+{
+    for (EditorPage* page : pages_) page->disableAll();
+    tabFac_->setCurrentIndex(0);
+    tabFac_->setEnabled(false);
+    updateMenus();
+}
+
+void MainWindow::loadFiles()
+{
+    if (!loadWindow_) loadWindow_ = new LoadWindow(this);
+    LoadCalls calls;
+    calls.editionRecognised = [this](GameEdition edition) { basePage_->showEdition(edition); };
+    calls.enableAll = [this] { EnableAll(); };
+    if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
+    tabFac_->setEnabled(true);
+    setWindowTitle(WindowTitle + QStringLiteral(" - ") + QString::fromStdString(session_->files().exePath));
+}
+
+void MainWindow::closeFiles()
+{
+    session_->closeFiles([this] { DisableAll(); });
+}
+
+} // namespace orvane::ui

@@ -1,0 +1,54 @@
+#pragma once
+// frmMain: the one working window, with the page strip tabFac, the menus and the open game files.
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+#include "core/Prompts.h"
+#include "files/FileSystem.h"
+#include "session/EditorSession.h"
+
+class QAction;
+class QTabWidget;
+
+namespace orvane::ui {
+
+class BasePage;
+class EditorPage;
+class LoadWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    EditorSession& session() { return *session_; }
+
+    // Makes the page controls usable after a load accepted an executable.
+    void EnableAll();
+    // Makes them unusable and empty: at creation and on Close files.
+    void DisableAll();
+
+private:
+    void buildMenus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut);
+    void updateMenus();
+    void loadFiles();
+    void closeFiles();
+
+    std::unique_ptr<EditorSession> session_;
+    QTabWidget* tabFac_ = nullptr;
+    BasePage* basePage_ = nullptr;
+    std::vector<EditorPage*> pages_;
+    QPointer<LoadWindow> loadWindow_;
+    QAction* mnuBack_ = nullptr;
+    QAction* mnuMaster_ = nullptr;
+    QAction* mnuPatch_ = nullptr;
+    QAction* mnuSave_ = nullptr;
+    QAction* mnuClose_ = nullptr;
+    QAction* mnuUndo_ = nullptr;
+};
+
+} // namespace orvane::ui

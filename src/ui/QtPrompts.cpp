@@ -1,0 +1,56 @@
+#include "ui/QtPrompts.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace orvane::ui {
+
+QString dialogFilter(const FileFilter& filter)
+{
+    QString patterns = QString::fromStdString(filter.pattern);
+#ifndef Q_OS_WIN
+    const QString upper = patterns.toUpper();
+    if (upper != patterns) patterns += QLatin1Char(' ') + upper;
+#endif
+    return QString::fromStdString(filter.description) + QStringLiteral(" (") + patterns + QLatin1Char(')');
+}
+
+std::optional<std::string> QtPrompts::askText(const std::string& title, const std::string& prompt,
+                                              const std::string& defaultText)
+{
+    QInputDialog dialog(parent_);
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toStdString();
+}
+
+bool QtPrompts::askYesNo(const std::string& title, const std::string& text)
+{
+    return QMessageBox::question(parent_, QString::fromStdString(title), QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPrompts::showMessage(const std::string& title, const std::string& text)
+{
+    QMessageBox::information(parent_, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+std::optional<std::string> QtPrompts::chooseFileToOpen(const FileFilter& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), dialogFilter(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtPrompts::chooseFileToSave(const FileFilter& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), dialogFilter(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+} // namespace orvane::ui

@@ -1,0 +1,17 @@
+#pragma once
+// The page is being built; it shows nothing yet.
+#include "ui/EditorPage.h"
+
+namespace orvane {
+class EditorSession;
+}
+
+namespace orvane::ui {
+
+class NamesPage : public EditorPage {
+    Q_OBJECT
+public:
+    NamesPage(EditorSession& session, QWidget* parent = nullptr);
+};
+
+} // namespace orvane::ui

@@ -1,0 +1,97 @@
+#include "units/UnitEditor.h"
+
+#include "core/AskValue.h"
+#include "session/EditorSession.h"
+
+namespace orvane::units {
+
+UnitEditor::UnitEditor(EditorSession& session) : session_(session)
+{
+    session_.onLoadCompleted([this] { unitChosen_ = false; });
+    session_.onRestored(FileId::Exe, [this] {
+        if (!unitChosen_) return;
+        showUnit();
+        notify();
+    });
+}
+
+bool UnitEditor::exeAvailable() const
+{
+    return session_.edition() != GameEdition::None && session_.isLoaded(FileId::Exe);
+}
+
+std::size_t UnitEditor::fieldOffset(std::size_t offsetInRecord) const
+{
+    return *unitFieldOffset(session_.edition(), unitPosition_, offsetInRecord);
+}
+
+void UnitEditor::notify()
+{
+    if (changed_) changed_();
+}
+
+void UnitEditor::choose(int record)
+{
+    view_.valueButtonsEnabled = true;
+    view_.flyingEnabled = true;
+    unitChosen_ = true;
+    unitPosition_ = UnitRecordSize * static_cast<std::size_t>(record);
+    showUnit();
+    notify();
+}
+
+void UnitEditor::showUnit()
+{
+    if (!exeAvailable()) return;
+    const ByteImage& exe = session_.image(FileId::Exe);
+    view_.flyingYes = exe.at(fieldOffset(FlyingOffset)) == 1;
+    for (const UnitStat stat : AllUnitStats) {
+        const std::uint8_t value = exe.at(fieldOffset(statOffset(stat)));
+        const int shown = stat == UnitStat::Bravery ? braveryOfCode(value) : int{value};
+        view_.captions.at(indexOf(stat)) = std::to_string(shown);
+    }
+}
+
+void UnitEditor::editStat(UnitStat stat)
+{
+    if (!exeAvailable()) return;
+    const std::size_t offset = fieldOffset(statOffset(stat));
+    const std::uint8_t current = session_.image(FileId::Exe).at(offset);
+    const std::string limit = std::to_string(statLimit(stat));
+
+    std::optional<std::int64_t> stored;
+    if (stat == UnitStat::Bravery) {
+        const ValueBox box{ChangeAmountTitle, amountPrompt(limit, {"The number must also be divisible by 10."}),
+                           std::to_string(braveryOfCode(current))};
+        stored = askValue(session_.prompts(), box, statLimit(stat), braveryCodeFor);
+    } else {
+        const ValueBox box{ChangeAmountTitle, amountPrompt(limit), std::to_string(current)};
+        stored = askByte(session_.prompts(), box, statLimit(stat));
+    }
+    if (!stored) return;
+
+    session_.pushSnapshot(FileId::Exe);
+    session_.image(FileId::Exe).at(offset) = static_cast<std::uint8_t>(*stored);
+    showUnit();
+    notify();
+}
+
+void UnitEditor::setFlying(bool yes)
+{
+    if (!exeAvailable()) return;
+    const std::size_t offset = fieldOffset(FlyingOffset);
+    const std::uint8_t wanted = yes ? 1 : 0;
+    session_.pushSnapshot(FileId::Exe);
+    session_.image(FileId::Exe).at(offset) = wanted;
+    view_.flyingYes = yes;
+}
+
+void UnitEditor::disableValues()
+{
+    view_.valueButtonsEnabled = false;
+    view_.captions.fill({});
+    view_.flyingYes.reset();
+    notify();
+}
+
+} // namespace orvane::units

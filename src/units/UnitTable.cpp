@@ -1,0 +1,77 @@
+#include "units/UnitTable.h"
+
+#include "core/AskValue.h"
+
+namespace orvane::units {
+
+std::size_t statOffset(UnitStat stat)
+{
+    switch (stat) {
+    case UnitStat::TimeUnits: return 1;
+    case UnitStat::Health: return 2;
+    case UnitStat::Energy: return 3;
+    case UnitStat::Reaction: return 4;
+    case UnitStat::Strength: return 5;
+    case UnitStat::FiringAccuracy: return 6;
+    case UnitStat::ThrowingAccuracy: return 7;
+    case UnitStat::FrontArmour: return 9;
+    case UnitStat::LeftArmour: return 10;
+    case UnitStat::RightArmour: return 11;
+    case UnitStat::RearArmour: return 12;
+    case UnitStat::UnderArmour: return 13;
+    case UnitStat::PsiSkill: return 25;
+    case UnitStat::PsiStrength: return 26;
+    case UnitStat::Bravery: return 27;
+    }
+    return 0;
+}
+
+int statLimit(UnitStat stat)
+{
+    switch (stat) {
+    case UnitStat::Strength:
+    case UnitStat::FiringAccuracy:
+    case UnitStat::ThrowingAccuracy:
+    case UnitStat::PsiSkill:
+    case UnitStat::PsiStrength: return 100;
+    case UnitStat::Bravery: return 110;
+    default: return 255;
+    }
+}
+
+int braveryOfCode(std::uint8_t code)
+{
+    return 110 - 10 * code;
+}
+
+std::optional<std::int64_t> braveryCodeFor(double bravery)
+{
+    return storeAsByte((110.0 - bravery) / 10.0);
+}
+
+const std::array<UnitListEntry, UnitCount>& unitList()
+{
+    static const std::array<UnitListEntry, UnitCount> list{{
+        {0, "Floater Soldier"},      {1, "Floater Navigator"},     {2, "Floater Medic"},
+        {3, "Floater Engineer"},     {4, "Floater Leader"},        {5, "Floater Commander"},
+        {6, "Reaper Terrorist"},     {7, "Sectoid Soldier"},       {8, "Sectoid Navigator"},
+        {9, "Sectoid Medic"},        {10, "Sectoid Engineer"},     {11, "Sectoid Leader"},
+        {12, "Sectoid Commander"},   {13, "Snakeman Soldier"},     {14, "Snakeman Navigator"},
+        {15, "Snakeman Engineer"},   {16, "Snakeman Leader"},      {17, "Snakeman Commander"},
+        {18, "Ethereal Soldier"},    {19, "Ethereal Leader"},      {20, "Ethereal Commander"},
+        {21, "Muton Soldier"},       {22, "Muton Navigator"},      {23, "Muton Engineer"},
+        {24, "Tank"},                {25, "Civilian 1"},           {26, "Civilian 2"},
+        {27, "Chryssalid Terrorist"}, {28, "Silacoid Terrorist"},  {29, "Celatid Terrorist"},
+        {30, "Sectopod Terrorist"},  {31, "Cyberdisc Terrorist"},  {32, "Hover Tank"},
+    }};
+    return list;
+}
+
+std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitPosition, std::size_t fieldOffset)
+{
+    const auto table = UnitTableOffsets.in(edition);
+    if (!table) return std::nullopt;
+    return std::size_t{*table} + unitPosition + fieldOffset;
+}
+
+} // namespace orvane::units

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "core/NumericEntry.h"
+
+namespace orvane {
+namespace {
+
+TEST(NumericEntry, ReadsTheNumberAtTheStartAsAModderTypesIt)
+{
+    const struct {
+        const char* entry;
+        double number;
+    } cases[] = {
+        {"255", 255},        {"  12 ", 12},      {"1 2 3", 123},       {"\t4\n2", 42},
+        {"-3", -3},          {"+7", 7},          {"12.5", 12.5},       {".5", 0.5},
+        {"1e2", 100},        {"2.5E-1", 0.25},   {"1e", 1},            {"3e+", 3},
+        {"&HFF", 255},       {"&h1f", 31},       {"&H", 0},            {"&HZZ", 0},
+        {"abc", 0},          {"12abc", 12},      {"1,000", 1},         {"- 5", -5},
+        {"", 0},             {"-", 0},           {".", 0},             {"79.4", 79.4},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(readNumber(c.entry), c.number) << '"' << c.entry << '"';
+}
+
+TEST(NumericEntry, VeryLongInputReadsWithoutFailing)
+{
+    EXPECT_GT(readNumber(std::string(5000, '9')), 255.0);
+    EXPECT_LT(readNumber("-" + std::string(5000, '9')), -255.0);
+    EXPECT_DOUBLE_EQ(readNumber(std::string(5000, ' ') + "8"), 8.0);
+}
+
+TEST(NumericEntry, RoundsHalvesToTheEvenNeighbour)
+{
+    EXPECT_EQ(roundHalfEven(12.5), 12);
+    EXPECT_EQ(roundHalfEven(13.5), 14);
+    EXPECT_EQ(roundHalfEven(0.5), 0);
+    EXPECT_EQ(roundHalfEven(254.5), 254);
+    EXPECT_EQ(roundHalfEven(99.5), 100);
+    EXPECT_EQ(roundHalfEven(-0.5), 0);
+    EXPECT_EQ(roundHalfEven(-1.5), -2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+}
+
+} // namespace
+} // namespace orvane

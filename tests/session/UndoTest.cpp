@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "files/FileSystem.h"
+#include "session/EditorSession.h"
+#include "support/ScriptedPrompts.h"
+
+namespace orvane {
+namespace {
+
+// Undo never touches the disk; a file system that refuses everything proves it.
+class NoDisk : public FileSystem {
+public:
+    std::optional<std::uint64_t> fileLength(const std::string&) override { return std::nullopt; }
+    std::optional<ByteImage> readWhole(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> writeTemporary(const std::string&, const ByteImage&) override { return std::nullopt; }
+    bool replace(const std::string&, const std::string&) override { return false; }
+    bool remove(const std::string&) override { return false; }
+    std::string resolve(const std::string& path) override { return path; }
+};
+
+class UndoTest : public ::testing::Test {
+protected:
+    UndoTest() : session(disk, prompts)
+    {
+        for (int id = 1; id <= 4; ++id) {
+            auto& file = session.files().file(static_cast<FileId>(id));
+            file.image = ByteImage(16, static_cast<std::uint8_t>(id));
+            file.asRead = file.image;
+            file.loaded = true;
+        }
+        session.onRestored(FileId::Exe, [this] { redrawn.push_back("exe"); });
+        session.onRestored(FileId::Obdata, [this] { redrawn.push_back("obdata"); });
+        session.onRestored(FileId::English, [this] { redrawn.push_back("strings"); });
+        session.onRestored(FileId::English2, [this] { redrawn.push_back("strings"); });
+    }
+
+    // One edit as every page makes it: snapshot, then write.
+    void edit(FileId id, std::size_t offset, std::uint8_t value)
+    {
+        session.pushSnapshot(id);
+        session.image(id).at(offset) = value;
+    }
+
+    NoDisk disk;
+    test::ScriptedPrompts prompts;
+    EditorSession session;
+    std::vector<std::string> redrawn;
+};
+
+TEST_F(UndoTest, SixEditsThenFiveUndosGiveTheStateAfterTheFirstEdit)
+{
+    EXPECT_FALSE(session.undoAvailable());
+    EXPECT_FALSE(session.saveAvailable());
+    for (std::uint8_t n = 1; n <= 6; ++n) edit(FileId::Exe, n, static_cast<std::uint8_t>(100 + n));
+    EXPECT_EQ(session.undoCount(), 5u);
+    EXPECT_TRUE(session.undoAvailable());
+    EXPECT_TRUE(session.saveAvailable());
+
+    ByteImage afterFirst(16, 1);
+    afterFirst[1] = 101;
+    for (int n = 0; n < 5; ++n) session.undo();
+    EXPECT_EQ(session.image(FileId::Exe), afterFirst);
+    EXPECT_FALSE(session.undoAvailable());
+    EXPECT_TRUE(session.saveAvailable()); // Undo leaves Save as it was
+    EXPECT_EQ(redrawn, std::vector<std::string>(5, "exe"));
+
+    session.undo(); // nothing left: nothing happens
+    EXPECT_EQ(session.image(FileId::Exe), afterFirst);
+    EXPECT_EQ(redrawn.size(), 5u);
+}
+
+TEST_F(UndoTest, EverySnapshotGoesBackIntoItsOwnImage)
+{
+    edit(FileId::Obdata, 0, 0xA0); // both pushed out by the five after them
+    edit(FileId::Exe, 0, 0xB0);
+    edit(FileId::Obdata, 1, 0xA1);
+    edit(FileId::Exe, 1, 0xB1);
+    edit(FileId::Obdata, 2, 0xA2);
+    edit(FileId::English, 3, 0xC3);
+    edit(FileId::Exe, 2, 0xB2);
+
+    session.undo();
+    session.undo();
+    session.undo();
+    EXPECT_EQ(redrawn, (std::vector<std::string>{"exe", "strings", "obdata"}));
+    session.undo();
+    session.undo();
+    ByteImage exeFirstEdit(16, 1);
+    exeFirstEdit[0] = 0xB0;
+    EXPECT_EQ(session.image(FileId::Exe), exeFirstEdit);
+    EXPECT_EQ(session.image(FileId::English), ByteImage(16, 2));
+    ByteImage obdataFirstEdit(16, 4);
+    obdataFirstEdit[0] = 0xA0;
+    EXPECT_EQ(session.image(FileId::Obdata), obdataFirstEdit);
+    EXPECT_EQ(session.image(FileId::English2), ByteImage(16, 3));
+}
+
+TEST_F(UndoTest, ALengthenedStringImageComesBackAtItsOldLength)
+{
+    session.pushSnapshot(FileId::English);
+    session.image(FileId::English).insert(session.image(FileId::English).begin() + 4, {'X', 'Y', 'Z'});
+    ASSERT_EQ(session.image(FileId::English).size(), 19u);
+    session.undo();
+    EXPECT_EQ(session.image(FileId::English), ByteImage(16, 2));
+}
+
+TEST_F(UndoTest, CloseFilesEmptiesTheHistoryAndAsksToSaveOnlyAfterAnEdit)
+{
+    bool disabled = false;
+    session.closeFiles([&] { disabled = true; });
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(prompts.shown().empty());
+
+    edit(FileId::Exe, 0, 9);
+    prompts.answerYesNo(false);
+    session.closeFiles({});
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.shown()[0].title, "Save?");
+    EXPECT_EQ(prompts.shown()[0].text, "Would you like to save your progress first?");
+    EXPECT_EQ(session.undoCount(), 0u);
+    EXPECT_FALSE(session.undoAvailable());
+    EXPECT_FALSE(session.saveAvailable());
+    EXPECT_EQ(session.image(FileId::Exe)[0], 9); // the images stay in memory
+}
+
+TEST_F(UndoTest, NothingIsWrittenForASetThatWasNotLoadedWhole)
+{
+    edit(FileId::Exe, 0, 9);
+    session.save();
+    prompts.answerYesNo(true);
+    session.makeMasterBackup();
+    const auto messages = prompts.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& message : messages) EXPECT_NE(message.text, "All files saved.");
+    EXPECT_NE(messages[0].text.find("Load the files again"), std::string::npos);
+    EXPECT_TRUE(session.saveAvailable());
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,51 @@
+#pragma once
+// A Prompts that answers from a script and records every box it was shown. A box the script
+// did not expect fails the test.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Prompts.h"
+
+namespace orvane::test {
+
+struct ShownBox {
+    std::string kind; // "text", "yesno", "message", "open", "save"
+    std::string title;
+    std::string text; // the prompt or message
+    std::string defaultText;
+};
+
+class ScriptedPrompts : public Prompts {
+public:
+    // Queue answers: a text (or std::nullopt for Cancel), a Yes/No, a file path (or nullopt for Cancel).
+    ScriptedPrompts& answer(std::optional<std::string> text);
+    ScriptedPrompts& answerYesNo(bool yes);
+    ScriptedPrompts& answerFile(std::optional<std::string> path);
+
+    std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                       const std::string& defaultText) override;
+    bool askYesNo(const std::string& title, const std::string& text) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
+    std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
+
+    const std::vector<ShownBox>& shown() const { return shown_; }
+    std::vector<ShownBox> messages() const;
+    void clearShown() { shown_.clear(); }
+    // Boxes that came when the script had no answer for them (also reported to GoogleTest).
+    const std::vector<ShownBox>& unexpected() const { return unexpected_; }
+    // True when every queued answer was used.
+    bool scriptUsed() const { return texts_.empty() && yesNo_.empty() && filesToChoose_.empty(); }
+    FileFilter lastFilter;
+
+private:
+    std::deque<std::optional<std::string>> texts_;
+    std::deque<bool> yesNo_;
+    std::deque<std::optional<std::string>> filesToChoose_;
+    std::vector<ShownBox> shown_;
+    std::vector<ShownBox> unexpected_;
+};
+
+} // namespace orvane::test

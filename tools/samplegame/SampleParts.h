@@ -1,0 +1,30 @@
+#pragma once
+// The pieces the sample maker puts together, one file each: the executable's tables, the soldier
+// names, the item records and the two string files.
+#include <cstddef>
+#include <string_view>
+
+#include "core/ByteImage.h"
+#include "core/GameEdition.h"
+
+namespace orvane::sample {
+
+// Offset of a table in this edition; the edition must be one of the three.
+std::size_t tableStart(const EditionOffsets& offsets, GameEdition edition);
+
+// Raw game bytes into a fixed-width field, zeros after them; the text must fit.
+void putField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view bytes);
+
+// The starting base, its stores and staff, the facility types and the unit statistics.
+void fillExeTables(ByteImage& exe, GameEdition edition);
+
+// The last-name and first-name tables.
+void fillSoldierNames(ByteImage& exe, GameEdition edition);
+
+// OBDATA.DAT: 80 item records.
+ByteImage makeItemTable();
+
+ByteImage makeEnglishStrings();
+ByteImage makeEnglish2Strings();
+
+} // namespace orvane::sample
