@@ -20,7 +20,7 @@ struct NameTable {
 inline constexpr std::size_t NameCount = 120;
 inline constexpr std::size_t MaxNameCharacters = 11;
 
-inline constexpr NameTable LastNames{{452'328, 389'104, 371'096}, 12, 12};
+inline constexpr NameTable LastNames{{452'328, 389'104, 371'096}, 12, 11};
 inline constexpr NameTable FirstNames{{453'768, 390'544, 372'536}, 11, 11};
 
 // The file offset of entry n, or nothing for no edition.

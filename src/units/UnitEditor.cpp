@@ -81,7 +81,7 @@ void UnitEditor::setFlying(bool yes)
     if (!exeAvailable()) return;
     const std::size_t offset = fieldOffset(FlyingOffset);
     const std::uint8_t wanted = yes ? 1 : 0;
-    session_.pushSnapshot(FileId::Exe);
+    if (session_.image(FileId::Exe).at(offset) != wanted) session_.pushSnapshot(FileId::Exe);
     session_.image(FileId::Exe).at(offset) = wanted;
     view_.flyingYes = yes;
 }

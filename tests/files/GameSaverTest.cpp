@@ -54,6 +54,10 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
         // A stale english.bak longer than the file must not leave bytes at its end.
         writeFileBytes(game.path("GEODATA/english.bak"), ByteImage(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1));
 
+        // The files replaced keep their permissions.
+        stdfs::permissions(game.exePath, stdfs::perms(0750));
+        stdfs::permissions(game.path("GEODATA/OBDATA.DAT"), stdfs::perms(0640));
+
         // Two saves after one load: the backups still hold the files as loaded.
         for (int save = 0; save < 2; ++save) {
             editEveryImage(files);
@@ -75,6 +79,8 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
                                                     {"GEODATA/OBDATA.DAT", FileId::Obdata}};
         for (const auto& [name, id] : imageOf) EXPECT_EQ(after.at(name), files.image(id)) << name;
         EXPECT_EQ(after.at("GEODATA/ENGLISH.DAT").size(), asLoaded.at("GEODATA/ENGLISH.DAT").size() - 50);
+        EXPECT_EQ(stdfs::status(game.exePath).permissions(), stdfs::perms(0750));
+        EXPECT_EQ(stdfs::status(game.path("GEODATA/OBDATA.DAT")).permissions(), stdfs::perms(0640));
         if (makeBackups) {
             EXPECT_EQ(after.at("QEV.EXE.bak"), asLoaded.at("QEV.EXE"));
             EXPECT_EQ(after.at("GEODATA/english.bak"), asLoaded.at("GEODATA/ENGLISH.DAT"));
@@ -82,19 +88,6 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
             EXPECT_EQ(after.at("GEODATA/obdata.bak"), asLoaded.at("GEODATA/OBDATA.DAT"));
         }
     }
-}
-
-TEST(Save, keepsThePermissionsOfTheFilesItReplaces)
-{
-    SampleGameDir game(GameEdition::Dos14);
-    RealFileSystem fs;
-    GameFileSet files = loadComplete(fs, game.exePath);
-    const auto obdata = game.path("GEODATA/OBDATA.DAT");
-    stdfs::permissions(game.exePath, stdfs::perms(0750));
-    stdfs::permissions(obdata, stdfs::perms(0640));
-    ASSERT_TRUE(saveGameFiles(files, fs, true).ok);
-    EXPECT_EQ(stdfs::status(game.exePath).permissions(), stdfs::perms(0750));
-    EXPECT_EQ(stdfs::status(obdata).permissions(), stdfs::perms(0640));
 }
 
 TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)

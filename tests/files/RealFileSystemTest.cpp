@@ -4,7 +4,6 @@
 
 #include "files/GamePaths.h"
 #include "files/RealFileSystem.h"
-#include "support/FakeFileSystem.h"
 #include "support/ImageDiff.h"
 #include "support/TempDir.h"
 
@@ -41,43 +40,6 @@ TEST(RealFileSystemResolve, matchesEachComponentWithoutRegardToCase)
     for (const auto& [asked, onDisk] : rows) {
         EXPECT_EQ(fs.resolve(root + asked), root + onDisk) << asked;
     }
-}
-
-TEST(RealFileSystemFiles, lengthReadAndExistence)
-{
-    TempDir dir;
-    const std::string file = (dir.path() / "file").string();
-    const std::string folder = (dir.path() / "folder").string();
-    writeFileBytes(file, {1, 2, 3});
-    stdfs::create_directory(folder);
-    RealFileSystem fs;
-
-    EXPECT_EQ(fs.fileLength(file), 3U);
-    EXPECT_EQ(fs.readWhole(file), (ByteImage{1, 2, 3}));
-    EXPECT_EQ(fs.fileLength(folder), std::nullopt);
-    EXPECT_EQ(fs.readWhole(folder), std::nullopt);
-    EXPECT_TRUE(fs.exists(folder));
-    EXPECT_EQ(fs.fileLength(file + "x"), std::nullopt);
-    EXPECT_FALSE(fs.exists(file + "x"));
-    EXPECT_TRUE(fs.remove(file));
-    EXPECT_FALSE(fs.exists(file));
-    EXPECT_TRUE(fs.remove(file)) << "a file that is already gone counts as removed";
-}
-
-TEST(RealFileSystemWrite, aShortWriteFailsAndLeavesNoTemporaryFile)
-{
-    TempDir dir;
-    const std::string target = (dir.path() / "target").string();
-    writeFileBytes(target, {9, 9});
-    FakeFileSystem fs;
-    fs.failAfterBytes(100);
-
-    EXPECT_EQ(fs.writeTemporary(target, ByteImage(1000, 7)), std::nullopt);
-    EXPECT_NE(fs.writeTemporary(target, ByteImage(100, 7)), std::nullopt) << "a write within the budget succeeds";
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : stdfs::directory_iterator(dir.path())) ++entries;
-    EXPECT_EQ(entries, 2U) << "the target and the one complete temporary file";
-    EXPECT_EQ(readFileBytes(target), (ByteImage{9, 9}));
 }
 
 } // namespace

@@ -94,7 +94,8 @@ TEST_P(NamesEditorEditions, ALoadFillsBothListsAndAnEditWritesOneSlot)
 INSTANTIATE_TEST_SUITE_P(AllEditions, NamesEditorEditions,
                          ::testing::Values(EditionTables{GameEdition::Collectors, 452328, 453768},
                                            EditionTables{GameEdition::Dos12, 389104, 390544},
-                                           EditionTables{GameEdition::Dos14, 371096, 372536}));
+                                           EditionTables{GameEdition::Dos14, 371096, 372536}),
+                         [](const auto& testInfo) { return test::editionName(testInfo.param.edition); });
 
 TEST(NamesEditor, ElevenCharactersFillAFirstNameSlotAndAShorterNameIsZeroPadded)
 {

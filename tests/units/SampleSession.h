@@ -13,6 +13,18 @@
 
 namespace orvane::test {
 
+// A name for parameterised test cases.
+inline std::string editionName(GameEdition edition)
+{
+    switch (edition) {
+    case GameEdition::Collectors: return "Collectors";
+    case GameEdition::Dos12: return "Dos12";
+    case GameEdition::Dos14: return "Dos14";
+    case GameEdition::None: break;
+    }
+    return "None";
+}
+
 class SilentProgress : public LoadProgress {
 public:
     void begin() override {}

@@ -114,7 +114,8 @@ TEST_P(UnitEditorEditions, BraveryAndFlyingOfTheFirstRecord)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEditions, UnitEditorEditions,
-                         ::testing::Values(GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14));
+                         ::testing::Values(GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14),
+                         [](const auto& testInfo) { return test::editionName(testInfo.param); });
 
 TEST(UnitEditor, HoverTankTimeUnitsInTheCollectorsEditionLieAt481396)
 {

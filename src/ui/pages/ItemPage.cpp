@@ -1,7 +1,230 @@
 #include "ui/pages/ItemPage.h"
 
-namespace orvane::ui {
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <iterator>
 
-ItemPage::ItemPage(EditorSession&, QWidget* parent) : EditorPage(parent) {}
+#include "ui/GameFont.h"
+
+namespace orvane::ui {
+namespace {
+
+using items::ItemOption;
+using items::ItemValue;
+using items::OptionGroup;
+
+struct ButtonControl {
+    ItemValue value;
+    const char* name;
+    const char* label;
+    const char* tooltip; // nullptr: none
+};
+
+// The first column holds the name button above these; the second column follows.
+constexpr ButtonControl FirstColumn[] = {
+    {ItemValue::Damage, "cmdDamage", "Damage:", "Click to change the damage this item deals."},
+    {ItemValue::AmmoType1, "cmdAmmo1", "Ammo Type 1:", "Change Ammo Type 1. Use index number of Ammo item."},
+    {ItemValue::AmmoType2, "cmdAmmo2", "Ammo Type 2:", "Change Ammo Type 2. Use index number of Ammo item."},
+    {ItemValue::AmmoType3, "cmdAmmo3", "Ammo Type 3:", "Change Ammo Type 3. Use index number of Ammo item."},
+    {ItemValue::Amount, "cmdAmount", "Ammo Amount/ Melee Damage:", nullptr},
+    {ItemValue::Weight, "cmdWeight", "Weight:", nullptr},
+};
+
+constexpr ButtonControl SecondColumn[] = {
+    {ItemValue::AutoAccuracy, "cmdAutoA", "Autoshot Accuracy:", nullptr},
+    {ItemValue::SnapAccuracy, "cmdSnapA", "Snap Shot Accuracy:", nullptr},
+    {ItemValue::AimedAccuracy, "cmdAimA", "Aimed Shot Accuracy:", nullptr},
+    {ItemValue::AutoTu, "cmdAutoT", "Autoshot TU%:", nullptr},
+    {ItemValue::SnapTu, "cmdSnapT", "Snap Shot TU%:", nullptr},
+    {ItemValue::AimedTu, "cmdAimT", "Aimed Shot TU%:", nullptr},
+    {ItemValue::MeleeTu, "cmdMelT", "Melee  TU%:", nullptr},
+};
+
+struct OptionControl {
+    ItemOption option;
+    const char* name;
+    const char* caption;
+};
+
+// In the order they stand in their frames.
+constexpr OptionControl OptionControls[] = {
+    {ItemOption::AP, "optAP", "AP"},
+    {ItemOption::Incendiary, "optIN", "Incendiary"},
+    {ItemOption::HE, "optHE", "HE"},
+    {ItemOption::Laser, "optLaser", "Laser"},
+    {ItemOption::Plasma, "optPlasma", "Plasma"},
+    {ItemOption::Stun, "optStun", "Stun"},
+    {ItemOption::NoDamageType, "optNone", "None"},
+    {ItemOption::NotClip, "optNoClip", "Not a Clip"},
+    {ItemOption::Clip, "optClip", "Clip"},
+    {ItemOption::SmokeGrenade, "optSmoke", "Smoke Grenade"},
+    {ItemOption::ProximityMine, "optProx", "Proximity Mine"},
+    {ItemOption::Grenade, "optGren", "Grenade"},
+    {ItemOption::NotGrenade, "optNoG", "Not a Grenade"},
+};
+
+std::size_t slotOf(ItemValue value) { return static_cast<std::size_t>(value); }
+std::size_t slotOf(OptionGroup group) { return static_cast<std::size_t>(group); }
+std::size_t slotOf(ItemOption option) { return static_cast<std::size_t>(option); }
+
+// Game text on a button: an ampersand is a character of the name, not an access key.
+QString buttonText(const std::string& gameText)
+{
+    return QString::fromStdString(gameText).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    if (tooltip) button->setToolTip(QString::fromLatin1(tooltip));
+    useGameFont(button);
+    return button;
+}
+
+} // namespace
+
+ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+{
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
+    lstItem_ = new QListWidget(this);
+    lstItem_->setObjectName(QStringLiteral("lstItem"));
+    lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
+    useGameFont(lstItem_);
+    listColumn->addWidget(lstItem_);
+    auto* indexRow = new QHBoxLayout;
+    indexRow->addWidget(new QLabel(QStringLiteral("Index:"), this));
+    lblIndex_ = new QLabel(this);
+    lblIndex_->setObjectName(QStringLiteral("lblIndex"));
+    indexRow->addWidget(lblIndex_, 1);
+    listColumn->addLayout(indexRow);
+
+    auto* page = new QHBoxLayout(this);
+    page->addLayout(listColumn, 1);
+    page->addWidget(buildButtons());
+    page->addWidget(buildFrames());
+
+    connect(lstItem_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { editor_.clickEntry(static_cast<std::size_t>(lstItem_->row(item))); });
+    connect(lstItem_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { editor_.openEntry(static_cast<std::size_t>(lstItem_->row(item))); });
+    editor_.setChangeCallback([this] { redraw(); });
+    redraw();
+}
+
+QWidget* ItemPage::buildButtons()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    cmdName_ = makeButton(box, "cmdName", "Click to change the name.");
+    grid->addWidget(new QLabel(QStringLiteral("Name:"), box), 0, 0);
+    grid->addWidget(cmdName_, 0, 1);
+    connect(cmdName_, &QPushButton::clicked, this, [this] { editor_.changeName(); });
+
+    const auto place = [this, box, grid](const ButtonControl& control, int row, int column) {
+        auto* button = makeButton(box, control.name, control.tooltip);
+        grid->addWidget(new QLabel(QString::fromLatin1(control.label), box), row, column);
+        grid->addWidget(button, row, column + 1);
+        valueButtons_.at(slotOf(control.value)) = button;
+        const ItemValue value = control.value;
+        connect(button, &QPushButton::clicked, this, [this, value] { editor_.editValue(value); });
+    };
+    int row = 1;
+    for (const auto& control : FirstColumn) place(control, row++, 0);
+    row = 0;
+    for (const auto& control : SecondColumn) place(control, row++, 2);
+    grid->setRowStretch(static_cast<int>(std::size(SecondColumn)), 1);
+    return box;
+}
+
+QGroupBox* ItemPage::buildFrame(OptionGroup group, const char* name, const char* caption)
+{
+    auto* frame = new QGroupBox(QString::fromLatin1(caption), this);
+    frame->setObjectName(QString::fromLatin1(name));
+    auto* buttons = new QButtonGroup(frame);
+    auto* layout = new QVBoxLayout(frame);
+    for (const auto& control : OptionControls) {
+        if (items::codeOf(control.option).group != group) continue;
+        auto* option = new QRadioButton(QString::fromLatin1(control.caption), frame);
+        option->setObjectName(QString::fromLatin1(control.name));
+        buttons->addButton(option);
+        layout->addWidget(option);
+        options_.at(slotOf(control.option)) = option;
+        // Only the user's clicks edit; showing an item sets the options without a click.
+        const ItemOption chosen = control.option;
+        connect(option, &QRadioButton::clicked, this, [this, chosen] { editor_.chooseOption(chosen); });
+    }
+    frames_.at(slotOf(group)) = frame;
+    groups_.at(slotOf(group)) = buttons;
+    return frame;
+}
+
+QWidget* ItemPage::buildFrames()
+{
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(buildFrame(OptionGroup::DamageType, "Frame2", "Damage Type"));
+    column->addWidget(buildFrame(OptionGroup::ClipFlag, "frmClip", "Is it a clip?"));
+    column->addWidget(buildFrame(OptionGroup::GrenadeKind, "frmGren", "Grenade?"));
+    column->addStretch();
+    return box;
+}
+
+void ItemPage::enableAll()
+{
+    editor_.enableAll();
+}
+
+void ItemPage::disableAll()
+{
+    editor_.disableAll();
+}
+
+void ItemPage::redrawList()
+{
+    if (shownListRevision_ == editor_.listRevision()) return;
+    shownListRevision_ = editor_.listRevision();
+    lstItem_->clear();
+    for (const auto& entry : editor_.listEntries()) lstItem_->addItem(QString::fromStdString(entry));
+}
+
+void ItemPage::redraw()
+{
+    redrawList();
+    lstItem_->setEnabled(editor_.listEnabled());
+    lblIndex_->setText(QString::fromStdString(editor_.indexCaption()));
+
+    const bool open = editor_.itemControlsEnabled();
+    cmdName_->setEnabled(open);
+    cmdName_->setText(buttonText(editor_.nameCaption()));
+    for (const auto& field : items::ValueFields) {
+        QPushButton* button = valueButtons_.at(slotOf(field.value));
+        button->setEnabled(open);
+        button->setText(QString::fromStdString(editor_.valueCaption(field.value)));
+    }
+    for (const auto group : items::OptionGroups) {
+        frames_.at(slotOf(group))->setEnabled(open);
+        if (const auto selected = editor_.selectedOption(group)) {
+            options_.at(slotOf(*selected))->setChecked(true);
+            continue;
+        }
+        // An exclusive group keeps one option on; it must let go to show none selected.
+        QButtonGroup* buttons = groups_.at(slotOf(group));
+        buttons->setExclusive(false);
+        for (QAbstractButton* option : buttons->buttons()) option->setChecked(false);
+        buttons->setExclusive(true);
+    }
+}
 
 } // namespace orvane::ui

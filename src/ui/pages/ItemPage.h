@@ -1,6 +1,18 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "Item Editor" page: lstItem with the 80 item names, the fourteen buttons of the opened item
+// and its damage type, clip flag and grenade kind.
+#include <array>
+#include <cstddef>
+
+#include "items/ItemEditor.h"
 #include "ui/EditorPage.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
 namespace orvane {
 class EditorSession;
@@ -12,6 +24,26 @@ class ItemPage : public EditorPage {
     Q_OBJECT
 public:
     ItemPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void enableAll() override;
+    void disableAll() override;
+
+private:
+    QWidget* buildButtons();
+    QWidget* buildFrames();
+    QGroupBox* buildFrame(items::OptionGroup group, const char* name, const char* caption);
+    void redraw();
+    void redrawList();
+
+    items::ItemEditor editor_;
+    QListWidget* lstItem_ = nullptr;
+    QLabel* lblIndex_ = nullptr;
+    QPushButton* cmdName_ = nullptr;
+    std::array<QPushButton*, items::ValueFields.size()> valueButtons_{};
+    std::array<QGroupBox*, items::OptionGroups.size()> frames_{};
+    std::array<QButtonGroup*, items::OptionGroups.size()> groups_{};
+    std::array<QRadioButton*, items::OptionCodes.size()> options_{};
+    std::size_t shownListRevision_ = 0;
 };
 
 } // namespace orvane::ui

@@ -1,7 +1,73 @@
 #include "ui/pages/NamesPage.h"
 
-namespace orvane::ui {
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <optional>
 
-NamesPage::NamesPage(EditorSession&, QWidget* parent) : EditorPage(parent) {}
+#include "ui/GameFont.h"
+
+namespace orvane::ui {
+namespace {
+
+QListWidget* makeNameList(const char* name, QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    useGameFont(list);
+    return list;
+}
+
+std::optional<std::size_t> selectedRow(const QListWidget* list)
+{
+    const int row = list->currentRow();
+    if (row < 0 || !list->item(row)->isSelected()) return std::nullopt;
+    return static_cast<std::size_t>(row);
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& names)
+{
+    list->clear();
+    for (const auto& name : names) list->addItem(QString::fromStdString(name));
+}
+
+} // namespace
+
+NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+{
+    lstFirst_ = makeNameList("lstFirst", this);
+    lstLast_ = makeNameList("lstLast", this);
+    auto* lblName = new QLabel(
+        QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
+                       "I suggest using the same sex as the first name already is or you'll have men with "
+                       "women's names and vice versa."),
+        this);
+    lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setWordWrap(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("First Names"), this), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Last Names"), this), 0, 1);
+    grid->addWidget(lstFirst_, 1, 0);
+    grid->addWidget(lstLast_, 1, 1);
+    grid->addWidget(lblName, 2, 0, 1, 2);
+
+    connect(lstFirst_, &QListWidget::itemDoubleClicked, this,
+            [this] { editor_.firstNameDoubleClicked(selectedRow(lstFirst_)); });
+    connect(lstLast_, &QListWidget::itemDoubleClicked, this,
+            [this] { editor_.lastNameDoubleClicked(selectedRow(lstLast_)); });
+    editor_.onChanged([this] { redraw(); });
+}
+
+void NamesPage::redraw()
+{
+    fill(lstFirst_, editor_.firstNames());
+    fill(lstLast_, editor_.lastNames());
+}
+
+void NamesPage::disableAll()
+{
+    editor_.clearLists();
+}
 
 } // namespace orvane::ui

@@ -1,6 +1,9 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "Soldier Names" page: the first-name and last-name lists, edited by a double click.
+#include "names/NamesEditor.h"
 #include "ui/EditorPage.h"
+
+class QListWidget;
 
 namespace orvane {
 class EditorSession;
@@ -12,6 +15,15 @@ class NamesPage : public EditorPage {
     Q_OBJECT
 public:
     NamesPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void disableAll() override;
+
+private:
+    void redraw();
+
+    names::NamesEditor editor_;
+    QListWidget* lstFirst_ = nullptr;
+    QListWidget* lstLast_ = nullptr;
 };
 
 } // namespace orvane::ui

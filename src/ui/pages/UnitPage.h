@@ -1,6 +1,14 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "Unit Editor" page: cmbUnit, the fifteen value buttons and the flying options of one unit.
+#include <array>
+
 #include "ui/EditorPage.h"
+#include "units/UnitEditor.h"
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
 
 namespace orvane {
 class EditorSession;
@@ -12,6 +20,18 @@ class UnitPage : public EditorPage {
     Q_OBJECT
 public:
     UnitPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void disableAll() override;
+
+private:
+    void redraw();
+
+    units::UnitEditor editor_;
+    QComboBox* cmbUnit_ = nullptr;
+    std::array<QPushButton*, units::UnitStatCount> valueButtons_{};
+    QGroupBox* frame1_ = nullptr;
+    QRadioButton* optYesU_ = nullptr;
+    QRadioButton* optNoU_ = nullptr;
 };
 
 } // namespace orvane::ui
