@@ -3,7 +3,6 @@
 // its captions and options, the rename and the thirteen value and thirteen option edits.
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>

@@ -33,31 +33,36 @@ TEST_F(ItemEditsTest, EveryValueButtonWritesItsOwnByteOnly)
     struct Row {
         ItemValue value;
         std::size_t offset;
+        int limit;
         const std::string& prompt;
     };
     const Row rows[] = {
-        {ItemValue::Damage, 22, Plain255},       {ItemValue::AmmoType1, 26, Ammunition},
-        {ItemValue::AmmoType2, 27, Ammunition},  {ItemValue::AmmoType3, 28, Ammunition},
-        {ItemValue::AutoAccuracy, 32, Plain255}, {ItemValue::SnapAccuracy, 33, Plain255},
-        {ItemValue::AimedAccuracy, 34, Plain255}, {ItemValue::AutoTu, 35, Plain100},
-        {ItemValue::SnapTu, 36, Plain100},       {ItemValue::AimedTu, 37, Plain100},
-        {ItemValue::Amount, 38, Plain100},       {ItemValue::MeleeTu, 41, Plain100},
-        {ItemValue::Weight, 43, Plain100},
+        {ItemValue::Damage, 22, 255, Plain255},       {ItemValue::AmmoType1, 26, 79, Ammunition},
+        {ItemValue::AmmoType2, 27, 79, Ammunition},   {ItemValue::AmmoType3, 28, 79, Ammunition},
+        {ItemValue::AutoAccuracy, 32, 255, Plain255}, {ItemValue::SnapAccuracy, 33, 255, Plain255},
+        {ItemValue::AimedAccuracy, 34, 255, Plain255}, {ItemValue::AutoTu, 35, 100, Plain100},
+        {ItemValue::SnapTu, 36, 100, Plain100},       {ItemValue::AimedTu, 37, 100, Plain100},
+        {ItemValue::Amount, 38, 100, Plain100},       {ItemValue::MeleeTu, 41, 100, Plain100},
+        {ItemValue::Weight, 43, 100, Plain100},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.offset);
         obdata()[R + row.offset] = 7;
         const ByteImage before = obdata();
         prompts.clearShown();
-        prompts.answer("42");
+        // One above the limit brings the same box back; the limit itself is taken.
+        prompts.answer(std::to_string(row.limit + 1)).answer(std::to_string(row.limit));
         editor.editValue(row.value);
 
-        ASSERT_EQ(prompts.shown().size(), 1u);
-        EXPECT_EQ(prompts.shown()[0].title, "Change Amount");
-        EXPECT_EQ(prompts.shown()[0].text, row.prompt);
-        EXPECT_EQ(prompts.shown()[0].defaultText, "7");
-        EXPECT_EQ(changedBytes(before, obdata()), (Diff{{R + row.offset, 42}}));
-        EXPECT_EQ(editor.valueCaption(row.value), "42");
+        ASSERT_EQ(prompts.shown().size(), 2u);
+        for (const auto& box : prompts.shown()) {
+            EXPECT_EQ(box.title, "Change Amount");
+            EXPECT_EQ(box.text, row.prompt);
+            EXPECT_EQ(box.defaultText, "7");
+        }
+        const auto limit = static_cast<std::uint8_t>(row.limit);
+        EXPECT_EQ(changedBytes(before, obdata()), (Diff{{R + row.offset, limit}}));
+        EXPECT_EQ(editor.valueCaption(row.value), std::to_string(row.limit));
         EXPECT_EQ(session.undoCount(), 1u);
 
         session.undo();
