@@ -45,7 +45,7 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     buildMenus();
     session_->onAvailabilityChanged([this] { updateMenus(); });
     DisableAll();
-    resize(900, 640);
+    resize(1180, 700);
 }
 
 MainWindow::~MainWindow()

@@ -1,6 +1,4 @@
-#include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -12,11 +10,10 @@
 #include <unistd.h>
 #endif
 
-#include "GameFilesFixture.h"
 #include "files/GameSaver.h"
-#include "files/RealFileSystem.h"
 #include "support/FakeFileSystem.h"
 #include "support/ImageDiff.h"
+#include "support/SampleSession.h"
 
 namespace orvane::test {
 namespace {
@@ -24,146 +21,114 @@ namespace {
 namespace stdfs = std::filesystem;
 using Tree = std::map<std::string, ByteImage>;
 
-const std::vector<std::string> GameFiles{"GEODATA/ENGLISH.DAT", "GEODATA/ENGLISH2.DAT", "GEODATA/OBDATA.DAT",
-                                         "QEV.EXE"};
+// The files of a Collector's Edition sample game, and the backup each one gets.
+const std::map<std::string, FileId> GameFiles{
+    {"QEV.EXE", FileId::Exe}, {"GEODATA/ENGLISH.DAT", FileId::English},
+    {"GEODATA/ENGLISH2.DAT", FileId::English2}, {"GEODATA/OBDATA.DAT", FileId::Obdata}};
+const std::map<std::string, std::string> BackupOf{
+    {"QEV.EXE.bak", "QEV.EXE"}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+    {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}};
 
-std::vector<std::string> namesOf(const Tree& tree)
+// Every regular file below a folder by its path relative to the folder, with its bytes.
+Tree filesUnder(const TempDir& dir)
 {
-    std::vector<std::string> names;
-    for (const auto& entry : tree) names.push_back(entry.first);
-    return names;
+    Tree found;
+    for (const auto& entry : stdfs::recursive_directory_iterator(dir.path())) {
+        const std::string name = stdfs::relative(entry.path(), dir.path()).generic_string();
+        if (entry.is_regular_file()) found[name] = readFileBytes(entry.path().string());
+    }
+    return found;
 }
 
 // Changes one byte of every image, and shortens ENGLISH.DAT, so a save shows in every file.
-void editEveryImage(GameFileSet& files)
+GameFileSet& editEveryImage(SampleSession& game)
 {
-    for (const FileId id : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
-        files.image(id).at(10) = static_cast<std::uint8_t>(files.image(id).at(10) ^ 0xFF);
-    }
+    GameFileSet& files = game.session.files();
+    for (LoadedFile& file : files.files) ++file.image.at(10);
     files.image(FileId::English).resize(files.image(FileId::English).size() - 25);
+    return files;
 }
 
 TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
 {
     for (const bool makeBackups : {false, true}) {
         SCOPED_TRACE(makeBackups ? "with backups" : "without backups");
-        SampleGameDir game(GameEdition::Collectors);
-        RealFileSystem fs;
-        const Tree asLoaded = filesUnder(game.dir.str());
-        GameFileSet files = loadComplete(fs, game.exePath);
-        // A stale english.bak longer than the file must not leave bytes at its end.
-        writeFileBytes(game.path("GEODATA/english.bak"), ByteImage(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1));
-
-        // The files replaced keep their permissions.
+        SampleSession game(GameEdition::Collectors);
+        const Tree asLoaded = filesUnder(game.dir);
+        game.load();
+        // A stale english.bak, longer than the file, and permissions that the files replaced keep.
+        const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
+        writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
         stdfs::permissions(game.exePath, stdfs::perms(0750));
-        stdfs::permissions(game.path("GEODATA/OBDATA.DAT"), stdfs::perms(0640));
+        stdfs::permissions(game.dir.str() + "/GEODATA/OBDATA.DAT", stdfs::perms(0640));
 
         // Two saves after one load: the backups still hold the files as loaded.
-        for (int save = 0; save < 2; ++save) {
-            editEveryImage(files);
-            ASSERT_TRUE(saveGameFiles(files, fs, makeBackups).ok);
-        }
+        ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, makeBackups).ok);
+        const GameFileSet& files = editEveryImage(game);
+        ASSERT_TRUE(saveGameFiles(files, game.fs, makeBackups).ok);
 
-        const Tree after = filesUnder(game.dir.str());
-        std::vector<std::string> expectedNames = GameFiles;
-        expectedNames.emplace_back("GEODATA/english.bak");
-        if (makeBackups) {
-            expectedNames.insert(expectedNames.end(), {"GEODATA/english2.bak", "GEODATA/obdata.bak", "QEV.EXE.bak"});
+        Tree expected{{"GEODATA/english.bak", staleBackup}};
+        for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
+        for (const auto& [backup, name] : BackupOf) {
+            if (makeBackups) expected[backup] = asLoaded.at(name);
         }
-        std::sort(expectedNames.begin(), expectedNames.end());
-        EXPECT_EQ(namesOf(after), expectedNames);
-
-        const std::map<std::string, FileId> imageOf{{"QEV.EXE", FileId::Exe},
-                                                    {"GEODATA/ENGLISH.DAT", FileId::English},
-                                                    {"GEODATA/ENGLISH2.DAT", FileId::English2},
-                                                    {"GEODATA/OBDATA.DAT", FileId::Obdata}};
-        for (const auto& [name, id] : imageOf) EXPECT_EQ(after.at(name), files.image(id)) << name;
-        EXPECT_EQ(after.at("GEODATA/ENGLISH.DAT").size(), asLoaded.at("GEODATA/ENGLISH.DAT").size() - 50);
+        EXPECT_EQ(filesUnder(game.dir), expected);
         EXPECT_EQ(stdfs::status(game.exePath).permissions(), stdfs::perms(0750));
-        EXPECT_EQ(stdfs::status(game.path("GEODATA/OBDATA.DAT")).permissions(), stdfs::perms(0640));
-        if (makeBackups) {
-            EXPECT_EQ(after.at("QEV.EXE.bak"), asLoaded.at("QEV.EXE"));
-            EXPECT_EQ(after.at("GEODATA/english.bak"), asLoaded.at("GEODATA/ENGLISH.DAT"));
-            EXPECT_EQ(after.at("GEODATA/english2.bak"), asLoaded.at("GEODATA/ENGLISH2.DAT"));
-            EXPECT_EQ(after.at("GEODATA/obdata.bak"), asLoaded.at("GEODATA/OBDATA.DAT"));
-        }
+        EXPECT_EQ(stdfs::status(game.dir.str() + "/GEODATA/OBDATA.DAT").permissions(), stdfs::perms(0640));
     }
 }
 
 TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
 {
-    SampleGameDir game(GameEdition::Dos12);
-    RealFileSystem fs;
-    const std::string root = game.dir.str();
-    const Tree asLoaded = filesUnder(root);
-    GameFileSet files = loadComplete(fs, game.exePath);
-    editEveryImage(files);
-    writeFileBytes(game.path("GEODATA/OBDATA(MASTER).bak"), ByteImage(9000, 3)); // an earlier master set
+    SampleSession game(GameEdition::Dos12);
+    writeFileBytes(game.dir.str() + "/GEODATA/OBDATA(MASTER).bak", ByteImage(9000, 3)); // an earlier master set
+    Tree expected = filesUnder(game.dir);
+    game.load();
+    ASSERT_TRUE(writeMasterBackup(editEveryImage(game), game.fs).ok);
 
-    ASSERT_TRUE(writeMasterBackup(files, fs).ok);
-    const Tree after = filesUnder(root);
-    EXPECT_EQ(after.size(), asLoaded.size() + 4);
-    EXPECT_EQ(after.at("QEVEXE/GEOSCAPE.EXE(MASTER).bak"), asLoaded.at("QEVEXE/GEOSCAPE.EXE"));
-    EXPECT_EQ(after.at("GEODATA/ENGLISH(MASTER).bak"), asLoaded.at("GEODATA/ENGLISH.DAT"));
-    EXPECT_EQ(after.at("GEODATA/ENGLISH2(MASTER).bak"), asLoaded.at("GEODATA/ENGLISH2.DAT"));
-    EXPECT_EQ(after.at("GEODATA/OBDATA(MASTER).bak"), asLoaded.at("GEODATA/OBDATA.DAT"));
-    for (const auto& [name, bytes] : asLoaded) EXPECT_EQ(after.at(name), bytes) << name << " was not to change";
+    expected["QEVEXE/GEOSCAPE.EXE(MASTER).bak"] = expected.at("QEVEXE/GEOSCAPE.EXE");
+    expected["GEODATA/ENGLISH(MASTER).bak"] = expected.at("GEODATA/ENGLISH.DAT");
+    expected["GEODATA/ENGLISH2(MASTER).bak"] = expected.at("GEODATA/ENGLISH2.DAT");
+    expected["GEODATA/OBDATA(MASTER).bak"] = expected.at("GEODATA/OBDATA.DAT");
+    EXPECT_EQ(filesUnder(game.dir), expected);
 }
 
-struct FaultRow {
-    const char* name;
-    std::function<void(FakeFileSystem&)> inject;
-    std::string failedFile;                 // relative to the game folder
-    std::vector<std::string> replacedFiles; // relative to the game folder, in order
-};
+// The write of failedFile is cut short, or else its rename fails; paths relative to the game folder.
+struct FaultRow { bool shortWrite; std::string failedFile; std::vector<std::string> replacedFiles; };
 
 TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
 {
     const std::vector<FaultRow> rows{
-        {"third temporary file fails", [](FakeFileSystem& fs) { fs.failWriteTemporaryFor("english2.bak"); },
-         "GEODATA/english2.bak", {}},
-        {"short write", [](FakeFileSystem& fs) { fs.failAfterBytes(4096); }, "QEV.EXE.bak", {}},
-        {"rename of ENGLISH.DAT fails", [](FakeFileSystem& fs) { fs.failReplaceFor("ENGLISH.DAT"); },
-         "GEODATA/ENGLISH.DAT",
+        {true, "GEODATA/english2.bak", {}},
+        {false, "GEODATA/ENGLISH.DAT",
          {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak", "GEODATA/obdata.bak", "QEV.EXE"}},
     };
     for (const FaultRow& row : rows) {
-        SCOPED_TRACE(row.name);
-        SampleGameDir game(GameEdition::Collectors);
+        SCOPED_TRACE(row.failedFile);
+        SampleSession game(GameEdition::Collectors);
+        const Tree before = filesUnder(game.dir);
+        game.load();
         FakeFileSystem fs;
-        GameFileSet files = loadComplete(fs, game.exePath);
-        const Tree before = filesUnder(game.dir.str());
-        editEveryImage(files);
-        row.inject(fs);
+        (row.shortWrite ? fs.shortWriteFor : fs.failReplaceFor) = stdfs::path(row.failedFile).filename().string();
+        const WriteResult result = saveGameFiles(editEveryImage(game), fs, true);
 
-        const WriteResult result = saveGameFiles(files, fs, true);
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.failedFile, game.path(row.failedFile));
-        std::vector<std::string> replaced;
-        for (const auto& name : row.replacedFiles) replaced.push_back(game.path(name));
-        EXPECT_EQ(result.replacedFiles, replaced);
-
+        EXPECT_EQ(result.failedFile, game.dir.str() + "/" + row.failedFile);
         const std::string message = describeWriteFailure(result);
-        EXPECT_NE(message.find(game.path(row.failedFile)), std::string::npos) << message;
-        for (const auto& name : replaced) EXPECT_NE(message.find(name), std::string::npos) << message;
-        if (replaced.empty()) {
-            EXPECT_NE(message.find("No file was changed."), std::string::npos) << message;
-        }
+        EXPECT_NE(message.find(result.failedFile), std::string::npos) << message;
+        std::vector<std::string> replaced;
+        for (const auto& name : row.replacedFiles) replaced.push_back(game.dir.str() + "/" + name);
+        EXPECT_EQ(result.replacedFiles, replaced);
+        for (const auto& name : replaced) EXPECT_NE(message.find(name + "\n"), std::string::npos) << message;
+        EXPECT_EQ(message.find("No file was changed.") != std::string::npos, replaced.empty()) << message;
 
         // No temporary file is left, and each file is wholly old or wholly new.
-        const Tree after = filesUnder(game.dir.str());
-        for (const auto& [name, bytes] : after) {
-            EXPECT_EQ(name.find(".orvane-tmp-"), std::string::npos) << name;
-            const bool replacedFile = std::find(row.replacedFiles.begin(), row.replacedFiles.end(), name) !=
-                                      row.replacedFiles.end();
-            if (!replacedFile) {
-                EXPECT_EQ(bytes, before.at(name)) << name << " changed";
-            }
+        Tree expected = before;
+        for (const auto& name : row.replacedFiles) {
+            expected[name] =
+                BackupOf.count(name) ? before.at(BackupOf.at(name)) : game.session.image(GameFiles.at(name));
         }
-        EXPECT_EQ(after.size(), before.size() + (replaced.empty() ? 0 : 4)) << "only the four backups are new";
-        if (!replaced.empty()) {
-            EXPECT_EQ(after.at("QEV.EXE"), files.image(FileId::Exe));
-        }
+        EXPECT_EQ(filesUnder(game.dir), expected);
     }
 }
 
@@ -172,43 +137,38 @@ TEST(SaveFaults, aReadOnlyGameFolderOnDiskStopsTheSaveBeforeAnyFileChanges)
 #ifdef _WIN32
     GTEST_SKIP() << "folder permissions are not POSIX modes here";
 #else
-    SampleGameDir game(GameEdition::Collectors);
-    RealFileSystem fs;
-    GameFileSet files = loadComplete(fs, game.exePath);
-    editEveryImage(files);
-    const Tree before = filesUnder(game.dir.str());
+    SampleSession game(GameEdition::Collectors);
+    game.load();
+    const GameFileSet& files = editEveryImage(game);
+    const Tree before = filesUnder(game.dir);
 
-    // The game belongs to an ordinary user whose GEODATA folder is read-only; root would write
-    // into it anyway, so the save runs in a child that gives up root.
-    const passwd* nobodyUser = getpwnam("nobody");
-    const group* nobodyGroup = getgrnam("nogroup");
-    if (nobodyUser == nullptr || nobodyGroup == nullptr) GTEST_SKIP() << "no user nobody or group nogroup here";
-    const uid_t nobody = nobodyUser->pw_uid;
-    const gid_t nogroup = nobodyGroup->gr_gid;
-    if (geteuid() == 0) {
-        for (const auto& entry : stdfs::recursive_directory_iterator(game.dir.path())) {
-            ASSERT_EQ(lchown(entry.path().c_str(), nobody, nogroup), 0);
-        }
-        ASSERT_EQ(chown(game.dir.path().c_str(), nobody, nogroup), 0);
+    // Root writes into a read-only folder anyway, so the game goes to user nobody, who runs the save.
+    const passwd* nobody = getpwnam("nobody");
+    const group* nogroup = getgrnam("nogroup");
+    if (nobody == nullptr || nogroup == nullptr) GTEST_SKIP() << "no user nobody or group nogroup here";
+    for (const auto& entry : stdfs::recursive_directory_iterator(game.dir.path())) {
+        ASSERT_TRUE(geteuid() != 0 || lchown(entry.path().c_str(), nobody->pw_uid, nogroup->gr_gid) == 0);
     }
-    stdfs::permissions(game.path("GEODATA"), stdfs::perms(0555));
+    ASSERT_TRUE(geteuid() != 0 || chown(game.dir.path().c_str(), nobody->pw_uid, nogroup->gr_gid) == 0);
+    stdfs::permissions(game.dir.path() / "GEODATA", stdfs::perms(0555));
 
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(nogroup) != 0 || setuid(nobody) != 0)) _exit(3);
-        if (geteuid() == 0) _exit(3);
-        const WriteResult result = saveGameFiles(files, fs, true);
+        const bool rootGivenUp = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(nogroup->gr_gid) == 0 &&
+                                                     setuid(nobody->pw_uid) == 0);
+        if (!rootGivenUp) _exit(3);
+        const WriteResult result = saveGameFiles(files, game.fs, true);
         if (result.ok) _exit(1);
-        _exit(result.failedFile == game.path("GEODATA/english.bak") && result.replacedFiles.empty() ? 0 : 2);
+        _exit(result.failedFile == game.dir.str() + "/GEODATA/english.bak" && result.replacedFiles.empty() ? 0 : 2);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    stdfs::permissions(game.path("GEODATA"), stdfs::perms(0755));
+    stdfs::permissions(game.dir.path() / "GEODATA", stdfs::perms(0755));
     ASSERT_TRUE(WIFEXITED(status));
     if (WEXITSTATUS(status) == 3) GTEST_SKIP() << "could not give up root in the child process";
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the save succeeded; 2: it named the wrong file";
-    EXPECT_EQ(filesUnder(game.dir.str()), before) << "a file changed or a temporary file was left";
+    EXPECT_EQ(filesUnder(game.dir), before) << "a file changed or a temporary file was left";
 #endif
 }
 

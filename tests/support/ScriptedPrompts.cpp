@@ -54,13 +54,13 @@ void ScriptedPrompts::showMessage(const std::string& title, const std::string& t
     shown_.push_back({"message", title, text, {}});
 }
 
-std::optional<std::string> ScriptedPrompts::chooseFileToOpen(const FileFilter& filter)
+std::optional<std::string> ScriptedPrompts::chooseFile(const char* kind, const FileFilter& filter)
 {
     lastFilter = filter;
-    shown_.push_back({"open", filter.description, filter.pattern, {}});
+    shown_.push_back({kind, filter.description, filter.pattern, {}});
     if (filesToChoose_.empty()) {
         unexpected_.push_back(shown_.back());
-        ADD_FAILURE() << "unexpected open dialog";
+        ADD_FAILURE() << "unexpected " << kind << " dialog";
         return std::nullopt;
     }
     auto next = filesToChoose_.front();
@@ -68,18 +68,14 @@ std::optional<std::string> ScriptedPrompts::chooseFileToOpen(const FileFilter& f
     return next;
 }
 
+std::optional<std::string> ScriptedPrompts::chooseFileToOpen(const FileFilter& filter)
+{
+    return chooseFile("open", filter);
+}
+
 std::optional<std::string> ScriptedPrompts::chooseFileToSave(const FileFilter& filter)
 {
-    lastFilter = filter;
-    shown_.push_back({"save", filter.description, filter.pattern, {}});
-    if (filesToChoose_.empty()) {
-        unexpected_.push_back(shown_.back());
-        ADD_FAILURE() << "unexpected save dialog";
-        return std::nullopt;
-    }
-    auto next = filesToChoose_.front();
-    filesToChoose_.pop_front();
-    return next;
+    return chooseFile("save", filter);
 }
 
 std::vector<ShownBox> ScriptedPrompts::messages() const

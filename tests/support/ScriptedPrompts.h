@@ -41,6 +41,8 @@ public:
     FileFilter lastFilter;
 
 private:
+    std::optional<std::string> chooseFile(const char* kind, const FileFilter& filter);
+
     std::deque<std::optional<std::string>> texts_;
     std::deque<bool> yesNo_;
     std::deque<std::optional<std::string>> filesToChoose_;

@@ -1,87 +1,40 @@
-// The Soldier Names page driven through its lists: a double click edits a name, Undo brings it back.
-#include <QAction>
-#include <QApplication>
+// The Soldier Names page through its lists: a double click edits a name, Undo brings it back.
 #include <QLabel>
-#include <QListWidget>
 #include <QTabWidget>
-#include <QtTest>
 
-#include "files/RealFileSystem.h"
-#include "samplegame/SampleGame.h"
 #include "support/ImageDiff.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
 #include "ui/GameFont.h"
-#include "ui/MainWindow.h"
+#include "widgets/SampleWindow.h"
 
 using orvane::FileId;
-using orvane::GameEdition;
-
-namespace {
-
-template <typename T>
-T* control(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-}
-
-void doubleClick(QListWidget* list, int row)
-{
-    list->scrollToItem(list->item(row));
-    const QPoint centre = list->visualItemRect(list->item(row)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-}
-
-} // namespace
 
 class TestNamesPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets()) top->close();
-    }
+    void cleanup() { orvane::test::closeAllWindows(); }
 
-    void editsAFirstNameByDoubleClickAndUndoesIt()
+    void editsAFirstNameByDoubleClickThenUndoesIt()
     {
-        orvane::test::TempDir dir;
-        const std::string exePath = orvane::sample::writeSampleGame(dir.str(), GameEdition::Dos12);
-        orvane::test::ScriptedPrompts prompts;
-        orvane::RealFileSystem fs;
-        orvane::ui::MainWindow window(prompts, fs);
-        window.show();
-
-        auto* first = control<QListWidget>(window, "lstFirst");
-        auto* last = control<QListWidget>(window, "lstLast");
-        QCOMPARE(first->count(), 0);
+        orvane::test::SampleWindow sample(orvane::GameEdition::Dos12);
+        auto* first = sample.find<QListWidget>("lstFirst");
+        auto* last = sample.find<QListWidget>("lstLast");
         QCOMPARE(first->font(), orvane::ui::gameFont());
-        QCOMPARE(last->font(), orvane::ui::gameFont());
-        QStringList labels;
-        for (auto* label : first->parentWidget()->findChildren<QLabel*>()) labels << label->text();
-        QVERIFY(labels.contains(QStringLiteral("First Names")));
-        QVERIFY(labels.contains(QStringLiteral("Last Names")));
-        QCOMPARE(control<QLabel>(window, "lblName")->text(),
+        QCOMPARE(sample.find<QLabel>("lblName")->text(),
                  QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
                                 "I suggest using the same sex as the first name already is or you'll have men "
                                 "with women's names and vice versa."));
-
-        prompts.answerFile(exePath);
-        control<QAction>(window, "mnuOpen")->trigger();
+        sample.load();
         QCOMPARE(first->count(), 120);
         QCOMPARE(last->count(), 120);
-        control<QTabWidget>(window, "tabFac")->setCurrentIndex(2);
+        sample.find<QTabWidget>("tabFac")->setCurrentIndex(2);
 
-        auto& exe = window.session().image(FileId::Exe);
+        auto& exe = sample.image(FileId::Exe);
         const orvane::ByteImage loaded = exe;
         const QString oldName = first->item(4)->text();
-        prompts.answer("Twelve chars").answer("Zed");
-        doubleClick(first, 4);
-        QCOMPARE(prompts.shown().back().title, std::string("New Name"));
-        QCOMPARE(prompts.shown().back().defaultText, oldName.toStdString());
+        sample.prompts.answer("Zed");
+        orvane::test::doubleClickRow(first, 4);
+        QCOMPARE(sample.prompts.shown().at(0).defaultText, oldName.toStdString());
         QCOMPARE(first->item(4)->text(), QStringLiteral("Zed"));
         const std::size_t slot = 390544 + 11 * 4;
         std::map<std::size_t, std::uint8_t> expected;
@@ -91,24 +44,18 @@ private slots:
         }
         QVERIFY(orvane::test::changedBytes(loaded, exe) == expected);
 
-        control<QAction>(window, "mnuUndo")->trigger();
+        sample.trigger("mnuUndo");
         QVERIFY(exe == loaded);
         QCOMPARE(first->item(4)->text(), oldName);
 
-        prompts.answerYesNo(false);
-        control<QAction>(window, "mnuClose")->trigger();
+        sample.prompts.answerYesNo(false);
+        sample.trigger("mnuClose");
         QCOMPARE(first->count(), 0);
         QCOMPARE(last->count(), 0);
-        QVERIFY(prompts.unexpected().empty());
+        QVERIFY(sample.prompts.unexpected().empty());
     }
 };
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    TestNamesPage test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORVANE_WIDGET_TEST_MAIN(TestNamesPage)
 
 #include "tst_NamesPage.moc"

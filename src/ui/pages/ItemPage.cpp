@@ -99,6 +99,8 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     lstItem_->setObjectName(QStringLiteral("lstItem"));
     lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
     useGameFont(lstItem_);
+    // Wide enough for a name of the full 20 characters; the value buttons take the rest.
+    lstItem_->setMaximumWidth(lstItem_->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('M'))) + 24);
     listColumn->addWidget(lstItem_);
     auto* indexRow = new QHBoxLayout;
     indexRow->addWidget(new QLabel(QStringLiteral("Index:"), this));
@@ -108,8 +110,8 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     listColumn->addLayout(indexRow);
 
     auto* page = new QHBoxLayout(this);
-    page->addLayout(listColumn, 1);
-    page->addWidget(buildButtons());
+    page->addLayout(listColumn);
+    page->addWidget(buildButtons(), 1);
     page->addWidget(buildFrames());
 
     connect(lstItem_, &QListWidget::itemClicked, this,
@@ -127,6 +129,8 @@ QWidget* ItemPage::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
 
     cmdName_ = makeButton(box, "cmdName", "Click to change the name.");
+    // Room for a name of the full 20 characters.
+    cmdName_->setMinimumWidth(cmdName_->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))) + 16);
     grid->addWidget(new QLabel(QStringLiteral("Name:"), box), 0, 0);
     grid->addWidget(cmdName_, 0, 1);
     connect(cmdName_, &QPushButton::clicked, this, [this] { editor_.changeName(); });

@@ -80,8 +80,12 @@ UnitPage::UnitPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     options->addWidget(optNoU_);
     grid->addWidget(frame1_, row, 0, 1, 2);
 
+    // The values keep a compact column at the left; the rest of the page stays empty.
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(grid);
+    columns->addStretch(1);
     auto* page = new QVBoxLayout(this);
-    page->addLayout(grid);
+    page->addLayout(columns);
     page->addStretch();
 
     connect(cmbUnit_, &QComboBox::activated, this,

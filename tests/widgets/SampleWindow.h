@@ -1,0 +1,60 @@
+#pragma once
+// What every widget test needs: a main window on a freshly written sample game, controls found by
+// their objectName, and the double click on a list entry as Qt Test must send it.
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QtTest>
+#include <string>
+
+#include "files/RealFileSystem.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+#include "ui/MainWindow.h"
+
+namespace orvane::test {
+
+struct SampleWindow {
+    explicit SampleWindow(GameEdition edition = GameEdition::Collectors);
+
+    // Load Files through the menu, answering the open dialog with the sample executable.
+    void load();
+
+    // The control or menu action of this name; the test stops when there is none.
+    template <typename T>
+    T* find(const char* name)
+    {
+        auto* found = window.findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) qFatal("no control named %s", name);
+        return found;
+    }
+    void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    ByteImage& image(FileId id) { return window.session().image(id); }
+    std::string gameFile(const std::string& relative) const { return (dir.path() / relative).string(); }
+
+    TempDir dir;
+    std::string exePath;
+    ScriptedPrompts prompts;
+    RealFileSystem fs;
+    ui::MainWindow window{prompts, fs};
+};
+
+// A click then a double click on the entry's centre: a double click alone is not seen as one.
+void doubleClickRow(QListWidget* list, int row);
+
+// The text of a label in any open window (frmLoad is a window of its own).
+QString labelText(const char* name);
+
+void closeAllWindows();
+
+} // namespace orvane::test
+
+// main() of a widget test: no display is needed.
+#define ORVANE_WIDGET_TEST_MAIN(TestClass)                                                                            \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication app(argc, argv);                                                                                  \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
