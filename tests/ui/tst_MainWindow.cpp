@@ -135,6 +135,22 @@ private slots:
         QVERIFY(!game.find<QAction>("mnuBack")->isChecked());
         QVERIFY(!game.window.session().makeBackups());
 
+        // Make Master Backup: No writes nothing; Yes writes the files as loaded, with no message after.
+        const std::string master = game.exePath + "(MASTER).bak";
+        game.prompts.answerYesNo(false).answerYesNo(true);
+        game.trigger("mnuMaster");
+        QVERIFY(!std::filesystem::exists(master));
+        QCOMPARE(game.prompts.shown().back().title, std::string("Make master backup?"));
+        QCOMPARE(game.prompts.shown().back().text,
+                 std::string("Are you sure you want to make a master back up? This will overwrite any other master "
+                             "backup of your executable."));
+        const std::size_t boxesBefore = game.prompts.shown().size();
+        game.trigger("mnuMaster");
+        QCOMPARE(readFileBytes(master), loaded);
+        QCOMPARE(readFileBytes(game.gameFile("GEODATA/ENGLISH2(MASTER).bak")),
+                 readFileBytes(game.gameFile("GEODATA/ENGLISH2.DAT")));
+        QCOMPARE(game.prompts.shown().size(), boxesBefore + 1);
+
         // An edit, then Close files answered No: the disk keeps the saved file.
         game.window.session().pushSnapshot(FileId::Exe);
         game.image(FileId::Exe)[101] ^= 0xFF;
