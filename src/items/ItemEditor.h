@@ -26,7 +26,7 @@ public:
     explicit ItemEditor(EditorSession& session);
 
     // Called after every change of what the page shows.
-    void setChangeCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+    void onChanged(std::function<void()> callback) { changed_ = std::move(callback); }
 
     // What the page shows.
     const std::vector<std::string>& listEntries() const { return entries_; }

@@ -118,7 +118,7 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
             [this](QListWidgetItem* item) { editor_.clickEntry(static_cast<std::size_t>(lstItem_->row(item))); });
     connect(lstItem_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { editor_.openEntry(static_cast<std::size_t>(lstItem_->row(item))); });
-    editor_.setChangeCallback([this] { redraw(); });
+    editor_.onChanged([this] { redraw(); });
     redraw();
 }
 
