@@ -57,19 +57,6 @@ TEST(AskValue, CancelAndEmptyAnswerGiveNothing)
     EXPECT_TRUE(prompts.scriptUsed());
 }
 
-TEST(AskValue, OwnConversionDecidesWhatCanBeStored)
-{
-    ScriptedPrompts prompts;
-    prompts.answer("-5").answer("7");
-    const auto onlyOdd = [](double n) -> std::optional<std::int64_t> {
-        const auto whole = static_cast<std::int64_t>(n);
-        if (whole % 2 == 0 || whole < 0) return std::nullopt;
-        return whole;
-    };
-    EXPECT_EQ(askValue(prompts, box, 10, onlyOdd), std::optional<std::int64_t>(7));
-    EXPECT_EQ(prompts.shown().size(), 2u);
-}
-
 TEST(AskValue, ShortTextLimitCountsCharactersNotBytes)
 {
     ScriptedPrompts prompts;

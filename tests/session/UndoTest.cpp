@@ -107,37 +107,5 @@ TEST_F(UndoTest, ALengthenedStringImageComesBackAtItsOldLength)
     EXPECT_EQ(session.image(FileId::English), ByteImage(16, 2));
 }
 
-TEST_F(UndoTest, CloseFilesEmptiesTheHistoryAndAsksToSaveOnlyAfterAnEdit)
-{
-    bool disabled = false;
-    session.closeFiles([&] { disabled = true; });
-    EXPECT_TRUE(disabled);
-    EXPECT_TRUE(prompts.shown().empty());
-
-    edit(FileId::Exe, 0, 9);
-    prompts.answerYesNo(false);
-    session.closeFiles({});
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.shown()[0].title, "Save?");
-    EXPECT_EQ(prompts.shown()[0].text, "Would you like to save your progress first?");
-    EXPECT_EQ(session.undoCount(), 0u);
-    EXPECT_FALSE(session.undoAvailable());
-    EXPECT_FALSE(session.saveAvailable());
-    EXPECT_EQ(session.image(FileId::Exe)[0], 9); // the images stay in memory
-}
-
-TEST_F(UndoTest, NothingIsWrittenForASetThatWasNotLoadedWhole)
-{
-    edit(FileId::Exe, 0, 9);
-    session.save();
-    prompts.answerYesNo(true);
-    session.makeMasterBackup();
-    const auto messages = prompts.messages();
-    ASSERT_EQ(messages.size(), 2u);
-    for (const auto& message : messages) EXPECT_NE(message.text, "All files saved.");
-    EXPECT_NE(messages[0].text.find("Load the files again"), std::string::npos);
-    EXPECT_TRUE(session.saveAvailable());
-}
-
 } // namespace
 } // namespace orvane
