@@ -15,6 +15,7 @@ class QTabWidget;
 namespace orvane::ui {
 
 class BasePage;
+class ChangesPanel;
 class EditorPage;
 class LoadWindow;
 
@@ -37,6 +38,7 @@ private:
     void updateMenus();
     void loadFiles();
     void closeFiles();
+    void openChange(int page, int list, std::size_t record);
 
     std::unique_ptr<EditorSession> session_;
     QTabWidget* tabFac_ = nullptr;
@@ -49,6 +51,8 @@ private:
     QAction* mnuSave_ = nullptr;
     QAction* mnuClose_ = nullptr;
     QAction* mnuUndo_ = nullptr;
+    QAction* mnuApplyPatch_ = nullptr;
+    ChangesPanel* frmChanges_ = nullptr;
 };
 
 } // namespace orvane::ui

@@ -15,25 +15,24 @@ namespace {
 struct ValueControl {
     units::UnitStat stat;
     const char* name;
-    const char* label;
 };
 
 constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
-    {units::UnitStat::TimeUnits, "cmdTU", "Time Units:"},
-    {units::UnitStat::Health, "cmdHealth", "Health:"},
-    {units::UnitStat::Energy, "cmdEnrg", "Energy:"},
-    {units::UnitStat::Reaction, "cmdReac", "Reaction:"},
-    {units::UnitStat::Strength, "cmdStr", "Strength:"},
-    {units::UnitStat::FiringAccuracy, "cmdFirA", "Firing Accuracy:"},
-    {units::UnitStat::ThrowingAccuracy, "cmdThrA", "Throwing Accuracy:"},
-    {units::UnitStat::FrontArmour, "cmdFrA", "Front Armour:"},
-    {units::UnitStat::LeftArmour, "cmdLefA", "Left Armour:"},
-    {units::UnitStat::RightArmour, "cmdRigA", "Right Armour:"},
-    {units::UnitStat::RearArmour, "cmdReaA", "Rear Armour:"},
-    {units::UnitStat::UnderArmour, "cmdUndA", "Under Armour:"},
-    {units::UnitStat::PsiSkill, "cmdPsiSk", "Psi Skill:"},
-    {units::UnitStat::PsiStrength, "cmdPsiSt", "Psi Strength:"},
-    {units::UnitStat::Bravery, "cmdBrav", "Bravery:"},
+    {units::UnitStat::TimeUnits, "cmdTU"},
+    {units::UnitStat::Health, "cmdHealth"},
+    {units::UnitStat::Energy, "cmdEnrg"},
+    {units::UnitStat::Reaction, "cmdReac"},
+    {units::UnitStat::Strength, "cmdStr"},
+    {units::UnitStat::FiringAccuracy, "cmdFirA"},
+    {units::UnitStat::ThrowingAccuracy, "cmdThrA"},
+    {units::UnitStat::FrontArmour, "cmdFrA"},
+    {units::UnitStat::LeftArmour, "cmdLefA"},
+    {units::UnitStat::RightArmour, "cmdRigA"},
+    {units::UnitStat::RearArmour, "cmdReaA"},
+    {units::UnitStat::UnderArmour, "cmdUndA"},
+    {units::UnitStat::PsiSkill, "cmdPsiSk"},
+    {units::UnitStat::PsiStrength, "cmdPsiSt"},
+    {units::UnitStat::Bravery, "cmdBrav"},
 }};
 
 // Sets a radio button without the exclusive group forcing a partner on, so both can be off.
@@ -61,7 +60,7 @@ UnitPage::UnitPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     for (const auto& control : valueControls) {
         auto* button = new QPushButton(this);
         button->setObjectName(QString::fromLatin1(control.name));
-        grid->addWidget(new QLabel(QString::fromLatin1(control.label), this), row, 0);
+        grid->addWidget(new QLabel(QString::fromLatin1(units::StatFields.at(units::indexOf(control.stat)).label), this), row, 0);
         grid->addWidget(button, row, 1);
         valueButtons_.at(units::indexOf(control.stat)) = button;
         const auto stat = control.stat;
@@ -69,7 +68,7 @@ UnitPage::UnitPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
         ++row;
     }
 
-    frame1_ = new QGroupBox(QStringLiteral("Flying Ability?:"), this);
+    frame1_ = new QGroupBox(QString::fromLatin1(units::FlyingField.label), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     optYesU_ = new QRadioButton(QStringLiteral("Yes"), frame1_);
     optYesU_->setObjectName(QStringLiteral("optYesU"));
@@ -108,6 +107,14 @@ void UnitPage::redraw()
     optNoU_->setEnabled(view.flyingEnabled);
     setChecked(optYesU_, view.flyingYes.value_or(false));
     setChecked(optNoU_, view.flyingYes.has_value() && !*view.flyingYes);
+}
+
+void UnitPage::showRecord(int, std::size_t record)
+{
+    const int index = cmbUnit_->findData(static_cast<int>(record));
+    if (index < 0) return;
+    cmbUnit_->setCurrentIndex(index);
+    editor_.choose(static_cast<int>(record));
 }
 
 void UnitPage::disableAll()
