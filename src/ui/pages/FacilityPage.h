@@ -1,6 +1,15 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "Facility Editor" page: cmbType, the five value buttons of the chosen facility type and
+// its "Standard to Build?:" options.
+#include <array>
+
+#include "facilities/FacilityEditor.h"
 #include "ui/EditorPage.h"
+
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
 
 namespace orvane {
 class EditorSession;
@@ -12,6 +21,19 @@ class FacilityPage : public EditorPage {
     Q_OBJECT
 public:
     FacilityPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void enableAll() override;
+    void disableAll() override;
+
+private:
+    void redraw();
+
+    facilities::FacilityEditor editor_;
+    QComboBox* cmbType_ = nullptr;
+    std::array<QPushButton*, facilities::FacilityValueCount> valueButtons_{};
+    QGroupBox* frmBuild_ = nullptr;
+    QRadioButton* optYes_ = nullptr;
+    QRadioButton* optNo_ = nullptr;
 };
 
 } // namespace orvane::ui

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/OptionButtons.h"
+
 namespace orvane::ui {
 namespace {
 
@@ -35,14 +37,6 @@ constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
     {units::UnitStat::PsiStrength, "cmdPsiSt", "Psi Strength:"},
     {units::UnitStat::Bravery, "cmdBrav", "Bravery:"},
 }};
-
-// Sets a radio button without the exclusive group forcing a partner on, so both can be off.
-void setChecked(QRadioButton* option, bool checked)
-{
-    option->setAutoExclusive(false);
-    option->setChecked(checked);
-    option->setAutoExclusive(true);
-}
 
 } // namespace
 
@@ -106,8 +100,7 @@ void UnitPage::redraw()
     frame1_->setEnabled(view.flyingEnabled);
     optYesU_->setEnabled(view.flyingEnabled);
     optNoU_->setEnabled(view.flyingEnabled);
-    setChecked(optYesU_, view.flyingYes.value_or(false));
-    setChecked(optNoU_, view.flyingYes.has_value() && !*view.flyingYes);
+    showYesNo(optYesU_, optNoU_, view.flyingYes);
 }
 
 void UnitPage::disableAll()
