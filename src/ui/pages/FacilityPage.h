@@ -5,11 +5,10 @@
 
 #include "facilities/FacilityEditor.h"
 #include "ui/EditorPage.h"
+#include "ui/ValueControls.h"
 
 class QComboBox;
-class QGroupBox;
 class QPushButton;
-class QRadioButton;
 
 namespace orvane {
 class EditorSession;
@@ -31,9 +30,7 @@ private:
     facilities::FacilityEditor editor_;
     QComboBox* cmbType_ = nullptr;
     std::array<QPushButton*, facilities::FacilityValueCount> valueButtons_{};
-    QGroupBox* frmBuild_ = nullptr;
-    QRadioButton* optYes_ = nullptr;
-    QRadioButton* optNo_ = nullptr;
+    YesNoFrame standard_;
 };
 
 } // namespace orvane::ui
