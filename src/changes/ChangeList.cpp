@@ -31,7 +31,7 @@ void listTable(const RecordTable& table, const ByteImage& before, const ByteImag
             if (sameBytes(before, after, at, field.width)) continue;
             out.push_back({table.page, table.list, record, pageCaption(table.page),
                            table.recordName(after, table, record), field.label,
-                           showField(before, recordStart, field), showField(after, recordStart, field)});
+                           showField(before, recordStart, record, field), showField(after, recordStart, record, field)});
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "changes/RecordTables.h"
 
+#include "facilities/FacilityTable.h"
 #include "items/ItemRecord.h"
 #include "names/NameTables.h"
 #include "units/UnitTable.h"
@@ -11,6 +12,11 @@ namespace {
 std::string unitRecordName(const ByteImage&, const RecordTable&, std::size_t record)
 {
     return units::unitName(record);
+}
+
+std::string facilityRecordName(const ByteImage&, const RecordTable&, std::size_t record)
+{
+    return facilities::facilityTypeNames().at(record);
 }
 
 std::string itemRecordName(const ByteImage& obdata, const RecordTable&, std::size_t record)
@@ -59,6 +65,13 @@ std::vector<RecordTable> recordTables(GameEdition edition)
         fields.push_back(units::FlyingField);
         tables.push_back({PageId::Units, 0, FileId::Exe, *unitStart, units::UnitRecordSize,
                           static_cast<std::size_t>(units::UnitCount), std::move(fields), &unitRecordName});
+    }
+    if (const auto facilityStart = facilities::FacilityTableOffsets.in(edition)) {
+        std::vector<FieldLayout> fields(facilities::ValueFields.begin(), facilities::ValueFields.end());
+        fields.push_back(facilities::StandardField);
+        tables.push_back({PageId::Facility, 0, FileId::Exe, *facilityStart, facilities::FacilityRecordSize,
+                          static_cast<std::size_t>(facilities::FacilityTypeCount), std::move(fields),
+                          &facilityRecordName});
     }
     addNameTable(tables, names::FirstNames, 0, edition);
     addNameTable(tables, names::LastNames, 1, edition);

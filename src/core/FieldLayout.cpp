@@ -17,12 +17,12 @@ std::int64_t readNumber(const ByteImage& image, std::size_t at, const FieldLayou
 
 } // namespace
 
-std::string showField(const ByteImage& image, std::size_t recordStart, const FieldLayout& field)
+std::string showField(const ByteImage& image, std::size_t recordStart, std::size_t record, const FieldLayout& field)
 {
     const std::size_t at = recordStart + field.offset;
     if (field.encoding == FieldEncoding::Text) return decodeField(image, at, field.width);
     const std::int64_t number = readNumber(image, at, field);
-    return field.shown != nullptr ? field.shown(number) : std::to_string(number);
+    return field.shown != nullptr ? field.shown(number, record) : std::to_string(number);
 }
 
 } // namespace orvane

@@ -90,7 +90,7 @@ std::vector<std::string> readItemNames(const ByteImage& obdata)
 namespace {
 
 template <OptionGroup Group>
-std::string optionText(std::int64_t code)
+std::string optionText(std::int64_t code, std::size_t)
 {
     for (const auto& entry : OptionCodes) {
         if (entry.group == Group && entry.code == code) return entry.caption;
@@ -98,7 +98,7 @@ std::string optionText(std::int64_t code)
     return std::to_string(code);
 }
 
-FieldLayout groupField(OptionGroup group, std::string (*shown)(std::int64_t))
+FieldLayout groupField(OptionGroup group, std::string (*shown)(std::int64_t, std::size_t))
 {
     return {titleOf(group), offsetOf(group), 1, FieldEncoding::Unsigned, shown};
 }

@@ -17,12 +17,12 @@ int statLimit(UnitStat stat)
     }
 }
 
-std::string braveryText(std::int64_t code)
+std::string braveryText(std::int64_t code, std::size_t)
 {
     return std::to_string(110 - 10 * code);
 }
 
-std::string flyingText(std::int64_t flag)
+std::string flyingText(std::int64_t flag, std::size_t)
 {
     if (flag == 1) return "Yes";
     if (flag == 0) return "No";

@@ -47,8 +47,8 @@ inline constexpr std::array<UnitStat, UnitStatCount> AllUnitStats{
 inline constexpr std::size_t indexOf(UnitStat stat) { return static_cast<std::size_t>(stat); }
 
 // Bravery as the page shows it (the stored code b stands for 110 - 10 * b); "Yes" or "No" for the flying flag.
-std::string braveryText(std::int64_t code);
-std::string flyingText(std::int64_t flag);
+std::string braveryText(std::int64_t code, std::size_t record);
+std::string flyingText(std::int64_t flag, std::size_t record);
 
 // The fifteen statistics in UnitStat order, with the page's labels.
 inline constexpr std::array<FieldLayout, UnitStatCount> StatFields{{

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "changes/ChangeList.h"
+#include "facilities/FacilityEditor.h"
 #include "items/ItemEditor.h"
 #include "names/NamesEditor.h"
 #include "support/SampleSession.h"
@@ -38,6 +39,7 @@ struct EditedGame {
     units::UnitEditor units{game.session};
     names::NamesEditor names{game.session};
     items::ItemEditor items{game.session};
+    facilities::FacilityEditor facilities{game.session};
     const GameFileSet& files = game.session.files();
 };
 
@@ -74,8 +76,21 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     edited.items.editValue(items::ItemValue::Damage);
     edited.items.chooseOption(newType);
 
-    const std::string unitPlace = " @ 3/0/32", itemPlace = " @ 4/0/3";
+    constexpr int Laboratory = 2;
+    const std::size_t lab = *facilities::recordOffset(GameEdition::Dos12, exe.size(), Laboratory);
+    const std::string oldCost = facilities::groupThousands(readS16(exe, lab));
+    const bool standard = facilities::isStandard(Laboratory, exe.at(lab + 10));
+    edited.facilities.enableAll();
+    edited.facilities.choose(Laboratory);
+    edited.game.prompts.answer("12345");
+    edited.facilities.editValue(facilities::FacilityValue::ConstructionCost);
+    edited.facilities.setStandard(!standard);
+
+    const std::string unitPlace = " @ 3/0/32", itemPlace = " @ 4/0/3", labPlace = " @ 1/0/2";
     const std::vector<std::string> expected{
+        "Facility Editor | Laboratory | Construction Cost/$k: | " + oldCost + " -> 12,345" + labPlace,
+        std::string("Facility Editor | Laboratory | Standard to Build?: | ") + (standard ? "Yes -> No" : "No -> Yes") +
+            labPlace,
         "Soldier Names | First name 1 | First Names | " + oldFirst + " -> Zed @ 2/0/0",
         "Unit Editor | Hover Tank | Time Units: | " + oldTu + " -> 77" + unitPlace,
         "Unit Editor | Hover Tank | Bravery: | " + oldBravery + " -> 60" + unitPlace,
@@ -93,19 +108,19 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     std::sort(sortedExpected.begin(), sortedExpected.end());
     EXPECT_EQ(rows, sortedExpected);
 
-    // Undo takes back the option, then the damage; the name stays listed under the item's new name.
+    // Undo takes back the standard-to-build switch, then the cost; the other rows stay.
     edited.game.session.undo();
     edited.game.session.undo();
     rows = rowsOf(edited.files);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("Item"); }), 1);
-    EXPECT_NE(std::find(rows.begin(), rows.end(), expected[4]), rows.end());
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("Facility"); }), 0);
+    EXPECT_EQ(rows.size(), expected.size() - 2);
 
     // Setting a value back to what was loaded removes its row.
     edited.game.prompts.answer(oldTu);
     edited.units.editStat(units::UnitStat::TimeUnits);
     rows = rowsOf(edited.files);
-    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[1]), rows.end());
-    EXPECT_EQ(rows.size(), 4u);
+    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[3]), rows.end());
+    EXPECT_EQ(rows.size(), expected.size() - 3);
 }
 
 TEST(ChangeList, BytesNoPageShowsAreListedByOffsetAndAnImageOfAnotherLengthListsItsLength)

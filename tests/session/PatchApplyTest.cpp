@@ -28,7 +28,7 @@ std::vector<std::string> fieldValues(const GameFileSet& files)
         const ByteImage& image = files.image(table.file);
         for (std::size_t record = 0; record < table.count; ++record) {
             const std::size_t start = table.start + table.recordSize * record;
-            for (const auto& field : table.fields) values.push_back(showField(image, start, field));
+            for (const auto& field : table.fields) values.push_back(showField(image, start, record, field));
         }
     }
     return values;
