@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "files/RealFileSystem.h"
+#include "support/FakeFileSystem.h"
 #include "samplegame/SampleGame.h"
 #include "session/EditorSession.h"
 #include "support/ScriptedPrompts.h"
@@ -52,7 +52,7 @@ struct SampleSession {
     TempDir dir;
     std::string exePath;
     ScriptedPrompts prompts;
-    RealFileSystem fs;
+    FakeFileSystem fs; // the real disk until a fault is set
     EditorSession session;
 };
 
