@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "core/GameEdition.h"
-#include "core/Prompts.h"
 
 namespace orvane {
 
@@ -38,11 +37,5 @@ inline constexpr std::size_t PatchObdataStart = [] {
 inline constexpr std::size_t PatchEnglishStart = PatchObdataStart + ObdataLength;
 // The shortest patch file: both string files empty.
 inline constexpr std::size_t ShortestPatchFile = PatchEnglishStart + EndOfEnglish.size();
-
-// The one entry of the patch file dialogs.
-inline FileFilter patchFileFilter()
-{
-    return {"Patch File (*.qev)", "*.qev"};
-}
 
 } // namespace orvane

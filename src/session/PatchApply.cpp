@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/PatchFile.h"
 #include "files/PatchReader.h"
 #include "session/EditorSession.h"
 

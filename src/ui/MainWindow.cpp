@@ -6,6 +6,8 @@
 
 #include "session/PatchApply.h"
 #include "ui/ChangesPanel.h"
+#include "ui/AboutWindow.h"
+#include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
@@ -18,6 +20,16 @@ namespace orvane::ui {
 
 namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
+
+// Shows a window that is not modal, made the first time; one already open is brought up again.
+template <typename Window>
+void showOnce(QPointer<Window>& window, QWidget* parent)
+{
+    if (!window) window = new Window(parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 }
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
@@ -99,8 +111,8 @@ void MainWindow::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
-    addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
+    QAction* about = addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
+    QAction* helpMe = addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
 
     connect(open, &QAction::triggered, this, &MainWindow::loadFiles);
     connect(mnuBack_, &QAction::triggered, this, [this] {
@@ -108,6 +120,7 @@ void MainWindow::buildMenus()
         mnuBack_->setChecked(session_->makeBackups());
     });
     connect(mnuMaster_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
+    connect(mnuPatch_, &QAction::triggered, this, [this] { session_->makePatchFile(); });
     connect(mnuSave_, &QAction::triggered, this, [this] { session_->save(); });
     connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
@@ -115,6 +128,8 @@ void MainWindow::buildMenus()
     connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
     connect(changesAction, &QAction::toggled, frmChanges_, &QWidget::setVisible);
     connect(frmChanges_, &QDockWidget::visibilityChanged, changesAction, &QAction::setChecked);
+    connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_, this); });
+    connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_, this); });
 }
 
 void MainWindow::updateMenus()

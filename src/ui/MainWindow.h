@@ -14,9 +14,11 @@ class QTabWidget;
 
 namespace orvane::ui {
 
+class AboutWindow;
 class BasePage;
 class ChangesPanel;
 class EditorPage;
+class HelpWindow;
 class LoadWindow;
 
 class MainWindow : public QMainWindow {
@@ -45,6 +47,8 @@ private:
     BasePage* basePage_ = nullptr;
     std::vector<EditorPage*> pages_;
     QPointer<LoadWindow> loadWindow_;
+    QPointer<AboutWindow> aboutWindow_;
+    QPointer<HelpWindow> helpWindow_;
     QAction* mnuBack_ = nullptr;
     QAction* mnuMaster_ = nullptr;
     QAction* mnuPatch_ = nullptr;

@@ -12,7 +12,7 @@
 #include "files/PatchLayout.h"
 #include "session/PatchApply.h"
 #include "support/ImageDiff.h"
-#include "support/PatchBytes.h"
+#include "files/PatchFile.h"
 #include "support/SampleSession.h"
 
 namespace orvane {
@@ -75,7 +75,7 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
         test::SampleSession written(source);
         written.load();
         editEverything(written.session.files());
-        const ByteImage patch = test::patchFileOf(written.session.files());
+        const ByteImage patch = buildPatchFile(written.session.files()).value();
         const auto expected = fieldValues(written.session.files());
 
         for (const GameEdition edition : Editions) {
@@ -109,7 +109,7 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
 TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
 {
     PatchTarget target(GameEdition::Dos14);
-    const ByteImage good = test::patchFileOf(target.game.session.files());
+    const ByteImage good = buildPatchFile(target.game.session.files()).value();
     const auto loaded = target.images();
 
     ByteImage badFirstByte = good;
@@ -153,7 +153,7 @@ TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
     ByteImage& english = written.game.session.image(FileId::English);
     const ByteImage marked{'A', 0xFF, 0xFF, 0xFF, 'B', 0};
     english.insert(english.end(), marked.begin(), marked.end());
-    const ByteImage patch = test::patchFileOf(written.game.session.files());
+    const ByteImage patch = buildPatchFile(written.game.session.files()).value();
     const ByteImage wanted = english;
 
     PatchTarget target(GameEdition::Dos12);

@@ -6,7 +6,7 @@
 
 #include "samplegame/SampleGame.h"
 #include "support/ImageDiff.h"
-#include "support/PatchBytes.h"
+#include "files/PatchFile.h"
 #include "widgets/SampleWindow.h"
 
 class TestApplyPatch : public QObject {
@@ -36,7 +36,7 @@ private slots:
         std::fill_n(source.image(FileId::Obdata).begin(), 20, std::uint8_t{0});
         std::copy(renamed.begin(), renamed.end(), source.image(FileId::Obdata).begin());
         const std::string path = w.gameFile("mod.qev");
-        orvane::test::writeFileBytes(path, orvane::test::patchFileOf(source));
+        orvane::test::writeFileBytes(path, orvane::buildPatchFile(source).value());
 
         const orvane::ByteImage exeBefore = w.image(FileId::Exe);
         w.prompts.answerFile(path);
