@@ -113,8 +113,8 @@ void BaseEditor::pickDays(std::uint8_t days)
 
 void BaseEditor::apply()
 {
-    // The square was chosen in this very image; a shorter image loaded since has no such square.
-    if (!selected_ || selected_->days >= session_.files().image(FileId::Exe).size()) return;
+    // A load since the click may have left an image that no longer holds the square.
+    if (!selected_ || !blockStart() || selected_->days >= session_.files().image(FileId::Exe).size()) return;
     if (pendingFacility_ == EmptyFacility) pendingDays_ = EmptyDays;
     session_.pushSnapshot(FileId::Exe);
     ByteImage& exe = session_.image(FileId::Exe);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@ using Answers = std::vector<std::optional<std::string>>;
 constexpr auto Cancel = std::nullopt;
 constexpr std::uint8_t Laboratory = 0x02;
 constexpr std::uint8_t HangarTopLeft = 0x10;
+constexpr std::uint8_t GravShield = 0x0C; // not in the sample grid
 
 // Where each edition keeps its StartingBase block.
 const std::vector<std::pair<GameEdition, std::size_t>> BlockStarts = {
@@ -96,13 +99,13 @@ TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
             SCOPED_TRACE(k);
             const auto days = static_cast<std::uint8_t>(k + 1);
             const Changes changes = base.change(k, [days](BaseEditor& e) {
-                e.pickFacility(HangarTopLeft);
+                e.pickFacility(GravShield);
                 e.pickDays(days);
             });
-            EXPECT_EQ(changes, (Changes{{start + k, HangarTopLeft}, {start + 36 + k, days}}));
-            EXPECT_EQ(base.caption(k), "Hangar\n(Top Left)\n" + daysLabel(days));
+            EXPECT_EQ(changes, (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.caption(k), "Grav Shield\n" + daysLabel(days));
         }
-        EXPECT_EQ(base.caption(0), "Hangar\n(Top Left)\n1 Day");
+        EXPECT_EQ(base.caption(0), "Grav Shield\n1 Day");
         EXPECT_EQ(base.game.session.undoCount(), 5u);
     }
 }
@@ -249,6 +252,113 @@ TEST(BaseEditor, PersonnelAreOneByteUnder250InEveryEdition)
             EXPECT_EQ(base.game.exe().at(where), 9);
         }
     }
+}
+
+// Store amounts go through the two-byte prompt: the high byte at the slot's second position, the low
+// byte at its first; commas are thousands separators there. A cancelled amount still rebuilds the list.
+TEST(BaseEditor, StoreAmountsAreTwoBytesAtTheirSlotInEveryEdition)
+{
+    const std::string wordPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
+    for (const auto& [edition, start] : BlockStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedBase base(edition);
+        const std::size_t stingray = start + 74;
+        const std::size_t fusionBall = start + 74 + 2 * 3;
+        writeU16(base.game.exe(), stingray, 0x0301);
+        writeU16(base.game.exe(), fusionBall, 0x1234);
+        base.editor.updateItemsList();
+        EXPECT_EQ(base.entry(5), "Fusion Ball Launchers - 4660");
+
+        EXPECT_EQ(base.openEntry(2, {"5"}), (Changes{{stingray, 5}, {stingray + 1, 0}}));
+        EXPECT_EQ(base.entry(2), "Stingray Launchers - 5");
+        EXPECT_EQ(base.game.prompts.shown().at(0).text, wordPrompt);
+        EXPECT_EQ(base.game.prompts.shown().at(0).defaultText, "769");
+        EXPECT_EQ(base.openEntry(5, {"28672", "30,000", "28,671"}), (Changes{{fusionBall, 0xFF}, {fusionBall + 1, 0x6F}}));
+        EXPECT_EQ(base.game.prompts.shown().size(), 3u);
+        EXPECT_EQ(base.openEntry(5, {"1,000"}), (Changes{{fusionBall, 0xE8}, {fusionBall + 1, 0x03}}));
+        EXPECT_EQ(base.entry(5), "Fusion Ball Launchers - 1000");
+        EXPECT_EQ(base.game.session.undoCount(), 3u);
+
+        const std::size_t revision = base.editor.view().listRevision;
+        EXPECT_EQ(base.openEntry(5, {Cancel}), Changes{});
+        EXPECT_NE(base.editor.view().listRevision, revision);
+        // With no entry selected a double click only rebuilds the list.
+        EXPECT_EQ(base.openEntry(std::nullopt, {}), Changes{});
+        EXPECT_EQ(base.game.session.undoCount(), 3u);
+    }
+}
+
+// Every store slot holds its own amount; the list shows the 82 listed slots by their labels and an edit of
+// any entry changes its own two bytes only: slots 43-48, 62-64, 76-79 and 82 are neither shown nor written.
+TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
+{
+    LoadedBase base(GameEdition::Dos12);
+    constexpr std::size_t stores = 391894 + 74;
+    const auto amountOf = [](std::size_t slot) { return static_cast<std::uint16_t>(20000 + slot); };
+    for (std::size_t slot = 0; slot < 96; ++slot) writeU16(base.game.exe(), stores + 2 * slot, amountOf(slot));
+    base.editor.updateItemsList();
+    ASSERT_EQ(base.editor.view().storesList.size(), 84u);
+
+    const std::map<std::size_t, std::string> labelled = {
+        {2, "Stingray Launchers - "}, {44, "Electro Flares - "}, {45, "Heavy Plasma - "}, {57, "Mind Probes - "},
+        {58, "Sectoid Corpses - "}, {68, "Cyberdisc Corpses - "}, {69, "QEV Power Sources - "},
+        {70, "QEV Navigations - "}, {71, "Alien Food - "}, {83, "HWP Fusion Bombs - "}};
+    const std::map<std::size_t, std::size_t> slotOfLabelled = {{2, 0},   {44, 42}, {45, 49}, {57, 61}, {58, 65},
+                                                               {68, 75}, {69, 80}, {70, 81}, {71, 83}, {83, 95}};
+    for (const auto& [position, label] : labelled) {
+        EXPECT_EQ(base.entry(position), label + std::to_string(amountOf(slotOfLabelled.at(position))));
+    }
+
+    // The amounts shown are exactly those of the slots that are not hidden.
+    const std::vector<std::size_t> hidden = {43, 44, 45, 46, 47, 48, 62, 63, 64, 76, 77, 78, 79, 82};
+    std::set<std::string> expectedAmounts;
+    for (std::size_t slot = 0; slot < 96; ++slot) {
+        if (std::find(hidden.begin(), hidden.end(), slot) == hidden.end()) {
+            expectedAmounts.insert(std::to_string(amountOf(slot)));
+        }
+    }
+    std::set<std::string> shownAmounts;
+    for (std::size_t position = 2; position < 84; ++position) {
+        const std::string& entry = base.entry(position);
+        shownAmounts.insert(entry.substr(entry.rfind(' ') + 1));
+    }
+    EXPECT_EQ(shownAmounts, expectedAmounts);
+
+    std::set<std::size_t> writtenSlots;
+    for (std::size_t position = 2; position < 84; ++position) {
+        const Changes changes = base.openEntry(position, {"7"});
+        ASSERT_FALSE(changes.empty()) << position;
+        const std::size_t slot = (changes.begin()->first - stores) / 2;
+        EXPECT_EQ(changes, (Changes{{stores + 2 * slot, 7}, {stores + 2 * slot + 1, 0}})) << position;
+        writtenSlots.insert(slot);
+    }
+    EXPECT_EQ(writtenSlots.size(), 82u);
+    for (const std::size_t slot : hidden) {
+        EXPECT_FALSE(writtenSlots.contains(slot)) << slot;
+        EXPECT_EQ(readU16(base.game.exe(), stores + 2 * slot), amountOf(slot)) << slot;
+    }
+}
+
+// A load that stopped can leave an executable shorter than the table: the page shows nothing and no
+// handler asks or writes.
+TEST(BaseEditor, AnImageTooShortForTheTableShowsNothing)
+{
+    LoadedBase base(GameEdition::Collectors);
+    base.editor.clickSquare(4);
+    base.game.exe().resize(455134 + 265);
+    base.editor.updateBase();
+    base.editor.updateItemsList();
+    for (const auto& caption : base.editor.view().squareCaptions) EXPECT_EQ(caption, "");
+    EXPECT_TRUE(base.editor.view().storesList.empty());
+
+    const ByteImage before = base.game.exe();
+    base.editor.apply();
+    base.editor.clickSquare(3);
+    base.editor.openStoresEntry(0);
+    base.editor.openStoresEntry(40);
+    EXPECT_EQ(base.game.exe(), before);
+    EXPECT_TRUE(base.game.prompts.shown().empty());
+    EXPECT_EQ(base.game.session.undoCount(), 0u);
 }
 
 } // namespace
