@@ -90,6 +90,10 @@ QGroupBox* BasePage::buildChangeFrame()
 {
     frmChange_ = new QGroupBox(this);
     frmChange_->setObjectName(QStringLiteral("frmChange"));
+    // The frame comes and goes; its place stays, so the list beside it does not jump.
+    QSizePolicy keepPlace = frmChange_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    frmChange_->setSizePolicy(keepPlace);
     auto* label4 = new QLabel(QStringLiteral("Facility Type:"), frmChange_);
     label4->setObjectName(QStringLiteral("Label4"));
     combo1_ = makeChoiceBox(frmChange_, "Combo1", "Choose Facility Type");
