@@ -35,6 +35,16 @@ struct SlotRun {
 };
 constexpr std::array<SlotRun, 5> ListedSlots = {{{0, 42}, {49, 61}, {65, 75}, {80, 81}, {83, 95}}};
 
+// 0, 1, 2 and so on, with `last` in the final place.
+template <std::size_t N>
+std::array<std::uint8_t, N> countingThen(std::uint8_t last)
+{
+    std::array<std::uint8_t, N> list{};
+    for (std::size_t i = 0; i + 1 < N; ++i) list.at(i) = static_cast<std::uint8_t>(i);
+    list.back() = last;
+    return list;
+}
+
 } // namespace
 
 std::optional<std::size_t> startingBaseStart(GameEdition edition, const ByteImage& exe)
@@ -94,23 +104,13 @@ std::size_t squareOfButton(int button)
 
 const std::array<std::uint8_t, 21>& facilityChoices()
 {
-    static const std::array<std::uint8_t, 21> codes = [] {
-        std::array<std::uint8_t, 21> list{};
-        for (std::size_t i = 0; i < 20; ++i) list.at(i) = static_cast<std::uint8_t>(i);
-        list.back() = EmptyFacility;
-        return list;
-    }();
+    static const auto codes = countingThen<21>(EmptyFacility);
     return codes;
 }
 
 const std::array<std::uint8_t, 48>& daysChoices()
 {
-    static const std::array<std::uint8_t, 48> days = [] {
-        std::array<std::uint8_t, 48> list{};
-        for (std::size_t i = 0; i < 47; ++i) list.at(i) = static_cast<std::uint8_t>(i);
-        list.back() = EmptyDays;
-        return list;
-    }();
+    static const auto days = countingThen<48>(EmptyDays);
     return days;
 }
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "base/BaseEditor.h"
-#include "support/ImageDiff.h"
 #include "support/SampleSession.h"
 
 namespace orvane::base {
@@ -50,22 +49,17 @@ struct LoadedBase {
     template <typename Picks>
     Changes change(std::size_t square, Picks picks)
     {
-        const ByteImage before = game.exe();
-        editor.clickSquare(square);
-        picks(editor);
-        editor.apply();
-        return test::changedBytes(before, game.exe());
+        return game.exeChanges({}, [this, square, &picks] {
+            editor.clickSquare(square);
+            picks(editor);
+            editor.apply();
+        });
     }
 
     // Answers the boxes of one double click on the stores list; returns the bytes it changed.
     Changes openEntry(std::optional<std::size_t> position, const Answers& answers)
     {
-        game.prompts.clearShown();
-        for (const auto& a : answers) game.prompts.answer(a);
-        const ByteImage before = game.exe();
-        editor.openStoresEntry(position);
-        EXPECT_TRUE(game.prompts.scriptUsed());
-        return test::changedBytes(before, game.exe());
+        return game.exeChanges(answers, [this, position] { editor.openStoresEntry(position); });
     }
 
     test::SampleSession game;
@@ -299,15 +293,13 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
     base.editor.updateItemsList();
     ASSERT_EQ(base.editor.view().storesList.size(), 84u);
 
-    const std::map<std::size_t, std::string> labelled = {
-        {2, "Stingray Launchers - "}, {44, "Electro Flares - "}, {45, "Heavy Plasma - "}, {57, "Mind Probes - "},
-        {58, "Sectoid Corpses - "}, {68, "Cyberdisc Corpses - "}, {69, "QEV Power Sources - "},
-        {70, "QEV Navigations - "}, {71, "Alien Food - "}, {83, "HWP Fusion Bombs - "}};
-    const std::map<std::size_t, std::size_t> slotOfLabelled = {{2, 0},   {44, 42}, {45, 49}, {57, 61}, {58, 65},
-                                                               {68, 75}, {69, 80}, {70, 81}, {71, 83}, {83, 95}};
-    for (const auto& [position, label] : labelled) {
-        EXPECT_EQ(base.entry(position), label + std::to_string(amountOf(slotOfLabelled.at(position))));
-    }
+    const struct {
+        std::size_t position, slot;
+        const char* label;
+    } labelled[] = {{2, 0, "Stingray Launchers - "},  {44, 42, "Electro Flares - "},   {45, 49, "Heavy Plasma - "},
+                    {57, 61, "Mind Probes - "},       {58, 65, "Sectoid Corpses - "},  {68, 75, "Cyberdisc Corpses - "},
+                    {69, 80, "QEV Power Sources - "}, {71, 83, "Alien Food - "},       {83, 95, "HWP Fusion Bombs - "}};
+    for (const auto& l : labelled) EXPECT_EQ(base.entry(l.position), l.label + std::to_string(amountOf(l.slot)));
 
     // The amounts shown are exactly those of the slots that are not hidden.
     const std::vector<std::size_t> hidden = {43, 44, 45, 46, 47, 48, 62, 63, 64, 76, 77, 78, 79, 82};

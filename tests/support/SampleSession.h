@@ -3,11 +3,15 @@
 // so the routines they register with the session run as they do in the program.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "files/RealFileSystem.h"
 #include "samplegame/SampleGame.h"
 #include "session/EditorSession.h"
+#include "support/ImageDiff.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -48,6 +52,20 @@ struct SampleSession {
     }
 
     ByteImage& exe() { return session.image(FileId::Exe); }
+
+    // Queues the answers to the boxes `action` shows, runs it, checks that every answer was used,
+    // and returns the bytes it changed in the executable.
+    template <typename Action>
+    std::map<std::size_t, std::uint8_t> exeChanges(const std::vector<std::optional<std::string>>& answers,
+                                                   Action action)
+    {
+        prompts.clearShown();
+        for (const auto& answer : answers) prompts.answer(answer);
+        const ByteImage before = exe();
+        action();
+        EXPECT_TRUE(prompts.scriptUsed());
+        return changedBytes(before, exe());
+    }
 
     TempDir dir;
     std::string exePath;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <map>
 
+#include "base/StartingBase.h"
 #include "support/ImageDiff.h"
 #include "widgets/SampleWindow.h"
 
@@ -52,12 +53,12 @@ private slots:
         QCOMPARE(list->count(), 84);
         QCOMPARE(list->item(0)->text(), QStringLiteral("Engineers - 10"));
 
-        // Buttons are numbered down the columns. Each pick moves both boxes one item from what the
+        // CommandN shows its square. Each pick moves both boxes one item from what the
         // click showed, so Apply changes exactly the square's two bytes.
         auto& exe = w.image(FileId::Exe);
         Changes expected;
         for (int n = 1; n <= 36; ++n) {
-            const std::size_t square = 6 * static_cast<std::size_t>((n - 1) % 6) + static_cast<std::size_t>((n - 1) / 6);
+            const std::size_t square = orvane::base::squareOfButton(n);
             auto* button = w.find<QPushButton>(qPrintable(QStringLiteral("Command%1").arg(n)));
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!frame->isHidden());

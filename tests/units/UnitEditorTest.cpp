@@ -36,12 +36,7 @@ struct LoadedUnits {
     // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(UnitStat stat, const Answers& answers)
     {
-        game.prompts.clearShown();
-        for (const auto& a : answers) game.prompts.answer(a);
-        const ByteImage before = game.exe();
-        editor.editStat(stat);
-        EXPECT_TRUE(game.prompts.scriptUsed());
-        return test::changedBytes(before, game.exe());
+        return game.exeChanges(answers, [this, stat] { editor.editStat(stat); });
     }
 
     test::SampleSession game;
