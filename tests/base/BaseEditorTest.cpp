@@ -49,7 +49,7 @@ struct LoadedBase {
     template <typename Picks>
     Changes change(std::size_t square, Picks picks)
     {
-        return game.exeChanges({}, [this, square, &picks] {
+        return game.answerEdit({}, [this, square, &picks] {
             editor.clickSquare(square);
             picks(editor);
             editor.apply();
@@ -59,7 +59,7 @@ struct LoadedBase {
     // Answers the boxes of one double click on the stores list; returns the bytes it changed.
     Changes openEntry(std::optional<std::size_t> position, const Answers& answers)
     {
-        return game.exeChanges(answers, [this, position] { editor.openStoresEntry(position); });
+        return game.answerEdit(answers, [this, position] { editor.openStoresEntry(position); });
     }
 
     test::SampleSession game;

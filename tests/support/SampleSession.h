@@ -3,6 +3,7 @@
 // so the routines they register with the session run as they do in the program.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -10,8 +11,8 @@
 
 #include "files/RealFileSystem.h"
 #include "samplegame/SampleGame.h"
-#include "session/EditorSession.h"
 #include "support/ImageDiff.h"
+#include "session/EditorSession.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -53,16 +54,15 @@ struct SampleSession {
 
     ByteImage& exe() { return session.image(FileId::Exe); }
 
-    // Queues the answers to the boxes `action` shows, runs it, checks that every answer was used,
-    // and returns the bytes it changed in the executable.
-    template <typename Action>
-    std::map<std::size_t, std::uint8_t> exeChanges(const std::vector<std::optional<std::string>>& answers,
-                                                   Action action)
+    // Answers the boxes of one edit from `answers` and returns the bytes of the executable it changed.
+    // Every answer must be used; the boxes shown stay in `prompts` until the next edit.
+    std::map<std::size_t, std::uint8_t> answerEdit(const std::vector<std::optional<std::string>>& answers,
+                                                   const std::function<void()>& edit)
     {
         prompts.clearShown();
-        for (const auto& answer : answers) prompts.answer(answer);
+        for (const auto& a : answers) prompts.answer(a);
         const ByteImage before = exe();
-        action();
+        edit();
         EXPECT_TRUE(prompts.scriptUsed());
         return changedBytes(before, exe());
     }

@@ -36,7 +36,7 @@ struct LoadedUnits {
     // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(UnitStat stat, const Answers& answers)
     {
-        return game.exeChanges(answers, [this, stat] { editor.editStat(stat); });
+        return game.answerEdit(answers, [&] { editor.editStat(stat); });
     }
 
     test::SampleSession game;

@@ -63,6 +63,7 @@ SampleFiles makeSampleFiles(GameEdition edition)
     fillExeTables(files.exe, edition);
     fillStartingBase(files.exe, edition);
     fillSoldierNames(files.exe, edition);
+    fillFacilityTypes(files.exe, edition);
     files.obdata = makeItemTable();
     files.english = makeEnglishStrings();
     files.english2 = makeEnglish2Strings();
