@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <optional>
@@ -329,6 +330,20 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
         EXPECT_FALSE(writtenSlots.contains(slot)) << slot;
         EXPECT_EQ(readU16(base.game.exe(), stores + 2 * slot), amountOf(slot)) << slot;
     }
+}
+
+// The grid and the list are filled as soon as the executable is accepted, before the data files.
+TEST(BaseEditor, ALoadThatStopsAtADataFileHasFilledThePage)
+{
+    test::SampleSession game(GameEdition::Dos14);
+    BaseEditor editor(game.session);
+    std::filesystem::remove(game.dir.path() / "GEODATA" / "OBDATA.DAT");
+    game.prompts.answerFile(game.exePath);
+    test::SilentProgress progress;
+    EXPECT_EQ(game.session.loadFiles(progress, LoadCalls{}), LoadResult::Failed);
+    EXPECT_EQ(editor.view().squareCaptions.at(26), "Small\nRadar System\n12 Days");
+    ASSERT_EQ(editor.view().storesList.size(), 84u);
+    EXPECT_EQ(editor.view().storesList.back(), "HWP Fusion Bombs - 0");
 }
 
 // A load that stopped can leave an executable shorter than the table: the page shows nothing and no
