@@ -29,7 +29,7 @@ void listTable(const RecordTable& table, const ByteImage& before, const ByteImag
             const std::size_t at = recordStart + field.offset;
             std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(at), field.width, true);
             if (sameBytes(before, after, at, field.width)) continue;
-            out.push_back({table.page, table.list, record, pageCaption(table.page),
+            out.push_back({table.page, table.list, table.firstRecord + record, pageCaption(table.page),
                            table.recordName(after, table, record), field.label,
                            showField(before, recordStart, record, field), showField(after, recordStart, record, field)});
         }

@@ -25,8 +25,9 @@ struct RecordTable {
     std::size_t recordSize;
     std::size_t count;
     std::vector<FieldLayout> fields;
-    // How the page names record n ("Sectoid Soldier", an item's name, "First name 3"), read from
-    // the image as it stands.
+    std::size_t firstRecord; // the page's number of record 0: its list position
+    // How the page names record n ("Sectoid Soldier", an item's name, "First name 3", "Square 4"),
+    // read from the image as it stands.
     std::string (*recordName)(const ByteImage& image, const RecordTable& table, std::size_t record);
 };
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "changes/ChangeList.h"
+#include "base/BaseEditor.h"
 #include "facilities/FacilityEditor.h"
 #include "items/ItemEditor.h"
 #include "names/NamesEditor.h"
@@ -40,6 +41,7 @@ struct EditedGame {
     names::NamesEditor names{game.session};
     items::ItemEditor items{game.session};
     facilities::FacilityEditor facilities{game.session};
+    base::BaseEditor base{game.session};
     const GameFileSet& files = game.session.files();
 };
 
@@ -76,6 +78,17 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     edited.items.editValue(items::ItemValue::Damage);
     edited.items.chooseOption(newType);
 
+    const std::size_t block = *base::startingBaseStart(GameEdition::Dos12, exe);
+    const std::string oldSquare = base::squareFacilityText(exe.at(block + 7), 7);
+    const std::string oldStingrays = std::to_string(readU16(exe, block + base::StoresOffset));
+    const std::uint8_t lift = exe.at(block + 7) == 0 ? 1 : 0;
+    edited.base.enableAll();
+    edited.base.clickSquare(7);
+    edited.base.pickFacility(lift);
+    edited.base.apply();
+    edited.game.prompts.answer("321");
+    edited.base.openStoresEntry(2);
+
     constexpr int Laboratory = 2;
     const std::size_t lab = *facilities::recordOffset(GameEdition::Dos12, exe.size(), Laboratory);
     const std::string oldCost = facilities::groupThousands(readS16(exe, lab));
@@ -88,6 +101,9 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 
     const std::string unitPlace = " @ 3/0/32", itemPlace = " @ 4/0/3", labPlace = " @ 1/0/2";
     const std::vector<std::string> expected{
+        "Base Editor | Square 8 (row 2, column 2) | Facility | " + oldSquare + " -> " +
+            (lift == 0 ? "Access Lift" : "Living Quarters") + " @ 0/0/7",
+        "Base Editor | Stores | Stingray Launchers | " + oldStingrays + " -> 321 @ 0/1/2",
         "Facility Editor | Laboratory | Construction Cost/$k: | " + oldCost + " -> 12,345" + labPlace,
         std::string("Facility Editor | Laboratory | Standard to Build?: | ") + (standard ? "Yes -> No" : "No -> Yes") +
             labPlace,
@@ -119,7 +135,7 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     edited.game.prompts.answer(oldTu);
     edited.units.editStat(units::UnitStat::TimeUnits);
     rows = rowsOf(edited.files);
-    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[3]), rows.end());
+    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[5]), rows.end());
     EXPECT_EQ(rows.size(), expected.size() - 3);
 }
 
