@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
+packages+=(clang) # the fuzz targets
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

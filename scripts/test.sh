@@ -13,3 +13,6 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The fuzz targets, a few seconds each, when clang++ is installed.
+bash scripts/fuzz.sh

@@ -92,6 +92,9 @@ bool decodeOne(std::string_view s, char32_t& out)
         if ((cont & 0xC0) != 0x80) return false;
         value = (value << 6) | (cont & 0x3F);
     }
+    // An overlong form (C1 BC for "|") names no character: only the shortest form is read.
+    constexpr char32_t smallestOfLength[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < smallestOfLength[n]) return false;
     out = value;
     return true;
 }

@@ -20,10 +20,15 @@ public:
     virtual bool exists(const std::string& path) { return fileLength(path).has_value(); }
     // The whole file; nothing when it cannot be read completely.
     virtual std::optional<ByteImage> readWhole(const std::string& path) = 0;
+    // True when `target` may be written over: nothing is there yet, or a regular file (through any
+    // symbolic links) that is not read-only.
+    virtual bool canReplace(const std::string& target) = 0;
     // Writes the bytes to a new temporary file beside `target`, checks the count and flushes it to disk.
     // Returns the temporary file's path, or nothing (leaving no temporary file) on any failure.
     virtual std::optional<std::string> writeTemporary(const std::string& target, const ByteImage& bytes) = 0;
     // Renames a temporary file over its target, keeping the target's permissions when it exists.
+    // A target that is a symbolic link stays one: the file it leads to is replaced (the temporary
+    // file is made beside that file for the same reason).
     virtual bool replace(const std::string& temporary, const std::string& target) = 0;
     // Deletes a file; true when it is gone afterwards.
     virtual bool remove(const std::string& path) = 0;

@@ -12,13 +12,29 @@ namespace {
 struct PlannedWrite {
     std::string target;
     const ByteImage* bytes;
+    bool mustExist = false; // a game file: one that is gone since the load is not made anew
 };
+
+// A target that cannot be written over as it stands: a game file deleted since the load, a folder,
+// a read-only file. Found before anything is written, so refusing it changes nothing.
+const PlannedWrite* firstBlocked(const std::vector<PlannedWrite>& plan, FileSystem& fs)
+{
+    for (const PlannedWrite& write : plan) {
+        if ((write.mustExist && !fs.fileLength(write.target)) || !fs.canReplace(write.target)) return &write;
+    }
+    return nullptr;
+}
 
 // Writes every file to a temporary file first; only when all are on disk are they renamed over
 // their targets, in order. A failure before the first rename leaves the disk as it was.
 WriteResult writeAll(const std::vector<PlannedWrite>& plan, FileSystem& fs)
 {
     WriteResult result;
+    if (const PlannedWrite* blocked = firstBlocked(plan, fs)) {
+        result.ok = false;
+        result.failedFile = blocked->target;
+        return result;
+    }
     std::vector<std::string> temporaries;
     const auto removeTemporariesFrom = [&](std::size_t first) {
         for (std::size_t i = first; i < temporaries.size(); ++i) fs.remove(temporaries[i]);
@@ -85,7 +101,7 @@ WriteResult saveGameFiles(const GameFileSet& files, FileSystem& fs, bool makeBac
     }
     // Each image goes back to the very file it was read from, whatever the case of its name on disk.
     for (const FileId id : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
-        plan.push_back({files.file(id).diskPath, &files.image(id)});
+        plan.push_back({files.file(id).diskPath, &files.image(id), true});
     }
     return writeAll(plan, fs);
 }

@@ -92,6 +92,21 @@ std::optional<std::string> entryIgnoringCase(const std::string& folder, const st
     return *std::min_element(matches.begin(), matches.end());
 }
 
+// The file a path finally names: symbolic links followed, one by one, to a path that is not a link
+// (which need not exist). A chain that does not end is left where it stands.
+fs::path followLinks(const std::string& path)
+{
+    fs::path current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(current, error)) || error) return current;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) return current;
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
 // The permission bits a new file gets from this process when nothing else is asked for.
 fs::perms newFilePermissions()
 {
@@ -145,10 +160,26 @@ std::ptrdiff_t RealFileSystem::writeSome(int descriptor, const std::uint8_t* dat
 #endif
 }
 
+bool RealFileSystem::canReplace(const std::string& target)
+{
+    const fs::path file = followLinks(target);
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (!fs::exists(status)) return true;
+    if (!fs::is_regular_file(status)) return false;
+    const bool writeBitSet = (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
+                                                      fs::perms::others_write)) != fs::perms::none;
+#ifdef _WIN32
+    return writeBitSet;
+#else
+    return writeBitSet && access(file.c_str(), W_OK) == 0;
+#endif
+}
+
 std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
     std::string temporary;
-    const int descriptor = createUniqueFile(target, temporary);
+    const int descriptor = createUniqueFile(followLinks(target).string(), temporary);
     if (descriptor < 0) return std::nullopt;
 
     // Every count is checked: a write that takes fewer bytes than offered is a failure even when
@@ -171,8 +202,9 @@ std::optional<std::string> RealFileSystem::writeTemporary(const std::string& tar
     return temporary;
 }
 
-bool RealFileSystem::replace(const std::string& temporary, const std::string& target)
+bool RealFileSystem::replace(const std::string& temporary, const std::string& linkOrTarget)
 {
+    const std::string target = followLinks(linkOrTarget).string();
     std::error_code error;
     const fs::file_status targetStatus = fs::status(target, error);
     const fs::perms permissions =

@@ -13,6 +13,7 @@ public:
     std::optional<std::uint64_t> fileLength(const std::string& path) override;
     bool exists(const std::string& path) override;
     std::optional<ByteImage> readWhole(const std::string& path) override;
+    bool canReplace(const std::string& target) override;
     std::optional<std::string> writeTemporary(const std::string& target, const ByteImage& bytes) override;
     bool replace(const std::string& temporary, const std::string& target) override;
     bool remove(const std::string& path) override;

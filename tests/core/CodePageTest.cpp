@@ -30,6 +30,10 @@ TEST(CodePage, CharCodeIsZeroForWhatIsNotOneCharacterOfTheCodePage)
     EXPECT_EQ(CharCode("\u20ac"), 0); // euro sign
     EXPECT_EQ(CharCode("\xff"), 0);   // not UTF-8
     EXPECT_EQ(CharCode(std::string(1, '\0')), 0);
+    // Overlong forms of a character are not that character: C1 BC would otherwise read as "|".
+    EXPECT_EQ(CharCode("\xc1\xbc"), 0);
+    EXPECT_EQ(CharCode("\xe0\x81\xbc"), 0);
+    EXPECT_EQ(CharCode("\xe0\x83\xa9"), 0); // an overlong "\u00e9"
 }
 
 TEST(CodePage, FieldsReadUpToTheFirstZeroAndWriteWithZeroFill)

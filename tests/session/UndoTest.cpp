@@ -15,6 +15,7 @@ class NoDisk : public FileSystem {
 public:
     std::optional<std::uint64_t> fileLength(const std::string&) override { return std::nullopt; }
     std::optional<ByteImage> readWhole(const std::string&) override { return std::nullopt; }
+    bool canReplace(const std::string&) override { return false; }
     std::optional<std::string> writeTemporary(const std::string&, const ByteImage&) override { return std::nullopt; }
     bool replace(const std::string&, const std::string&) override { return false; }
     bool remove(const std::string&) override { return false; }

@@ -1,0 +1,34 @@
+#pragma once
+// Prompts for the fuzz targets: texts from a queue (Cancel once it is empty), a fixed file to open,
+// Yes to every question, and a record of the message boxes shown.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Prompts.h"
+
+namespace orvane::fuzz {
+
+class FuzzPrompts : public Prompts {
+public:
+    std::deque<std::optional<std::string>> texts;
+    std::string fileToOpen;
+    std::vector<std::string> messageTitles;
+    std::size_t asked = 0;
+
+    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
+    {
+        ++asked;
+        if (texts.empty()) return std::nullopt;
+        auto text = texts.front();
+        texts.pop_front();
+        return text;
+    }
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+    void showMessage(const std::string& title, const std::string&) override { messageTitles.push_back(title); }
+    std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return fileToOpen; }
+    std::optional<std::string> chooseFileToSave(const FileFilter&) override { return std::nullopt; }
+};
+
+} // namespace orvane::fuzz

@@ -1,0 +1,24 @@
+#pragma once
+// Runs part of a test in a forked child, where it may give up root or take mounts of its own
+// without touching the test process. The child tells its outcome through a pipe as text.
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace orvane::test {
+
+// What a child's body reports when its fault cannot be set up on this machine; the rest is the reason.
+inline constexpr const char* SkipPrefix = "skip: ";
+
+// The body's report: empty when all went as expected, else what went wrong (or SkipPrefix + reason).
+std::string runInChild(const std::function<std::string()>& body);
+
+// In a child running as root: hands the tree to user nobody and becomes nobody, so permissions bind
+// as they do for a modder. Nothing to do for a child that is not root. Returns a reason on failure.
+std::string giveUpRoot(const std::filesystem::path& tree);
+
+// In a child: a user and mount namespace of its own, with this user as its root, so it may mount a
+// small tmpfs or bind a file over another. Returns a reason on failure.
+std::string takeOwnMounts();
+
+} // namespace orvane::test

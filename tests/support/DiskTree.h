@@ -1,0 +1,22 @@
+#pragma once
+// The regular files below a folder, by their path relative to it, with their bytes.
+#include <map>
+#include <string>
+
+#include "core/ByteImage.h"
+#include <filesystem>
+
+namespace orvane::test {
+
+using DiskTree = std::map<std::string, ByteImage>;
+
+// Links are followed: a link to a file lists under the link's name with the file's bytes.
+DiskTree filesUnder(const std::filesystem::path& folder);
+
+// Writes every file of the tree below the folder, making folders as needed.
+void writeTree(const std::filesystem::path& folder, const DiskTree& tree);
+
+// What differs between two trees, one line per file; empty when they are equal.
+std::string treeDifferences(const DiskTree& expected, const DiskTree& actual);
+
+} // namespace orvane::test
