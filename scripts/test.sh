@@ -9,10 +9,11 @@ build=build-test
 rm -rf "$build"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON
 cmake --build "$build" -j "$(nproc)"
+
+# The fuzz targets, a few seconds each, when clang++ is installed.
+bash scripts/fuzz.sh
+
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
-
-# The fuzz targets, a few seconds each, when clang++ is installed.
-bash scripts/fuzz.sh
