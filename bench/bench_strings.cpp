@@ -1,0 +1,168 @@
+// Times Apply and Undo on the String Editor page with 100,000 strings in each string file, through the
+// real page (image rebuilt, both lists refilled, events processed), side by side with filling a bare
+// QListView over a QStringListModel with the same strings. Prints the median of several runs of each.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "SampleGame.h"
+#include "files/RealFileSystem.h"
+#include "session/EditorSession.h"
+#include "strings/StringTable.h"
+#include "ui/pages/StringPage.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int StringCount = 100'000;
+constexpr int Runs = 15;
+
+// 100,000 strings of 10 to 60 characters, numbered so no two are alike.
+orvane::ByteImage stringFile(const char* prefix)
+{
+    orvane::ByteImage file;
+    for (int n = 0; n < StringCount; ++n) {
+        std::string text = std::string(prefix) + " message " + std::to_string(n);
+        text.append(static_cast<std::size_t>(n % 37), static_cast<char>('a' + n % 26));
+        file.insert(file.end(), text.begin(), text.end());
+        file.push_back(0);
+    }
+    return file;
+}
+
+void writeFile(const std::filesystem::path& path, const orvane::ByteImage& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+double milliseconds(Clock::duration spent)
+{
+    return std::chrono::duration<double, std::milli>(spent).count();
+}
+
+template <class F>
+double median(F&& once)
+{
+    std::vector<double> times;
+    for (int run = 0; run < Runs; ++run) times.push_back(once());
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Filling bare views over QStringListModels with every string of the given tables, painted.
+double bareFill(const std::vector<std::vector<std::string>>& tables)
+{
+    std::vector<QListView*> views;
+    std::vector<QStringListModel*> models;
+    QWidget window;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        auto* view = new QListView(&window);
+        view->setUniformItemSizes(true);
+        view->setGeometry(static_cast<int>(i) * 300, 0, 300, 400);
+        auto* model = new QStringListModel(view);
+        view->setModel(model);
+        views.push_back(view);
+        models.push_back(model);
+    }
+    window.resize(600, 400);
+    window.show();
+    QCoreApplication::processEvents();
+    return median([&] {
+        for (QStringListModel* model : models) model->setStringList({});
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            QStringList list;
+            list.reserve(static_cast<qsizetype>(tables[i].size()));
+            for (const auto& text : tables[i]) list.append(QString::fromStdString(text));
+            models[i]->setStringList(list);
+        }
+        QCoreApplication::processEvents();
+        return milliseconds(Clock::now() - start);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const auto dir = std::filesystem::temp_directory_path() / "orvane-bench-strings";
+    std::filesystem::remove_all(dir);
+    const std::string exe = orvane::sample::writeSampleGame(dir.string(), orvane::GameEdition::Collectors);
+    const orvane::ByteImage english = stringFile("First file");
+    const orvane::ByteImage english2 = stringFile("Second file");
+    writeFile(dir / "GEODATA" / "ENGLISH.DAT", english);
+    writeFile(dir / "GEODATA" / "ENGLISH2.DAT", english2);
+
+    orvane::RealFileSystem fs;
+    orvane::bench::AnswerFile prompts(exe);
+    orvane::bench::SilentProgress progress;
+    orvane::EditorSession session(fs, prompts);
+    orvane::ui::StringPage page(session);
+    page.resize(900, 600);
+    page.show();
+    session.loadFiles(progress, {});
+    QCoreApplication::processEvents();
+
+    auto* lstEng1 = page.findChild<QListView*>(QStringLiteral("lstEng1"));
+    auto* text1 = page.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* apply = page.findChild<QPushButton*>(QStringLiteral("cmdApplyStr"));
+    if (lstEng1 == nullptr || text1 == nullptr || apply == nullptr || lstEng1->model()->rowCount() != StringCount) {
+        std::fprintf(stderr, "the string page did not show the generated files\n");
+        return 1;
+    }
+
+    // One string in the middle of ENGLISH.DAT grows by 20 characters, so the rest of the file moves.
+    const QModelIndex middle = lstEng1->model()->index(StringCount / 2, 0);
+    const double applyMs = median([&] {
+        emit lstEng1->doubleClicked(middle);
+        text1->setText(text1->text() + QStringLiteral(" and twenty more ch."));
+        const auto start = Clock::now();
+        apply->click();
+        QCoreApplication::processEvents();
+        const double spent = milliseconds(Clock::now() - start);
+        session.undo();
+        QCoreApplication::processEvents();
+        return spent;
+    });
+    const double undoMs = median([&] {
+        emit lstEng1->doubleClicked(middle);
+        apply->click();
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        session.undo();
+        QCoreApplication::processEvents();
+        return milliseconds(Clock::now() - start);
+    });
+
+    const auto starts1 = orvane::strings::stringStarts(english);
+    const auto starts2 = orvane::strings::stringStarts(english2);
+    const std::vector<std::string> texts1 = orvane::strings::decodeStrings(english, starts1);
+    const std::vector<std::string> texts2 = orvane::strings::decodeStrings(english2, starts2);
+    const double oneList = bareFill({texts1});
+    const double twoLists = bareFill({texts1, texts2});
+
+    std::printf("strings per file                                  %d\n", StringCount);
+    std::printf("bare QListView + QStringListModel, one list       %8.2f ms (median of %d)\n", oneList, Runs);
+    std::printf("bare QListView + QStringListModel, both lists     %8.2f ms (median of %d)\n", twoLists, Runs);
+    std::printf("Apply on the string page                          %8.2f ms (median of %d) = %.2fx one list\n",
+                applyMs, Runs, applyMs / oneList);
+    std::printf("Undo of a string file on the string page          %8.2f ms (median of %d) = %.2fx one list\n",
+                undoMs, Runs, undoMs / oneList);
+    std::filesystem::remove_all(dir);
+    return applyMs <= 3 * oneList && undoMs <= 3 * oneList ? 0 : 2;
+}
