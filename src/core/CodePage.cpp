@@ -124,12 +124,25 @@ std::string characterOf(std::uint8_t code)
     return out;
 }
 
-std::string decodeGameText(std::span<const std::uint8_t> bytes)
+void appendGameText(std::string& text, std::span<const std::uint8_t> bytes)
 {
-    std::string text;
-    text.reserve(bytes.size());
-    for (const std::uint8_t b : bytes) appendCharacter(text, b);
-    return text;
+    // Most game text is printable ASCII, whose bytes are already its UTF-8: copied as they stand.
+    const bool printableAscii =
+        std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b >= 0x20 && b < 0x7F; });
+    if (printableAscii) {
+        text.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return;
+    }
+    // Otherwise measure first, then write into place: one size change instead of one per character.
+    std::size_t length = 0;
+    for (const std::uint8_t b : bytes) length += utf8Glyphs[b].size;
+    const std::size_t start = text.size();
+    text.resize(start + length);
+    char* out = text.data() + start;
+    for (const std::uint8_t b : bytes) {
+        const Utf8Glyph& glyph = utf8Glyphs[b];
+        for (std::size_t i = 0; i < glyph.size; ++i) *out++ = glyph.bytes[i];
+    }
 }
 
 std::uint8_t CharCode(std::string_view oneCharacter)

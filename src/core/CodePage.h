@@ -15,8 +15,8 @@ namespace orvane {
 // The UTF-8 text of one game byte; byte 0 gives U+0000.
 std::string characterOf(std::uint8_t code);
 
-// The UTF-8 text of a run of game bytes, decoded in one pass through a 256-entry table.
-std::string decodeGameText(std::span<const std::uint8_t> bytes);
+// Appends the UTF-8 text of a run of game bytes, decoded in one pass through a 256-entry table.
+void appendGameText(std::string& text, std::span<const std::uint8_t> bytes);
 
 // The code of a one-character text, 1 to 255; 0 for the empty text, a longer text
 // or a character outside the code page.

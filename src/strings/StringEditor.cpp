@@ -50,8 +50,8 @@ void StringEditor::fill(Table& list)
     const ByteImage& image = session_.image(list.file);
     // An image that did not change since it was read gives the same entries: no need to read it again.
     if (list.decodedFrom && *list.decodedFrom == image) return;
-    list.starts = strings::stringStarts(image);
-    list.entries = decodeStrings(image, list.starts);
+    findStringStarts(image, list.starts);
+    decodeStrings(image, list.starts, list.entries);
     list.decodedFrom = image;
     ++list.revision;
 }
@@ -101,7 +101,7 @@ void StringEditor::apply()
     }
     const std::vector<std::uint8_t> bytes = encodeGameText(editText_);
     session_.pushSnapshot(edit_->target);
-    session_.image(edit_->target) = rebuildWith(edit_->around, bytes);
+    rebuildTable(session_.image(edit_->target), edit_->around, bytes);
     edit_.reset();
     shownString_.clear();
     fillStringLists();

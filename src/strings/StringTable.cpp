@@ -7,9 +7,9 @@
 
 namespace orvane::strings {
 
-std::vector<std::size_t> stringStarts(const ByteImage& image)
+void findStringStarts(const ByteImage& image, std::vector<std::size_t>& starts)
 {
-    std::vector<std::size_t> starts{0};
+    starts.assign(1, 0);
     const std::uint8_t* const begin = image.data();
     const std::uint8_t* const end = begin + image.size();
     for (const std::uint8_t* at = begin; at != end;) {
@@ -18,19 +18,20 @@ std::vector<std::size_t> stringStarts(const ByteImage& image)
         starts.push_back(static_cast<std::size_t>(zero - begin) + 1);
         at = zero + 1;
     }
-    return starts;
 }
 
-std::vector<std::string> decodeStrings(const ByteImage& image, const std::vector<std::size_t>& starts)
+void decodeStrings(const ByteImage& image, const std::vector<std::size_t>& starts, std::vector<std::string>& texts)
 {
-    std::vector<std::string> texts;
-    if (starts.empty() || starts.back() > image.size()) return texts;
-    texts.reserve(starts.size() - 1);
-    const std::span<const std::uint8_t> bytes(image);
-    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
-        texts.push_back(decodeGameText(bytes.subspan(starts[k], starts[k + 1] - 1 - starts[k])));
+    if (starts.empty() || starts.back() > image.size()) {
+        texts.clear();
+        return;
     }
-    return texts;
+    texts.resize(starts.size() - 1);
+    const std::span<const std::uint8_t> bytes(image);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k].clear();
+        appendGameText(texts[k], bytes.subspan(starts[k], starts[k + 1] - 1 - starts[k]));
+    }
 }
 
 std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const std::vector<std::size_t>& starts,
@@ -46,15 +47,17 @@ std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const s
     return StringSurroundings{ByteImage(image.begin(), offset(begin)), ByteImage(offset(afterTerminator), image.end())};
 }
 
-ByteImage rebuildWith(const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes)
+void rebuildTable(ByteImage& table, const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes)
 {
-    ByteImage table;
-    table.reserve(around.head.size() + stringBytes.size() + 1 + around.tail.size());
+    const std::size_t length = around.head.size() + stringBytes.size() + 1 + around.tail.size();
+    table.clear();
+    // The table is rebuilt in its own memory; when it must grow, it takes room for more edits at once,
+    // so a run of longer strings does not move the whole file to new memory each time.
+    if (table.capacity() < length) table.reserve(length + length / 8);
     table.insert(table.end(), around.head.begin(), around.head.end());
     table.insert(table.end(), stringBytes.begin(), stringBytes.end());
     table.push_back(0);
     table.insert(table.end(), around.tail.begin(), around.tail.end());
-    return table;
 }
 
 } // namespace orvane::strings

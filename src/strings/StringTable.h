@@ -11,13 +11,16 @@
 
 namespace orvane::strings {
 
+// Lists and tables are refilled after every Apply and Undo and can hold 100,000 strings, so these
+// fill vectors the caller keeps, reusing their memory rather than allocating it anew each time.
+
 // StringStarts of a table: N + 1 offsets for its N strings. Entry k - 1 is where string k begins
 // (the first is 0), the last is one past the terminator of string N. A file with no zero byte
 // has no strings and gives {0}.
-std::vector<std::size_t> stringStarts(const ByteImage& image);
+void findStringStarts(const ByteImage& image, std::vector<std::size_t>& starts);
 
 // The text of every string, in file order, code page 437 decoded; the trailing bytes are left out.
-std::vector<std::string> decodeStrings(const ByteImage& image, const std::vector<std::size_t>& starts);
+void decodeStrings(const ByteImage& image, const std::vector<std::size_t>& starts, std::vector<std::string>& texts);
 
 // The bytes before and after one string and its terminator, taken when the string is opened.
 struct StringSurroundings {
@@ -30,7 +33,7 @@ struct StringSurroundings {
 std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const std::vector<std::size_t>& starts,
                                                  std::size_t index);
 
-// The new table: the head, the string's new bytes, one zero byte, the tail.
-ByteImage rebuildWith(const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes);
+// Makes `table` the head, the string's new bytes, one zero byte, the tail.
+void rebuildTable(ByteImage& table, const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes);
 
 } // namespace orvane::strings

@@ -225,8 +225,12 @@ TEST(StringEditor, EmptyTextsLastStringsAndFilesWithoutStrings)
     EXPECT_FALSE(editor.editOpen());
     EXPECT_EQ(strings.english2(), bytesOf("no terminator"));
 
-    EXPECT_EQ(stringStarts({}), std::vector<std::size_t>{0});
-    EXPECT_TRUE(decodeStrings({}, {0}).empty());
+    std::vector<std::size_t> starts{7, 9};
+    std::vector<std::string> texts{"left over"};
+    findStringStarts({}, starts);
+    decodeStrings({}, starts, texts);
+    EXPECT_EQ(starts, std::vector<std::size_t>{0});
+    EXPECT_TRUE(texts.empty());
 }
 
 // The entries describe the image they were read from. When the image changed under them (a load

@@ -57,6 +57,11 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     useGameFont(text1_);
     auto* cmdApplyStr = makeButton(QStringLiteral("&Apply"), "cmdApplyStr", frmStr_);
     auto* cmdCancelStr = makeButton(QStringLiteral("&Cancel"), "cmdCancelStr", frmStr_);
+    // The frame keeps its room while hidden, so opening and closing an edit never resizes the lists,
+    // which would lay out every one of their entries again.
+    QSizePolicy keepRoom = frmStr_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    frmStr_->setSizePolicy(keepRoom);
     auto* editRow = new QHBoxLayout(frmStr_);
     editRow->addWidget(text1_, 1);
     editRow->addWidget(cmdApplyStr);
