@@ -1,20 +1,12 @@
 #pragma once
-// What the benchmarks share: a load that answers the open dialog with one file and reports nothing.
+// What the benchmarks share: prompts that answer the open dialog of a load with one file.
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "core/Prompts.h"
-#include "files/LoadProgress.h"
 
 namespace orvane::bench {
-
-class SilentProgress : public LoadProgress {
-public:
-    void begin() override {}
-    void append(const std::string&) override {}
-    void report(const std::string&) override {}
-    void finish() override {}
-};
 
 // Answers the open dialog with `path`; every other box is cancelled or dismissed.
 class AnswerFile : public Prompts {

@@ -7,6 +7,7 @@
 
 #include "BenchSupport.h"
 #include "SampleGame.h"
+#include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
 #include "session/EditorSession.h"
 
@@ -15,7 +16,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 using orvane::bench::AnswerFile;
-using orvane::bench::SilentProgress;
+using orvane::SilentProgress;
 
 template <class F>
 void measure(const char* what, int times, F&& f)

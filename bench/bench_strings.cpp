@@ -16,6 +16,7 @@
 
 #include "BenchSupport.h"
 #include "SampleGame.h"
+#include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
 #include "session/EditorSession.h"
 #include "strings/StringTable.h"
@@ -109,7 +110,7 @@ int main(int argc, char** argv)
 
     orvane::RealFileSystem fs;
     orvane::bench::AnswerFile prompts(exe);
-    orvane::bench::SilentProgress progress;
+    orvane::SilentProgress progress;
     orvane::EditorSession session(fs, prompts);
     orvane::ui::StringPage page(session);
     page.resize(900, 600);

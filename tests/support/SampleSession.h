@@ -25,14 +25,6 @@ inline std::string editionName(GameEdition edition)
     return "None";
 }
 
-class SilentProgress : public LoadProgress {
-public:
-    void begin() override {}
-    void append(const std::string&) override {}
-    void report(const std::string&) override {}
-    void finish() override {}
-};
-
 struct SampleSession {
     explicit SampleSession(GameEdition edition)
         : exePath(sample::writeSampleGame(dir.str(), edition)), session(fs, prompts)
