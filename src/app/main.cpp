@@ -1,17 +1,23 @@
-// Starts the Orvane Executable Editor.
+// Starts the Orvane Executable Editor: the splash first, then the main window.
 #include <QApplication>
+#include <memory>
 
 #include "files/RealFileSystem.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
+#include "ui/SplashWindow.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     orvane::RealFileSystem fileSystem;
     orvane::ui::QtPrompts prompts;
-    orvane::ui::MainWindow window(prompts, fileSystem);
-    prompts.setParent(&window);
-    window.show();
+    std::unique_ptr<orvane::ui::MainWindow> window;
+    orvane::ui::SplashWindow splash([&] {
+        window = std::make_unique<orvane::ui::MainWindow>(prompts, fileSystem);
+        prompts.setParent(window.get());
+        window->show();
+    });
+    splash.show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "session/EditorSession.h"
 
 #include "files/GameSaver.h"
+#include "files/PatchFile.h"
 
 namespace orvane {
 
@@ -14,6 +15,12 @@ void EditorSession::notify()
 LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& calls)
 {
     LoadCalls steps = calls;
+    // Snapshots belong to the images of the load they were taken from: once a load accepts a new
+    // executable, none of them may be put back, even when the load stops at a data file.
+    steps.editionRecognised = [this, &calls](GameEdition edition) {
+        undo_.clear();
+        if (calls.editionRecognised) calls.editionRecognised(edition);
+    };
     steps.enableAll = [this, &calls] {
         filesOpen_ = true;
         if (calls.enableAll) calls.enableAll();
@@ -22,7 +29,6 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
     if (result != LoadResult::Complete) return result;
     for (const auto& routine : loadCompleted_) routine();
-    undo_.clear();
     notify();
     return result;
 }
@@ -48,12 +54,12 @@ void EditorSession::undo()
     notify();
 }
 
-bool EditorSession::canWriteFiles()
+bool EditorSession::canWriteFiles(const char* refusalTitle)
 {
     if (files_.complete) return true;
-    prompts_.showMessage("Files not saved",
+    prompts_.showMessage(refusalTitle,
                          "The last load did not read all four game files, so they cannot be written back.\n"
-                         "Load the files again before saving or making backups.");
+                         "Load the files again before saving, making backups or making a patch file.");
     return false;
 }
 
@@ -80,6 +86,19 @@ void EditorSession::makeMasterBackup()
     if (!canWriteFiles()) return;
     const WriteResult result = writeMasterBackup(files_, fs_);
     if (!result.ok) prompts_.showMessage("Master backup not made", describeWriteFailure(result));
+}
+
+void EditorSession::makePatchFile()
+{
+    const char* notMade = "Patch file not made";
+    if (!canWriteFiles(notMade)) return;
+    // A complete load always holds every region: its executable has its edition's exact length.
+    const std::optional<ByteImage> patch = buildPatchFile(files_);
+    if (!patch) return;
+    const std::optional<std::string> target = prompts_.chooseFileToSave(patchFileFilter());
+    if (!target) return;
+    const WriteResult result = writeWholeFile(*target, *patch, fs_);
+    if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
 }
 
 void EditorSession::closeFiles(const std::function<void()>& disableAll)

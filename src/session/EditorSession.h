@@ -51,12 +51,15 @@ public:
     // Save and Make Master Backup tell the user their outcome in a message box.
     void save();
     void makeMasterBackup();
+    // Make Patch Files: asks for the file in the save dialog and writes the patch file of the images
+    // as they stand. Cancel writes nothing; a failed write is told, naming the file.
+    void makePatchFile();
 
     // Close files: offers Save when there are unsaved changes, then `disableAll`, then empties the history.
     void closeFiles(const std::function<void()>& disableAll);
 
 private:
-    bool canWriteFiles();
+    bool canWriteFiles(const char* refusalTitle = "Files not saved");
     void notify();
 
     FileSystem& fs_;

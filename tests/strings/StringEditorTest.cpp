@@ -233,18 +233,28 @@ TEST(StringEditor, EmptyTextsLastStringsAndFilesWithoutStrings)
     EXPECT_TRUE(texts.empty());
 }
 
-// The entries describe the image they were read from. When the image changed under them (a load
-// that stopped half-way), a double click opens nothing rather than cut the new image at old offsets.
-// Closing the files empties the lists and drops the open edit.
+// The entries describe the image they were read from. A load that stops at ENGLISH2.DAT has
+// already put a new ENGLISH.DAT under them: a double click then opens nothing rather than cut the
+// new image at the old offsets. Closing the files empties the lists and drops the open edit.
 TEST(StringEditor, NothingOpensOnAStaleListAndDisableAllDropsTheEdit)
 {
     LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("x\0", 2)));
     StringEditor& editor = strings.editor;
-    strings.english() = bytesOf(std::string("o\0", 2));
+    const auto geodata = strings.game.dir.path() / "GEODATA";
+    // The old offsets 4 to 8 still end at a zero byte in the new file.
+    const Bytes newEnglish = bytesOf(std::string("abcdefg\0hi\0", 11));
+    test::writeFileBytes((geodata / "ENGLISH.DAT").string(), newEnglish);
+    test::writeFileBytes((geodata / "ENGLISH2.DAT").string(), {});
+    strings.game.prompts.answerFile(strings.game.exePath);
+    SilentProgress progress;
+    ASSERT_NE(strings.game.session.loadFiles(progress, LoadCalls{}), LoadResult::Complete);
+    ASSERT_EQ(strings.english(), newEnglish);
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"one", "two"}));
     editor.openEntry(FileId::English, 1);
     EXPECT_FALSE(editor.editOpen());
 
     editor.openEntry(FileId::English2, 0);
+    EXPECT_TRUE(editor.editOpen());
     editor.clickEntry(FileId::English2, 0);
     editor.disableAll();
     EXPECT_FALSE(editor.editOpen());
