@@ -26,6 +26,8 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
         if (calls.enableAll) calls.enableAll();
         notify();
     };
+    if (!steps.updateItemsList) steps.updateItemsList = updateItemsList_;
+    if (!steps.updateBase) steps.updateBase = updateBase_;
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
     if (result != LoadResult::Complete) return result;
     for (const auto& routine : loadCompleted_) routine();
