@@ -30,6 +30,9 @@ inline std::string editionName(GameEdition edition)
     return "None";
 }
 
+// Tests name the silent progress sink through this namespace too.
+using orvane::SilentProgress;
+
 struct SampleSession {
     explicit SampleSession(GameEdition edition)
         : exePath(sample::writeSampleGame(dir.str(), edition)), session(fs, prompts)
