@@ -131,4 +131,31 @@ const std::array<StoresEntry, StoresEntryCount>& storesEntries()
     return entries;
 }
 
+std::string squareFacilityText(std::int64_t code, std::size_t)
+{
+    if (code == EmptyFacility) return "Empty";
+    const std::string name = oneLineFacilityName(static_cast<std::uint8_t>(code));
+    return name.empty() ? std::to_string(code) : name;
+}
+
+std::string squareDaysText(std::int64_t days, std::size_t)
+{
+    return daysLabel(static_cast<int>(days));
+}
+
+FieldLayout storesField(std::size_t position)
+{
+    // The labels live as long as the program, in the stores entries.
+    static const std::array<std::string, StoresEntryCount> labels = [] {
+        std::array<std::string, StoresEntryCount> trimmed{};
+        for (std::size_t i = 0; i < StoresEntryCount; ++i) {
+            const std::string& label = storesEntries().at(i).label;
+            trimmed.at(i) = label.substr(0, label.rfind(" - "));
+        }
+        return trimmed;
+    }();
+    const StoresEntry& entry = storesEntries().at(position);
+    return {labels.at(position).c_str(), entry.offset, entry.personnel ? std::size_t{1} : std::size_t{2}};
+}
+
 } // namespace orvane::base

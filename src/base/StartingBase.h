@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ByteImage.h"
+#include "core/FieldLayout.h"
 #include "core/GameEdition.h"
 
 namespace orvane::base {
@@ -51,5 +52,17 @@ struct StoresEntry {
 };
 inline constexpr std::size_t StoresEntryCount = 84;
 const std::array<StoresEntry, StoresEntryCount>& storesEntries();
+
+// A square's two fields, from the square's own byte: its facility (by name, "Empty" for none)
+// and, 36 bytes on, its days to completion.
+std::string squareFacilityText(std::int64_t code, std::size_t square);
+std::string squareDaysText(std::int64_t days, std::size_t square);
+inline constexpr std::array<FieldLayout, 2> SquareFields{{
+    {"Facility", 0, 1, FieldEncoding::Unsigned, &squareFacilityText},
+    {"Days to Completion", DaysOffset, 1, FieldEncoding::Unsigned, &squareDaysText},
+}};
+
+// Stores entry `position` as a field of the block: its label without the trailing " - ", its width.
+FieldLayout storesField(std::size_t position);
 
 } // namespace orvane::base

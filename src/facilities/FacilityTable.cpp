@@ -2,21 +2,17 @@
 
 namespace orvane::facilities {
 
-std::size_t valueOffset(FacilityValue value)
+std::string groupedText(std::int64_t value, std::size_t)
 {
-    switch (value) {
-    case FacilityValue::ConstructionCost: return 0;
-    case FacilityValue::ConstructionTime: return 2;
-    case FacilityValue::MonthlyCost: return 3;
-    case FacilityValue::DefenseStrength: return 6;
-    case FacilityValue::HitRatio: return 8;
-    }
-    return 0;
+    return groupThousands(static_cast<int>(value));
 }
 
-bool isTwoByte(FacilityValue value)
+std::string standardText(std::int64_t byte, std::size_t record)
 {
-    return value == FacilityValue::ConstructionCost || value == FacilityValue::DefenseStrength;
+    const int type = static_cast<int>(record);
+    if (type < FacilityTypeCount && byte == standardYesValue(type)) return "Yes";
+    if (type < FacilityTypeCount && byte == standardNoValue(type)) return "No";
+    return std::to_string(byte);
 }
 
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames()
@@ -58,9 +54,7 @@ std::optional<std::size_t> recordOffset(GameEdition edition, std::size_t imageSi
 
 std::string valueCaption(const ByteImage& exe, std::size_t record, FacilityValue value)
 {
-    const std::size_t at = record + valueOffset(value);
-    if (isTwoByte(value)) return groupThousands(readS16(exe, at));
-    return std::to_string(exe.at(at));
+    return showField(exe, record, 0, ValueFields.at(indexOf(value)));
 }
 
 std::string groupThousands(int number)

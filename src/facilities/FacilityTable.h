@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/ByteImage.h"
+#include "core/FieldLayout.h"
 #include "core/GameEdition.h"
 
 namespace orvane::facilities {
@@ -27,9 +28,25 @@ inline constexpr std::array<FacilityValue, FacilityValueCount> AllFacilityValues
 
 inline constexpr std::size_t indexOf(FacilityValue value) { return static_cast<std::size_t>(value); }
 
-// Where a value lies in its record. A two-byte value is signed, low byte at this offset.
-std::size_t valueOffset(FacilityValue value);
-bool isTwoByte(FacilityValue value);
+// A two-byte value as the page shows it, grouped by thousands; "Yes" or "No" for the standard-to-build byte.
+std::string groupedText(std::int64_t value, std::size_t record);
+std::string standardText(std::int64_t byte, std::size_t record);
+
+// The five values in FacilityValue order, with the page's labels. A two-byte value is signed,
+// low byte first.
+inline constexpr std::array<FieldLayout, FacilityValueCount> ValueFields{{
+    {"Construction Cost/$k:", 0, 2, FieldEncoding::Signed, &groupedText},
+    {"Construction Time:", 2, 1},
+    {"Monthly Cost/$k:", 3, 1},
+    {"Defense Strength:", 6, 2, FieldEncoding::Signed, &groupedText},
+    {"Hit Ratio (%):", 8, 1},
+}};
+inline constexpr FieldLayout StandardField{"Standard to Build?:", StandardOffset, 1, FieldEncoding::Unsigned,
+                                           &standardText};
+
+// Where a value lies in its record.
+constexpr std::size_t valueOffset(FacilityValue value) { return ValueFields.at(indexOf(value)).offset; }
+constexpr bool isTwoByte(FacilityValue value) { return ValueFields.at(indexOf(value)).width == 2; }
 
 // The entry of cmbType for each record, in record order.
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames();

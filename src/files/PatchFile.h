@@ -11,7 +11,7 @@
 
 namespace orvane {
 
-// The one entry of the save dialog of Make Patch Files.
+// The one entry of the dialogs of Make Patch Files and Apply Patch File.
 FileFilter patchFileFilter();
 
 // The patch file made from the images as they stand (edits included), or nothing when the images

@@ -22,6 +22,16 @@ std::size_t offsetOf(OptionGroup group)
     throw std::invalid_argument("unknown option group");
 }
 
+const char* titleOf(OptionGroup group)
+{
+    switch (group) {
+    case OptionGroup::DamageType: return "Damage Type";
+    case OptionGroup::GrenadeKind: return "Grenade?";
+    case OptionGroup::ClipFlag: return "Is it a clip?";
+    }
+    throw std::invalid_argument("unknown option group");
+}
+
 const OptionCode& codeOf(ItemOption option)
 {
     const auto found = std::find_if(OptionCodes.begin(), OptionCodes.end(),
@@ -75,6 +85,37 @@ std::vector<std::string> readItemNames(const ByteImage& obdata)
     names.reserve(ItemCount);
     for (std::size_t index = 0; index < ItemCount; ++index) names.push_back(readName(obdata, recordOffset(index)));
     return names;
+}
+
+namespace {
+
+template <OptionGroup Group>
+std::string optionText(std::int64_t code, std::size_t)
+{
+    for (const auto& entry : OptionCodes) {
+        if (entry.group == Group && entry.code == code) return entry.caption;
+    }
+    return std::to_string(code);
+}
+
+FieldLayout groupField(OptionGroup group, std::string (*shown)(std::int64_t, std::size_t))
+{
+    return {titleOf(group), offsetOf(group), 1, FieldEncoding::Unsigned, shown};
+}
+
+} // namespace
+
+const std::vector<FieldLayout>& recordFields()
+{
+    static const std::vector<FieldLayout> fields = [] {
+        std::vector<FieldLayout> all{{"Name:", 0, NameWidth, FieldEncoding::Text}};
+        for (const auto& field : ValueFields) all.push_back({field.label, field.offset, 1});
+        all.push_back(groupField(OptionGroup::DamageType, &optionText<OptionGroup::DamageType>));
+        all.push_back(groupField(OptionGroup::GrenadeKind, &optionText<OptionGroup::GrenadeKind>));
+        all.push_back(groupField(OptionGroup::ClipFlag, &optionText<OptionGroup::ClipFlag>));
+        return all;
+    }();
+    return fields;
 }
 
 bool holdsAllItems(const ByteImage& obdata)

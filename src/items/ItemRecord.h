@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ByteImage.h"
+#include "core/FieldLayout.h"
 
 namespace orvane::items {
 
@@ -32,22 +33,23 @@ struct ValueField {
     std::size_t offset; // within the record
     int limit;          // largest accepted entry
     bool ammunition;    // an index of an ammunition item: its box explains the index numbers
+    const char* label;  // the page's label beside the field's button
 };
 
 inline constexpr std::array<ValueField, 13> ValueFields{{
-    {ItemValue::Damage, 22, 255, false},
-    {ItemValue::AmmoType1, 26, 79, true},
-    {ItemValue::AmmoType2, 27, 79, true},
-    {ItemValue::AmmoType3, 28, 79, true},
-    {ItemValue::AutoAccuracy, 32, 255, false},
-    {ItemValue::SnapAccuracy, 33, 255, false},
-    {ItemValue::AimedAccuracy, 34, 255, false},
-    {ItemValue::AutoTu, 35, 100, false},
-    {ItemValue::SnapTu, 36, 100, false},
-    {ItemValue::AimedTu, 37, 100, false},
-    {ItemValue::Amount, 38, 100, false},
-    {ItemValue::MeleeTu, 41, 100, false},
-    {ItemValue::Weight, 43, 100, false},
+    {ItemValue::Damage, 22, 255, false, "Damage:"},
+    {ItemValue::AmmoType1, 26, 79, true, "Ammo Type 1:"},
+    {ItemValue::AmmoType2, 27, 79, true, "Ammo Type 2:"},
+    {ItemValue::AmmoType3, 28, 79, true, "Ammo Type 3:"},
+    {ItemValue::AutoAccuracy, 32, 255, false, "Autoshot Accuracy:"},
+    {ItemValue::SnapAccuracy, 33, 255, false, "Snap Shot Accuracy:"},
+    {ItemValue::AimedAccuracy, 34, 255, false, "Aimed Shot Accuracy:"},
+    {ItemValue::AutoTu, 35, 100, false, "Autoshot TU%:"},
+    {ItemValue::SnapTu, 36, 100, false, "Snap Shot TU%:"},
+    {ItemValue::AimedTu, 37, 100, false, "Aimed Shot TU%:"},
+    {ItemValue::Amount, 38, 100, false, "Ammo Amount/ Melee Damage:"},
+    {ItemValue::MeleeTu, 41, 100, false, "Melee  TU%:"},
+    {ItemValue::Weight, 43, 100, false, "Weight:"},
 }};
 
 // ValueFields lists the values in the order of ItemValue, so a value's field is found by its number.
@@ -67,6 +69,8 @@ inline constexpr std::array<OptionGroup, 3> OptionGroups{OptionGroup::DamageType
                                                          OptionGroup::ClipFlag};
 
 std::size_t offsetOf(OptionGroup group);
+// The caption of the group's frame: "Damage Type", "Grenade?", "Is it a clip?".
+const char* titleOf(OptionGroup group);
 
 // One option button: the code it stands for in its group's byte.
 enum class ItemOption {
@@ -79,22 +83,23 @@ struct OptionCode {
     ItemOption option;
     OptionGroup group;
     std::uint8_t code;
+    const char* caption; // the option button's caption
 };
 
 inline constexpr std::array<OptionCode, 13> OptionCodes{{
-    {ItemOption::AP, OptionGroup::DamageType, 0},
-    {ItemOption::Incendiary, OptionGroup::DamageType, 1},
-    {ItemOption::HE, OptionGroup::DamageType, 2},
-    {ItemOption::Laser, OptionGroup::DamageType, 3},
-    {ItemOption::Plasma, OptionGroup::DamageType, 4},
-    {ItemOption::Stun, OptionGroup::DamageType, 5},
-    {ItemOption::NoDamageType, OptionGroup::DamageType, 255},
-    {ItemOption::NotGrenade, OptionGroup::GrenadeKind, 0},
-    {ItemOption::Grenade, OptionGroup::GrenadeKind, 1},
-    {ItemOption::ProximityMine, OptionGroup::GrenadeKind, 2},
-    {ItemOption::SmokeGrenade, OptionGroup::GrenadeKind, 3},
-    {ItemOption::NotClip, OptionGroup::ClipFlag, 0},
-    {ItemOption::Clip, OptionGroup::ClipFlag, 1},
+    {ItemOption::AP, OptionGroup::DamageType, 0, "AP"},
+    {ItemOption::Incendiary, OptionGroup::DamageType, 1, "Incendiary"},
+    {ItemOption::HE, OptionGroup::DamageType, 2, "HE"},
+    {ItemOption::Laser, OptionGroup::DamageType, 3, "Laser"},
+    {ItemOption::Plasma, OptionGroup::DamageType, 4, "Plasma"},
+    {ItemOption::Stun, OptionGroup::DamageType, 5, "Stun"},
+    {ItemOption::NoDamageType, OptionGroup::DamageType, 255, "None"},
+    {ItemOption::NotGrenade, OptionGroup::GrenadeKind, 0, "Not a Grenade"},
+    {ItemOption::Grenade, OptionGroup::GrenadeKind, 1, "Grenade"},
+    {ItemOption::ProximityMine, OptionGroup::GrenadeKind, 2, "Proximity Mine"},
+    {ItemOption::SmokeGrenade, OptionGroup::GrenadeKind, 3, "Smoke Grenade"},
+    {ItemOption::NotClip, OptionGroup::ClipFlag, 0, "Not a Clip"},
+    {ItemOption::Clip, OptionGroup::ClipFlag, 1, "Clip"},
 }};
 
 const OptionCode& codeOf(ItemOption option);
@@ -115,6 +120,10 @@ void writeOption(ByteImage& obdata, std::size_t position, ItemOption option);
 
 // The 80 item names, record 0 first.
 std::vector<std::string> readItemNames(const ByteImage& obdata);
+
+// Every field the page shows, as data: the name, the thirteen values and the three option groups
+// (shown by the caption of the option that stands for the stored code).
+const std::vector<FieldLayout>& recordFields();
 
 // True when the image holds all 80 records.
 bool holdsAllItems(const ByteImage& obdata);

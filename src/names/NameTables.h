@@ -15,13 +15,14 @@ struct NameTable {
     EditionOffsets start;
     std::size_t slotWidth;
     std::size_t writableWidth; // a new name is written over this many bytes of its slot
+    const char* title;         // the heading of the table's list on the page
 };
 
 inline constexpr std::size_t NameCount = 120;
 inline constexpr std::size_t MaxNameCharacters = 11;
 
-inline constexpr NameTable LastNames{{452'328, 389'104, 371'096}, 12, 11};
-inline constexpr NameTable FirstNames{{453'768, 390'544, 372'536}, 11, 11};
+inline constexpr NameTable LastNames{{452'328, 389'104, 371'096}, 12, 11, "Last Names"};
+inline constexpr NameTable FirstNames{{453'768, 390'544, 372'536}, 11, 11, "First Names"};
 
 // The file offset of entry n, or nothing for no edition.
 std::optional<std::size_t> slotOffset(const NameTable& table, GameEdition edition, std::size_t entry);

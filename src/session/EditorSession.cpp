@@ -48,12 +48,24 @@ void EditorSession::undo()
     auto snapshot = undo_.pop();
     if (!snapshot) return;
     files_.image(snapshot->fileId) = std::move(snapshot->bytes);
-    const auto routines = restored_.find(snapshot->fileId);
-    if (routines != restored_.end()) {
-        for (const auto& routine : routines->second) routine();
-    }
+    redrawPagesOf(snapshot->fileId);
     if (undo_.empty()) undoAvailable_ = false;
     notify();
+}
+
+void EditorSession::replaceImage(FileId id, ByteImage bytes)
+{
+    pushSnapshot(id);
+    files_.image(id) = std::move(bytes);
+    redrawPagesOf(id);
+    notify();
+}
+
+void EditorSession::redrawPagesOf(FileId id)
+{
+    const auto routines = restored_.find(id);
+    if (routines == restored_.end()) return;
+    for (const auto& routine : routines->second) routine();
 }
 
 bool EditorSession::canWriteFiles(const char* refusalTitle)

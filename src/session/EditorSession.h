@@ -25,6 +25,7 @@ public:
     // True when the image holds a file read by a load (the current one or an earlier one).
     bool isLoaded(FileId id) const { return files_.file(id).loaded; }
     Prompts& prompts() { return prompts_; }
+    FileSystem& fileSystem() { return fs_; }
 
     // Availability of the menu commands that depend on the files.
     bool filesOpen() const { return filesOpen_; }
@@ -53,6 +54,8 @@ public:
     void pushSnapshot(FileId id);
     // Puts the newest snapshot back in place of its image and runs that image's page routines.
     void undo();
+    // Replaces a whole image as one undoable change: a snapshot first, then that image's page routines.
+    void replaceImage(FileId id, ByteImage bytes);
 
     // Save and Make Master Backup tell the user their outcome in a message box.
     void save();
@@ -66,6 +69,7 @@ public:
 
 private:
     bool canWriteFiles(const char* refusalTitle = "Files not saved");
+    void redrawPagesOf(FileId id);
     void notify();
 
     FileSystem& fs_;

@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "session/PatchApply.h"
+#include "ui/ChangesPanel.h"
 #include "ui/AboutWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
@@ -41,21 +43,31 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     setCentralWidget(tabFac_);
 
     basePage_ = new BasePage(*session_, tabFac_);
-    const std::pair<EditorPage*, QString> pages[] = {
-        {basePage_, QStringLiteral("Base Editor")},
-        {new FacilityPage(*session_, tabFac_), QStringLiteral("Facility Editor")},
-        {new NamesPage(*session_, tabFac_), QStringLiteral("Soldier Names")},
-        {new UnitPage(*session_, tabFac_), QStringLiteral("Unit Editor")},
-        {new ItemPage(*session_, tabFac_), QStringLiteral("Item Editor")},
-        {new StringPage(*session_, tabFac_), QStringLiteral("String Editor")},
+    const std::pair<EditorPage*, changes::PageId> pages[] = {
+        {basePage_, changes::PageId::Base},
+        {new FacilityPage(*session_, tabFac_), changes::PageId::Facility},
+        {new NamesPage(*session_, tabFac_), changes::PageId::Names},
+        {new UnitPage(*session_, tabFac_), changes::PageId::Units},
+        {new ItemPage(*session_, tabFac_), changes::PageId::Items},
+        {new StringPage(*session_, tabFac_), changes::PageId::Strings},
     };
-    for (const auto& [page, caption] : pages) {
-        tabFac_->addTab(page, caption);
+    for (const auto& [page, id] : pages) {
+        tabFac_->addTab(page, QString::fromLatin1(changes::pageCaption(id)));
         pages_.push_back(page);
     }
 
+    frmChanges_ = new ChangesPanel(*session_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
+    frmChanges_->hide();
+    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
+        openChange(static_cast<int>(*change.page), change.list, change.record);
+    });
+
     buildMenus();
-    session_->onAvailabilityChanged([this] { updateMenus(); });
+    session_->onAvailabilityChanged([this] {
+        updateMenus();
+        frmChanges_->scheduleRefresh();
+    });
     DisableAll();
     resize(1180, 700);
 }
@@ -85,6 +97,7 @@ void MainWindow::buildMenus()
     mnuBack_->setChecked(session_->makeBackups());
     mnuMaster_ = addAction(file, "mnuMaster", QStringLiteral("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuPatch_ = addAction(file, "mnuPatch", QStringLiteral("Make &Patch Files"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuApplyPatch_ = addAction(file, "mnuApplyPatch", QStringLiteral("&Apply Patch File"), QKeySequence());
     mnuSave_ = addAction(file, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuClose_ = addAction(file, "mnuClose", QStringLiteral("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C));
     file->addSeparator();
@@ -93,6 +106,8 @@ void MainWindow::buildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo_ = addAction(edit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* changesAction = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
+    changesAction->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -110,6 +125,9 @@ void MainWindow::buildMenus()
     connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
+    connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
+    connect(changesAction, &QAction::toggled, frmChanges_, &QWidget::setVisible);
+    connect(frmChanges_, &QDockWidget::visibilityChanged, changesAction, &QAction::setChecked);
     connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_, this); });
     connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_, this); });
 }
@@ -120,6 +138,7 @@ void MainWindow::updateMenus()
     mnuBack_->setEnabled(open);
     mnuMaster_->setEnabled(open);
     mnuPatch_->setEnabled(open);
+    mnuApplyPatch_->setEnabled(open);
     mnuClose_->setEnabled(open);
     mnuSave_->setEnabled(session_->saveAvailable());
     mnuUndo_->setEnabled(session_->undoAvailable());
@@ -148,6 +167,13 @@ void MainWindow::loadFiles()
     if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
     tabFac_->setEnabled(true);
     setWindowTitle(WindowTitle + QStringLiteral(" - ") + QString::fromStdString(session_->files().exePath));
+}
+
+void MainWindow::openChange(int page, int list, std::size_t record)
+{
+    if (!tabFac_->isEnabled() || page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
+    tabFac_->setCurrentIndex(page);
+    pages_.at(static_cast<std::size_t>(page))->showRecord(list, record);
 }
 
 void MainWindow::closeFiles()

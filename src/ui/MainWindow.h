@@ -16,6 +16,7 @@ namespace orvane::ui {
 
 class AboutWindow;
 class BasePage;
+class ChangesPanel;
 class EditorPage;
 class HelpWindow;
 class LoadWindow;
@@ -39,6 +40,7 @@ private:
     void updateMenus();
     void loadFiles();
     void closeFiles();
+    void openChange(int page, int list, std::size_t record);
 
     std::unique_ptr<EditorSession> session_;
     QTabWidget* tabFac_ = nullptr;
@@ -53,6 +55,8 @@ private:
     QAction* mnuSave_ = nullptr;
     QAction* mnuClose_ = nullptr;
     QAction* mnuUndo_ = nullptr;
+    QAction* mnuApplyPatch_ = nullptr;
+    ChangesPanel* frmChanges_ = nullptr;
 };
 
 } // namespace orvane::ui

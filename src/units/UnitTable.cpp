@@ -4,28 +4,6 @@
 
 namespace orvane::units {
 
-std::size_t statOffset(UnitStat stat)
-{
-    switch (stat) {
-    case UnitStat::TimeUnits: return 1;
-    case UnitStat::Health: return 2;
-    case UnitStat::Energy: return 3;
-    case UnitStat::Reaction: return 4;
-    case UnitStat::Strength: return 5;
-    case UnitStat::FiringAccuracy: return 6;
-    case UnitStat::ThrowingAccuracy: return 7;
-    case UnitStat::FrontArmour: return 9;
-    case UnitStat::LeftArmour: return 10;
-    case UnitStat::RightArmour: return 11;
-    case UnitStat::RearArmour: return 12;
-    case UnitStat::UnderArmour: return 13;
-    case UnitStat::PsiSkill: return 25;
-    case UnitStat::PsiStrength: return 26;
-    case UnitStat::Bravery: return 27;
-    }
-    return 0;
-}
-
 int statLimit(UnitStat stat)
 {
     switch (stat) {
@@ -37,6 +15,18 @@ int statLimit(UnitStat stat)
     case UnitStat::Bravery: return 110;
     default: return 255;
     }
+}
+
+std::string braveryText(std::int64_t code, std::size_t)
+{
+    return std::to_string(110 - 10 * code);
+}
+
+std::string flyingText(std::int64_t flag, std::size_t)
+{
+    if (flag == 1) return "Yes";
+    if (flag == 0) return "No";
+    return std::to_string(flag);
 }
 
 int braveryOfCode(std::uint8_t code)
@@ -65,6 +55,14 @@ const std::array<UnitListEntry, UnitCount>& unitList()
         {30, "Sectopod Terrorist"},  {31, "Cyberdisc Terrorist"},  {32, "Hover Tank"},
     }};
     return list;
+}
+
+std::string unitName(std::size_t record)
+{
+    for (const auto& unit : unitList()) {
+        if (static_cast<std::size_t>(unit.record) == record) return unit.name;
+    }
+    return {};
 }
 
 std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitPosition, std::size_t fieldOffset)

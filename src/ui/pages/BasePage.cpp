@@ -184,6 +184,18 @@ void BasePage::enableAll()
     editor_.enableAll();
 }
 
+void BasePage::showRecord(int list, std::size_t record)
+{
+    if (list == 0) {
+        editor_.clickSquare(record);
+        return;
+    }
+    const int row = static_cast<int>(record);
+    if (row >= lstItems_->count()) return;
+    lstItems_->setCurrentRow(row);
+    lstItems_->scrollToItem(lstItems_->item(row));
+}
+
 void BasePage::disableAll()
 {
     editor_.disableAll();

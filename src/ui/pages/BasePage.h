@@ -29,6 +29,7 @@ public:
     void showEdition(GameEdition edition);
     void enableAll() override;
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     QWidget* buildGrid();

@@ -16,16 +16,15 @@ using facilities::FacilityValue;
 struct ValueControl {
     FacilityValue value;
     const char* name;
-    const char* label;
 };
 
 // In the order they stand on the page.
 constexpr std::array<ValueControl, facilities::FacilityValueCount> valueControls{{
-    {FacilityValue::ConstructionCost, "cmdPrice", "Construction Cost/$k:"},
-    {FacilityValue::ConstructionTime, "cmdDays", "Construction Time:"},
-    {FacilityValue::MonthlyCost, "cmdUpkeep", "Monthly Cost/$k:"},
-    {FacilityValue::DefenseStrength, "cmdStrength", "Defense Strength:"},
-    {FacilityValue::HitRatio, "cmdRatio", "Hit Ratio (%):"},
+    {FacilityValue::ConstructionCost, "cmdPrice"},
+    {FacilityValue::ConstructionTime, "cmdDays"},
+    {FacilityValue::MonthlyCost, "cmdUpkeep"},
+    {FacilityValue::DefenseStrength, "cmdStrength"},
+    {FacilityValue::HitRatio, "cmdRatio"},
 }};
 
 } // namespace
@@ -44,12 +43,12 @@ FacilityPage::FacilityPage(EditorSession& session, QWidget* parent) : EditorPage
 
     int row = 1;
     for (const auto& control : valueControls) {
-        auto* button = addValueRow(this, grid, row++, control.label, control.name);
+        auto* button = addValueRow(this, grid, row++, facilities::ValueFields.at(facilities::indexOf(control.value)).label, control.name);
         valueButtons_.at(facilities::indexOf(control.value)) = button;
         const auto value = control.value;
         connect(button, &QPushButton::clicked, this, [this, value] { editor_.editValue(value); });
     }
-    standard_ = makeYesNoFrame(this, "frmBuild", "Standard to Build?:", "optYes", "optNo");
+    standard_ = makeYesNoFrame(this, "frmBuild", facilities::StandardField.label, "optYes", "optNo");
     grid->addWidget(standard_.frame, row, 0, 1, 2);
     layOutAsLeftColumn(this, grid);
 
@@ -65,6 +64,14 @@ FacilityPage::FacilityPage(EditorSession& session, QWidget* parent) : EditorPage
 void FacilityPage::enableAll()
 {
     editor_.enableAll();
+}
+
+void FacilityPage::showRecord(int, std::size_t record)
+{
+    const int index = cmbType_->findData(static_cast<int>(record));
+    if (index < 0) return;
+    cmbType_->setCurrentIndex(index);
+    editor_.choose(static_cast<int>(record));
 }
 
 void FacilityPage::disableAll()

@@ -23,6 +23,7 @@ public:
 
     void enableAll() override;
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();

@@ -5,12 +5,15 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <iterator>
 
+#include "core/TextFilter.h"
+#include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 
 namespace orvane::ui {
@@ -23,51 +26,49 @@ using items::OptionGroup;
 struct ButtonControl {
     ItemValue value;
     const char* name;
-    const char* label;
     const char* tooltip; // nullptr: none
 };
 
 // The first column holds the name button above these; the second column follows.
 constexpr ButtonControl FirstColumn[] = {
-    {ItemValue::Damage, "cmdDamage", "Damage:", "Click to change the damage this item deals."},
-    {ItemValue::AmmoType1, "cmdAmmo1", "Ammo Type 1:", "Change Ammo Type 1. Use index number of Ammo item."},
-    {ItemValue::AmmoType2, "cmdAmmo2", "Ammo Type 2:", "Change Ammo Type 2. Use index number of Ammo item."},
-    {ItemValue::AmmoType3, "cmdAmmo3", "Ammo Type 3:", "Change Ammo Type 3. Use index number of Ammo item."},
-    {ItemValue::Amount, "cmdAmount", "Ammo Amount/ Melee Damage:", nullptr},
-    {ItemValue::Weight, "cmdWeight", "Weight:", nullptr},
+    {ItemValue::Damage, "cmdDamage", "Click to change the damage this item deals."},
+    {ItemValue::AmmoType1, "cmdAmmo1", "Change Ammo Type 1. Use index number of Ammo item."},
+    {ItemValue::AmmoType2, "cmdAmmo2", "Change Ammo Type 2. Use index number of Ammo item."},
+    {ItemValue::AmmoType3, "cmdAmmo3", "Change Ammo Type 3. Use index number of Ammo item."},
+    {ItemValue::Amount, "cmdAmount", nullptr},
+    {ItemValue::Weight, "cmdWeight", nullptr},
 };
 
 constexpr ButtonControl SecondColumn[] = {
-    {ItemValue::AutoAccuracy, "cmdAutoA", "Autoshot Accuracy:", nullptr},
-    {ItemValue::SnapAccuracy, "cmdSnapA", "Snap Shot Accuracy:", nullptr},
-    {ItemValue::AimedAccuracy, "cmdAimA", "Aimed Shot Accuracy:", nullptr},
-    {ItemValue::AutoTu, "cmdAutoT", "Autoshot TU%:", nullptr},
-    {ItemValue::SnapTu, "cmdSnapT", "Snap Shot TU%:", nullptr},
-    {ItemValue::AimedTu, "cmdAimT", "Aimed Shot TU%:", nullptr},
-    {ItemValue::MeleeTu, "cmdMelT", "Melee  TU%:", nullptr},
+    {ItemValue::AutoAccuracy, "cmdAutoA", nullptr},
+    {ItemValue::SnapAccuracy, "cmdSnapA", nullptr},
+    {ItemValue::AimedAccuracy, "cmdAimA", nullptr},
+    {ItemValue::AutoTu, "cmdAutoT", nullptr},
+    {ItemValue::SnapTu, "cmdSnapT", nullptr},
+    {ItemValue::AimedTu, "cmdAimT", nullptr},
+    {ItemValue::MeleeTu, "cmdMelT", nullptr},
 };
 
 struct OptionControl {
     ItemOption option;
     const char* name;
-    const char* caption;
 };
 
 // In the order they stand in their frames.
 constexpr OptionControl OptionControls[] = {
-    {ItemOption::AP, "optAP", "AP"},
-    {ItemOption::Incendiary, "optIN", "Incendiary"},
-    {ItemOption::HE, "optHE", "HE"},
-    {ItemOption::Laser, "optLaser", "Laser"},
-    {ItemOption::Plasma, "optPlasma", "Plasma"},
-    {ItemOption::Stun, "optStun", "Stun"},
-    {ItemOption::NoDamageType, "optNone", "None"},
-    {ItemOption::NotClip, "optNoClip", "Not a Clip"},
-    {ItemOption::Clip, "optClip", "Clip"},
-    {ItemOption::SmokeGrenade, "optSmoke", "Smoke Grenade"},
-    {ItemOption::ProximityMine, "optProx", "Proximity Mine"},
-    {ItemOption::Grenade, "optGren", "Grenade"},
-    {ItemOption::NotGrenade, "optNoG", "Not a Grenade"},
+    {ItemOption::AP, "optAP"},
+    {ItemOption::Incendiary, "optIN"},
+    {ItemOption::HE, "optHE"},
+    {ItemOption::Laser, "optLaser"},
+    {ItemOption::Plasma, "optPlasma"},
+    {ItemOption::Stun, "optStun"},
+    {ItemOption::NoDamageType, "optNone"},
+    {ItemOption::NotClip, "optNoClip"},
+    {ItemOption::Clip, "optClip"},
+    {ItemOption::SmokeGrenade, "optSmoke"},
+    {ItemOption::ProximityMine, "optProx"},
+    {ItemOption::Grenade, "optGren"},
+    {ItemOption::NotGrenade, "optNoG"},
 };
 
 std::size_t slotOf(ItemValue value) { return static_cast<std::size_t>(value); }
@@ -95,6 +96,8 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
 {
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
+    txtFilterItem_ = makeFilterBox(this, "txtFilterItem");
+    listColumn->addWidget(txtFilterItem_);
     lstItem_ = new QListWidget(this);
     lstItem_->setObjectName(QStringLiteral("lstItem"));
     lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
@@ -118,6 +121,7 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
             [this](QListWidgetItem* item) { editor_.clickEntry(static_cast<std::size_t>(lstItem_->row(item))); });
     connect(lstItem_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { editor_.openEntry(static_cast<std::size_t>(lstItem_->row(item))); });
+    connect(txtFilterItem_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
     editor_.onChanged([this] { redraw(); });
     redraw();
 }
@@ -131,13 +135,13 @@ QWidget* ItemPage::buildButtons()
     cmdName_ = makeButton(box, "cmdName", "Click to change the name.");
     // Room for a name of the full 20 characters.
     cmdName_->setMinimumWidth(cmdName_->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))) + 16);
-    grid->addWidget(new QLabel(QStringLiteral("Name:"), box), 0, 0);
+    grid->addWidget(new QLabel(QString::fromLatin1(items::recordFields().front().label), box), 0, 0);
     grid->addWidget(cmdName_, 0, 1);
     connect(cmdName_, &QPushButton::clicked, this, [this] { editor_.changeName(); });
 
     const auto place = [this, box, grid](const ButtonControl& control, int row, int column) {
         auto* button = makeButton(box, control.name, control.tooltip);
-        grid->addWidget(new QLabel(QString::fromLatin1(control.label), box), row, column);
+        grid->addWidget(new QLabel(QString::fromLatin1(items::fieldOf(control.value).label), box), row, column);
         grid->addWidget(button, row, column + 1);
         valueButtons_.at(slotOf(control.value)) = button;
         const ItemValue value = control.value;
@@ -151,15 +155,15 @@ QWidget* ItemPage::buildButtons()
     return box;
 }
 
-QGroupBox* ItemPage::buildFrame(OptionGroup group, const char* name, const char* caption)
+QGroupBox* ItemPage::buildFrame(OptionGroup group, const char* name)
 {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), this);
+    auto* frame = new QGroupBox(QString::fromLatin1(items::titleOf(group)), this);
     frame->setObjectName(QString::fromLatin1(name));
     auto* buttons = new QButtonGroup(frame);
     auto* layout = new QVBoxLayout(frame);
     for (const auto& control : OptionControls) {
         if (items::codeOf(control.option).group != group) continue;
-        auto* option = new QRadioButton(QString::fromLatin1(control.caption), frame);
+        auto* option = new QRadioButton(QString::fromLatin1(items::codeOf(control.option).caption), frame);
         option->setObjectName(QString::fromLatin1(control.name));
         buttons->addButton(option);
         layout->addWidget(option);
@@ -178,9 +182,9 @@ QWidget* ItemPage::buildFrames()
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(buildFrame(OptionGroup::DamageType, "Frame2", "Damage Type"));
-    column->addWidget(buildFrame(OptionGroup::ClipFlag, "frmClip", "Is it a clip?"));
-    column->addWidget(buildFrame(OptionGroup::GrenadeKind, "frmGren", "Grenade?"));
+    column->addWidget(buildFrame(OptionGroup::DamageType, "Frame2"));
+    column->addWidget(buildFrame(OptionGroup::ClipFlag, "frmClip"));
+    column->addWidget(buildFrame(OptionGroup::GrenadeKind, "frmGren"));
     column->addStretch();
     return box;
 }
@@ -201,6 +205,29 @@ void ItemPage::redrawList()
     shownListRevision_ = editor_.listRevision();
     lstItem_->clear();
     for (const auto& entry : editor_.listEntries()) lstItem_->addItem(QString::fromStdString(entry));
+    applyFilter();
+}
+
+// Hides the entries that do not match: every row stays, so a row is still its record number.
+void ItemPage::applyFilter()
+{
+    const TextFilter filter(txtFilterItem_->text().toStdString());
+    const auto& entries = editor_.listEntries();
+    for (int row = 0; row < lstItem_->count(); ++row) {
+        const auto position = static_cast<std::size_t>(row);
+        lstItem_->setRowHidden(row, position < entries.size() && !filter.matches(entries[position]));
+    }
+}
+
+void ItemPage::showRecord(int, std::size_t record)
+{
+    const int row = static_cast<int>(record);
+    if (row >= lstItem_->count()) return;
+    if (lstItem_->isRowHidden(row)) txtFilterItem_->clear();
+    lstItem_->setCurrentRow(row);
+    lstItem_->scrollToItem(lstItem_->item(row));
+    editor_.clickEntry(record);
+    editor_.openEntry(record);
 }
 
 void ItemPage::redraw()

@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -27,15 +28,18 @@ public:
 
     void enableAll() override;
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     QWidget* buildButtons();
     QWidget* buildFrames();
-    QGroupBox* buildFrame(items::OptionGroup group, const char* name, const char* caption);
+    QGroupBox* buildFrame(items::OptionGroup group, const char* name);
     void redraw();
     void redrawList();
+    void applyFilter();
 
     items::ItemEditor editor_;
+    QLineEdit* txtFilterItem_ = nullptr;
     QListWidget* lstItem_ = nullptr;
     QLabel* lblIndex_ = nullptr;
     QPushButton* cmdName_ = nullptr;

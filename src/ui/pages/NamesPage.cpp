@@ -46,8 +46,8 @@ NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(paren
     lblName->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("First Names"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Last Names"), this), 0, 1);
+    grid->addWidget(new QLabel(QString::fromLatin1(names::FirstNames.title), this), 0, 0);
+    grid->addWidget(new QLabel(QString::fromLatin1(names::LastNames.title), this), 0, 1);
     grid->addWidget(lstFirst_, 1, 0);
     grid->addWidget(lstLast_, 1, 1);
     grid->addWidget(lblName, 2, 0, 1, 2);
@@ -69,6 +69,16 @@ void NamesPage::redraw()
         shownLastRevision_ = editor_.lastNamesRevision();
         fill(lstLast_, editor_.lastNames());
     }
+}
+
+void NamesPage::showRecord(int list, std::size_t record)
+{
+    QListWidget* names = list == 0 ? lstFirst_ : lstLast_;
+    const int row = static_cast<int>(record);
+    if (row >= names->count()) return;
+    names->setCurrentRow(row);
+    names->scrollToItem(names->item(row));
+    names->setFocus();
 }
 
 void NamesPage::disableAll()

@@ -17,6 +17,7 @@ public:
     NamesPage(EditorSession& session, QWidget* parent = nullptr);
 
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();

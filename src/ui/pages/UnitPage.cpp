@@ -14,25 +14,24 @@ namespace {
 struct ValueControl {
     units::UnitStat stat;
     const char* name;
-    const char* label;
 };
 
 constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
-    {units::UnitStat::TimeUnits, "cmdTU", "Time Units:"},
-    {units::UnitStat::Health, "cmdHealth", "Health:"},
-    {units::UnitStat::Energy, "cmdEnrg", "Energy:"},
-    {units::UnitStat::Reaction, "cmdReac", "Reaction:"},
-    {units::UnitStat::Strength, "cmdStr", "Strength:"},
-    {units::UnitStat::FiringAccuracy, "cmdFirA", "Firing Accuracy:"},
-    {units::UnitStat::ThrowingAccuracy, "cmdThrA", "Throwing Accuracy:"},
-    {units::UnitStat::FrontArmour, "cmdFrA", "Front Armour:"},
-    {units::UnitStat::LeftArmour, "cmdLefA", "Left Armour:"},
-    {units::UnitStat::RightArmour, "cmdRigA", "Right Armour:"},
-    {units::UnitStat::RearArmour, "cmdReaA", "Rear Armour:"},
-    {units::UnitStat::UnderArmour, "cmdUndA", "Under Armour:"},
-    {units::UnitStat::PsiSkill, "cmdPsiSk", "Psi Skill:"},
-    {units::UnitStat::PsiStrength, "cmdPsiSt", "Psi Strength:"},
-    {units::UnitStat::Bravery, "cmdBrav", "Bravery:"},
+    {units::UnitStat::TimeUnits, "cmdTU"},
+    {units::UnitStat::Health, "cmdHealth"},
+    {units::UnitStat::Energy, "cmdEnrg"},
+    {units::UnitStat::Reaction, "cmdReac"},
+    {units::UnitStat::Strength, "cmdStr"},
+    {units::UnitStat::FiringAccuracy, "cmdFirA"},
+    {units::UnitStat::ThrowingAccuracy, "cmdThrA"},
+    {units::UnitStat::FrontArmour, "cmdFrA"},
+    {units::UnitStat::LeftArmour, "cmdLefA"},
+    {units::UnitStat::RightArmour, "cmdRigA"},
+    {units::UnitStat::RearArmour, "cmdReaA"},
+    {units::UnitStat::UnderArmour, "cmdUndA"},
+    {units::UnitStat::PsiSkill, "cmdPsiSk"},
+    {units::UnitStat::PsiStrength, "cmdPsiSt"},
+    {units::UnitStat::Bravery, "cmdBrav"},
 }};
 
 } // namespace
@@ -48,12 +47,12 @@ UnitPage::UnitPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
 
     int row = 1;
     for (const auto& control : valueControls) {
-        auto* button = addValueRow(this, grid, row++, control.label, control.name);
+        auto* button = addValueRow(this, grid, row++, units::StatFields.at(units::indexOf(control.stat)).label, control.name);
         valueButtons_.at(units::indexOf(control.stat)) = button;
         const auto stat = control.stat;
         connect(button, &QPushButton::clicked, this, [this, stat] { editor_.editStat(stat); });
     }
-    flying_ = makeYesNoFrame(this, "Frame1", "Flying Ability?:", "optYesU", "optNoU");
+    flying_ = makeYesNoFrame(this, "Frame1", units::FlyingField.label, "optYesU", "optNoU");
     grid->addWidget(flying_.frame, row, 0, 1, 2);
     layOutAsLeftColumn(this, grid);
 
@@ -70,6 +69,14 @@ void UnitPage::redraw()
     const units::UnitView& view = editor_.view();
     showValues(valueButtons_, view.captions, view.valueButtonsEnabled);
     showYesNo(flying_, view.flyingEnabled, view.flyingYes);
+}
+
+void UnitPage::showRecord(int, std::size_t record)
+{
+    const int index = cmbUnit_->findData(static_cast<int>(record));
+    if (index < 0) return;
+    cmbUnit_->setCurrentIndex(index);
+    editor_.choose(static_cast<int>(record));
 }
 
 void UnitPage::disableAll()

@@ -21,6 +21,7 @@ public:
     UnitPage(EditorSession& session, QWidget* parent = nullptr);
 
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();

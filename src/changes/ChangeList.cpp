@@ -1,0 +1,117 @@
+#include "changes/ChangeList.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orvane::changes {
+
+namespace {
+
+constexpr std::size_t MaxRawBytesShown = 16;
+
+// Marks the bytes that some page shows, so what is left over is listed raw.
+using Coverage = std::vector<bool>;
+
+bool sameBytes(const ByteImage& a, const ByteImage& b, std::size_t at, std::size_t length)
+{
+    return std::equal(a.begin() + static_cast<std::ptrdiff_t>(at), a.begin() + static_cast<std::ptrdiff_t>(at + length),
+                      b.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+void listTable(const RecordTable& table, const ByteImage& before, const ByteImage& after, Coverage& covered,
+               std::vector<Change>& out)
+{
+    const std::size_t length = table.recordSize * table.count;
+    if (!fitsIn(before, table.start, length) || !fitsIn(after, table.start, length)) return;
+    for (std::size_t record = 0; record < table.count; ++record) {
+        const std::size_t recordStart = table.start + table.recordSize * record;
+        for (const FieldLayout& field : table.fields) {
+            const std::size_t at = recordStart + field.offset;
+            std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(at), field.width, true);
+            if (sameBytes(before, after, at, field.width)) continue;
+            out.push_back({table.page, table.list, table.firstRecord + record, pageCaption(table.page),
+                           table.recordName(after, table, record), field.label,
+                           showField(before, recordStart, record, field), showField(after, recordStart, record, field)});
+        }
+    }
+}
+
+std::string hexBytes(const ByteImage& image, std::size_t from, std::size_t to)
+{
+    std::string text;
+    const std::size_t shownEnd = std::min(to, from + MaxRawBytesShown);
+    for (std::size_t at = from; at < shownEnd; ++at) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", image.at(at));
+        if (!text.empty()) text += ' ';
+        text += hex;
+    }
+    if (shownEnd < to) text += " ...";
+    return text;
+}
+
+std::string offsetText(std::size_t offset)
+{
+    char hex[24];
+    std::snprintf(hex, sizeof hex, "%zX", offset);
+    return "Offset " + std::to_string(offset) + " (0x" + hex + ")";
+}
+
+std::string byteCount(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
+// One row per run of changed bytes that no page shows; a change of length is a row of its own.
+void listRawBytes(FileId file, const ByteImage& before, const ByteImage& after, const Coverage& covered,
+                  std::vector<Change>& out)
+{
+    const std::size_t common = std::min(before.size(), after.size());
+    std::size_t at = 0;
+    while (at < common) {
+        if (covered[at] || before[at] == after[at]) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < common && !covered[end] && before[end] != after[end]) ++end;
+        out.push_back({std::nullopt, 0, at, fileCaption(file), offsetText(at), byteCount(end - at),
+                       hexBytes(before, at, end), hexBytes(after, at, end)});
+        at = end;
+    }
+    if (before.size() != after.size()) {
+        out.push_back({std::nullopt, 0, common, fileCaption(file), offsetText(common), "Length",
+                       byteCount(before.size()), byteCount(after.size())});
+    }
+}
+
+} // namespace
+
+const char* fileCaption(FileId file)
+{
+    switch (file) {
+    case FileId::Exe: return "Executable";
+    case FileId::English: return "ENGLISH.DAT";
+    case FileId::English2: return "ENGLISH2.DAT";
+    case FileId::Obdata: return "OBDATA.DAT";
+    }
+    return "";
+}
+
+std::vector<Change> listChanges(const GameFileSet& files)
+{
+    std::vector<Change> out;
+    const auto tables = recordTables(files.edition);
+    for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
+        const LoadedFile& loaded = files.file(file);
+        if (!loaded.loaded || loaded.image == loaded.asRead) continue;
+        Coverage covered(std::max(loaded.image.size(), loaded.asRead.size()), false);
+        for (const RecordTable& table : tables) {
+            if (table.file == file) listTable(table, loaded.asRead, loaded.image, covered, out);
+        }
+        listRawBytes(file, loaded.asRead, loaded.image, covered, out);
+    }
+    return out;
+}
+
+} // namespace orvane::changes

@@ -1,0 +1,20 @@
+#include "ui/FilterBox.h"
+
+#include <QLineEdit>
+
+#include "ui/GameFont.h"
+
+namespace orvane::ui {
+
+QLineEdit* makeFilterBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setPlaceholderText(QStringLiteral("Filter"));
+    box->setToolTip(QStringLiteral("Shows only the entries that contain this text. Empty shows every entry."));
+    box->setClearButtonEnabled(true);
+    useGameFont(box);
+    return box;
+}
+
+} // namespace orvane::ui

@@ -1,0 +1,177 @@
+// The list of changes since load: edits on every page in the page's words, Undo, and raw bytes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "changes/ChangeList.h"
+#include "base/BaseEditor.h"
+#include "facilities/FacilityEditor.h"
+#include "items/ItemEditor.h"
+#include "names/NamesEditor.h"
+#include "support/SampleSession.h"
+#include "units/UnitEditor.h"
+
+namespace orvane::changes {
+namespace {
+
+constexpr int HoverTank = 32;
+constexpr std::size_t Item = 3;
+
+// One line per row: "page | record | field | old -> new", and where a double click leads.
+std::vector<std::string> rowsOf(const GameFileSet& files)
+{
+    std::vector<std::string> rows;
+    for (const Change& change : listChanges(files)) {
+        const std::string target = change.page ? std::to_string(static_cast<int>(*change.page)) + "/" +
+                                                     std::to_string(change.list) + "/" + std::to_string(change.record)
+                                               : "none";
+        rows.push_back(change.pageText + " | " + change.recordText + " | " + change.field + " | " + change.oldValue +
+                       " -> " + change.newValue + " @ " + target);
+    }
+    return rows;
+}
+
+struct EditedGame {
+    EditedGame() { game.load(); }
+
+    test::SampleSession game{GameEdition::Dos12};
+    units::UnitEditor units{game.session};
+    names::NamesEditor names{game.session};
+    items::ItemEditor items{game.session};
+    facilities::FacilityEditor facilities{game.session};
+    base::BaseEditor base{game.session};
+    const GameFileSet& files = game.session.files();
+};
+
+TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
+{
+    EditedGame edited;
+    EXPECT_TRUE(rowsOf(edited.files).empty());
+
+    const ByteImage& exe = edited.files.image(FileId::Exe);
+    const std::size_t unit = *units::unitFieldOffset(GameEdition::Dos12, units::UnitRecordSize * HoverTank, 0);
+    const std::string oldTu = std::to_string(exe.at(unit + 1));
+    const std::string oldBravery = std::to_string(110 - 10 * exe.at(unit + 27));
+    const bool flew = exe.at(unit) == 1;
+    edited.units.choose(HoverTank);
+    edited.game.prompts.answer("77").answer("60");
+    edited.units.editStat(units::UnitStat::TimeUnits);
+    edited.units.editStat(units::UnitStat::Bravery);
+    edited.units.setFlying(!flew);
+
+    const std::string oldFirst = edited.names.firstNames().at(0);
+    edited.game.prompts.answer("Zed");
+    edited.names.firstNameDoubleClicked(0);
+
+    const ByteImage& obdata = edited.files.image(FileId::Obdata);
+    const std::size_t record = items::recordOffset(Item);
+    const std::string oldName = items::readName(obdata, record);
+    const std::string oldDamage = std::to_string(obdata.at(record + 22));
+    const auto oldType = items::optionFor(items::OptionGroup::DamageType, obdata.at(record + 31));
+    const auto newType = oldType == items::ItemOption::Plasma ? items::ItemOption::Stun : items::ItemOption::Plasma;
+    edited.items.enableAll();
+    edited.items.openEntry(Item);
+    edited.game.prompts.answer("Blaster").answer("99");
+    edited.items.changeName();
+    edited.items.editValue(items::ItemValue::Damage);
+    edited.items.chooseOption(newType);
+
+    const std::size_t block = *base::startingBaseStart(GameEdition::Dos12, exe);
+    const std::string oldSquare = base::squareFacilityText(exe.at(block + 7), 7);
+    const std::string oldStingrays = std::to_string(readU16(exe, block + base::StoresOffset));
+    const std::uint8_t lift = exe.at(block + 7) == 0 ? 1 : 0;
+    edited.base.enableAll();
+    edited.base.clickSquare(7);
+    edited.base.pickFacility(lift);
+    edited.base.apply();
+    edited.game.prompts.answer("321");
+    edited.base.openStoresEntry(2);
+
+    constexpr int Laboratory = 2;
+    const std::size_t lab = *facilities::recordOffset(GameEdition::Dos12, exe.size(), Laboratory);
+    const std::string oldCost = facilities::groupThousands(readS16(exe, lab));
+    const bool standard = facilities::isStandard(Laboratory, exe.at(lab + 10));
+    edited.facilities.enableAll();
+    edited.facilities.choose(Laboratory);
+    edited.game.prompts.answer("12345");
+    edited.facilities.editValue(facilities::FacilityValue::ConstructionCost);
+    edited.facilities.setStandard(!standard);
+
+    const std::string unitPlace = " @ 3/0/32", itemPlace = " @ 4/0/3", labPlace = " @ 1/0/2";
+    const std::vector<std::string> expected{
+        "Base Editor | Square 8 (row 2, column 2) | Facility | " + oldSquare + " -> " +
+            (lift == 0 ? "Access Lift" : "Living Quarters") + " @ 0/0/7",
+        "Base Editor | Stores | Stingray Launchers | " + oldStingrays + " -> 321 @ 0/1/2",
+        "Facility Editor | Laboratory | Construction Cost/$k: | " + oldCost + " -> 12,345" + labPlace,
+        std::string("Facility Editor | Laboratory | Standard to Build?: | ") + (standard ? "Yes -> No" : "No -> Yes") +
+            labPlace,
+        "Soldier Names | First name 1 | First Names | " + oldFirst + " -> Zed @ 2/0/0",
+        "Unit Editor | Hover Tank | Time Units: | " + oldTu + " -> 77" + unitPlace,
+        "Unit Editor | Hover Tank | Bravery: | " + oldBravery + " -> 60" + unitPlace,
+        std::string("Unit Editor | Hover Tank | Flying Ability?: | ") + (flew ? "Yes -> No" : "No -> Yes") + unitPlace,
+        "Item Editor | Blaster | Name: | " + oldName + " -> Blaster" + itemPlace,
+        "Item Editor | Blaster | Damage: | " + oldDamage + " -> 99" + itemPlace,
+        "Item Editor | Blaster | Damage Type | " +
+            (oldType ? std::string(items::codeOf(*oldType).caption) : std::to_string(obdata.at(record + 31))) +
+            " -> " + items::codeOf(newType).caption + itemPlace,
+    };
+    // Rows come table by table; the order of the tables is not the point here.
+    auto rows = rowsOf(edited.files);
+    auto sortedExpected = expected;
+    std::sort(rows.begin(), rows.end());
+    std::sort(sortedExpected.begin(), sortedExpected.end());
+    EXPECT_EQ(rows, sortedExpected);
+
+    // Undo takes back the standard-to-build switch, then the cost; the other rows stay.
+    edited.game.session.undo();
+    edited.game.session.undo();
+    rows = rowsOf(edited.files);
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("Facility"); }), 0);
+    EXPECT_EQ(rows.size(), expected.size() - 2);
+
+    // Setting a value back to what was loaded removes its row.
+    edited.game.prompts.answer(oldTu);
+    edited.units.editStat(units::UnitStat::TimeUnits);
+    rows = rowsOf(edited.files);
+    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[5]), rows.end());
+    EXPECT_EQ(rows.size(), expected.size() - 3);
+}
+
+TEST(ChangeList, BytesNoPageShowsAreListedByOffsetAndAnImageOfAnotherLengthListsItsLength)
+{
+    EditedGame edited;
+    GameFileSet& files = edited.game.session.files();
+    ByteImage& exe = files.image(FileId::Exe);
+    const std::size_t unitRecord = *units::unitFieldOffset(GameEdition::Dos12, 0, 0);
+    exe.at(1000) ^= 0xFF;
+    exe.at(unitRecord + 8) ^= 0x01; // a byte of the unit record that the page does not show
+    ByteImage& obdata = files.image(FileId::Obdata);
+    const std::size_t hidden = items::recordOffset(Item) + 20;
+    obdata.at(hidden) = 0xAB;
+    obdata.at(hidden + 1) = 0xCD;
+    files.image(FileId::English).push_back(0x41);
+
+    const auto rows = rowsOf(files);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_TRUE(rows[0].starts_with("Executable | Offset 1000 (0x3E8) | 1 byte | ")) << rows[0];
+    EXPECT_TRUE(rows[1].starts_with("Executable | Offset " + std::to_string(unitRecord + 8))) << rows[1];
+    EXPECT_TRUE(rows[2].starts_with("ENGLISH.DAT | Offset ")) << rows[2];
+    EXPECT_NE(rows[2].find("| Length | "), std::string::npos) << rows[2];
+    EXPECT_TRUE(rows[3].starts_with("OBDATA.DAT | Offset " + std::to_string(hidden))) << rows[3];
+    EXPECT_NE(rows[3].find("| 2 bytes | "), std::string::npos) << rows[3];
+    EXPECT_NE(rows[3].find("-> AB CD @ none"), std::string::npos) << rows[3];
+
+    // An executable cut short no longer holds the tables: what is left is listed raw, nothing is read past its end.
+    exe.resize(2000);
+    const auto cut = rowsOf(files);
+    EXPECT_TRUE(cut.at(0).starts_with("Executable | Offset 1000")) << cut.at(0);
+    ASSERT_EQ(cut.size(), 4u);
+    EXPECT_NE(cut.at(1).find("| Length | " + std::to_string(exeLengthOf(GameEdition::Dos12)) + " bytes -> 2000 bytes"),
+              std::string::npos)
+        << cut.at(1);
+}
+
+} // namespace
+} // namespace orvane::changes

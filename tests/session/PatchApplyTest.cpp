@@ -1,0 +1,186 @@
+// Apply Patch File: a patch written on one edition gives the same values on every edition;
+// files that are not well-formed patches are refused with their reason and change nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "changes/RecordTables.h"
+#include "names/NameTables.h"
+#include "units/UnitTable.h"
+#include "files/PatchLayout.h"
+#include "session/PatchApply.h"
+#include "support/ImageDiff.h"
+#include "files/PatchFile.h"
+#include "support/SampleSession.h"
+
+namespace orvane {
+namespace {
+
+constexpr GameEdition Editions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
+
+// Every field of every page's table, as the page shows it.
+std::vector<std::string> fieldValues(const GameFileSet& files)
+{
+    std::vector<std::string> values;
+    for (const auto& table : changes::recordTables(files.edition)) {
+        const ByteImage& image = files.image(table.file);
+        for (std::size_t record = 0; record < table.count; ++record) {
+            const std::size_t start = table.start + table.recordSize * record;
+            for (const auto& field : table.fields) values.push_back(showField(image, start, record, field));
+        }
+    }
+    return values;
+}
+
+
+struct PatchTarget {
+    explicit PatchTarget(GameEdition edition) : game(edition) { game.load(); }
+
+    // Writes the patch next to the game and applies it through the File menu's command.
+    void apply(const ByteImage& patch)
+    {
+        const std::string path = (game.dir.path() / "changes.qev").string();
+        test::writeFileBytes(path, patch);
+        game.prompts.answerFile(path);
+        applyPatchFile(game.session);
+        EXPECT_EQ(game.prompts.lastFilter.pattern, "*.qev");
+    }
+
+    std::array<ByteImage, 4> images() const
+    {
+        const GameFileSet& files = game.session.files();
+        return {files.image(FileId::Exe), files.image(FileId::English), files.image(FileId::English2),
+                files.image(FileId::Obdata)};
+    }
+
+    test::SampleSession game;
+};
+
+// Edits on every kind of table and a string of another length.
+void editEverything(GameFileSet& files)
+{
+    const auto unit = *units::UnitTableOffsets.in(files.edition);
+    files.image(FileId::Exe).at(unit + 1) = 201;                               // time units of the first unit
+    files.image(FileId::Exe).at(*names::FirstNames.start.in(files.edition)) = 'Q'; // first name 1
+    files.image(FileId::Obdata).at(54 * 79 + 43) = 42;                            // weight of the last item
+    ByteImage& english = files.image(FileId::English);
+    english.insert(english.begin(), {'L', 'o', 'n', 'g', 'e', 'r', ' '});
+}
+
+TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
+{
+    for (const GameEdition source : Editions) {
+        test::SampleSession written(source);
+        written.load();
+        editEverything(written.session.files());
+        const ByteImage patch = buildPatchFile(written.session.files()).value();
+        const auto expected = fieldValues(written.session.files());
+
+        for (const GameEdition edition : Editions) {
+            SCOPED_TRACE(test::editionName(source) + " onto " + test::editionName(edition));
+            PatchTarget target(edition);
+            const auto loaded = target.images();
+            target.apply(patch);
+            const GameFileSet& files = target.game.session.files();
+            EXPECT_TRUE(target.game.prompts.messages().empty());
+            EXPECT_EQ(fieldValues(files), expected);
+            EXPECT_EQ(files.image(FileId::English), written.session.image(FileId::English));
+            EXPECT_EQ(files.image(FileId::English2), written.session.image(FileId::English2));
+            EXPECT_EQ(files.image(FileId::Obdata), written.session.image(FileId::Obdata));
+            // Only the regions of the patch were written into the executable.
+            for (const auto& [offset, byte] : test::changedBytes(loaded[0], files.image(FileId::Exe))) {
+                const bool inRegion = std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&](const ExeRegion& r) {
+                    const std::size_t start = *r.start.in(edition);
+                    return offset >= start && offset < start + r.length;
+                });
+                EXPECT_TRUE(inRegion) << "offset " << offset;
+            }
+
+            // The executable, ENGLISH.DAT and OBDATA.DAT changed: three snapshots, undone in turn.
+            EXPECT_EQ(target.game.session.undoCount(), 3u);
+            for (int undo = 0; undo < 3; ++undo) target.game.session.undo();
+            EXPECT_EQ(target.images(), loaded);
+        }
+    }
+}
+
+TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
+{
+    PatchTarget target(GameEdition::Dos14);
+    const ByteImage good = buildPatchFile(target.game.session.files()).value();
+    const auto loaded = target.images();
+
+    ByteImage badFirstByte = good;
+    badFirstByte.front() = 0x02;
+    ByteImage noMarker = good;
+    const auto marker = std::search(noMarker.begin() + PatchEnglishStart, noMarker.end(), EndOfEnglish.begin(),
+                                    EndOfEnglish.end());
+    ASSERT_NE(marker, noMarker.end());
+    std::fill_n(marker, EndOfEnglish.size(), std::uint8_t{0xFE});
+    const ByteImage shortObdata(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(PatchObdataStart + 4'000));
+    const ByteImage tooShort(good.begin(), good.begin() + 100);
+
+    const struct {
+        const char* what;
+        ByteImage bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty", {}, "too short to be a patch file: it holds 0 bytes"},
+        {"too short", tooShort, "too short to be a patch file: it holds 100 bytes, and a patch file holds at least 8909"},
+        {"bad first byte", badFirstByte, "does not begin with the byte 1"},
+        {"no marker", noMarker, "no marker of three bytes 255"},
+        {"wrong OBDATA length", shortObdata, "ends inside its copy of OBDATA.DAT: it holds 4000 of its 4320 bytes"},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.what);
+        target.game.prompts.clearShown();
+        target.apply(bad.bytes);
+        const auto messages = target.game.prompts.messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Patch not applied");
+        EXPECT_NE(messages[0].text.find(bad.reason), std::string::npos) << messages[0].text;
+        EXPECT_EQ(target.images(), loaded);
+        EXPECT_EQ(target.game.session.undoCount(), 0u);
+        EXPECT_FALSE(target.game.session.saveAvailable());
+    }
+}
+
+TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
+{
+    PatchTarget written(GameEdition::Collectors);
+    ByteImage& english = written.game.session.image(FileId::English);
+    const ByteImage marked{'A', 0xFF, 0xFF, 0xFF, 'B', 0};
+    english.insert(english.end(), marked.begin(), marked.end());
+    const ByteImage patch = buildPatchFile(written.game.session.files()).value();
+    const ByteImage wanted = english;
+
+    PatchTarget target(GameEdition::Dos12);
+    const auto loaded = target.images();
+    // No to every split: nothing changes.
+    target.game.prompts.answerYesNo(false).answerYesNo(false);
+    target.apply(patch);
+    EXPECT_EQ(target.images(), loaded);
+    ASSERT_EQ(target.game.prompts.messages().size(), 1u);
+    EXPECT_NE(target.game.prompts.messages()[0].text.find("No split"), std::string::npos);
+
+    // The first place offered is the shorter ENGLISH.DAT; No to it, Yes to the real end.
+    target.game.prompts.clearShown();
+    target.game.prompts.answerYesNo(false).answerYesNo(true);
+    target.apply(patch);
+    EXPECT_TRUE(target.game.prompts.scriptUsed());
+    EXPECT_EQ(target.game.session.image(FileId::English), wanted);
+    EXPECT_EQ(target.game.session.image(FileId::English2), written.game.session.image(FileId::English2));
+    std::vector<test::ShownBox> questions;
+    for (const auto& box : target.game.prompts.shown()) {
+        if (box.kind == "yesno") questions.push_back(box);
+    }
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_NE(questions[1].text.find("Is ENGLISH.DAT " + std::to_string(wanted.size()) + " bytes long"),
+              std::string::npos)
+        << questions[1].text;
+}
+
+} // namespace
+} // namespace orvane
