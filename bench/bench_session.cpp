@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchSupport.h"
 #include "SampleGame.h"
+#include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
 #include "session/EditorSession.h"
 
@@ -13,26 +15,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class SilentProgress : public orvane::LoadProgress {
-public:
-    void begin() override {}
-    void append(const std::string&) override {}
-    void report(const std::string&) override {}
-    void finish() override {}
-};
-
-class AnswerFile : public orvane::Prompts {
-public:
-    explicit AnswerFile(std::string path) : path_(std::move(path)) {}
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    void showMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFileToOpen(const orvane::FileFilter&) override { return path_; }
-    std::optional<std::string> chooseFileToSave(const orvane::FileFilter&) override { return {}; }
-
-private:
-    std::string path_;
-};
+using orvane::bench::AnswerFile;
+using orvane::SilentProgress;
 
 template <class F>
 void measure(const char* what, int times, F&& f)

@@ -49,20 +49,39 @@ const std::unordered_map<char32_t, std::uint8_t>& codeOfCharacter()
     return map;
 }
 
-std::string utf8Of(char32_t c)
+// The UTF-8 bytes of one code page character: every glyph of the table fits in three.
+struct Utf8Glyph {
+    std::array<char, 3> bytes{};
+    std::size_t size = 0;
+};
+
+constexpr Utf8Glyph utf8Of(char32_t c)
 {
-    std::string out;
+    Utf8Glyph glyph;
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        glyph.bytes = {static_cast<char>(c), 0, 0};
+        glyph.size = 1;
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        glyph.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+        glyph.size = 2;
     } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        glyph.bytes = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (c & 0x3F))};
+        glyph.size = 3;
     }
-    return out;
+    return glyph;
+}
+
+constexpr std::array<Utf8Glyph, 256> utf8Glyphs = [] {
+    std::array<Utf8Glyph, 256> table{};
+    for (std::size_t code = 0; code < 256; ++code) table[code] = utf8Of(cp437[code]);
+    return table;
+}();
+
+void appendCharacter(std::string& out, std::uint8_t code)
+{
+    const Utf8Glyph& glyph = utf8Glyphs[code];
+    out.append(glyph.bytes.data(), glyph.size);
 }
 
 std::size_t sequenceLength(unsigned char lead)
@@ -103,7 +122,30 @@ bool decodeOne(std::string_view s, char32_t& out)
 
 std::string characterOf(std::uint8_t code)
 {
-    return utf8Of(cp437[code]);
+    std::string out;
+    appendCharacter(out, code);
+    return out;
+}
+
+void appendGameText(std::string& text, std::span<const std::uint8_t> bytes)
+{
+    // Most game text is printable ASCII, whose bytes are already its UTF-8: copied as they stand.
+    const bool printableAscii =
+        std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b >= 0x20 && b < 0x7F; });
+    if (printableAscii) {
+        text.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return;
+    }
+    // Otherwise measure first, then write into place: one size change instead of one per character.
+    std::size_t length = 0;
+    for (const std::uint8_t b : bytes) length += utf8Glyphs[b].size;
+    const std::size_t start = text.size();
+    text.resize(start + length);
+    char* out = text.data() + start;
+    for (const std::uint8_t b : bytes) {
+        const Utf8Glyph& glyph = utf8Glyphs[b];
+        for (std::size_t i = 0; i < glyph.size; ++i) *out++ = glyph.bytes[i];
+    }
 }
 
 std::uint8_t CharCode(std::string_view oneCharacter)
@@ -140,13 +182,21 @@ std::vector<std::uint8_t> encodeGameText(std::string_view text)
     return out;
 }
 
+std::optional<std::string> firstCharacterOutsideCodePage(std::string_view text)
+{
+    for (auto& c : splitCharacters(text)) {
+        if (CharCode(c) == 0) return std::move(c);
+    }
+    return std::nullopt;
+}
+
 std::string decodeField(const ByteImage& image, std::size_t offset, std::size_t width)
 {
     std::string text;
     for (std::size_t i = 0; i < width; ++i) {
         const std::uint8_t b = image.at(offset + i);
         if (b == 0) break;
-        text += characterOf(b);
+        appendCharacter(text, b);
     }
     return text;
 }

@@ -2,6 +2,8 @@
 // Game text: every byte 1..255 is one character of code page 437; inside the model text is UTF-8.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,9 @@ namespace orvane {
 
 // The UTF-8 text of one game byte; byte 0 gives U+0000.
 std::string characterOf(std::uint8_t code);
+
+// Appends the UTF-8 text of a run of game bytes, decoded in one pass through a 256-entry table.
+void appendGameText(std::string& text, std::span<const std::uint8_t> bytes);
 
 // The code of a one-character text, 1 to 255; 0 for the empty text, a longer text
 // or a character outside the code page.
@@ -24,6 +29,10 @@ std::size_t characterCount(std::string_view text);
 
 // The game bytes of a text, one byte per character through CharCode.
 std::vector<std::uint8_t> encodeGameText(std::string_view text);
+
+// The first character of a text that has no code 1 to 255 (it would be written as a zero byte);
+// nothing when every character has one.
+std::optional<std::string> firstCharacterOutsideCodePage(std::string_view text);
 
 // The text of a fixed-width field: its bytes up to the first zero byte (all of them when there is none).
 std::string decodeField(const ByteImage& image, std::size_t offset, std::size_t width);

@@ -17,4 +17,13 @@ public:
     virtual void finish() = 0;
 };
 
+// A load that reports nothing: for loads run without a window (tests, benchmarks).
+class SilentProgress : public LoadProgress {
+public:
+    void begin() override {}
+    void append(const std::string&) override {}
+    void report(const std::string&) override {}
+    void finish() override {}
+};
+
 } // namespace orvane

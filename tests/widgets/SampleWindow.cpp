@@ -19,11 +19,11 @@ void SampleWindow::load()
     prompts.clearShown();
 }
 
-void doubleClickRow(QListWidget* list, int row)
+void doubleClickRow(QAbstractItemView* list, int row)
 {
-    QListWidgetItem* item = list->item(row);
-    list->scrollToItem(item);
-    const QPoint centre = list->visualItemRect(item).center();
+    const QModelIndex entry = list->model()->index(row, 0);
+    list->scrollTo(entry);
+    const QPoint centre = list->visualRect(entry).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }

@@ -47,7 +47,8 @@ struct SampleWindow {
 };
 
 // A click then a double click on the entry's centre: a double click alone is not seen as one.
-void doubleClickRow(QListWidget* list, int row);
+// Serves QListWidget and QListView alike.
+void doubleClickRow(QAbstractItemView* list, int row);
 
 // The text of a label in any open window (frmLoad is a window of its own).
 QString labelText(const char* name);

@@ -1,7 +1,153 @@
 #include "ui/pages/StringPage.h"
 
-namespace orvane::ui {
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <limits>
 
-StringPage::StringPage(EditorSession&, QWidget* parent) : EditorPage(parent) {}
+#include "ui/GameFont.h"
+#include "ui/TextListModel.h"
+
+namespace orvane::ui {
+namespace {
+
+QLabel* makeLabel(const QString& text, QWidget* parent, const char* name = nullptr)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    useGameFont(button);
+    return button;
+}
+
+QString fromModel(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+{
+    lists_[0] = makeList(FileId::English, "lstEng1", "lblEng1",
+                         "A list of strings in English.dat. Click to display text. Double click to edit.");
+    lists_[1] = makeList(FileId::English2, "lstEng2", "lblEng2",
+                         "A list of strings in English2.dat. Click to display text. Double click to edit.");
+
+    auto* lblStringStuff = makeLabel(
+        QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."), this,
+        "lblStringStuff");
+
+    frmStr_ = new QGroupBox(this);
+    frmStr_->setObjectName(QStringLiteral("frmStr"));
+    text1_ = new QLineEdit(frmStr_);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setMaxLength(std::numeric_limits<int>::max());
+    useGameFont(text1_);
+    auto* cmdApplyStr = makeButton(QStringLiteral("&Apply"), "cmdApplyStr", frmStr_);
+    auto* cmdCancelStr = makeButton(QStringLiteral("&Cancel"), "cmdCancelStr", frmStr_);
+    // The frame keeps its room while hidden, so opening and closing an edit never resizes the lists,
+    // which would lay out every one of their entries again.
+    QSizePolicy keepRoom = frmStr_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    frmStr_->setSizePolicy(keepRoom);
+    auto* editRow = new QHBoxLayout(frmStr_);
+    editRow->addWidget(text1_, 1);
+    editRow->addWidget(cmdApplyStr);
+    editRow->addWidget(cmdCancelStr);
+
+    lblStrShow_ = makeLabel(QString(), this, "lblStrShow");
+    lblStrShow_->setToolTip(QStringLiteral("This displays the string you currently have selected."));
+    lblStrShow_->setWordWrap(true);
+    useGameFont(lblStrShow_);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(makeLabel(QStringLiteral("ENGLISH.DAT:"), this), 0, 0);
+    grid->addWidget(makeLabel(QStringLiteral("ENGLISH2.DAT:"), this), 0, 1);
+    for (int column = 0; column < 2; ++column) {
+        const ShownList& list = lists_.at(static_cast<std::size_t>(column));
+        grid->addWidget(list.view, 1, column);
+        auto* indexRow = new QHBoxLayout;
+        indexRow->addWidget(makeLabel(QStringLiteral("Index:"), this));
+        indexRow->addWidget(list.index, 1);
+        grid->addLayout(indexRow, 2, column);
+    }
+    grid->addWidget(lblStringStuff, 3, 0, 1, 2);
+    grid->addWidget(frmStr_, 4, 0, 1, 2);
+    grid->addWidget(lblStrShow_, 5, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+
+    connect(text1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { editor_.setEditText(text.toStdString()); });
+    connect(cmdApplyStr, &QPushButton::clicked, this, [this] { editor_.apply(); });
+    connect(cmdCancelStr, &QPushButton::clicked, this, [this] { editor_.cancel(); });
+    editor_.onChanged([this] { redraw(); });
+    redraw();
+}
+
+StringPage::ShownList StringPage::makeList(FileId file, const char* name, const char* indexName, const char* tooltip)
+{
+    ShownList list{file};
+    list.view = new QListView(this);
+    list.view->setObjectName(QString::fromLatin1(name));
+    list.view->setToolTip(QString::fromLatin1(tooltip));
+    list.view->setUniformItemSizes(true);
+    list.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    useGameFont(list.view);
+    list.model = new TextListModel(list.view);
+    list.model->show(editor_.entries(file));
+    list.view->setModel(list.model);
+    list.index = makeLabel(QString(), this, indexName);
+    list.revision = editor_.listRevision(file);
+
+    connect(list.view, &QListView::clicked, this, [this, file](const QModelIndex& index) {
+        editor_.clickEntry(file, static_cast<std::size_t>(index.row()));
+    });
+    connect(list.view, &QListView::doubleClicked, this, [this, file](const QModelIndex& index) {
+        editor_.openEntry(file, static_cast<std::size_t>(index.row()));
+    });
+    return list;
+}
+
+void StringPage::redrawList(ShownList& list, bool refilled)
+{
+    if (list.revision != editor_.listRevision(list.file)) {
+        list.revision = editor_.listRevision(list.file);
+        list.model->show(editor_.entries(list.file));
+    } else if (refilled) {
+        // The entries are the same ones; a refill still leaves no entry selected and the top in view.
+        list.view->clearSelection();
+        list.view->setCurrentIndex(QModelIndex());
+        list.view->scrollToTop();
+    }
+    list.index->setText(fromModel(editor_.indexCaption(list.file)));
+}
+
+void StringPage::redraw()
+{
+    const bool refilled = fillRevision_ != editor_.fillRevision();
+    fillRevision_ = editor_.fillRevision();
+    for (ShownList& list : lists_) redrawList(list, refilled);
+    lblStrShow_->setText(fromModel(editor_.shownString()));
+    frmStr_->setVisible(editor_.editOpen());
+    const QString text = fromModel(editor_.editText());
+    if (text1_->text() != text) text1_->setText(text);
+}
+
+void StringPage::disableAll()
+{
+    editor_.disableAll();
+}
 
 } // namespace orvane::ui

@@ -1,6 +1,17 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "String Editor" page: the strings of ENGLISH.DAT and ENGLISH2.DAT side by side, shown by a
+// click, opened by a double click and written back at any length by Apply.
+#include <array>
+#include <cstddef>
+
+#include "core/GameEdition.h"
+#include "strings/StringEditor.h"
 #include "ui/EditorPage.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
 
 namespace orvane {
 class EditorSession;
@@ -8,10 +19,34 @@ class EditorSession;
 
 namespace orvane::ui {
 
+class TextListModel;
+
 class StringPage : public EditorPage {
     Q_OBJECT
 public:
     StringPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void disableAll() override;
+
+private:
+    struct ShownList {
+        FileId file;
+        QListView* view = nullptr;
+        TextListModel* model = nullptr;
+        QLabel* index = nullptr;
+        std::size_t revision = 0;
+    };
+
+    ShownList makeList(FileId file, const char* name, const char* indexName, const char* tooltip);
+    void redraw();
+    void redrawList(ShownList& list, bool refilled);
+
+    strings::StringEditor editor_;
+    std::array<ShownList, 2> lists_{};
+    std::size_t fillRevision_ = 0;
+    QLabel* lblStrShow_ = nullptr;
+    QGroupBox* frmStr_ = nullptr;
+    QLineEdit* text1_ = nullptr;
 };
 
 } // namespace orvane::ui

@@ -1,0 +1,270 @@
+// The String Editor on a loaded game whose string files hold the bytes each test needs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/CodePage.h"
+#include "strings/StringEditor.h"
+#include "support/ImageDiff.h"
+#include "support/SampleSession.h"
+
+namespace orvane::strings {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Texts = std::vector<std::string>;
+
+Bytes bytesOf(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+// A sample game whose ENGLISH.DAT and ENGLISH2.DAT are replaced on disk before the load.
+struct LoadedStrings {
+    LoadedStrings(const Bytes& english, const Bytes& english2)
+    {
+        test::writeFileBytes((game.dir.path() / "GEODATA" / "ENGLISH.DAT").string(), english);
+        test::writeFileBytes((game.dir.path() / "GEODATA" / "ENGLISH2.DAT").string(), english2);
+        game.load();
+    }
+    ByteImage& english() { return game.session.image(FileId::English); }
+    ByteImage& english2() { return game.session.image(FileId::English2); }
+
+    // Opens string `index` of `file`, types `text` and applies it.
+    void replace(FileId file, std::size_t index, const std::string& text)
+    {
+        editor.openEntry(file, index);
+        ASSERT_TRUE(editor.editOpen());
+        editor.setEditText(text);
+        editor.apply();
+    }
+
+    test::SampleSession game{GameEdition::Collectors};
+    StringEditor editor{game.session};
+};
+
+const Bytes SixBytes{0x41, 0x42, 0x00, 0x00, 0x43, 0x00};
+
+TEST(StringEditor, TheSixByteTableListsThreeStringsAndGrowsOrFillsInPlace)
+{
+    LoadedStrings strings(SixBytes, bytesOf(std::string("Other\0", 6)));
+    StringEditor& editor = strings.editor;
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"AB", "", "C"}));
+    EXPECT_EQ(editor.stringStarts(FileId::English), (std::vector<std::size_t>{0, 3, 4, 6}));
+    EXPECT_EQ(editor.entries(FileId::English2), Texts{"Other"});
+
+    editor.clickEntry(FileId::English, 2);
+    EXPECT_EQ(editor.shownString(), "\nC");
+    EXPECT_EQ(editor.indexCaption(FileId::English), "3");
+    editor.openEntry(FileId::English, 0);
+    EXPECT_EQ(editor.editText(), "AB");
+    EXPECT_EQ(editor.editTarget(), FileId::English);
+    editor.setEditText("XYZ");
+    const std::size_t revision2 = editor.listRevision(FileId::English2);
+    editor.apply();
+    EXPECT_EQ(strings.english(), (Bytes{0x58, 0x59, 0x5A, 0x00, 0x00, 0x43, 0x00}));
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"XYZ", "", "C"}));
+    EXPECT_EQ(editor.stringStarts(FileId::English), (std::vector<std::size_t>{0, 4, 5, 7}));
+    // After Apply: the edit is over, the shown string is emptied, the index label keeps its number
+    // and the other list, whose file did not change, was not read again.
+    EXPECT_FALSE(editor.editOpen());
+    EXPECT_EQ(editor.editText(), "XYZ");
+    EXPECT_EQ(editor.shownString(), "");
+    EXPECT_EQ(editor.indexCaption(FileId::English), "3");
+    EXPECT_EQ(editor.listRevision(FileId::English2), revision2);
+    EXPECT_EQ(strings.game.session.undoCount(), 1u);
+
+    strings.game.session.undo();
+    EXPECT_EQ(strings.english(), SixBytes);
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"AB", "", "C"}));
+
+    strings.replace(FileId::English, 1, "Q");
+    EXPECT_EQ(strings.english(), (Bytes{0x41, 0x42, 0x00, 0x51, 0x00, 0x43, 0x00}));
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"AB", "Q", "C"}));
+}
+
+// Strings replaced by longer and shorter texts at the start, in the middle and at the end of a file
+// whose last bytes follow the last terminator: those bytes stay at the end and are never listed,
+// and Undo gives back the file at its former length.
+TEST(StringEditor, LongerAndShorterStringsAnywhereMoveTheRestAndKeepTheTrailingBytes)
+{
+    const Texts original{"First", "Second string", "Third"};
+    const std::string trailing = "\x7F\x01zz";
+    auto table = [&trailing](const Texts& texts) {
+        Bytes file;
+        for (const auto& text : texts) {
+            file.insert(file.end(), text.begin(), text.end());
+            file.push_back(0);
+        }
+        file.insert(file.end(), trailing.begin(), trailing.end());
+        return file;
+    };
+    LoadedStrings strings(bytesOf("keep\0"), table(original));
+    const ByteImage englishBefore = strings.english();
+    EXPECT_EQ(strings.editor.entries(FileId::English2), original);
+
+    for (std::size_t index = 0; index < original.size(); ++index) {
+        for (const std::string text : {"A much longer text than before", "x"}) {
+            SCOPED_TRACE(std::to_string(index) + " " + text);
+            Texts expected = original;
+            expected[index] = text;
+            strings.replace(FileId::English2, index, text);
+            EXPECT_EQ(strings.english2(), table(expected));
+            EXPECT_EQ(strings.editor.entries(FileId::English2), expected);
+
+            strings.game.session.undo();
+            EXPECT_EQ(strings.english2(), table(original));
+            EXPECT_EQ(strings.editor.entries(FileId::English2), original);
+        }
+    }
+    EXPECT_EQ(strings.english(), englishBefore);
+    EXPECT_EQ(strings.game.session.undoCount(), 0u);
+}
+
+TEST(StringEditor, ClicksElsewhereKeepTheOpenEditAndASecondDoubleClickReplacesIt)
+{
+    LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("alpha\0beta\0gamma\0", 17)));
+    const ByteImage english2Before = strings.english2();
+    StringEditor& editor = strings.editor;
+
+    editor.openEntry(FileId::English, 1);
+    editor.setEditText("TWO");
+    editor.clickEntry(FileId::English2, 0);
+    editor.clickEntry(FileId::English2, 2);
+    EXPECT_EQ(editor.shownString(), "\ngamma");
+    EXPECT_EQ(editor.indexCaption(FileId::English2), "3");
+    EXPECT_EQ(editor.indexCaption(FileId::English), "");
+    editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("one\0TWO\0", 8)));
+    EXPECT_EQ(strings.english2(), english2Before);
+
+    // The second double click drops the first edit: only ENGLISH2.DAT changes.
+    const ByteImage englishBefore = strings.english();
+    editor.openEntry(FileId::English, 0);
+    editor.setEditText("dropped");
+    editor.openEntry(FileId::English2, 1);
+    EXPECT_EQ(editor.editText(), "beta");
+    editor.setEditText("BETA!");
+    editor.apply();
+    EXPECT_EQ(strings.english(), englishBefore);
+    EXPECT_EQ(strings.english2(), bytesOf(std::string("alpha\0BETA!\0gamma\0", 18)));
+
+    // Cancel writes nothing and empties the text; Apply afterwards has nothing to write.
+    editor.openEntry(FileId::English2, 0);
+    editor.setEditText("never");
+    editor.cancel();
+    EXPECT_FALSE(editor.editOpen());
+    EXPECT_EQ(editor.editText(), "");
+    editor.apply();
+    EXPECT_EQ(strings.english2(), bytesOf(std::string("alpha\0BETA!\0gamma\0", 18)));
+    EXPECT_EQ(strings.game.session.undoCount(), 2u);
+}
+
+// Every byte 1 to 255 shows as its code page 437 character and goes back as the same byte.
+// Apply with the text unchanged still takes a snapshot.
+TEST(StringEditor, EveryByteSurvivesOpenAndApplyUnchanged)
+{
+    Bytes english;
+    std::string shown;
+    for (int code = 1; code < 256; ++code) {
+        english.push_back(static_cast<std::uint8_t>(code));
+        shown += characterOf(static_cast<std::uint8_t>(code));
+    }
+    english.push_back(0);
+    english.insert(english.end(), {'e', 'n', 'd', 0});
+    LoadedStrings strings(english, bytesOf(std::string("x\0", 2)));
+    EXPECT_EQ(strings.editor.entries(FileId::English).at(0), shown);
+
+    strings.editor.openEntry(FileId::English, 0);
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), english);
+    EXPECT_EQ(strings.game.session.undoCount(), 1u);
+    EXPECT_TRUE(strings.game.session.saveAvailable());
+}
+
+// A character with no code page 437 byte would be stored as a zero byte and split the string: it is
+// refused by name, nothing is written and the edit stays open to be corrected.
+TEST(StringEditor, ACharacterOutsideTheCodePageIsRefusedByName)
+{
+    LoadedStrings strings(bytesOf(std::string("Price\0Cost\0", 11)), bytesOf(std::string("x\0", 2)));
+    const ByteImage before = strings.english();
+    strings.editor.openEntry(FileId::English, 1);
+    strings.editor.setEditText("Cost: 5 \u20ac or \u00e9");
+    strings.editor.apply();
+
+    const auto messages = strings.game.prompts.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "String not changed");
+    EXPECT_NE(messages[0].text.find("\"\u20ac\""), std::string::npos) << messages[0].text;
+    EXPECT_EQ(strings.english(), before);
+    EXPECT_EQ(strings.game.session.undoCount(), 0u);
+    EXPECT_FALSE(strings.game.session.saveAvailable());
+    EXPECT_TRUE(strings.editor.editOpen());
+
+    strings.editor.setEditText("Cost: 5 \u00e9");
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("Price\0Cost: 5 \x82\0", 16)));
+}
+
+// An empty text leaves a lone terminator; the last string keeps the file ending at its terminator;
+// a file with no zero byte lists nothing and opens nothing.
+TEST(StringEditor, EmptyTextsLastStringsAndFilesWithoutStrings)
+{
+    LoadedStrings strings(bytesOf(std::string("a\0bc\0", 5)), bytesOf("no terminator"));
+    StringEditor& editor = strings.editor;
+    strings.replace(FileId::English, 0, "");
+    EXPECT_EQ(strings.english(), bytesOf(std::string("\0bc\0", 4)));
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"", "bc"}));
+    strings.replace(FileId::English, 1, "last");
+    EXPECT_EQ(strings.english(), bytesOf(std::string("\0last\0", 6)));
+
+    EXPECT_TRUE(editor.entries(FileId::English2).empty());
+    EXPECT_EQ(editor.stringStarts(FileId::English2), std::vector<std::size_t>{0});
+    editor.openEntry(FileId::English2, 0);
+    EXPECT_FALSE(editor.editOpen());
+    EXPECT_EQ(strings.english2(), bytesOf("no terminator"));
+
+    std::vector<std::size_t> starts{7, 9};
+    std::vector<std::string> texts{"left over"};
+    findStringStarts({}, starts);
+    decodeStrings({}, starts, texts);
+    EXPECT_EQ(starts, std::vector<std::size_t>{0});
+    EXPECT_TRUE(texts.empty());
+}
+
+// The entries describe the image they were read from. A load that stops at ENGLISH2.DAT has
+// already put a new ENGLISH.DAT under them: a double click then opens nothing rather than cut the
+// new image at the old offsets. Closing the files empties the lists and drops the open edit.
+TEST(StringEditor, NothingOpensOnAStaleListAndDisableAllDropsTheEdit)
+{
+    LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("x\0", 2)));
+    StringEditor& editor = strings.editor;
+    const auto geodata = strings.game.dir.path() / "GEODATA";
+    // The old offsets 4 to 8 still end at a zero byte in the new file.
+    const Bytes newEnglish = bytesOf(std::string("abcdefg\0hi\0", 11));
+    test::writeFileBytes((geodata / "ENGLISH.DAT").string(), newEnglish);
+    test::writeFileBytes((geodata / "ENGLISH2.DAT").string(), {});
+    strings.game.prompts.answerFile(strings.game.exePath);
+    SilentProgress progress;
+    ASSERT_NE(strings.game.session.loadFiles(progress, LoadCalls{}), LoadResult::Complete);
+    ASSERT_EQ(strings.english(), newEnglish);
+    EXPECT_EQ(editor.entries(FileId::English), (Texts{"one", "two"}));
+    editor.openEntry(FileId::English, 1);
+    EXPECT_FALSE(editor.editOpen());
+
+    editor.openEntry(FileId::English2, 0);
+    EXPECT_TRUE(editor.editOpen());
+    editor.clickEntry(FileId::English2, 0);
+    editor.disableAll();
+    EXPECT_FALSE(editor.editOpen());
+    EXPECT_TRUE(editor.entries(FileId::English).empty());
+    EXPECT_TRUE(editor.entries(FileId::English2).empty());
+    EXPECT_EQ(editor.shownString(), "");
+    editor.apply();
+    EXPECT_EQ(strings.english2(), bytesOf(std::string("x\0", 2)));
+    EXPECT_EQ(strings.game.session.undoCount(), 0u);
+}
+
+} // namespace
+} // namespace orvane::strings
