@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchPrompts.h"
 #include "SampleGame.h"
 #include "files/RealFileSystem.h"
 #include "session/EditorSession.h"
@@ -19,19 +20,6 @@ public:
     void append(const std::string&) override {}
     void report(const std::string&) override {}
     void finish() override {}
-};
-
-class AnswerFile : public orvane::Prompts {
-public:
-    explicit AnswerFile(std::string path) : path_(std::move(path)) {}
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    void showMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFileToOpen(const orvane::FileFilter&) override { return path_; }
-    std::optional<std::string> chooseFileToSave(const orvane::FileFilter&) override { return {}; }
-
-private:
-    std::string path_;
 };
 
 template <class F>
@@ -52,7 +40,8 @@ int main()
     const std::string exe = orvane::sample::writeSampleGame(dir.string(), orvane::GameEdition::Collectors);
 
     orvane::RealFileSystem fs;
-    AnswerFile prompts(exe);
+    orvane::bench::BenchPrompts prompts;
+    prompts.file = exe;
     SilentProgress progress;
     orvane::EditorSession session(fs, prompts);
 

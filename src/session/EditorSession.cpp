@@ -16,6 +16,7 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
     LoadCalls steps = calls;
     steps.enableAll = [this, &calls] {
         filesOpen_ = true;
+        unsaved_.reset();
         if (calls.enableAll) calls.enableAll();
         notify();
     };
@@ -32,6 +33,7 @@ void EditorSession::pushSnapshot(FileId id)
     saveAvailable_ = true;
     if (undo_.empty()) undoAvailable_ = true;
     undo_.push(id, files_.image(id));
+    unsaved_.edited(undo_.count());
     notify();
 }
 
@@ -40,6 +42,7 @@ void EditorSession::undo()
     auto snapshot = undo_.pop();
     if (!snapshot) return;
     files_.image(snapshot->fileId) = std::move(snapshot->bytes);
+    unsaved_.undone();
     const auto routines = restored_.find(snapshot->fileId);
     if (routines != restored_.end()) {
         for (const auto& routine : routines->second) routine();
@@ -67,6 +70,7 @@ void EditorSession::save()
     }
     prompts_.showMessage("Files saved.", "All files saved.");
     saveAvailable_ = false;
+    unsaved_.reset();
     notify();
 }
 
@@ -90,6 +94,7 @@ void EditorSession::closeFiles(const std::function<void()>& disableAll)
     undoAvailable_ = false;
     if (disableAll) disableAll();
     undo_.clear();
+    unsaved_.reset();
     notify();
 }
 

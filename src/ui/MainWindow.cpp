@@ -16,13 +16,15 @@ namespace orvane::ui {
 
 namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
+// Where Qt shows the modified marker; it is not part of the visible title.
+const QString ModifiedMarker = QStringLiteral("[*]");
 }
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WindowTitle);
+    setWindowTitle(WindowTitle + ModifiedMarker);
 
     tabFac_ = new QTabWidget(this);
     tabFac_->setObjectName(QStringLiteral("tabFac"));
@@ -108,6 +110,7 @@ void MainWindow::updateMenus()
     mnuClose_->setEnabled(open);
     mnuSave_->setEnabled(session_->saveAvailable());
     mnuUndo_->setEnabled(session_->undoAvailable());
+    setWindowModified(session_->modified());
 }
 
 void MainWindow::EnableAll()
@@ -132,7 +135,10 @@ void MainWindow::loadFiles()
     calls.enableAll = [this] { EnableAll(); };
     if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
     tabFac_->setEnabled(true);
-    setWindowTitle(WindowTitle + QStringLiteral(" - ") + QString::fromStdString(session_->files().exePath));
+    // A "[*]" inside the path is doubled so that Qt shows it as written.
+    QString path = QString::fromStdString(session_->files().exePath);
+    path.replace(ModifiedMarker, QStringLiteral("[*][*]"));
+    setWindowTitle(WindowTitle + QStringLiteral(" - ") + path + ModifiedMarker);
 }
 
 void MainWindow::closeFiles()

@@ -1,0 +1,27 @@
+#pragma once
+// Answers for the benchmarks: the open dialog picks a set path, an input box answers a set text,
+// every question is answered No and messages are counted.
+#include <optional>
+#include <string>
+
+#include "core/Prompts.h"
+
+namespace orvane::bench {
+
+class BenchPrompts : public Prompts {
+public:
+    std::string file;
+    std::string text;
+    int messages = 0;
+
+    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
+    {
+        return text;
+    }
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void showMessage(const std::string&, const std::string&) override { ++messages; }
+    std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return file; }
+    std::optional<std::string> chooseFileToSave(const FileFilter&) override { return {}; }
+};
+
+} // namespace orvane::bench
