@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "ui/LoadWindow.h"
+#include "ui/SteadyPageStrip.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
 #include "ui/pages/ItemPage.h"
@@ -29,6 +30,7 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     tabFac_ = new QTabWidget(this);
     tabFac_->setObjectName(QStringLiteral("tabFac"));
     setCentralWidget(tabFac_);
+    new SteadyPageStrip(tabFac_);
 
     basePage_ = new BasePage(*session_, tabFac_);
     const std::pair<EditorPage*, QString> pages[] = {
