@@ -15,12 +15,14 @@ std::string amountPrompt(const std::string& limitText, const std::vector<std::st
 }
 
 std::optional<std::int64_t> askValue(Prompts& prompts, const ValueBox& box, double limit,
-                                     const StoreConversion& toStored, LimitCheck check)
+                                     const StoreConversion& toStored, LimitCheck check, const EntryReader& read)
 {
     for (;;) {
         const auto answer = prompts.askText(box.title, box.prompt, box.defaultText);
         if (!answer || answer->empty()) return std::nullopt;
-        const double number = readNumber(*answer);
+        const std::optional<double> entry = read ? read(*answer) : readNumber(*answer);
+        if (!entry) continue;
+        const double number = *entry;
         const double compared = check == LimitCheck::OnEntry ? number : roundHalfEven(number);
         if (compared > limit) continue;
         if (auto stored = toStored(number)) return stored;

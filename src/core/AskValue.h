@@ -30,11 +30,16 @@ using StoreConversion = std::function<std::optional<std::int64_t>(double)>;
 // for a limit of 79 while 79.5, which becomes 80, is refused.
 enum class LimitCheck { OnEntry, OnWholeNumber };
 
+// Turns an answer into the number it stands for, or nothing when the box should come again.
+// Without one, the answer is read by readNumber.
+using EntryReader = std::function<std::optional<double>(const std::string&)>;
+
 // Asks until the answer is empty (nothing is returned) or reads as a number within `limit`
 // that `toStored` can store (its stored form is returned). Above the limit, or not storable,
 // the same box comes again.
 std::optional<std::int64_t> askValue(Prompts& prompts, const ValueBox& box, double limit,
-                                     const StoreConversion& toStored, LimitCheck check = LimitCheck::OnEntry);
+                                     const StoreConversion& toStored, LimitCheck check = LimitCheck::OnEntry,
+                                     const EntryReader& read = {});
 
 // The number rounded half to even, when it fits an unsigned byte.
 std::optional<std::int64_t> storeAsByte(double number);

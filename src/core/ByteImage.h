@@ -8,6 +8,13 @@ namespace orvane {
 
 using ByteImage = std::vector<std::uint8_t>;
 
+// True when `length` bytes from `start` lie inside the image. A page checks its table with this
+// before reading, so an image of another edition or length shows nothing instead of failing.
+inline bool fitsIn(const ByteImage& image, std::size_t start, std::size_t length)
+{
+    return start <= image.size() && length <= image.size() - start;
+}
+
 inline std::uint16_t readU16(const ByteImage& image, std::size_t low)
 {
     return static_cast<std::uint16_t>(image.at(low) | (image.at(low + 1) << 8));

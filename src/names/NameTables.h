@@ -26,7 +26,11 @@ inline constexpr NameTable FirstNames{{453'768, 390'544, 372'536}, 11, 11};
 // The file offset of entry n, or nothing for no edition.
 std::optional<std::size_t> slotOffset(const NameTable& table, GameEdition edition, std::size_t entry);
 
-// Every name of the table, in table order, each up to its first zero byte.
+// True when the whole table lies inside the executable image for this edition.
+bool tableFits(const NameTable& table, GameEdition edition, const ByteImage& exe);
+
+// Every name of the table, in table order, each up to its first zero byte; none when the
+// table does not fit the image.
 std::vector<std::string> readNames(const NameTable& table, GameEdition edition, const ByteImage& exe);
 
 } // namespace orvane::names

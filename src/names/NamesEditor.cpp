@@ -17,15 +17,32 @@ void NamesEditor::notify()
     if (changed_) changed_();
 }
 
+namespace {
+
+std::vector<std::string> namesOf(const NameTable& table, EditorSession& session)
+{
+    if (!session.isLoaded(FileId::Exe)) return {};
+    return readNames(table, session.edition(), session.image(FileId::Exe));
+}
+
+} // namespace
+
+void NamesEditor::showFirstNames()
+{
+    firstNames_ = namesOf(FirstNames, session_);
+    ++firstRevision_;
+}
+
+void NamesEditor::showLastNames()
+{
+    lastNames_ = namesOf(LastNames, session_);
+    ++lastRevision_;
+}
+
 void NamesEditor::showNames()
 {
-    firstNames_.clear();
-    lastNames_.clear();
-    if (session_.isLoaded(FileId::Exe)) {
-        const ByteImage& exe = session_.image(FileId::Exe);
-        firstNames_ = readNames(FirstNames, session_.edition(), exe);
-        lastNames_ = readNames(LastNames, session_.edition(), exe);
-    }
+    showFirstNames();
+    showLastNames();
     notify();
 }
 
@@ -33,6 +50,8 @@ void NamesEditor::clearLists()
 {
     firstNames_.clear();
     lastNames_.clear();
+    ++firstRevision_;
+    ++lastRevision_;
     notify();
 }
 
@@ -40,20 +59,24 @@ void NamesEditor::firstNameDoubleClicked(std::optional<std::size_t> selected)
 {
     if (!selected || *selected >= firstNames_.size()) return;
     editName(FirstNames, *selected, "What would you like the new first name to be?");
-    showNames();
+    showFirstNames();
+    notify();
 }
 
 void NamesEditor::lastNameDoubleClicked(std::optional<std::size_t> selected)
 {
     if (!selected || *selected >= lastNames_.size()) return;
     editName(LastNames, *selected, "What would you like the new last name to be?");
-    showNames();
+    showLastNames();
+    notify();
 }
 
 void NamesEditor::editName(const NameTable& table, std::size_t entry, const std::string& promptLine)
 {
     const auto slot = slotOffset(table, session_.edition(), entry);
-    if (!slot || !session_.isLoaded(FileId::Exe)) return;
+    if (!slot || !session_.isLoaded(FileId::Exe) || !tableFits(table, session_.edition(), session_.image(FileId::Exe))) {
+        return;
+    }
     const ValueBox box{NewNameTitle, promptLine + "\n(remember it cannot exceed 11 characters)",
                        decodeField(session_.image(FileId::Exe), *slot, table.slotWidth)};
     const auto name = askShortText(session_.prompts(), box, MaxNameCharacters);

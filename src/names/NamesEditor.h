@@ -20,13 +20,16 @@ class NamesEditor {
 public:
     explicit NamesEditor(EditorSession& session);
 
-    // The page's redraw; called after either list changed.
+    // The page's redraw; called after either list changed. Each list counts its refills, so the
+    // page refills only the list that was refilled here and the other keeps its selection.
     void onChanged(std::function<void()> redraw) { changed_ = std::move(redraw); }
     const std::vector<std::string>& firstNames() const { return firstNames_; }
     const std::vector<std::string>& lastNames() const { return lastNames_; }
+    std::size_t firstNamesRevision() const { return firstRevision_; }
+    std::size_t lastNamesRevision() const { return lastRevision_; }
 
     // A double click on a list; `selected` is the selected list position, nothing when none is.
-    // Asks for the new name, writes it and refills the list.
+    // Asks for the new name, writes it and refills that list only.
     void firstNameDoubleClicked(std::optional<std::size_t> selected);
     void lastNameDoubleClicked(std::optional<std::size_t> selected);
 
@@ -35,6 +38,8 @@ public:
 
 private:
     void editName(const NameTable& table, std::size_t entry, const std::string& promptLine);
+    void showFirstNames();
+    void showLastNames();
     void showNames();
     void notify();
 
@@ -42,6 +47,8 @@ private:
     std::function<void()> changed_;
     std::vector<std::string> firstNames_;
     std::vector<std::string> lastNames_;
+    std::size_t firstRevision_ = 0;
+    std::size_t lastRevision_ = 0;
 };
 
 } // namespace orvane::names

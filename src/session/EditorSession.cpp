@@ -14,6 +14,12 @@ void EditorSession::notify()
 LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& calls)
 {
     LoadCalls steps = calls;
+    // Snapshots belong to the images of the load they were taken from: once a load accepts a new
+    // executable, none of them may be put back, even when the load stops at a data file.
+    steps.editionRecognised = [this, &calls](GameEdition edition) {
+        undo_.clear();
+        if (calls.editionRecognised) calls.editionRecognised(edition);
+    };
     steps.enableAll = [this, &calls] {
         filesOpen_ = true;
         unsaved_.reset();
@@ -23,7 +29,6 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
     if (result != LoadResult::Complete) return result;
     for (const auto& routine : loadCompleted_) routine();
-    undo_.clear();
     notify();
     return result;
 }

@@ -38,7 +38,7 @@ void LoadWindow::begin()
 {
     lblLoad_->clear();
     lblComp_->clear();
-    ok_->hide();
+    // OK is hidden only while the window is new; a window kept open between loads keeps it.
     show();
     raise();
 }

@@ -17,7 +17,9 @@ UnitEditor::UnitEditor(EditorSession& session) : session_(session)
 
 bool UnitEditor::exeAvailable() const
 {
-    return session_.edition() != GameEdition::None && session_.isLoaded(FileId::Exe);
+    const auto start = UnitTableOffsets.in(session_.edition());
+    return start && session_.isLoaded(FileId::Exe) &&
+           fitsIn(session_.image(FileId::Exe), *start, UnitRecordSize * UnitCount);
 }
 
 std::size_t UnitEditor::fieldOffset(std::size_t offsetInRecord) const

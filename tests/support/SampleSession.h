@@ -3,10 +3,15 @@
 // so the routines they register with the session run as they do in the program.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "files/RealFileSystem.h"
 #include "samplegame/SampleGame.h"
+#include "support/ImageDiff.h"
 #include "session/EditorSession.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
@@ -48,6 +53,19 @@ struct SampleSession {
     }
 
     ByteImage& exe() { return session.image(FileId::Exe); }
+
+    // Answers the boxes of one edit from `answers` and returns the bytes of the executable it changed.
+    // Every answer must be used; the boxes shown stay in `prompts` until the next edit.
+    std::map<std::size_t, std::uint8_t> answerEdit(const std::vector<std::optional<std::string>>& answers,
+                                                   const std::function<void()>& edit)
+    {
+        prompts.clearShown();
+        for (const auto& a : answers) prompts.answer(a);
+        const ByteImage before = exe();
+        edit();
+        EXPECT_TRUE(prompts.scriptUsed());
+        return changedBytes(before, exe());
+    }
 
     TempDir dir;
     std::string exePath;

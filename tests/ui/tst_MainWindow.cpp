@@ -4,6 +4,7 @@
 #include <QTabWidget>
 
 #include "support/ImageDiff.h"
+#include "ui/LoadWindow.h"
 #include "widgets/SampleWindow.h"
 
 using orvane::FileId;
@@ -109,6 +110,20 @@ private slots:
         QCOMPARE(readFileBytes(game.exePath), before);
         QCOMPARE(game.prompts.messages().size(), std::size_t{1});
         QVERIFY(game.prompts.messages()[0].text.find("Load the files again") != std::string::npos);
+    }
+
+    void theProgressWindowHidesOkOnlyWhenFirstOpened()
+    {
+        orvane::ui::LoadWindow progress;
+        auto* ok = progress.findChild<QPushButton*>(QStringLiteral("Command1"));
+        QVERIFY(ok != nullptr);
+        progress.begin();
+        QVERIFY(ok->isHidden());
+        progress.finish();
+        QVERIFY(!ok->isHidden());
+        progress.begin(); // a second load in the same window
+        QVERIFY(!ok->isHidden());
+        progress.close();
     }
 
     void saveUndoBackupsAndCloseFollowTheEdits()

@@ -32,8 +32,12 @@ private slots:
         auto& exe = sample.image(FileId::Exe);
         const orvane::ByteImage loaded = exe;
         const QString oldName = first->item(4)->text();
+        last->setCurrentRow(7);
         sample.prompts.answer("Zed");
         orvane::test::doubleClickRow(first, 4);
+        // Only the edited list is refilled: the other keeps its selection.
+        QCOMPARE(last->currentRow(), 7);
+        QVERIFY(last->item(7)->isSelected());
         QCOMPARE(sample.prompts.shown().at(0).defaultText, oldName.toStdString());
         QCOMPARE(first->item(4)->text(), QStringLiteral("Zed"));
         const std::size_t slot = 390544 + 11 * 4;

@@ -7,6 +7,7 @@
 
 #include "support/ImageDiff.h"
 #include "support/SampleSession.h"
+#include "names/NamesEditor.h"
 #include "units/UnitEditor.h"
 
 namespace orvane::units {
@@ -36,12 +37,7 @@ struct LoadedUnits {
     // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(UnitStat stat, const Answers& answers)
     {
-        game.prompts.clearShown();
-        for (const auto& a : answers) game.prompts.answer(a);
-        const ByteImage before = game.exe();
-        editor.editStat(stat);
-        EXPECT_TRUE(game.prompts.scriptUsed());
-        return test::changedBytes(before, game.exe());
+        return game.answerEdit(answers, [&] { editor.editStat(stat); });
     }
 
     test::SampleSession game;
@@ -160,6 +156,27 @@ TEST(UnitEditor, WithNoEditionNothingAsksOrWrites)
     EXPECT_TRUE(game.prompts.shown().empty());
     EXPECT_EQ(game.session.undoCount(), 0u);
     EXPECT_TRUE(game.exe().empty());
+}
+
+// An executable too short for the edition's tables (as when an image of another load is put in
+// place) is never read past its end: the unit and name tables show nothing and nothing is asked.
+TEST(UnitEditor, ATableThatDoesNotFitTheExecutableShowsNothing)
+{
+    test::SampleSession game(GameEdition::Collectors);
+    UnitEditor editor(game.session);
+    names::NamesEditor names(game.session);
+    game.load();
+    game.exe().resize(Dos14ExeLength);
+    const ByteImage shortExe = game.exe();
+    editor.choose(HoverTank);
+    EXPECT_EQ(editor.view().captions, (std::array<std::string, UnitStatCount>{}));
+    editor.editStat(UnitStat::TimeUnits);
+    editor.setFlying(true);
+    names.firstNameDoubleClicked(0);
+    EXPECT_TRUE(game.prompts.shown().empty());
+    EXPECT_EQ(game.exe(), shortExe);
+    EXPECT_TRUE(names::readNames(names::FirstNames, GameEdition::Collectors, shortExe).empty());
+    EXPECT_EQ(names::readNames(names::LastNames, GameEdition::Dos14, shortExe).size(), names::NameCount);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The starting base, its stores and staff, the facility types and the unit statistics of the
+// The starting base, its stores and staff, and the unit statistics of the
 // sample executable. The values are invented; they only have to look like a playable game.
 #include <array>
 #include <cstdint>
@@ -39,36 +39,6 @@ constexpr std::array<std::uint16_t, StoreSlots> StoreAmounts = {
     0, 2, 1, 4, 3, 0, 0, 5, 0, 0,         // 75-84: 76-79 and 82 unshown; craft parts, alien food
     0, 0, 0, 0, 0, 6, 0, 0, 300, 12, 0,   // 85-95: alien artefacts, armour, HWP ammunition
 };
-
-struct FacilityType {
-    std::int16_t cost;
-    std::uint8_t days;
-    std::uint8_t monthly;
-    std::int16_t defense;
-    std::uint8_t hitRatio;
-    std::uint8_t yesValue; // the standard-to-build byte's "Yes" value; "No" is 4 less
-    bool standard;
-};
-
-constexpr std::array<FacilityType, FacilityTypes> Facilities = {{
-    {300, 1, 4, 0, 0, 5, true},        // Access Lift
-    {400, 16, 10, 0, 0, 4, true},      // Living Quarters
-    {750, 26, 30, 0, 0, 4, true},      // Laboratory
-    {800, 32, 35, 0, 0, 4, true},      // Workshop
-    {500, 12, 10, 0, 0, 5, true},      // Small Radar System
-    {800, 25, 15, 0, 0, 4, false},     // Large Radar System
-    {200, 16, 5, 500, 50, 5, false},   // Missile Defense
-    {150, 10, 5, 0, 0, 4, true},       // General Stores
-    {400, 18, 15, 0, 0, 4, false},     // Alien Containment
-    {400, 24, 15, 600, 60, 14, false}, // Laser Defense
-    {600, 34, 15, 900, 70, 14, false}, // Plasma Defense
-    {800, 34, 20, 1200, 80, 14, false},// Fusion Ball Defense
-    {800, 38, 15, 0, 0, 13, false},    // Grav Shield
-    {1300, 33, 50, 0, 0, 13, false},   // Mind Shield
-    {750, 24, 16, 0, 0, 12, false},    // Psionic Laboratory
-    {1400, 26, 30, 0, 0, 13, false},   // Hyper-wave Decoder
-    {200, 25, 25, 0, 0, 4, true},      // Hangar
-}};
 
 // One unit's statistics in the order of its record; bytes the editor does not know are left as
 // they are in the executable.
@@ -127,20 +97,6 @@ void fillStartingBase(ByteImage& exe, std::size_t start)
     }
 }
 
-void fillFacilityTypes(ByteImage& exe, std::size_t start)
-{
-    for (std::size_t k = 0; k < FacilityTypes; ++k) {
-        const FacilityType& type = Facilities[k];
-        const std::size_t record = start + FacilityRecordSize * k;
-        writeU16(exe, record + 0, static_cast<std::uint16_t>(type.cost));
-        exe.at(record + 2) = type.days;
-        exe.at(record + 3) = type.monthly;
-        writeU16(exe, record + 6, static_cast<std::uint16_t>(type.defense));
-        exe.at(record + 8) = type.hitRatio;
-        exe.at(record + 10) = type.standard ? type.yesValue : static_cast<std::uint8_t>(type.yesValue - 4);
-    }
-}
-
 void fillUnits(ByteImage& exe, std::size_t start)
 {
     for (std::size_t k = 0; k < UnitRecords; ++k) {
@@ -162,7 +118,6 @@ void fillUnits(ByteImage& exe, std::size_t start)
 void fillExeTables(ByteImage& exe, GameEdition edition)
 {
     fillStartingBase(exe, tableStart(StartingBaseStart, edition));
-    fillFacilityTypes(exe, tableStart(FacilityTableStart, edition));
     fillUnits(exe, tableStart(UnitTableStart, edition));
 }
 

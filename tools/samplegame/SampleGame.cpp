@@ -62,6 +62,7 @@ SampleFiles makeSampleFiles(GameEdition edition)
     files.exe = fillerBytes(static_cast<std::size_t>(length), edition);
     fillExeTables(files.exe, edition);
     fillSoldierNames(files.exe, edition);
+    fillFacilityTypes(files.exe, edition);
     files.obdata = makeItemTable();
     files.english = makeEnglishStrings();
     files.english2 = makeEnglish2Strings();

@@ -15,11 +15,14 @@ std::size_t tableStart(const EditionOffsets& offsets, GameEdition edition);
 // Raw game bytes into a fixed-width field, zeros after them; the text must fit.
 void putField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view bytes);
 
-// The starting base, its stores and staff, the facility types and the unit statistics.
+// The starting base, its stores and staff, and the unit statistics.
 void fillExeTables(ByteImage& exe, GameEdition edition);
 
 // The last-name and first-name tables.
 void fillSoldierNames(ByteImage& exe, GameEdition edition);
+
+// The 17 facility types.
+void fillFacilityTypes(ByteImage& exe, GameEdition edition);
 
 // OBDATA.DAT: 80 item records.
 ByteImage makeItemTable();

@@ -1,7 +1,83 @@
 #include "ui/pages/FacilityPage.h"
 
-namespace orvane::ui {
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QRadioButton>
 
-FacilityPage::FacilityPage(EditorSession&, QWidget* parent) : EditorPage(parent) {}
+#include "ui/ValueControls.h"
+
+namespace orvane::ui {
+namespace {
+
+using facilities::FacilityValue;
+
+struct ValueControl {
+    FacilityValue value;
+    const char* name;
+    const char* label;
+};
+
+// In the order they stand on the page.
+constexpr std::array<ValueControl, facilities::FacilityValueCount> valueControls{{
+    {FacilityValue::ConstructionCost, "cmdPrice", "Construction Cost/$k:"},
+    {FacilityValue::ConstructionTime, "cmdDays", "Construction Time:"},
+    {FacilityValue::MonthlyCost, "cmdUpkeep", "Monthly Cost/$k:"},
+    {FacilityValue::DefenseStrength, "cmdStrength", "Defense Strength:"},
+    {FacilityValue::HitRatio, "cmdRatio", "Hit Ratio (%):"},
+}};
+
+} // namespace
+
+FacilityPage::FacilityPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+{
+    auto* grid = new QGridLayout;
+    cmbType_ = new QComboBox(this);
+    cmbType_->setObjectName(QStringLiteral("cmbType"));
+    const auto& names = facilities::facilityTypeNames();
+    for (int record = 0; record < facilities::FacilityTypeCount; ++record) {
+        cmbType_->addItem(QString::fromStdString(names.at(static_cast<std::size_t>(record))), record);
+    }
+    cmbType_->setCurrentIndex(-1);
+    addLabelledRow(this, grid, 0, "Facility Name:", cmbType_);
+
+    int row = 1;
+    for (const auto& control : valueControls) {
+        auto* button = addValueRow(this, grid, row++, control.label, control.name);
+        valueButtons_.at(facilities::indexOf(control.value)) = button;
+        const auto value = control.value;
+        connect(button, &QPushButton::clicked, this, [this, value] { editor_.editValue(value); });
+    }
+    standard_ = makeYesNoFrame(this, "frmBuild", "Standard to Build?:", "optYes", "optNo");
+    grid->addWidget(standard_.frame, row, 0, 1, 2);
+    layOutAsLeftColumn(this, grid);
+
+    connect(cmbType_, &QComboBox::activated, this,
+            [this](int index) { editor_.choose(cmbType_->itemData(index).toInt()); });
+    // Only the user's clicks write; a redraw sets the options without a click.
+    connect(standard_.yes, &QRadioButton::clicked, this, [this] { editor_.setStandard(true); });
+    connect(standard_.no, &QRadioButton::clicked, this, [this] { editor_.setStandard(false); });
+    editor_.onChanged([this] { redraw(); });
+    redraw();
+}
+
+void FacilityPage::enableAll()
+{
+    editor_.enableAll();
+}
+
+void FacilityPage::disableAll()
+{
+    editor_.disableAll();
+}
+
+void FacilityPage::redraw()
+{
+    const facilities::FacilityView& view = editor_.view();
+    cmbType_->setEnabled(view.typeListEnabled);
+    showValues(valueButtons_, view.captions, view.valuesEnabled);
+    showYesNo(standard_, view.valuesEnabled, view.standardYes);
+}
 
 } // namespace orvane::ui

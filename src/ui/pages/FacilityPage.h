@@ -1,6 +1,14 @@
 #pragma once
-// The page is being built; it shows nothing yet.
+// The "Facility Editor" page: cmbType, the five value buttons of the chosen facility type and
+// its "Standard to Build?:" options.
+#include <array>
+
+#include "facilities/FacilityEditor.h"
 #include "ui/EditorPage.h"
+#include "ui/ValueControls.h"
+
+class QComboBox;
+class QPushButton;
 
 namespace orvane {
 class EditorSession;
@@ -12,6 +20,17 @@ class FacilityPage : public EditorPage {
     Q_OBJECT
 public:
     FacilityPage(EditorSession& session, QWidget* parent = nullptr);
+
+    void enableAll() override;
+    void disableAll() override;
+
+private:
+    void redraw();
+
+    facilities::FacilityEditor editor_;
+    QComboBox* cmbType_ = nullptr;
+    std::array<QPushButton*, facilities::FacilityValueCount> valueButtons_{};
+    YesNoFrame standard_;
 };
 
 } // namespace orvane::ui

@@ -61,8 +61,14 @@ NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(paren
 
 void NamesPage::redraw()
 {
-    fill(lstFirst_, editor_.firstNames());
-    fill(lstLast_, editor_.lastNames());
+    if (shownFirstRevision_ != editor_.firstNamesRevision()) {
+        shownFirstRevision_ = editor_.firstNamesRevision();
+        fill(lstFirst_, editor_.firstNames());
+    }
+    if (shownLastRevision_ != editor_.lastNamesRevision()) {
+        shownLastRevision_ = editor_.lastNamesRevision();
+        fill(lstLast_, editor_.lastNames());
+    }
 }
 
 void NamesPage::disableAll()

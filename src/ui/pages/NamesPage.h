@@ -24,6 +24,8 @@ private:
     names::NamesEditor editor_;
     QListWidget* lstFirst_ = nullptr;
     QListWidget* lstLast_ = nullptr;
+    std::size_t shownFirstRevision_ = 0;
+    std::size_t shownLastRevision_ = 0;
 };
 
 } // namespace orvane::ui

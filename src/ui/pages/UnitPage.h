@@ -3,12 +3,11 @@
 #include <array>
 
 #include "ui/EditorPage.h"
+#include "ui/ValueControls.h"
 #include "units/UnitEditor.h"
 
 class QComboBox;
-class QGroupBox;
 class QPushButton;
-class QRadioButton;
 
 namespace orvane {
 class EditorSession;
@@ -29,9 +28,7 @@ private:
     units::UnitEditor editor_;
     QComboBox* cmbUnit_ = nullptr;
     std::array<QPushButton*, units::UnitStatCount> valueButtons_{};
-    QGroupBox* frame1_ = nullptr;
-    QRadioButton* optYesU_ = nullptr;
-    QRadioButton* optNoU_ = nullptr;
+    YesNoFrame flying_;
 };
 
 } // namespace orvane::ui

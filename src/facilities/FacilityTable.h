@@ -1,0 +1,55 @@
+#pragma once
+// The facility-type table of the executable: 17 records of 16 bytes at a start offset that
+// depends on the edition. Only the fields below are read or written; the bytes at 4, 5, 9 and
+// 11 to 15 of a record are left as they are.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/ByteImage.h"
+#include "core/GameEdition.h"
+
+namespace orvane::facilities {
+
+inline constexpr EditionOffsets FacilityTableOffsets{460'354, 374'242, 356'234};
+inline constexpr std::size_t FacilityRecordSize = 16;
+inline constexpr int FacilityTypeCount = 17;
+inline constexpr std::size_t StandardOffset = 10;
+
+// The five values shown on command buttons, in the page's order.
+enum class FacilityValue { ConstructionCost, ConstructionTime, MonthlyCost, DefenseStrength, HitRatio };
+inline constexpr std::size_t FacilityValueCount = 5;
+inline constexpr std::array<FacilityValue, FacilityValueCount> AllFacilityValues{
+    FacilityValue::ConstructionCost, FacilityValue::ConstructionTime, FacilityValue::MonthlyCost,
+    FacilityValue::DefenseStrength, FacilityValue::HitRatio};
+
+inline constexpr std::size_t indexOf(FacilityValue value) { return static_cast<std::size_t>(value); }
+
+// Where a value lies in its record. A two-byte value is signed, low byte at this offset.
+std::size_t valueOffset(FacilityValue value);
+bool isTwoByte(FacilityValue value);
+
+// The entry of cmbType for each record, in record order.
+const std::array<std::string, FacilityTypeCount>& facilityTypeNames();
+
+// The standard-to-build byte's two values for a record; "No" is "Yes" less 4.
+std::uint8_t standardYesValue(int record);
+std::uint8_t standardNoValue(int record);
+
+// True exactly when `byte` is the "Yes" value of `record`; false for a record outside 0 to 16.
+bool isStandard(int record, std::uint8_t byte);
+
+// The file offset of a record, when the edition is one of the three, the record is one of the
+// 17 and the whole table lies inside an image of `imageSize` bytes.
+std::optional<std::size_t> recordOffset(GameEdition edition, std::size_t imageSize, int record);
+
+// A value as the page shows it: a signed two-byte number grouped by thousands ("-1,500"),
+// a byte in plain decimal.
+std::string valueCaption(const ByteImage& exe, std::size_t record, FacilityValue value);
+
+// Decimal digits split into groups of three from the right, joined by ","; the sign stays in front.
+std::string groupThousands(int number);
+
+} // namespace orvane::facilities

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "facilities/FacilityEditor.h"
+#include "support/ImageDiff.h"
+#include "support/SampleSession.h"
+
+namespace orvane::facilities {
+namespace {
+
+using Changes = std::map<std::size_t, std::uint8_t>;
+using Answers = std::vector<std::optional<std::string>>;
+
+constexpr auto Cancel = std::nullopt;
+constexpr int AccessLift = 0;
+constexpr int LaserDefense = 9;
+constexpr int GravShield = 12;
+constexpr int PsionicLaboratory = 14;
+constexpr int Hangar = 16;
+
+const std::string FirstLine = "Enter the amount you would like to have.\n";
+const std::string BytePrompt = FirstLine + "(Remember, the number cannot exceed 255).";
+const std::string RatioPrompt = FirstLine + "(Remember, the number cannot exceed 100%).";
+const std::string WordPrompt = FirstLine + "(Remember, this cannot exceed 28,671).";
+
+const std::vector<std::pair<GameEdition, std::size_t>> TableStarts{
+    {GameEdition::Collectors, 460354}, {GameEdition::Dos12, 374242}, {GameEdition::Dos14, 356234}};
+
+struct LoadedFacilities {
+    LoadedFacilities(GameEdition edition, int record) : game(edition), editor(game.session)
+    {
+        game.load();
+        editor.choose(record);
+    }
+
+    std::string caption(FacilityValue value) const { return editor.view().captions.at(indexOf(value)); }
+
+    // Answers the boxes of one edit and returns the bytes it changed.
+    Changes edit(FacilityValue value, const Answers& answers)
+    {
+        const Changes changed = game.answerEdit(answers, [&] { editor.editValue(value); });
+        EXPECT_EQ(game.prompts.shown().size(), answers.size());
+        return changed;
+    }
+
+    Changes setStandard(bool yes)
+    {
+        return game.answerEdit({}, [&] { editor.setStandard(yes); });
+    }
+
+    test::SampleSession game;
+    FacilityEditor editor;
+};
+
+// Every value of the Hangar (the last record) in every edition: the box names the field's limit and
+// refuses an entry above it; the accepted entry changes exactly its own byte or bytes.
+TEST(FacilityEditor, EveryValueWritesOnlyItsOwnBytesInEveryEdition)
+{
+    using enum FacilityValue;
+    for (const auto& [edition, tableStart] : TableStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedFacilities page(edition, Hangar);
+        const std::size_t p = tableStart + 16 * 16;
+        EXPECT_EQ(page.caption(ConstructionCost), "200");
+        EXPECT_EQ(page.caption(ConstructionTime), "25");
+
+        EXPECT_EQ(page.edit(ConstructionCost, {"30,000", "1,500"}), (Changes{{p, 0xDC}, {p + 1, 0x05}}));
+        EXPECT_EQ(page.caption(ConstructionCost), "1,500");
+        for (const auto& box : page.game.prompts.shown()) {
+            EXPECT_EQ(box.title, "Change Amount");
+            EXPECT_EQ(box.text, WordPrompt);
+            EXPECT_EQ(box.defaultText, "200");
+        }
+        EXPECT_EQ(page.edit(DefenseStrength, {"28672", "28,671"}), (Changes{{p + 6, 0xFF}, {p + 7, 0x6F}}));
+        EXPECT_EQ(page.caption(DefenseStrength), "28,671");
+        EXPECT_EQ(page.edit(ConstructionTime, {"256", "255"}), (Changes{{p + 2, 255}}));
+        EXPECT_EQ(page.edit(MonthlyCost, {"255.5", "40"}), (Changes{{p + 3, 40}}));
+        EXPECT_EQ(page.edit(HitRatio, {"101", "100.5", "100"}), (Changes{{p + 8, 100}}));
+        for (const auto& box : page.game.prompts.shown()) EXPECT_EQ(box.text, RatioPrompt);
+        EXPECT_EQ(page.caption(HitRatio), "100");
+        EXPECT_EQ(page.game.session.undoCount(), 5u);
+
+        // Every write came after its own snapshot: five Undos give back the image as loaded.
+        for (int i = 0; i < 5; ++i) page.game.session.undo();
+        EXPECT_EQ(page.game.exe(), test::readFileBytes(page.game.exePath));
+        EXPECT_EQ(page.caption(ConstructionCost), "200");
+        EXPECT_EQ(page.setStandard(false), (Changes{{p + 10, 0}}));
+    }
+}
+
+// Two-byte values show signed and grouped by thousands, while EditWord's default reads the same bytes
+// unsigned and plain. Cancelled or unstorable entries change nothing and push no snapshot; a one-byte
+// entry that is not a number is stored as 0. The sample's Grav Shield has a defense of -1,500.
+TEST(FacilityEditor, SignedGroupedCaptionsAndEntriesThatChangeNothing)
+{
+    using enum FacilityValue;
+    LoadedFacilities page(GameEdition::Dos12, GravShield);
+    const std::size_t p = 374242 + 16 * GravShield;
+    EXPECT_EQ(page.caption(DefenseStrength), "-1,500");
+    EXPECT_EQ(page.edit(DefenseStrength, {"-5", "12abc", Cancel}), Changes{});
+    for (const auto& box : page.game.prompts.shown()) EXPECT_EQ(box.defaultText, "64036");
+    const struct {
+        std::uint8_t low, high;
+        const char* shown;
+    } cases[] = {{0xB0, 0x04, "1,200"}, {0xFF, 0xFF, "-1"}, {0x20, 0x03, "800"}, {0x00, 0x80, "-32,768"},
+                 {0x18, 0xFC, "-1,000"}};
+    for (const auto& c : cases) {
+        page.game.exe().at(p) = c.low;
+        page.game.exe().at(p + 1) = c.high;
+        page.editor.choose(GravShield);
+        EXPECT_EQ(page.caption(ConstructionCost), c.shown);
+    }
+
+    EXPECT_EQ(page.edit(ConstructionTime, {Cancel}), Changes{});
+    EXPECT_EQ(page.edit(MonthlyCost, {""}), Changes{});
+    EXPECT_EQ(page.edit(HitRatio, {"-3", "-0.6", Cancel}), Changes{});
+    EXPECT_EQ(page.game.session.undoCount(), 0u);
+    EXPECT_EQ(page.edit(ConstructionTime, {"abc"}), (Changes{{p + 2, 0}}));
+    EXPECT_EQ(page.edit(ConstructionCost, {"7"}), (Changes{{p, 0x07}, {p + 1, 0x00}}));
+    EXPECT_EQ(page.caption(ConstructionCost), "7");
+    EXPECT_EQ(page.game.session.undoCount(), 2u);
+}
+
+// For every type in every edition: "No" on a byte at the "Yes" value writes the "No" value with one
+// snapshot; "No" again writes it again without one; the reverse likewise. No redraw follows.
+TEST(FacilityEditor, StandardSwitchPushesASnapshotOnlyWhenTheByteChanges)
+{
+    for (const auto& [edition, tableStart] : TableStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedFacilities page(edition, AccessLift);
+        for (int record = 0; record < FacilityTypeCount; ++record) {
+            SCOPED_TRACE(record);
+            const std::size_t at = tableStart + 16 * static_cast<std::size_t>(record) + 10;
+            const auto yes = standardYesValue(record);
+            page.game.exe().at(at) = yes;
+            page.editor.choose(record);
+            EXPECT_EQ(page.editor.view().standardYes, std::optional<bool>(true));
+            const std::size_t before = page.game.session.undoCount();
+            EXPECT_EQ(page.setStandard(false), (Changes{{at, static_cast<std::uint8_t>(yes - 4)}}));
+            EXPECT_EQ(page.setStandard(false), Changes{});
+            EXPECT_EQ(page.setStandard(true), (Changes{{at, yes}}));
+            EXPECT_EQ(page.setStandard(true), Changes{});
+            EXPECT_EQ(page.game.session.undoCount(), std::min<std::size_t>(before + 2, 5));
+            EXPECT_EQ(page.editor.view().standardYes, std::optional<bool>(true));
+        }
+    }
+
+    // A byte that is neither value shows "No"; "No" then writes the type's "No" value.
+    LoadedFacilities lift(GameEdition::Dos14, AccessLift);
+    const std::size_t liftByte = 356234 + 10;
+    lift.game.exe().at(liftByte) = 7;
+    lift.editor.choose(AccessLift);
+    EXPECT_EQ(lift.editor.view().standardYes, std::optional<bool>(false));
+    EXPECT_EQ(lift.setStandard(false), (Changes{{liftByte, 1}}));
+    EXPECT_EQ(lift.game.session.undoCount(), 1u);
+
+    // Psionic Laboratory at 12 is already "Yes": rewritten, no snapshot.
+    const std::size_t psiByte = 356234 + 16 * PsionicLaboratory + 10;
+    lift.game.exe().at(psiByte) = 12;
+    lift.editor.choose(PsionicLaboratory);
+    EXPECT_EQ(lift.setStandard(true), Changes{});
+    EXPECT_EQ(lift.game.session.undoCount(), 1u);
+
+    // 13 is "Yes" only for the Grav Shield, the Mind Shield and the Hyper-wave Decoder.
+    for (int record = 0; record < FacilityTypeCount; ++record) {
+        EXPECT_EQ(isStandard(record, 13), record == 12 || record == 13 || record == 15) << record;
+    }
+    EXPECT_FALSE(isStandard(-1, 5));
+    EXPECT_FALSE(isStandard(17, 4));
+}
+
+// FacilityIndex and FacilityPosition follow the chosen record; a load clears only FacilityChosen,
+// which decides whether Undo redraws. DisableAll empties the page but keeps the choice.
+TEST(FacilityEditor, TheChosenTypeAcrossLoadsUndoAndDisableAll)
+{
+    using enum FacilityValue;
+    LoadedFacilities page(GameEdition::Dos14, LaserDefense);
+    EXPECT_TRUE(page.editor.facilityChosen());
+    EXPECT_EQ(page.editor.facilityIndex(), LaserDefense);
+    EXPECT_EQ(page.editor.facilityPosition(), 144u);
+    EXPECT_EQ(page.caption(ConstructionCost), "400");
+    page.editor.choose(Hangar);
+    EXPECT_EQ(page.editor.facilityPosition(), 256u);
+    EXPECT_EQ(page.edit(ConstructionCost, {"1,280"}), (Changes{{356490, 0x00}, {356491, 0x05}}));
+    page.game.session.undo();
+    EXPECT_EQ(page.caption(ConstructionCost), "200");
+
+    page.game.load();
+    EXPECT_FALSE(page.editor.facilityChosen());
+    EXPECT_EQ(page.editor.facilityIndex(), Hangar);
+    EXPECT_TRUE(page.editor.view().valuesEnabled);
+    // Without a choice since the load, an edit still writes to the Hangar, but Undo does not redraw.
+    EXPECT_EQ(page.edit(ConstructionTime, {"3"}), (Changes{{356492, 3}}));
+    EXPECT_EQ(page.caption(ConstructionTime), "3");
+    page.game.session.undo();
+    EXPECT_EQ(page.caption(ConstructionTime), "3");
+
+    page.editor.disableAll();
+    EXPECT_FALSE(page.editor.view().typeListEnabled);
+    EXPECT_FALSE(page.editor.view().valuesEnabled);
+    EXPECT_EQ(page.caption(ConstructionCost), "");
+    EXPECT_FALSE(page.editor.view().standardYes.has_value());
+    EXPECT_EQ(page.editor.facilityIndex(), Hangar);
+    page.editor.enableAll();
+    EXPECT_TRUE(page.editor.view().typeListEnabled);
+    EXPECT_FALSE(page.editor.view().valuesEnabled);
+}
+
+// Before any load, or with an executable too short for the table, the page shows nothing and no
+// click asks or writes.
+TEST(FacilityEditor, WithoutAWholeTableNothingIsShownAskedOrWritten)
+{
+    test::SampleSession unloaded(GameEdition::Collectors);
+    FacilityEditor idle(unloaded.session);
+    idle.choose(Hangar);
+    idle.editValue(FacilityValue::ConstructionCost);
+    idle.setStandard(true);
+    EXPECT_TRUE(unloaded.prompts.shown().empty());
+    EXPECT_EQ(idle.view().captions.at(0), "");
+
+    LoadedFacilities page(GameEdition::Collectors, Hangar);
+    page.game.exe().resize(460354 + 16 * 17 - 1);
+    page.editor.choose(AccessLift);
+    EXPECT_EQ(page.caption(FacilityValue::ConstructionCost), "");
+    EXPECT_FALSE(page.editor.view().standardYes.has_value());
+    const ByteImage before = page.game.exe();
+    for (const FacilityValue value : AllFacilityValues) page.editor.editValue(value);
+    page.editor.setStandard(false);
+    EXPECT_TRUE(page.game.prompts.shown().empty());
+    EXPECT_EQ(page.game.exe(), before);
+    EXPECT_EQ(page.game.session.undoCount(), 0u);
+}
+
+} // namespace
+} // namespace orvane::facilities
