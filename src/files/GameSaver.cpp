@@ -103,6 +103,11 @@ WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs)
     return writeAll(plan, fs);
 }
 
+WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, FileSystem& fs)
+{
+    return writeAll({{target, &bytes}}, fs);
+}
+
 std::string describeWriteFailure(const WriteResult& result)
 {
     if (result.ok) return {};

@@ -21,6 +21,10 @@ WriteResult saveGameFiles(const GameFileSet& files, FileSystem& fs, bool makeBac
 // The "(MASTER).bak" copies of the four files as loaded.
 WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs);
 
+// One file, written to a temporary file beside it and renamed over it: an existing file is replaced
+// whole, by one of exactly the new length, or left as it was.
+WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, FileSystem& fs);
+
 // The message that tells the user which file could not be written and what was already replaced.
 std::string describeWriteFailure(const WriteResult& result);
 

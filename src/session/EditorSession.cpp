@@ -1,6 +1,7 @@
 #include "session/EditorSession.h"
 
 #include "files/GameSaver.h"
+#include "files/PatchFile.h"
 
 namespace orvane {
 
@@ -26,6 +27,8 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
         if (calls.enableAll) calls.enableAll();
         notify();
     };
+    if (!steps.updateItemsList) steps.updateItemsList = updateItemsList_;
+    if (!steps.updateBase) steps.updateBase = updateBase_;
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
     if (result != LoadResult::Complete) return result;
     for (const auto& routine : loadCompleted_) routine();
@@ -56,12 +59,12 @@ void EditorSession::undo()
     notify();
 }
 
-bool EditorSession::canWriteFiles()
+bool EditorSession::canWriteFiles(const char* refusalTitle)
 {
     if (files_.complete) return true;
-    prompts_.showMessage("Files not saved",
+    prompts_.showMessage(refusalTitle,
                          "The last load did not read all four game files, so they cannot be written back.\n"
-                         "Load the files again before saving or making backups.");
+                         "Load the files again before saving, making backups or making a patch file.");
     return false;
 }
 
@@ -89,6 +92,19 @@ void EditorSession::makeMasterBackup()
     if (!canWriteFiles()) return;
     const WriteResult result = writeMasterBackup(files_, fs_);
     if (!result.ok) prompts_.showMessage("Master backup not made", describeWriteFailure(result));
+}
+
+void EditorSession::makePatchFile()
+{
+    const char* notMade = "Patch file not made";
+    if (!canWriteFiles(notMade)) return;
+    // A complete load always holds every region: its executable has its edition's exact length.
+    const std::optional<ByteImage> patch = buildPatchFile(files_);
+    if (!patch) return;
+    const std::optional<std::string> target = prompts_.chooseFileToSave(patchFileFilter());
+    if (!target) return;
+    const WriteResult result = writeWholeFile(*target, *patch, fs_);
+    if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
 }
 
 void EditorSession::closeFiles(const std::function<void()>& disableAll)

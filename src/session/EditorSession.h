@@ -41,6 +41,12 @@ public:
     // Page routines, run in the order registered: after a complete load, and after Undo put back an image.
     void onLoadCompleted(std::function<void()> routine) { loadCompleted_.push_back(std::move(routine)); }
     void onRestored(FileId id, std::function<void()> routine) { restored_[id].push_back(std::move(routine)); }
+    // The base page's fills, run by the load under their own step lines as soon as it accepts an executable.
+    void onExeAccepted(std::function<void()> updateItemsList, std::function<void()> updateBase)
+    {
+        updateItemsList_ = std::move(updateItemsList);
+        updateBase_ = std::move(updateBase);
+    }
 
     // Load Files. `calls` are the window's steps while the executable is accepted; on a complete load
     // the registered page routines run and the undo history is emptied.
@@ -54,12 +60,15 @@ public:
     // Save and Make Master Backup tell the user their outcome in a message box.
     void save();
     void makeMasterBackup();
+    // Make Patch Files: asks for the file in the save dialog and writes the patch file of the images
+    // as they stand. Cancel writes nothing; a failed write is told, naming the file.
+    void makePatchFile();
 
     // Close files: offers Save when there are unsaved changes, then `disableAll`, then empties the history.
     void closeFiles(const std::function<void()>& disableAll);
 
 private:
-    bool canWriteFiles();
+    bool canWriteFiles(const char* refusalTitle = "Files not saved");
     void notify();
 
     FileSystem& fs_;
@@ -74,6 +83,8 @@ private:
     std::function<void()> availabilityListener_;
     std::vector<std::function<void()>> loadCompleted_;
     std::map<FileId, std::vector<std::function<void()>>> restored_;
+    std::function<void()> updateItemsList_;
+    std::function<void()> updateBase_;
 };
 
 } // namespace orvane

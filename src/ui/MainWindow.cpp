@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "ui/AboutWindow.h"
+#include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
 #include "ui/SteadyPageStrip.h"
 #include "ui/pages/BasePage.h"
@@ -19,6 +21,16 @@ namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
 // Where Qt shows the modified marker; it is not part of the visible title.
 const QString ModifiedMarker = QStringLiteral("[*]");
+
+// Shows a window that is not modal, made the first time; one already open is brought up again.
+template <typename Window>
+void showOnce(QPointer<Window>& window, QWidget* parent)
+{
+    if (!window) window = new Window(parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 }
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
@@ -88,8 +100,8 @@ void MainWindow::buildMenus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
-    addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
+    QAction* about = addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
+    QAction* helpMe = addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
 
     connect(open, &QAction::triggered, this, &MainWindow::loadFiles);
     connect(mnuBack_, &QAction::triggered, this, [this] {
@@ -97,10 +109,13 @@ void MainWindow::buildMenus()
         mnuBack_->setChecked(session_->makeBackups());
     });
     connect(mnuMaster_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
+    connect(mnuPatch_, &QAction::triggered, this, [this] { session_->makePatchFile(); });
     connect(mnuSave_, &QAction::triggered, this, [this] { session_->save(); });
     connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
+    connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_, this); });
+    connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_, this); });
 }
 
 void MainWindow::updateMenus()

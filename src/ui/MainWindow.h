@@ -14,8 +14,10 @@ class QTabWidget;
 
 namespace orvane::ui {
 
+class AboutWindow;
 class BasePage;
 class EditorPage;
+class HelpWindow;
 class LoadWindow;
 
 class MainWindow : public QMainWindow {
@@ -43,6 +45,8 @@ private:
     BasePage* basePage_ = nullptr;
     std::vector<EditorPage*> pages_;
     QPointer<LoadWindow> loadWindow_;
+    QPointer<AboutWindow> aboutWindow_;
+    QPointer<HelpWindow> helpWindow_;
     QAction* mnuBack_ = nullptr;
     QAction* mnuMaster_ = nullptr;
     QAction* mnuPatch_ = nullptr;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "files/RealFileSystem.h"
+#include "support/FakeFileSystem.h"
 #include "samplegame/SampleGame.h"
 #include "support/ImageDiff.h"
 #include "session/EditorSession.h"
@@ -70,7 +70,7 @@ struct SampleSession {
     TempDir dir;
     std::string exePath;
     ScriptedPrompts prompts;
-    RealFileSystem fs;
+    FakeFileSystem fs; // the real disk until a fault is set
     EditorSession session;
 };
 

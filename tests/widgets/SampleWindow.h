@@ -15,6 +15,15 @@
 
 namespace orvane::test {
 
+// The control of this name inside a window; the test stops when there is none.
+template <typename T>
+T* childNamed(QObject& window, const char* name)
+{
+    auto* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control named %s", name);
+    return found;
+}
+
 struct SampleWindow {
     explicit SampleWindow(GameEdition edition = GameEdition::Collectors);
 
@@ -25,9 +34,7 @@ struct SampleWindow {
     template <typename T>
     T* find(const char* name)
     {
-        auto* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no control named %s", name);
-        return found;
+        return childNamed<T>(window, name);
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     ByteImage& image(FileId id) { return window.session().image(id); }

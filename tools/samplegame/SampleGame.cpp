@@ -61,6 +61,7 @@ SampleFiles makeSampleFiles(GameEdition edition)
     SampleFiles files;
     files.exe = fillerBytes(static_cast<std::size_t>(length), edition);
     fillExeTables(files.exe, edition);
+    fillStartingBase(files.exe, edition);
     fillSoldierNames(files.exe, edition);
     fillFacilityTypes(files.exe, edition);
     files.obdata = makeItemTable();

@@ -15,8 +15,11 @@ std::size_t tableStart(const EditionOffsets& offsets, GameEdition edition);
 // Raw game bytes into a fixed-width field, zeros after them; the text must fit.
 void putField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view bytes);
 
-// The starting base, its stores and staff, and the unit statistics.
+// The unit statistics.
 void fillExeTables(ByteImage& exe, GameEdition edition);
+
+// The starting base: its grid, days to completion, staff and stores.
+void fillStartingBase(ByteImage& exe, GameEdition edition);
 
 // The last-name and first-name tables.
 void fillSoldierNames(ByteImage& exe, GameEdition edition);

@@ -1,21 +1,177 @@
 #include "ui/pages/BasePage.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-namespace orvane::ui {
+#include "ui/GameFont.h"
 
-BasePage::BasePage(EditorSession&, QWidget* parent) : EditorPage(parent)
+namespace orvane::ui {
+namespace {
+
+// A square is 1335 twips on a pitch of 1440, at 15 twips to the pixel.
+constexpr int SquareSize = 89;
+constexpr int SquareGap = 7;
+
+// Shows the text in an editable box, with the list item of that text selected when there is one.
+// Setting it this way is not a pick: only the user's choice from the list emits `activated`.
+void showBoxText(QComboBox* box, const std::string& text)
+{
+    const QString shown = QString::fromStdString(text);
+    box->setCurrentIndex(box->findText(shown, Qt::MatchExactly));
+    box->setEditText(shown);
+}
+
+QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setToolTip(QString::fromLatin1(tooltip));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+} // namespace
+
+BasePage::BasePage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
 {
     auto* label1 = new QLabel(QStringLiteral("This is the base that will be built when a new game is started. "), this);
     label1->setObjectName(QStringLiteral("Label1"));
     lblVer_ = new QLabel(this);
     lblVer_->setObjectName(QStringLiteral("lblVer"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label1);
-    layout->addStretch();
-    layout->addWidget(lblVer_);
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(label1);
+    gridColumn->addWidget(buildGrid());
+    gridColumn->addStretch();
+    gridColumn->addWidget(lblVer_);
+
+    auto* page = new QHBoxLayout(this);
+    page->addLayout(gridColumn);
+    page->addWidget(buildChangeFrame(), 0, Qt::AlignTop);
+    page->addWidget(buildStores(), 1);
+
+    editor_.onChanged([this] { redraw(); });
+    redraw();
+}
+
+QWidget* BasePage::buildGrid()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(SquareGap);
+    QFont squareFont;
+    for (int n = 1; n <= static_cast<int>(base::SquareCount); ++n) {
+        auto* button = new QPushButton(box);
+        button->setObjectName(QStringLiteral("Command%1").arg(n));
+        button->setFixedSize(SquareSize, SquareSize);
+        if (n == 1) {
+            squareFont = button->font();
+            squareFont.setPointSize(6);
+            squareFont.setBold(true);
+        }
+        button->setFont(squareFont);
+        const std::size_t square = base::squareOfButton(n);
+        grid->addWidget(button, static_cast<int>(square / 6), static_cast<int>(square % 6));
+        squareButtons_.at(square) = button;
+        connect(button, &QPushButton::clicked, this, [this, square] { editor_.clickSquare(square); });
+    }
+    return box;
+}
+
+QGroupBox* BasePage::buildChangeFrame()
+{
+    frmChange_ = new QGroupBox(this);
+    frmChange_->setObjectName(QStringLiteral("frmChange"));
+    // The frame comes and goes; its place stays, so the list beside it does not jump.
+    QSizePolicy keepPlace = frmChange_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    frmChange_->setSizePolicy(keepPlace);
+    auto* label4 = new QLabel(QStringLiteral("Facility Type:"), frmChange_);
+    label4->setObjectName(QStringLiteral("Label4"));
+    combo1_ = makeChoiceBox(frmChange_, "Combo1", "Choose Facility Type");
+    for (const std::uint8_t code : base::facilityChoices()) {
+        combo1_->addItem(QString::fromStdString(base::oneLineFacilityName(code)), int{code});
+    }
+    auto* label3 = new QLabel(QStringLiteral("Days Left:"), frmChange_);
+    label3->setObjectName(QStringLiteral("Label3"));
+    combo2_ = makeChoiceBox(frmChange_, "Combo2", "Choose Days To Completion");
+    for (const std::uint8_t days : base::daysChoices()) {
+        combo2_->addItem(QString::fromStdString(base::daysLabel(days)), int{days});
+    }
+    auto* cmdApply = new QPushButton(QStringLiteral("&Apply"), frmChange_);
+    cmdApply->setObjectName(QStringLiteral("cmdApply"));
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), frmChange_);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+
+    auto* layout = new QVBoxLayout(frmChange_);
+    for (QWidget* control : std::initializer_list<QWidget*>{label4, combo1_, label3, combo2_, cmdApply, cmdCancel}) {
+        layout->addWidget(control);
+    }
+
+    connect(combo1_, &QComboBox::activated, this, [this](int index) {
+        editor_.pickFacility(static_cast<std::uint8_t>(combo1_->itemData(index).toInt()));
+    });
+    connect(combo2_, &QComboBox::activated, this, [this](int index) {
+        editor_.pickDays(static_cast<std::uint8_t>(combo2_->itemData(index).toInt()));
+    });
+    connect(cmdApply, &QPushButton::clicked, this, [this] { editor_.apply(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { editor_.cancel(); });
+    return frmChange_;
+}
+
+QWidget* BasePage::buildStores()
+{
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* label5 = new QLabel(QStringLiteral("Items in General Stores:"), box);
+    label5->setObjectName(QStringLiteral("Label5"));
+    lstItems_ = new QListWidget(box);
+    lstItems_->setObjectName(QStringLiteral("lstItems"));
+    lstItems_->setToolTip(QStringLiteral("A list of every item at the starting base."));
+    useGameFont(lstItems_);
+    auto* label2 = new QLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setWordWrap(true);
+    column->addWidget(label5);
+    column->addWidget(lstItems_, 1);
+    column->addWidget(label2);
+
+    connect(lstItems_, &QListWidget::itemDoubleClicked, this, [this] {
+        const int row = lstItems_->currentRow();
+        editor_.openStoresEntry(row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row)));
+    });
+    return box;
+}
+
+void BasePage::redraw()
+{
+    const base::BaseView& view = editor_.view();
+    for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
+        squareButtons_.at(k)->setEnabled(view.gridEnabled);
+        squareButtons_.at(k)->setText(QString::fromStdString(view.squareCaptions.at(k)));
+    }
+    frmChange_->setVisible(view.frameVisible);
+    frmChange_->setTitle(QString::fromStdString(view.frameCaption));
+    if (shownBoxesRevision_ != view.boxesRevision) {
+        shownBoxesRevision_ = view.boxesRevision;
+        showBoxText(combo1_, view.facilityText);
+        showBoxText(combo2_, view.daysText);
+    }
+    if (shownListRevision_ != view.listRevision) {
+        shownListRevision_ = view.listRevision;
+        lstItems_->clear();
+        for (const auto& entry : view.storesList) lstItems_->addItem(QString::fromStdString(entry));
+    }
+    lstItems_->setEnabled(view.listEnabled);
 }
 
 void BasePage::showEdition(GameEdition edition)
@@ -23,8 +179,14 @@ void BasePage::showEdition(GameEdition edition)
     lblVer_->setText(QString::fromStdString(editionText(edition)));
 }
 
+void BasePage::enableAll()
+{
+    editor_.enableAll();
+}
+
 void BasePage::disableAll()
 {
+    editor_.disableAll();
     lblVer_->clear();
 }
 

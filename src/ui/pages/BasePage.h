@@ -1,9 +1,18 @@
 #pragma once
-// The "Base Editor" page: the starting base. For now it shows the edition of the loaded executable.
+// The "Base Editor" page: the starting base's 36 square buttons with the change frame frmChange,
+// the list of personnel and store amounts lstItems, and the edition of the loaded executable.
+#include <array>
+#include <cstddef>
+
+#include "base/BaseEditor.h"
 #include "core/GameEdition.h"
 #include "ui/EditorPage.h"
 
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QListWidget;
+class QPushButton;
 
 namespace orvane {
 class EditorSession;
@@ -18,10 +27,24 @@ public:
 
     // lblVer: "Version: Collector's Edition" and so on.
     void showEdition(GameEdition edition);
+    void enableAll() override;
     void disableAll() override;
 
 private:
-    QLabel* lblVer_;
+    QWidget* buildGrid();
+    QGroupBox* buildChangeFrame();
+    QWidget* buildStores();
+    void redraw();
+
+    base::BaseEditor editor_;
+    std::array<QPushButton*, base::SquareCount> squareButtons_{}; // by square, row by row
+    QGroupBox* frmChange_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QListWidget* lstItems_ = nullptr;
+    QLabel* lblVer_ = nullptr;
+    std::size_t shownBoxesRevision_ = 0;
+    std::size_t shownListRevision_ = 0;
 };
 
 } // namespace orvane::ui

@@ -1,0 +1,134 @@
+#include "base/StartingBase.h"
+
+#include <string_view>
+
+namespace orvane::base {
+namespace {
+
+// The labels of the 82 listed store slots, in list order.
+constexpr std::array<std::string_view, 82> ItemLabels = {
+    "Stingray Launchers - ", "Avalanche Launchers - ", "Cannons - ", "Fusion Ball Launchers - ",
+    "Laser Cannons - ", "Plasma Beams - ", "Stingray Missiles - ", "Avalanche Missiles - ",
+    "Cannon Rounds(x50) - ", "Fusion Balls - ", "Tank/Cannons - ", "Tank/Rocket Launchers - ",
+    "Tank/Laser Cannons - ", "Tank/Plasmas - ", "Tank/Launchers - ", "Pistols - ", "Pistol Clips - ",
+    "Rifles - ", "Rifle Clips - ", "Heavy Cannons - ", "HC-AP Ammo - ", "HC-HE Ammo - ", "HC-IN Ammo - ",
+    "Auto Cannons - ", "AC-AP Ammo - ", "AC-HE Ammo - ", "AC-IN Ammo - ", "Rocket Launchers - ",
+    "Small Rockets - ", "Large Rockets - ", "Incendiary Rockets - ", "Laser Pistols - ", "Laser Rifles - ",
+    "Heavy Lasers - ", "Grenades - ", "Smoke Grenades - ", "Proximity Grenades - ", "High Explosives - ",
+    "Motion Scanners - ", "Medi-Kits - ", "Psi-Amps - ", "Stun Rods - ", "Electro Flares - ",
+    "Heavy Plasma - ", "Heavy Plasma Clips - ", "Plasma Rifles - ", "Plasma Rifle Clips - ",
+    "Plasma Pistols - ", "Plasma Pistol Clips - ", "Blaseter Launchers - ", "Blaseter Bombs - ",
+    "Small Launchers - ", "Stun Bombs - ", "Alien Grenades - ", "Elerium-115 - ", "Mind Probes - ",
+    "Sectoid Corpses - ", "Snakeman Corpses - ", "Ethereal Corpses - ", "Muton Corpses - ",
+    "Floater Corpses - ", "Celatid Corpses - ", "Silacoid Corpses - ", "Chryssalid Corpses - ",
+    "Reaper Corpses - ", "Sectopod Corpses - ", "Cyberdisc Corpses - ", "QEV Power Sources - ",
+    "QEV Navigations - ", "Alien Food - ", "Alien Reproductions - ", "Alien Entertainments - ",
+    "Alien Surgeries - ", "Examination Rooms - ", "Alien Alloys - ", "Alien Habitats - ",
+    "Personal Armour - ", "Power Suits - ", "Flying Suits - ", "HWP Cannon Shells - ", "HWP Rockets - ",
+    "HWP Fusion Bombs - ",
+};
+
+// The listed slots come in runs; the slots between the runs (43-48, 62-64, 76-79, 82) are not listed.
+struct SlotRun {
+    std::size_t first;
+    std::size_t last;
+};
+constexpr std::array<SlotRun, 5> ListedSlots = {{{0, 42}, {49, 61}, {65, 75}, {80, 81}, {83, 95}}};
+
+// 0, 1, 2 and so on, with `last` in the final place.
+template <std::size_t N>
+std::array<std::uint8_t, N> countingThen(std::uint8_t last)
+{
+    std::array<std::uint8_t, N> list{};
+    for (std::size_t i = 0; i + 1 < N; ++i) list.at(i) = static_cast<std::uint8_t>(i);
+    list.back() = last;
+    return list;
+}
+
+} // namespace
+
+std::optional<std::size_t> startingBaseStart(GameEdition edition, const ByteImage& exe)
+{
+    const auto start = StartingBaseOffsets.in(edition);
+    if (!start || std::size_t{*start} + StartingBaseSize > exe.size()) return std::nullopt;
+    return std::size_t{*start};
+}
+
+std::string facilityName(std::uint8_t code)
+{
+    switch (code) {
+    case 0x00: return "Access Lift";
+    case 0x01: return "Living Quarters";
+    case 0x02: return "Laboratory";
+    case 0x03: return "Workshop";
+    case 0x04: return "Small\nRadar System";
+    case 0x05: return "Large\nRadar System";
+    case 0x06: return "Missile Defense";
+    case 0x07: return "General Stores";
+    case 0x08: return "Alien Containment";
+    case 0x09: return "Laser Defense";
+    case 0x0A: return "Plasma Defense";
+    case 0x0B: return "Fusion Ball Defense";
+    case 0x0C: return "Grav Shield";
+    case 0x0D: return "Mind Shield";
+    case 0x0E: return "Psionic Laboratory";
+    case 0x0F: return "Hyper-wave Decoder";
+    case 0x10: return "Hangar\n(Top Left)";
+    case 0x11: return "Hangar\n(Top Right)";
+    case 0x12: return "Hangar\n(Bottom Left)";
+    case 0x13: return "Hangar\n(Bottom Right)";
+    case EmptyFacility: return "Empty";
+    default: return {};
+    }
+}
+
+std::string oneLineFacilityName(std::uint8_t code)
+{
+    std::string name = facilityName(code);
+    for (char& c : name) {
+        if (c == '\n') c = ' ';
+    }
+    return name;
+}
+
+std::string daysLabel(int days)
+{
+    return days == 1 ? "1 Day" : std::to_string(days) + " Days";
+}
+
+std::size_t squareOfButton(int button)
+{
+    const auto index = static_cast<std::size_t>(button - 1);
+    return 6 * (index % 6) + index / 6;
+}
+
+const std::array<std::uint8_t, 21>& facilityChoices()
+{
+    static const auto codes = countingThen<21>(EmptyFacility);
+    return codes;
+}
+
+const std::array<std::uint8_t, 48>& daysChoices()
+{
+    static const auto days = countingThen<48>(EmptyDays);
+    return days;
+}
+
+const std::array<StoresEntry, StoresEntryCount>& storesEntries()
+{
+    static const std::array<StoresEntry, StoresEntryCount> entries = [] {
+        std::array<StoresEntry, StoresEntryCount> list{};
+        list.at(0) = {"Engineers - ", true, EngineersOffset};
+        list.at(1) = {"Scientists - ", true, ScientistsOffset};
+        std::size_t position = 2;
+        for (const SlotRun& run : ListedSlots) {
+            for (std::size_t slot = run.first; slot <= run.last; ++slot, ++position) {
+                list.at(position) = {std::string(ItemLabels.at(position - 2)), false, StoresOffset + 2 * slot};
+            }
+        }
+        return list;
+    }();
+    return entries;
+}
+
+} // namespace orvane::base

@@ -1,0 +1,86 @@
+#include "ui/HelpWindow.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "ui/GameFont.h"
+
+namespace orvane::ui {
+
+namespace {
+
+struct QuestionAndAnswer {
+    const char* question;
+    const char* answer;
+};
+
+// In the order of the list: the answer of row n belongs to question n.
+constexpr std::array<QuestionAndAnswer, 5> Questions{{
+    {"What does this program do?",
+     "This program lets you change many things about the way the game works: the base you start with, the "
+     "facilities, the soldiers' names, the units, the items and the game's texts."},
+    {"What do I need to use this program?",
+     "You need a full copy of the game. Before you change anything, back up your files with the "
+     "\"make master backup\" function (Ctrl+B)."},
+    {"Why can't I load my DOS executable?",
+     "There are two likely reasons. You may have DOS version 1.0 of the game, which this program does not "
+     "support. Or you chose the wrong executable: load 'GEOSCAPE.EXE' from the game's 'QEVEXE' directory. If "
+     "something goes wrong while loading, the load window tells you what it was."},
+    {"Why doesn't the 'standard to build' function work?",
+     "That feature adjusts a variable which should lead to the desired effect but for some reason does not. I left "
+     "it in the program because I plan on fixing it and wanted to make sure I kept what I had so far."},
+    {"How do I load my backup files?",
+     "The backup files are just copies of the files that were opened. So, you can simply rename the files to the "
+     "original name and they should work. "},
+}};
+
+QLabel* gameLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    useGameFont(label);
+    return label;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Help"));
+
+    auto* lstHelp = new QListWidget(this);
+    lstHelp->setObjectName(QStringLiteral("lstHelp"));
+    useGameFont(lstHelp);
+    auto* txtHelp = new QPlainTextEdit(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setReadOnly(true);
+    useGameFont(txtHelp);
+    QLabel* lblInfo = gameLabel(QStringLiteral("Click on a question to have the answer appear."), this);
+    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+
+    for (const QuestionAndAnswer& entry : Questions) lstHelp->addItem(QString::fromLatin1(entry.question));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gameLabel(QStringLiteral("Questions:"), this));
+    layout->addWidget(lstHelp);
+    layout->addWidget(gameLabel(QStringLiteral("Answers:"), this));
+    layout->addWidget(txtHelp);
+    layout->addWidget(lblInfo);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    resize(520, 420);
+
+    connect(lstHelp, &QListWidget::currentRowChanged, this, [txtHelp](int row) {
+        if (row < 0 || static_cast<std::size_t>(row) >= Questions.size()) return;
+        txtHelp->setPlainText(QString::fromLatin1(Questions[static_cast<std::size_t>(row)].answer));
+    });
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+} // namespace orvane::ui

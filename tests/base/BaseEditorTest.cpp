@@ -1,0 +1,372 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/BaseEditor.h"
+#include "support/SampleSession.h"
+
+namespace orvane::base {
+namespace {
+
+using Changes = std::map<std::size_t, std::uint8_t>;
+using Answers = std::vector<std::optional<std::string>>;
+
+constexpr auto Cancel = std::nullopt;
+constexpr std::uint8_t Laboratory = 0x02;
+constexpr std::uint8_t HangarTopLeft = 0x10;
+constexpr std::uint8_t GravShield = 0x0C; // not in the sample grid
+
+// Where each edition keeps its StartingBase block.
+const std::vector<std::pair<GameEdition, std::size_t>> BlockStarts = {
+    {GameEdition::Collectors, 455134}, {GameEdition::Dos12, 391894}, {GameEdition::Dos14, 373886}};
+
+const std::string PersonnelPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 250).";
+
+struct LoadedBase {
+    explicit LoadedBase(GameEdition edition) : game(edition), editor(game.session)
+    {
+        game.load();
+        editor.enableAll();
+    }
+
+    const std::string& caption(std::size_t square) const { return editor.view().squareCaptions.at(square); }
+    const std::string& entry(std::size_t position) const { return editor.view().storesList.at(position); }
+
+    // Sets one square's bytes and shows them, as a game file holding them would.
+    void putSquare(std::size_t start, std::size_t square, std::uint8_t code, std::uint8_t days)
+    {
+        game.exe().at(start + square) = code;
+        game.exe().at(start + 36 + square) = days;
+        editor.updateBase();
+    }
+
+    // Clicks the square, runs `picks` on the frame, applies; returns the bytes that changed.
+    template <typename Picks>
+    Changes change(std::size_t square, Picks picks)
+    {
+        return game.answerEdit({}, [this, square, &picks] {
+            editor.clickSquare(square);
+            picks(editor);
+            editor.apply();
+        });
+    }
+
+    // Answers the boxes of one double click on the stores list; returns the bytes it changed.
+    Changes openEntry(std::optional<std::size_t> position, const Answers& answers)
+    {
+        return game.answerEdit(answers, [this, position] { editor.openStoresEntry(position); });
+    }
+
+    test::SampleSession game;
+    BaseEditor editor;
+};
+
+// The buttons are numbered down the columns: row r, column c of the grid is this button.
+TEST(StartingBase, ButtonsAreNumberedDownTheColumns)
+{
+    constexpr int ButtonAt[6][6] = {{1, 7, 13, 19, 25, 31}, {2, 8, 14, 20, 26, 32}, {3, 9, 15, 21, 27, 33},
+                                    {4, 10, 16, 22, 28, 34}, {5, 11, 17, 23, 29, 35}, {6, 12, 18, 24, 30, 36}};
+    for (std::size_t row = 0; row < 6; ++row) {
+        for (std::size_t column = 0; column < 6; ++column) {
+            EXPECT_EQ(squareOfButton(ButtonAt[row][column]), 6 * row + column) << "Command" << ButtonAt[row][column];
+        }
+    }
+}
+
+// The load fills the grid and the list; each of the 36 squares is changed at its own two bytes in
+// every edition, and the caption follows: the name's own line break, then the days.
+TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
+{
+    for (const auto& [edition, start] : BlockStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedBase base(edition);
+        EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
+        EXPECT_EQ(base.caption(0), "Empty\n255 Days");
+        EXPECT_EQ(base.entry(0), "Engineers - 10");
+        EXPECT_EQ(base.entry(1), "Scientists - 12");
+        for (std::size_t k = 0; k < 36; ++k) {
+            SCOPED_TRACE(k);
+            const auto days = static_cast<std::uint8_t>(k + 1);
+            const Changes changes = base.change(k, [days](BaseEditor& e) {
+                e.pickFacility(GravShield);
+                e.pickDays(days);
+            });
+            EXPECT_EQ(changes, (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.caption(k), "Grav Shield\n" + daysLabel(days));
+        }
+        EXPECT_EQ(base.caption(0), "Grav Shield\n1 Day");
+        EXPECT_EQ(base.game.session.undoCount(), 5u);
+    }
+}
+
+TEST(BaseEditor, CaptionsAndTheFrameShowTheSquare)
+{
+    LoadedBase base(GameEdition::Collectors);
+    constexpr std::size_t start = 455134;
+    const struct {
+        std::uint8_t code, days;
+        const char* caption;
+        const char* oneLine;
+        const char* daysText;
+    } squares[] = {
+        {0x04, 0, "Small\nRadar System\n0 Days", "Small Radar System", "0 Days"},
+        {0x13, 12, "Hangar\n(Bottom Right)\n12 Days", "Hangar (Bottom Right)", "12 Days"},
+        {0x0F, 1, "Hyper-wave Decoder\n1 Day", "Hyper-wave Decoder", "1 Day"},
+        {0xFF, 255, "Empty\n255 Days", "Empty", "255 Days"},
+        {0x20, 1, "\n1 Day", "", "1 Day"},
+        {0x07, 60, "General Stores\n60 Days", "General Stores", "60 Days"},
+    };
+    for (const auto& s : squares) {
+        SCOPED_TRACE(s.caption);
+        base.putSquare(start, 20, s.code, s.days);
+        EXPECT_EQ(base.caption(20), s.caption);
+        base.editor.clickSquare(20);
+        const BaseView& view = base.editor.view();
+        EXPECT_TRUE(view.frameVisible);
+        EXPECT_EQ(view.frameCaption, s.oneLine);
+        EXPECT_EQ(view.facilityText, s.oneLine);
+        EXPECT_EQ(view.daysText, s.daysText);
+        EXPECT_EQ(base.editor.pendingFacility(), s.code);
+        EXPECT_EQ(base.editor.pendingDays(), s.days);
+    }
+    // A click writes nothing and pushes nothing.
+    EXPECT_EQ(base.game.session.undoCount(), 0u);
+    EXPECT_FALSE(base.game.session.saveAvailable());
+}
+
+// Command8 is square 7. Only a pick changes what Apply writes; Empty forces 255 days, no other
+// facility does; Apply always pushes a snapshot and writes both bytes.
+TEST(BaseEditor, TheChangeFrameWritesOnlyWhatWasPicked)
+{
+    LoadedBase base(GameEdition::Collectors);
+    const std::size_t square = squareOfButton(8);
+    constexpr std::size_t facilityByte = 455141;
+    constexpr std::size_t daysByte = 455177;
+    const auto undos = [&base] { return base.game.session.undoCount(); };
+
+    base.putSquare(455134, square, 0x07, 60);
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(Laboratory); }),
+              (Changes{{facilityByte, Laboratory}}));
+    EXPECT_EQ(undos(), 1u);
+    EXPECT_EQ(base.caption(square), "Laboratory\n60 Days");
+    EXPECT_FALSE(base.editor.view().frameVisible);
+    EXPECT_EQ(base.editor.view().facilityText, "Access Lift");
+    EXPECT_EQ(base.editor.view().daysText, "0 Days");
+
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
+                  e.pickDays(12);
+                  e.pickFacility(EmptyFacility);
+              }),
+              (Changes{{facilityByte, 0xFF}, {daysByte, 255}}));
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
+                  e.pickFacility(HangarTopLeft);
+                  e.pickDays(255);
+              }),
+              (Changes{{facilityByte, HangarTopLeft}}));
+    EXPECT_EQ(base.caption(square), "Hangar\n(Top Left)\n255 Days");
+
+    // Untouched boxes rewrite the square as it stands, an unknown code included, and still push.
+    base.putSquare(455134, square, 0x20, 3);
+    EXPECT_EQ(base.change(square, [](BaseEditor&) {}), Changes{});
+    EXPECT_EQ(undos(), 4u);
+    EXPECT_EQ(base.game.exe().at(facilityByte), 0x20);
+
+    // Setting the boxes' texts is not a pick: a click on another square retargets the frame and drops
+    // what was picked for the first.
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
+                  e.pickFacility(Laboratory);
+                  e.clickSquare(35);
+              }),
+              Changes{});
+    EXPECT_EQ(base.editor.selectedSquare()->facility, 455134u + 35);
+
+    // Cancel hides the frame and leaves the boxes as they were; nothing is written.
+    const ByteImage before = base.game.exe();
+    base.editor.clickSquare(square);
+    base.editor.pickFacility(Laboratory);
+    base.editor.cancel();
+    EXPECT_FALSE(base.editor.view().frameVisible);
+    EXPECT_EQ(base.editor.view().facilityText, "Laboratory");
+    EXPECT_EQ(base.editor.view().daysText, "3 Days");
+    EXPECT_EQ(base.game.exe(), before);
+    EXPECT_EQ(undos(), 5u);
+
+    // Undo puts the square back and redraws the grid, but leaves the frame and its pending values.
+    base.change(square, [](BaseEditor& e) { e.pickFacility(Laboratory); });
+    EXPECT_EQ(base.caption(square), "Laboratory\n3 Days");
+    base.editor.clickSquare(0);
+    base.editor.pickDays(7);
+    base.game.session.undo();
+    EXPECT_EQ(base.caption(square), "\n3 Days");
+    EXPECT_TRUE(base.editor.view().frameVisible);
+    EXPECT_EQ(base.editor.pendingDays(), 7);
+    EXPECT_EQ(base.editor.selectedSquare()->days, 455134u + 36);
+}
+
+TEST(BaseEditor, PersonnelAreOneByteUnder250InEveryEdition)
+{
+    const struct {
+        std::size_t position;
+        Answers answers;
+        std::optional<std::uint8_t> stored; // nothing: no write, no snapshot
+        std::size_t boxes;
+    } cases[] = {
+        {0, {"250"}, 250, 1},         {0, {"251", "250.5", "7"}, 7, 3}, {1, {"12.5"}, 12, 1},
+        {1, {"13.5"}, 14, 1},         {0, {"abc"}, 0, 1},               {1, {"1,5"}, 1, 1},
+        {0, {"&HF"}, 15, 1},          {0, {"-3", Cancel}, {}, 2},        {1, {Cancel}, {}, 1},
+        {1, {""}, {}, 1},
+    };
+    for (const auto& [edition, start] : BlockStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedBase base(edition);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.answers.front().value_or("Cancel"));
+            const std::size_t where = start + 72 + c.position;
+            base.game.exe().at(where) = 9;
+            const std::size_t revision = base.editor.view().listRevision;
+            EXPECT_EQ(base.openEntry(c.position, c.answers), (c.stored ? Changes{{where, *c.stored}} : Changes{}));
+            ASSERT_EQ(base.game.prompts.shown().size(), c.boxes);
+            for (const auto& box : base.game.prompts.shown()) {
+                EXPECT_EQ(box.title, "Change Amount");
+                EXPECT_EQ(box.text, PersonnelPrompt);
+                EXPECT_EQ(box.defaultText, "9");
+            }
+            // A cancelled personnel edit leaves the list alone; an accepted one rebuilds it.
+            EXPECT_EQ(base.editor.view().listRevision != revision, c.stored.has_value());
+            if (!c.stored) continue;
+            EXPECT_EQ(base.entry(c.position), (c.position == 0 ? "Engineers - " : "Scientists - ") +
+                                                  std::to_string(*c.stored));
+            ASSERT_EQ(base.game.session.undoCount(), 1u);
+            base.game.session.undo();
+            EXPECT_EQ(base.game.exe().at(where), 9);
+        }
+    }
+}
+
+// Store amounts go through the two-byte prompt: the high byte at the slot's second position, the low
+// byte at its first; commas are thousands separators there. A cancelled amount still rebuilds the list.
+TEST(BaseEditor, StoreAmountsAreTwoBytesAtTheirSlotInEveryEdition)
+{
+    const std::string wordPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
+    for (const auto& [edition, start] : BlockStarts) {
+        SCOPED_TRACE(test::editionName(edition));
+        LoadedBase base(edition);
+        const std::size_t stingray = start + 74;
+        const std::size_t fusionBall = start + 74 + 2 * 3;
+        writeU16(base.game.exe(), stingray, 0x0301);
+        writeU16(base.game.exe(), fusionBall, 0x1234);
+        base.editor.updateItemsList();
+        EXPECT_EQ(base.entry(5), "Fusion Ball Launchers - 4660");
+
+        EXPECT_EQ(base.openEntry(2, {"5"}), (Changes{{stingray, 5}, {stingray + 1, 0}}));
+        EXPECT_EQ(base.entry(2), "Stingray Launchers - 5");
+        EXPECT_EQ(base.game.prompts.shown().at(0).text, wordPrompt);
+        EXPECT_EQ(base.game.prompts.shown().at(0).defaultText, "769");
+        EXPECT_EQ(base.openEntry(5, {"28672", "30,000", "28,671"}), (Changes{{fusionBall, 0xFF}, {fusionBall + 1, 0x6F}}));
+        EXPECT_EQ(base.game.prompts.shown().size(), 3u);
+        EXPECT_EQ(base.openEntry(5, {"1,000"}), (Changes{{fusionBall, 0xE8}, {fusionBall + 1, 0x03}}));
+        EXPECT_EQ(base.entry(5), "Fusion Ball Launchers - 1000");
+        EXPECT_EQ(base.game.session.undoCount(), 3u);
+
+        const std::size_t revision = base.editor.view().listRevision;
+        EXPECT_EQ(base.openEntry(5, {Cancel}), Changes{});
+        EXPECT_NE(base.editor.view().listRevision, revision);
+        // With no entry selected a double click only rebuilds the list.
+        EXPECT_EQ(base.openEntry(std::nullopt, {}), Changes{});
+        EXPECT_EQ(base.game.session.undoCount(), 3u);
+    }
+}
+
+// Every store slot holds its own amount; the list shows the 82 listed slots by their labels and an edit of
+// any entry changes its own two bytes only: slots 43-48, 62-64, 76-79 and 82 are neither shown nor written.
+TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
+{
+    LoadedBase base(GameEdition::Dos12);
+    constexpr std::size_t stores = 391894 + 74;
+    const auto amountOf = [](std::size_t slot) { return static_cast<std::uint16_t>(20000 + slot); };
+    for (std::size_t slot = 0; slot < 96; ++slot) writeU16(base.game.exe(), stores + 2 * slot, amountOf(slot));
+    base.editor.updateItemsList();
+    ASSERT_EQ(base.editor.view().storesList.size(), 84u);
+
+    const struct {
+        std::size_t position, slot;
+        const char* label;
+    } labelled[] = {{2, 0, "Stingray Launchers - "},  {44, 42, "Electro Flares - "},   {45, 49, "Heavy Plasma - "},
+                    {57, 61, "Mind Probes - "},       {58, 65, "Sectoid Corpses - "},  {68, 75, "Cyberdisc Corpses - "},
+                    {69, 80, "QEV Power Sources - "}, {71, 83, "Alien Food - "},       {83, 95, "HWP Fusion Bombs - "}};
+    for (const auto& l : labelled) EXPECT_EQ(base.entry(l.position), l.label + std::to_string(amountOf(l.slot)));
+
+    // The amounts shown are exactly those of the slots that are not hidden.
+    const std::vector<std::size_t> hidden = {43, 44, 45, 46, 47, 48, 62, 63, 64, 76, 77, 78, 79, 82};
+    std::set<std::string> expectedAmounts;
+    for (std::size_t slot = 0; slot < 96; ++slot) {
+        if (std::find(hidden.begin(), hidden.end(), slot) == hidden.end()) {
+            expectedAmounts.insert(std::to_string(amountOf(slot)));
+        }
+    }
+    std::set<std::string> shownAmounts;
+    for (std::size_t position = 2; position < 84; ++position) {
+        const std::string& entry = base.entry(position);
+        shownAmounts.insert(entry.substr(entry.rfind(' ') + 1));
+    }
+    EXPECT_EQ(shownAmounts, expectedAmounts);
+
+    std::set<std::size_t> writtenSlots;
+    for (std::size_t position = 2; position < 84; ++position) {
+        const Changes changes = base.openEntry(position, {"7"});
+        ASSERT_FALSE(changes.empty()) << position;
+        const std::size_t slot = (changes.begin()->first - stores) / 2;
+        EXPECT_EQ(changes, (Changes{{stores + 2 * slot, 7}, {stores + 2 * slot + 1, 0}})) << position;
+        writtenSlots.insert(slot);
+    }
+    EXPECT_EQ(writtenSlots.size(), 82u);
+    for (const std::size_t slot : hidden) {
+        EXPECT_FALSE(writtenSlots.contains(slot)) << slot;
+        EXPECT_EQ(readU16(base.game.exe(), stores + 2 * slot), amountOf(slot)) << slot;
+    }
+}
+
+// The grid and the list are filled as soon as the executable is accepted, before the data files.
+TEST(BaseEditor, ALoadThatStopsAtADataFileHasFilledThePage)
+{
+    test::SampleSession game(GameEdition::Dos14);
+    BaseEditor editor(game.session);
+    std::filesystem::remove(game.dir.path() / "GEODATA" / "OBDATA.DAT");
+    game.prompts.answerFile(game.exePath);
+    test::SilentProgress progress;
+    EXPECT_EQ(game.session.loadFiles(progress, LoadCalls{}), LoadResult::Failed);
+    EXPECT_EQ(editor.view().squareCaptions.at(26), "Small\nRadar System\n12 Days");
+    ASSERT_EQ(editor.view().storesList.size(), 84u);
+    EXPECT_EQ(editor.view().storesList.back(), "HWP Fusion Bombs - 0");
+}
+
+// A load that stopped can leave an executable shorter than the table: the page shows nothing and no
+// handler asks or writes.
+TEST(BaseEditor, AnImageTooShortForTheTableShowsNothing)
+{
+    LoadedBase base(GameEdition::Collectors);
+    base.editor.clickSquare(4);
+    base.game.exe().resize(455134 + 265);
+    base.editor.updateBase();
+    base.editor.updateItemsList();
+    for (const auto& caption : base.editor.view().squareCaptions) EXPECT_EQ(caption, "");
+    EXPECT_TRUE(base.editor.view().storesList.empty());
+
+    const ByteImage before = base.game.exe();
+    base.editor.apply();
+    base.editor.clickSquare(3);
+    base.editor.openStoresEntry(0);
+    base.editor.openStoresEntry(40);
+    EXPECT_EQ(base.game.exe(), before);
+    EXPECT_TRUE(base.game.prompts.shown().empty());
+    EXPECT_EQ(base.game.session.undoCount(), 0u);
+}
+
+} // namespace
+} // namespace orvane::base

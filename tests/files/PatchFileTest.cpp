@@ -1,0 +1,187 @@
+#include <iterator>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "files/PatchFile.h"
+#include "samplegame/SampleLayout.h"
+#include "support/ImageDiff.h"
+#include "support/SampleSession.h"
+#include "units/UnitEditor.h"
+
+namespace orvane::test {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+constexpr std::size_t EnglishLength = 1'000;
+constexpr std::size_t English2Length = 2'000;
+constexpr int HoverTank = 32;
+// Where the Hover Tank's time units stand in a patch file: the unit region begins at 3,299 and
+// 3 bytes before the unit table; the Hover Tank is record 32 of 39 bytes; time units are its byte 1.
+constexpr std::size_t HoverTankTimeUnitsInPatch = 3'299 + 3 + 32 * 39 + 1;
+
+// A sample game whose string files are 1,000 and 2,000 bytes long, the same in every edition.
+struct PatchGame {
+    explicit PatchGame(GameEdition edition) : game(edition)
+    {
+        ByteImage english(EnglishLength), english2(English2Length);
+        for (std::size_t i = 0; i < english.size(); ++i) english[i] = static_cast<std::uint8_t>(i % 200 + 1);
+        for (std::size_t i = 0; i < english2.size(); ++i) english2[i] = static_cast<std::uint8_t>(i % 190 + 3);
+        writeFileBytes(game.dir.str() + "/GEODATA/ENGLISH.DAT", english);
+        writeFileBytes(game.dir.str() + "/GEODATA/ENGLISH2.DAT", english2);
+        game.load();
+    }
+
+    // Make Patch Files, answering the save dialog with `name` in the game folder; the file's bytes.
+    ByteImage makePatch(const std::string& name = "edited.qev")
+    {
+        game.prompts.answerFile(path(name));
+        game.session.makePatchFile();
+        EXPECT_TRUE(game.prompts.scriptUsed());
+        return readFileBytes(path(name));
+    }
+
+    std::string path(const std::string& name) const { return game.dir.str() + "/" + name; }
+
+    SampleSession game;
+};
+
+void appendSlice(ByteImage& out, const ByteImage& from, std::size_t start, std::size_t length)
+{
+    out.insert(out.end(), from.begin() + static_cast<std::ptrdiff_t>(start),
+               from.begin() + static_cast<std::ptrdiff_t>(start + length));
+}
+
+std::size_t startIn(const EditionOffsets& offsets, GameEdition edition)
+{
+    return *offsets.in(edition);
+}
+
+// The patch file of each edition, laid out from the tables where the sample maker put them.
+TEST(PatchFile, gathersTheRegionsOfEachEditionAndTheDataFilesWhole)
+{
+    for (const GameEdition edition : {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14}) {
+        SCOPED_TRACE(editionName(edition));
+        PatchGame patch(edition);
+        const GameFileSet& files = patch.game.session.files();
+        const ByteImage& exe = files.image(FileId::Exe);
+
+        ByteImage expected{0x01};
+        appendSlice(expected, exe, startIn(sample::StartingBaseStart, edition), 266);
+        appendSlice(expected, exe, startIn(sample::FacilityTableStart, edition) - 2, 272);
+        appendSlice(expected, exe, startIn(sample::LastNameTableStart, edition), 2'760);
+        appendSlice(expected, exe, startIn(sample::UnitTableStart, edition) - 3, 1'287);
+        appendSlice(expected, files.image(FileId::Obdata), 0, ObdataLength);
+        appendSlice(expected, files.image(FileId::English), 0, EnglishLength);
+        expected.insert(expected.end(), {0xFF, 0xFF, 0xFF});
+        appendSlice(expected, files.image(FileId::English2), 0, English2Length);
+
+        // A name typed without ".qev" is used as typed.
+        const ByteImage written = patch.makePatch("no-extension");
+        EXPECT_FALSE(stdfs::exists(patch.path("no-extension.qev")));
+        ASSERT_EQ(written.size(), 11'909u);
+        EXPECT_EQ(written, expected);
+        EXPECT_EQ(ByteImage(written.begin() + 9'905, written.begin() + 9'910),
+                  (ByteImage{200, 0xFF, 0xFF, 0xFF, 3}));
+        EXPECT_EQ(buildPatchFile(files), written);
+
+        EXPECT_EQ(patch.game.prompts.lastFilter.description, "Patch File (*.qev)");
+        EXPECT_EQ(patch.game.prompts.lastFilter.pattern, "*.qev");
+        EXPECT_TRUE(patch.game.prompts.messages().empty());
+    }
+}
+
+// An unsaved edit is in the patch, at its place in the unit region and nowhere else; writing over
+// an earlier, longer patch file leaves exactly the new one; the session is as it was.
+TEST(PatchFile, holdsTheEditsAsTheyStandAndReplacesALongerFileWhole)
+{
+    PatchGame patch(GameEdition::Dos14);
+    const ByteImage beforeEdit = patch.makePatch();
+    units::UnitEditor units(patch.game.session);
+    units.choose(HoverTank);
+    patch.game.prompts.answer("201");
+    units.editStat(units::UnitStat::TimeUnits);
+
+    writeFileBytes(patch.path("edited.qev"), ByteImage(20'000, 0xAA));
+    const ByteImage images = patch.game.exe();
+    const ByteImage afterEdit = patch.makePatch();
+    EXPECT_EQ(changedBytes(beforeEdit, afterEdit),
+              (std::map<std::size_t, std::uint8_t>{{HoverTankTimeUnitsInPatch, 201}}));
+    EXPECT_EQ(patch.game.exe(), images);
+    EXPECT_TRUE(patch.game.session.saveAvailable());
+    EXPECT_EQ(patch.game.session.undoCount(), 1u);
+}
+
+// Made from the same sample files, two editions' patches differ exactly where their untouched
+// regions differ; the same edit lands on the same patch byte in both.
+TEST(PatchFile, theSameEditOnTwoEditionsDiffersOnlyWhereTheEditionsDo)
+{
+    std::vector<ByteImage> untouched, edited;
+    for (const GameEdition edition : {GameEdition::Dos12, GameEdition::Collectors}) {
+        PatchGame patch(edition);
+        untouched.push_back(patch.makePatch("before.qev"));
+        units::UnitEditor units(patch.game.session);
+        units.choose(HoverTank);
+        patch.game.prompts.answer("77");
+        units.editStat(units::UnitStat::TimeUnits);
+        edited.push_back(patch.makePatch("after.qev"));
+    }
+    auto differing = changedBytes(untouched[0], untouched[1]);
+    ASSERT_FALSE(differing.empty()) << "the sample editions should differ somewhere in the regions";
+    differing.erase(HoverTankTimeUnitsInPatch);
+    EXPECT_EQ(changedBytes(edited[0], edited[1]), differing);
+    EXPECT_EQ(edited[0].at(HoverTankTimeUnitsInPatch), 77);
+    EXPECT_EQ(edited[1].at(HoverTankTimeUnitsInPatch), 77);
+}
+
+// A write cut short or a rename that fails leaves the old patch file as it was, and the message names it.
+TEST(PatchFile, aFailedWriteLeavesTheOldFileAndNamesIt)
+{
+    for (const bool shortWrite : {true, false}) {
+        SCOPED_TRACE(shortWrite ? "short write" : "failed rename");
+        PatchGame patch(GameEdition::Collectors);
+        const ByteImage old(50, 7);
+        writeFileBytes(patch.path("old.qev"), old);
+        (shortWrite ? patch.game.fs.shortWriteFor : patch.game.fs.failReplaceFor) = "old.qev";
+        patch.game.prompts.answerFile(patch.path("old.qev"));
+        patch.game.session.makePatchFile();
+
+        EXPECT_EQ(readFileBytes(patch.path("old.qev")), old);
+        const auto messages = patch.game.prompts.messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].title, "Patch file not made");
+        EXPECT_NE(messages[0].text.find(patch.path("old.qev")), std::string::npos) << messages[0].text;
+        EXPECT_EQ(std::distance(stdfs::directory_iterator(patch.game.dir.path()), {}), 3)
+            << "only GEODATA, QEV.EXE and old.qev: no temporary file is left";
+    }
+}
+
+// Cancel in the dialog writes and tells nothing. After a load that stopped at a data file the
+// dialog does not even come: the user is told to load again.
+TEST(PatchFile, cancelOrAnIncompleteLoadWritesNothing)
+{
+    PatchGame patch(GameEdition::Dos12);
+    const auto entriesBefore = std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {});
+    patch.game.prompts.answerFile(std::nullopt);
+    patch.game.session.makePatchFile();
+    EXPECT_TRUE(patch.game.prompts.messages().empty());
+
+    stdfs::remove(patch.game.dir.path() / "GEODATA" / "OBDATA.DAT");
+    patch.game.prompts.answerFile(patch.game.exePath);
+    SilentProgress progress;
+    ASSERT_EQ(patch.game.session.loadFiles(progress, LoadCalls{}), LoadResult::Failed);
+    patch.game.prompts.clearShown();
+    patch.game.session.makePatchFile();
+    const auto messages = patch.game.prompts.messages();
+    ASSERT_EQ(patch.game.prompts.shown().size(), 1u);
+    EXPECT_EQ(messages.at(0).title, "Patch file not made");
+    EXPECT_NE(messages.at(0).text.find("Load the files again"), std::string::npos);
+    EXPECT_EQ(std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {}), entriesBefore - 1);
+}
+
+} // namespace
+} // namespace orvane::test
