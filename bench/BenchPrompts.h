@@ -1,8 +1,10 @@
 #pragma once
-// Answers for the benchmarks: the open dialog picks a set path, an input box answers a set text,
+// Answers for the benchmarks: the open dialog picks a set path, the next input box answers a set text
+// (a box that comes again gets an empty answer, which ends the edit),
 // every question is answered No and messages are counted.
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/Prompts.h"
 
@@ -16,7 +18,7 @@ public:
 
     std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
     {
-        return text;
+        return std::exchange(text, std::string());
     }
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     void showMessage(const std::string&, const std::string&) override { ++messages; }

@@ -147,7 +147,7 @@ std::vector<PageEdit> pageEdits()
     return {
         {"Base Editor", {"lstItems"}, [](Editor&) {},
          [number](Editor& e, int i) {
-             e.prompts.text = number(i, 10);
+             e.prompts.text = number(i, 5);
              openRow(e.find<QListWidget>("lstItems"), 0);
          }},
         {"Facility Editor", {"cmbType", "cmdPrice"}, [](Editor& e) { choose(e.find<QComboBox>("cmbType"), 0); },
