@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "BenchSupport.h"
+#include "BenchPrompts.h"
 #include "SampleGame.h"
 #include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
@@ -15,7 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-using orvane::bench::AnswerFile;
 using orvane::SilentProgress;
 
 template <class F>
@@ -36,7 +35,8 @@ int main()
     const std::string exe = orvane::sample::writeSampleGame(dir.string(), orvane::GameEdition::Collectors);
 
     orvane::RealFileSystem fs;
-    AnswerFile prompts(exe);
+    orvane::bench::BenchPrompts prompts;
+    prompts.file = exe;
     SilentProgress progress;
     orvane::EditorSession session(fs, prompts);
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "BenchSupport.h"
+#include "BenchPrompts.h"
 #include "SampleGame.h"
 #include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
@@ -109,7 +109,8 @@ int main(int argc, char** argv)
     writeFile(dir / "GEODATA" / "ENGLISH2.DAT", english2);
 
     orvane::RealFileSystem fs;
-    orvane::bench::AnswerFile prompts(exe);
+    orvane::bench::BenchPrompts prompts;
+    prompts.file = exe;
     orvane::SilentProgress progress;
     orvane::EditorSession session(fs, prompts);
     orvane::ui::StringPage page(session);

@@ -23,6 +23,7 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
     };
     steps.enableAll = [this, &calls] {
         filesOpen_ = true;
+        unsaved_.reset();
         if (calls.enableAll) calls.enableAll();
         notify();
     };
@@ -40,6 +41,7 @@ void EditorSession::pushSnapshot(FileId id)
     saveAvailable_ = true;
     if (undo_.empty()) undoAvailable_ = true;
     undo_.push(id, files_.image(id));
+    unsaved_.edited(undo_.count());
     notify();
 }
 
@@ -48,6 +50,7 @@ void EditorSession::undo()
     auto snapshot = undo_.pop();
     if (!snapshot) return;
     files_.image(snapshot->fileId) = std::move(snapshot->bytes);
+    unsaved_.undone();
     redrawPagesOf(snapshot->fileId);
     if (undo_.empty()) undoAvailable_ = false;
     notify();
@@ -87,6 +90,7 @@ void EditorSession::save()
     }
     prompts_.showMessage("Files saved.", "All files saved.");
     saveAvailable_ = false;
+    unsaved_.reset();
     notify();
 }
 
@@ -123,6 +127,7 @@ void EditorSession::closeFiles(const std::function<void()>& disableAll)
     undoAvailable_ = false;
     if (disableAll) disableAll();
     undo_.clear();
+    unsaved_.reset();
     notify();
 }
 

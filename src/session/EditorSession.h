@@ -11,6 +11,7 @@
 #include "files/GameLoader.h"
 #include "files/LoadProgress.h"
 #include "history/UndoStack.h"
+#include "session/UnsavedChanges.h"
 
 namespace orvane {
 
@@ -34,6 +35,8 @@ public:
     bool makeBackups() const { return makeBackups_; }
     void toggleMakeBackups() { makeBackups_ = !makeBackups_; }
     std::size_t undoCount() const { return undo_.count(); }
+    // True from the first edit until Save, Undo back to the saved state, Close files or the next load.
+    bool modified() const { return unsaved_.any(); }
     void onAvailabilityChanged(std::function<void()> listener) { availabilityListener_ = std::move(listener); }
 
     // Page routines, run in the order registered: after a complete load, and after Undo put back an image.
@@ -76,6 +79,7 @@ private:
     Prompts& prompts_;
     GameFileSet files_;
     UndoStack undo_;
+    UnsavedChanges unsaved_;
     bool filesOpen_ = false;
     bool saveAvailable_ = false;
     bool undoAvailable_ = false;

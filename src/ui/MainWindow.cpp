@@ -9,6 +9,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
+#include "ui/SteadyPageStrip.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
 #include "ui/pages/ItemPage.h"
@@ -20,6 +21,8 @@ namespace orvane::ui {
 
 namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
+// Where Qt shows the modified marker; it is not part of the visible title.
+const QString ModifiedMarker = QStringLiteral("[*]");
 
 // Shows a window that is not modal, made the first time; one already open is brought up again.
 template <typename Window>
@@ -36,11 +39,12 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts))
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WindowTitle);
+    setWindowTitle(WindowTitle + ModifiedMarker);
 
     tabFac_ = new QTabWidget(this);
     tabFac_->setObjectName(QStringLiteral("tabFac"));
     setCentralWidget(tabFac_);
+    new SteadyPageStrip(tabFac_);
 
     basePage_ = new BasePage(*session_, tabFac_);
     const std::pair<EditorPage*, changes::PageId> pages[] = {
@@ -142,6 +146,7 @@ void MainWindow::updateMenus()
     mnuClose_->setEnabled(open);
     mnuSave_->setEnabled(session_->saveAvailable());
     mnuUndo_->setEnabled(session_->undoAvailable());
+    setWindowModified(session_->modified());
 }
 
 void MainWindow::EnableAll()
@@ -166,7 +171,10 @@ void MainWindow::loadFiles()
     calls.enableAll = [this] { EnableAll(); };
     if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
     tabFac_->setEnabled(true);
-    setWindowTitle(WindowTitle + QStringLiteral(" - ") + QString::fromStdString(session_->files().exePath));
+    // A "[*]" inside the path is doubled so that Qt shows it as written.
+    QString path = QString::fromStdString(session_->files().exePath);
+    path.replace(ModifiedMarker, QStringLiteral("[*][*]"));
+    setWindowTitle(WindowTitle + QStringLiteral(" - ") + path + ModifiedMarker);
 }
 
 void MainWindow::openChange(int page, int list, std::size_t record)

@@ -33,7 +33,7 @@ private slots:
     {
         SampleWindow game;
         QCOMPARE(game.window.objectName(), QStringLiteral("frmMain"));
-        QCOMPARE(game.window.windowTitle(), QStringLiteral("Orvane Executable Editor"));
+        QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
         auto* tabs = game.find<QTabWidget>("tabFac");
         const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names", "Unit Editor", "Item Editor",
                                    "String Editor"};
@@ -76,7 +76,7 @@ private slots:
                                                       "DONE!    ENGLISH2.DAT...  DONE!    "));
         QCOMPARE(labelText("lblVer"), versionText);
         const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
-        QCOMPARE(game.window.windowTitle(), title);
+        QCOMPARE(game.visibleTitle(), title);
         QVERIFY(game.find<QTabWidget>("tabFac")->isEnabled());
         expectMenus(game, {true, true, true, false, true, false});
 
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(!game.find<QTabWidget>("tabFac")->isEnabled());
         QCOMPARE(labelText("lblVer"), QString());
         expectMenus(game, {false, false, false, false, false, false});
-        QCOMPARE(game.window.windowTitle(), title);
+        QCOMPARE(game.visibleTitle(), title);
     }
 
     void aLoadThatStopsAtADataFileCanNeverBeSaved()
@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(labelText("lblComp"), QStringLiteral("Unable to load obdata.dat"));
         QCOMPARE(labelText("lblLoad"), QStringLiteral("QEV.EXE...  DONE!    OBDATA.DAT...  "));
         QCOMPARE(labelText("lblVer"), QStringLiteral("Version: Collector's Edition"));
-        QCOMPARE(game.window.windowTitle(), QStringLiteral("Orvane Executable Editor"));
+        QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
         auto* ok = game.find<QWidget>("frmLoad")->findChild<QPushButton*>(QStringLiteral("Command1"));
         QVERIFY(ok != nullptr && ok->isVisible());
 

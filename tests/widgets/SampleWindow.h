@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QWindow>
 #include <QtTest>
 #include <string>
 
@@ -37,6 +38,8 @@ struct SampleWindow {
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     ByteImage& image(FileId id) { return window.session().image(id); }
+    // The title as the desktop shows it, with Qt's modified marker in place.
+    QString visibleTitle() const { return window.windowHandle()->title(); }
     std::string gameFile(const std::string& relative) const { return (dir.path() / relative).string(); }
 
     TempDir dir;

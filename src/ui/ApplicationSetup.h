@@ -1,0 +1,11 @@
+#pragma once
+// What the program sets once for all its windows.
+class QApplication;
+
+namespace orvane::ui {
+
+// The program's name as the desktop knows it (its desktop entry), its icon on every window, and
+// names for screen readers on the controls of every window shown.
+void setUpApplication(QApplication& app);
+
+} // namespace orvane::ui
