@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <span>
+
+#include "core/CodePage.h"
+#include "strings/StringTable.h"
 
 namespace orvane::changes {
 
@@ -85,6 +90,53 @@ void listRawBytes(FileId file, const ByteImage& before, const ByteImage& after, 
     }
 }
 
+std::string stringText(const ByteImage& image, const std::vector<std::size_t>& starts, std::size_t index)
+{
+    if (index + 1 >= starts.size()) return "(none)";
+    std::string text;
+    appendGameText(text, std::span<const std::uint8_t>(image).subspan(starts[index], starts[index + 1] - 1 - starts[index]));
+    return text;
+}
+
+bool sameString(const ByteImage& before, const std::vector<std::size_t>& beforeStarts, const ByteImage& after,
+                const std::vector<std::size_t>& afterStarts, std::size_t index)
+{
+    const std::size_t length = beforeStarts[index + 1] - beforeStarts[index];
+    return length == afterStarts[index + 1] - afterStarts[index] &&
+           std::memcmp(before.data() + beforeStarts[index], after.data() + afterStarts[index], length) == 0;
+}
+
+// A string file string by string, as the String Editor numbers them; strings added or removed at the
+// end are rows too. Only the strings that differ are decoded, so a file of 100,000 strings stays cheap.
+// The bytes after the last zero byte belong to no string and are listed raw.
+void listStrings(FileId file, const ByteImage& before, const ByteImage& after, std::vector<Change>& out)
+{
+    std::vector<std::size_t> beforeStarts;
+    std::vector<std::size_t> afterStarts;
+    strings::findStringStarts(before, beforeStarts);
+    strings::findStringStarts(after, afterStarts);
+    const std::size_t count = std::max(beforeStarts.size(), afterStarts.size()) - 1;
+    for (std::size_t index = 0; index < count; ++index) {
+        const bool inBoth = index + 1 < beforeStarts.size() && index + 1 < afterStarts.size();
+        if (inBoth && sameString(before, beforeStarts, after, afterStarts, index)) continue;
+        out.push_back({PageId::Strings, file == FileId::English ? 0 : 1, index, pageCaption(PageId::Strings),
+                       "String " + std::to_string(index + 1), fileCaption(file), stringText(before, beforeStarts, index),
+                       stringText(after, afterStarts, index)});
+    }
+
+    const std::size_t beforeEnd = beforeStarts.back();
+    const std::size_t afterEnd = afterStarts.back();
+    if (beforeEnd == afterEnd) {
+        Coverage covered(std::max(before.size(), after.size()), false);
+        std::fill_n(covered.begin(), static_cast<std::ptrdiff_t>(afterEnd), true);
+        listRawBytes(file, before, after, covered, out);
+    } else if (!std::equal(before.begin() + static_cast<std::ptrdiff_t>(beforeEnd), before.end(),
+                           after.begin() + static_cast<std::ptrdiff_t>(afterEnd), after.end())) {
+        out.push_back({std::nullopt, 0, afterEnd, fileCaption(file), offsetText(afterEnd), "Bytes after the last string",
+                       hexBytes(before, beforeEnd, before.size()), hexBytes(after, afterEnd, after.size())});
+    }
+}
+
 } // namespace
 
 const char* fileCaption(FileId file)
@@ -105,6 +157,10 @@ std::vector<Change> listChanges(const GameFileSet& files)
     for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
         const LoadedFile& loaded = files.file(file);
         if (!loaded.loaded || loaded.image == loaded.asRead) continue;
+        if (file == FileId::English || file == FileId::English2) {
+            listStrings(file, loaded.asRead, loaded.image, out);
+            continue;
+        }
         Coverage covered(std::max(loaded.image.size(), loaded.asRead.size()), false);
         for (const RecordTable& table : tables) {
             if (table.file == file) listTable(table, loaded.asRead, loaded.image, covered, out);

@@ -1,6 +1,9 @@
 // Apply Patch File through the File menu: available with open files, the pages show what the
 // patch wrote, Undo takes it back file by file, and a file that is no patch is refused.
+#include <algorithm>
+
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QTabWidget>
 
@@ -24,7 +27,7 @@ private slots:
         w.load();
         QVERIFY(apply->isEnabled());
 
-        // A patch made on the Collector's Edition with a renamed first item and a first soldier name.
+        // A patch made on the Collector's Edition with a renamed first item and a shorter first string of ENGLISH2.DAT.
         orvane::GameFileSet source;
         source.edition = orvane::GameEdition::Collectors;
         const auto sample = orvane::sample::makeSampleFiles(source.edition);
@@ -35,6 +38,10 @@ private slots:
         const std::string renamed = "Patched Blaster";
         std::fill_n(source.image(FileId::Obdata).begin(), 20, std::uint8_t{0});
         std::copy(renamed.begin(), renamed.end(), source.image(FileId::Obdata).begin());
+        orvane::ByteImage& english2 = source.image(FileId::English2);
+        const std::string rank = "Patched rank";
+        english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
+        english2.insert(english2.begin(), rank.begin(), rank.end());
         const std::string path = w.gameFile("mod.qev");
         orvane::test::writeFileBytes(path, orvane::buildPatchFile(source).value());
 
@@ -44,11 +51,16 @@ private slots:
         QVERIFY(w.prompts.messages().empty());
         auto* list = w.find<QListWidget>("lstItem");
         QCOMPARE(list->item(0)->text(), QString::fromStdString(renamed));
-        QCOMPARE(w.window.session().undoCount(), 2u); // OBDATA.DAT and the executable's differing filler
+        QAbstractItemModel* strings2 = w.find<QListView>("lstEng2")->model();
+        const QString firstString = QString::fromStdString(rank);
+        QCOMPARE(strings2->index(0, 0).data().toString(), firstString);
+        QCOMPARE(w.window.session().undoCount(), 3u); // OBDATA.DAT, ENGLISH2.DAT, the executable's differing filler
         QVERIFY(w.find<QAction>("mnuSave")->isEnabled());
 
         w.trigger("mnuUndo"); // OBDATA.DAT was written last
         QVERIFY(list->item(0)->text() != QString::fromStdString(renamed));
+        w.trigger("mnuUndo");
+        QVERIFY(strings2->index(0, 0).data().toString() != firstString);
         w.trigger("mnuUndo");
         QCOMPARE(w.image(FileId::Exe), exeBefore);
 

@@ -1,9 +1,11 @@
-// The filter box above the item list: only matching entries show, and the index, the opened item
-// and every edit keep meaning the real record.
+// The filter boxes above the item list and the string lists: only matching entries show, and the
+// index, the opened entry and every edit keep meaning the real record or string number.
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include "items/ItemRecord.h"
 #include "widgets/SampleWindow.h"
@@ -62,6 +64,69 @@ private slots:
         QVERIFY(visibleRows(list).isEmpty());
         filter->clear();
         QCOMPARE(visibleRows(list).size(), 80);
+        QVERIFY(w.prompts.unexpected().empty());
+    }
+
+    void theStringFiltersKeepRealNumbersThroughApplyAndTheChangeList()
+    {
+        orvane::test::SampleWindow w;
+        w.load();
+        auto* tabs = w.find<QTabWidget>("tabFac");
+        tabs->setCurrentIndex(5);
+        auto* list = w.find<QListView>("lstEng1");
+        auto* filter = w.find<QLineEdit>("txtFilterEng1");
+        QAbstractItemModel* model = list->model();
+        const int total = model->rowCount();
+        const auto textAt = [model](int row) { return model->index(row, 0).data().toString(); };
+        const QString prefix = QStringLiteral("Research complete: ");
+        int last = -1;
+        for (int row = 0; row < total; ++row) {
+            if (textAt(row).startsWith(prefix)) last = row;
+        }
+        QVERIFY(last > 0);
+        const QString lastText = textAt(last);
+
+        QTest::keyClicks(filter, QStringLiteral("research COMPLETE"));
+        const int shown = model->rowCount();
+        QVERIFY(shown > 1 && shown < total);
+        for (int row = 0; row < shown; ++row) {
+            QVERIFY(textAt(row).contains(QStringLiteral("research complete"), Qt::CaseInsensitive));
+        }
+        QCOMPARE(textAt(shown - 1), lastText);
+        orvane::test::doubleClickRow(list, shown - 1);
+        QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(last + 1));
+        auto* text = w.find<QLineEdit>("Text1");
+        QCOMPARE(text->text(), lastText);
+        text->setText(prefix + QStringLiteral("every secret of the stars"));
+        QTest::mouseClick(w.find<QPushButton>("cmdApplyStr"), Qt::LeftButton);
+
+        // The refill keeps the filter; the new text stands at the real string number.
+        QCOMPARE(model->rowCount(), shown);
+        QCOMPARE(textAt(shown - 1), prefix + QStringLiteral("every secret of the stars"));
+
+        // A filter hiding the string is cleared when the change list opens it.
+        filter->setText(QStringLiteral("no string holds this"));
+        QCOMPARE(model->rowCount(), 0);
+        w.trigger("mnuChanges");
+        auto* rows = w.find<QTableWidget>("lstChanges");
+        QTRY_COMPARE(rows->rowCount(), 1);
+        tabs->setCurrentIndex(0);
+        orvane::test::doubleClickRow(rows, 0);
+        QCOMPARE(tabs->currentIndex(), 5);
+        QVERIFY(filter->text().isEmpty());
+        QCOMPARE(list->currentIndex().row(), last);
+        QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(last + 1));
+        QCOMPARE(text->text(), prefix + QStringLiteral("every secret of the stars"));
+
+        // The other list filters on its own; an empty filter shows every string again.
+        auto* filter2 = w.find<QLineEdit>("txtFilterEng2");
+        QAbstractItemModel* model2 = w.find<QListView>("lstEng2")->model();
+        const int total2 = model2->rowCount();
+        filter2->setText(QStringLiteral("no string holds this"));
+        QCOMPARE(model2->rowCount(), 0);
+        QCOMPARE(model->rowCount(), total);
+        filter2->clear();
+        QCOMPARE(model2->rowCount(), total2);
         QVERIFY(w.prompts.unexpected().empty());
     }
 };

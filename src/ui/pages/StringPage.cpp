@@ -7,8 +7,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <limits>
 
+#include "core/TextFilter.h"
+#include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 #include "ui/TextListModel.h"
 
@@ -40,9 +43,9 @@ QString fromModel(const std::string& text)
 
 StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
 {
-    lists_[0] = makeList(FileId::English, "lstEng1", "lblEng1",
+    lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1",
                          "A list of strings in English.dat. Click to display text. Double click to edit.");
-    lists_[1] = makeList(FileId::English2, "lstEng2", "lblEng2",
+    lists_[1] = makeList(FileId::English2, "lstEng2", "txtFilterEng2", "lblEng2",
                          "A list of strings in English2.dat. Click to display text. Double click to edit.");
 
     auto* lblStringStuff = makeLabel(
@@ -77,7 +80,10 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     grid->addWidget(makeLabel(QStringLiteral("ENGLISH2.DAT:"), this), 0, 1);
     for (int column = 0; column < 2; ++column) {
         const ShownList& list = lists_.at(static_cast<std::size_t>(column));
-        grid->addWidget(list.view, 1, column);
+        auto* listColumn = new QVBoxLayout;
+        listColumn->addWidget(list.filter);
+        listColumn->addWidget(list.view, 1);
+        grid->addLayout(listColumn, 1, column);
         auto* indexRow = new QHBoxLayout;
         indexRow->addWidget(makeLabel(QStringLiteral("Index:"), this));
         indexRow->addWidget(list.index, 1);
@@ -96,9 +102,11 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     redraw();
 }
 
-StringPage::ShownList StringPage::makeList(FileId file, const char* name, const char* indexName, const char* tooltip)
+StringPage::ShownList StringPage::makeList(FileId file, const char* name, const char* filterName, const char* indexName,
+                                           const char* tooltip)
 {
     ShownList list{file};
+    list.filter = makeFilterBox(this, filterName);
     list.view = new QListView(this);
     list.view->setObjectName(QString::fromLatin1(name));
     list.view->setToolTip(QString::fromLatin1(tooltip));
@@ -111,11 +119,15 @@ StringPage::ShownList StringPage::makeList(FileId file, const char* name, const 
     list.index = makeLabel(QString(), this, indexName);
     list.revision = editor_.listRevision(file);
 
-    connect(list.view, &QListView::clicked, this, [this, file](const QModelIndex& index) {
-        editor_.clickEntry(file, static_cast<std::size_t>(index.row()));
+    // The view's rows are the filtered ones; the editor is always told the real string number.
+    TextListModel* model = list.model;
+    connect(list.filter, &QLineEdit::textChanged, this,
+            [model](const QString& text) { model->setFilter(TextFilter(text.toStdString())); });
+    connect(list.view, &QListView::clicked, this, [this, file, model](const QModelIndex& index) {
+        editor_.clickEntry(file, model->positionOf(index.row()));
     });
-    connect(list.view, &QListView::doubleClicked, this, [this, file](const QModelIndex& index) {
-        editor_.openEntry(file, static_cast<std::size_t>(index.row()));
+    connect(list.view, &QListView::doubleClicked, this, [this, file, model](const QModelIndex& index) {
+        editor_.openEntry(file, model->positionOf(index.row()));
     });
     return list;
 }
@@ -143,6 +155,20 @@ void StringPage::redraw()
     frmStr_->setVisible(editor_.editOpen());
     const QString text = fromModel(editor_.editText());
     if (text1_->text() != text) text1_->setText(text);
+}
+
+void StringPage::showRecord(int list, std::size_t record)
+{
+    if (list < 0 || list > 1) return;
+    ShownList& shown = lists_.at(static_cast<std::size_t>(list));
+    if (!shown.model->rowOf(record)) shown.filter->clear();
+    const auto row = shown.model->rowOf(record);
+    if (!row) return;
+    const QModelIndex index = shown.model->index(*row);
+    shown.view->setCurrentIndex(index);
+    shown.view->scrollTo(index);
+    editor_.clickEntry(shown.file, record);
+    editor_.openEntry(shown.file, record);
 }
 
 void StringPage::disableAll()

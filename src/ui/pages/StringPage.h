@@ -27,17 +27,20 @@ public:
     StringPage(EditorSession& session, QWidget* parent = nullptr);
 
     void disableAll() override;
+    void showRecord(int list, std::size_t record) override;
 
 private:
     struct ShownList {
         FileId file;
+        QLineEdit* filter = nullptr;
         QListView* view = nullptr;
         TextListModel* model = nullptr;
         QLabel* index = nullptr;
         std::size_t revision = 0;
     };
 
-    ShownList makeList(FileId file, const char* name, const char* indexName, const char* tooltip);
+    ShownList makeList(FileId file, const char* name, const char* filterName, const char* indexName,
+                       const char* tooltip);
     void redraw();
     void redrawList(ShownList& list, bool refilled);
 
