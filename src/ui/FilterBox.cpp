@@ -11,6 +11,7 @@ QLineEdit* makeFilterBox(QWidget* parent, const char* name)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setPlaceholderText(QStringLiteral("Filter"));
+    box->setAccessibleName(QStringLiteral("Filter"));
     box->setToolTip(QStringLiteral("Shows only the entries that contain this text. Empty shows every entry."));
     box->setClearButtonEnabled(true);
     useGameFont(box);

@@ -36,7 +36,7 @@ bool insideAnotherControl(const QWidget* widget, const QWidget* page)
 {
     for (const QWidget* up = widget->parentWidget(); up != page; up = up->parentWidget()) {
         if (qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractItemView*>(up) ||
-            qobject_cast<const QTabBar*>(up))
+            qobject_cast<const QLineEdit*>(up) || qobject_cast<const QTabBar*>(up))
             return true;
     }
     return false;

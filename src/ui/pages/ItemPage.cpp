@@ -95,9 +95,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
 ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
 {
     auto* listColumn = new QVBoxLayout;
-    listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
+    // The filter comes first so the list keeps its label right above it, which names it for a screen reader.
     txtFilterItem_ = makeFilterBox(this, "txtFilterItem");
     listColumn->addWidget(txtFilterItem_);
+    listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
     lstItem_ = new QListWidget(this);
     lstItem_->setObjectName(QStringLiteral("lstItem"));
     lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));

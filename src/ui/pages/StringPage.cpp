@@ -56,6 +56,7 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     frmStr_->setObjectName(QStringLiteral("frmStr"));
     text1_ = new QLineEdit(frmStr_);
     text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("String text")); // the edit box has no label of its own
     text1_->setMaxLength(std::numeric_limits<int>::max());
     useGameFont(text1_);
     auto* cmdApplyStr = makeButton(QStringLiteral("&Apply"), "cmdApplyStr", frmStr_);
@@ -76,12 +77,13 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     useGameFont(lblStrShow_);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(makeLabel(QStringLiteral("ENGLISH.DAT:"), this), 0, 0);
-    grid->addWidget(makeLabel(QStringLiteral("ENGLISH2.DAT:"), this), 0, 1);
+    const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
     for (int column = 0; column < 2; ++column) {
         const ShownList& list = lists_.at(static_cast<std::size_t>(column));
+        // Filter, heading, list: the heading stands right above its list, which names it for a screen reader.
         auto* listColumn = new QVBoxLayout;
         listColumn->addWidget(list.filter);
+        listColumn->addWidget(makeLabel(headings[column], this));
         listColumn->addWidget(list.view, 1);
         grid->addLayout(listColumn, 1, column);
         auto* indexRow = new QHBoxLayout;
