@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -126,10 +126,12 @@ void choose(QComboBox* combo, int index)
     emit combo->activated(index);
 }
 
-void openRow(QListWidget* list, int row)
+// A double click on a row of a list widget or a list view (a list widget turns it into itemDoubleClicked).
+void openRow(QAbstractItemView* list, int row)
 {
-    list->setCurrentRow(row);
-    emit list->itemDoubleClicked(list->item(row));
+    const QModelIndex index = list->model()->index(row, 0);
+    list->setCurrentIndex(index);
+    emit list->doubleClicked(index);
 }
 
 // One edit on one page, as a user makes it: the controls it needs, what is chosen first (not timed),
@@ -148,7 +150,7 @@ std::vector<PageEdit> pageEdits()
         {"Base Editor", {"lstItems"}, [](Editor&) {},
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 5);
-             openRow(e.find<QListWidget>("lstItems"), 0);
+             openRow(e.find<QAbstractItemView>("lstItems"), 0);
          }},
         {"Facility Editor", {"cmbType", "cmdPrice"}, [](Editor& e) { choose(e.find<QComboBox>("cmbType"), 0); },
          [number](Editor& e, int i) {
@@ -158,21 +160,21 @@ std::vector<PageEdit> pageEdits()
         {"Soldier Names", {"lstFirst"}, [](Editor&) {},
          [](Editor& e, int i) {
              e.prompts.text = i % 2 ? "Anna" : "Berta";
-             openRow(e.find<QListWidget>("lstFirst"), 0);
+             openRow(e.find<QAbstractItemView>("lstFirst"), 0);
          }},
         {"Unit Editor", {"cmbUnit", "cmdTU"}, [](Editor& e) { choose(e.find<QComboBox>("cmbUnit"), 0); },
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 40);
              e.find<QPushButton>("cmdTU")->click();
          }},
-        {"Item Editor", {"lstItem", "cmdDamage"}, [](Editor& e) { openRow(e.find<QListWidget>("lstItem"), 0); },
+        {"Item Editor", {"lstItem", "cmdDamage"}, [](Editor& e) { openRow(e.find<QAbstractItemView>("lstItem"), 0); },
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 50);
              e.find<QPushButton>("cmdDamage")->click();
          }},
         {"String Editor", {"lstEng1", "Text1", "cmdApplyStr"}, [](Editor&) {},
          [](Editor& e, int i) {
-             openRow(e.find<QListWidget>("lstEng1"), 0);
+             openRow(e.find<QAbstractItemView>("lstEng1"), 0);
              QWidget* text = e.find<QWidget>("Text1");
              const bool plain = text->metaObject()->indexOfProperty("plainText") >= 0;
              text->setProperty(plain ? "plainText" : "text", i % 2 ? QStringLiteral("Alpha") : QStringLiteral("Beta"));
