@@ -1,9 +1,15 @@
-// The main window as a modder meets it: the pages and menus at start, a load of each edition,
-// a failed load, Save, Undo, Make Backups and Close files through the menus.
+// The main window as a modder meets it: the pages and menus at start, a load of each edition, Save,
+// Undo, Make Backups and Close files through the menus with the modified marker in the title, a spoken
+// name on every control, and the program's icon.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QTabBar>
 
 #include "support/ImageDiff.h"
+#include "ui/ApplicationSetup.h"
 #include "ui/LoadWindow.h"
 #include "widgets/SampleWindow.h"
 
@@ -12,6 +18,45 @@ using orvane::GameEdition;
 using orvane::test::labelText;
 using orvane::test::readFileBytes;
 using orvane::test::SampleWindow;
+
+namespace {
+
+QString spokenName(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The label a screen reader reads with the control (on Linux a combo box is named through it).
+QString labelledBy(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (accessible == nullptr) return {};
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+template <typename... Kinds>
+bool isAnyOf(const QWidget* widget)
+{
+    return (qobject_cast<const Kinds*>(widget) || ...);
+}
+
+// The controls a user can reach on a page: buttons, combo boxes, lists and edit boxes, not their parts.
+QList<QWidget*> controlsOf(QWidget* page)
+{
+    QList<QWidget*> controls;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (!isAnyOf<QAbstractButton, QComboBox, QAbstractItemView, QLineEdit>(widget)) continue;
+        bool inside = false;
+        for (const QWidget* up = widget->parentWidget(); up != page; up = up->parentWidget())
+            inside = inside || isAnyOf<QComboBox, QAbstractItemView, QLineEdit, QTabBar>(up);
+        if (!inside) controls.append(widget);
+    }
+    return controls;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -26,7 +71,14 @@ class TestMainWindow : public QObject {
             QVERIFY2(game.find<QAction>(always)->isEnabled(), always);
     }
 
+    static void expectModified(SampleWindow& game, bool modified, const QString& title)
+    {
+        QCOMPARE(game.window.isWindowModified(), modified);
+        QCOMPARE(game.visibleTitle(), modified ? title + QLatin1Char('*') : title);
+    }
+
 private slots:
+    void initTestCase() { orvane::ui::setUpApplication(*qApp); }
     void cleanup() { orvane::test::closeAllWindows(); }
 
     void startsWithSixPagesAndTheFileCommandsUnavailable()
@@ -39,8 +91,7 @@ private slots:
                                    "String Editor"};
         QCOMPARE(tabs->count(), captions.size());
         for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
-        QCOMPARE(tabs->currentIndex(), 0);
-        QVERIFY(!tabs->isEnabled());
+        QVERIFY(tabs->currentIndex() == 0 && !tabs->isEnabled());
         expectMenus(game, {false, false, false, false, false, false});
 
         const std::pair<const char*, QString> menus[] = {
@@ -89,28 +140,6 @@ private slots:
         QCOMPARE(game.visibleTitle(), title);
     }
 
-    void aLoadThatStopsAtADataFileCanNeverBeSaved()
-    {
-        SampleWindow game;
-        std::filesystem::remove(game.gameFile("GEODATA/OBDATA.DAT"));
-        game.prompts.answerFile(game.exePath);
-        game.trigger("mnuOpen");
-        QCOMPARE(labelText("lblComp"), QStringLiteral("Unable to load obdata.dat"));
-        QCOMPARE(labelText("lblLoad"), QStringLiteral("QEV.EXE...  DONE!    OBDATA.DAT...  "));
-        QCOMPARE(labelText("lblVer"), QStringLiteral("Version: Collector's Edition"));
-        QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
-        auto* ok = game.find<QWidget>("frmLoad")->findChild<QPushButton*>(QStringLiteral("Command1"));
-        QVERIFY(ok != nullptr && ok->isVisible());
-
-        const auto before = readFileBytes(game.exePath);
-        game.window.session().pushSnapshot(FileId::Exe);
-        game.image(FileId::Exe)[0] ^= 0xFF;
-        game.trigger("mnuSave");
-        QCOMPARE(readFileBytes(game.exePath), before);
-        QCOMPARE(game.prompts.messages().size(), std::size_t{1});
-        QVERIFY(game.prompts.messages()[0].text.find("Load the files again") != std::string::npos);
-    }
-
     void theProgressWindowHidesOkOnlyWhenFirstOpened()
     {
         orvane::ui::LoadWindow progress;
@@ -125,25 +154,43 @@ private slots:
         progress.close();
     }
 
-    void saveUndoBackupsAndCloseFollowTheEdits()
+    // Time-unit edits of the first unit through the Unit Editor page, then the File menu's commands.
+    void menusAndTheModifiedMarkerFollowEditsSavesUndosBackupsAndClose()
     {
         SampleWindow game(GameEdition::Dos14);
+        expectModified(game, false, QStringLiteral("Orvane Executable Editor"));
         game.load();
+        const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
         const auto loaded = readFileBytes(game.exePath);
-        game.window.session().pushSnapshot(FileId::Exe);
-        game.image(FileId::Exe)[100] ^= 0xFF;
+        game.editTimeUnits(0, ""); // an empty answer is no edit
+        expectModified(game, false, title);
+        expectMenus(game, {true, true, true, false, true, false});
+        game.editTimeUnits(0, "7");
+        expectModified(game, true, title);
         expectMenus(game, {true, true, true, true, true, true});
+        game.trigger("mnuUndo");
+        expectModified(game, false, title);
+        expectMenus(game, {true, true, true, true, true, false});
 
+        game.editTimeUnits(0, "8");
         game.trigger("mnuSave");
         QCOMPARE(game.prompts.messages().back().title, std::string("Files saved."));
         QCOMPARE(game.prompts.messages().back().text, std::string("All files saved."));
+        expectModified(game, false, title);
         expectMenus(game, {true, true, true, false, true, true});
-        QCOMPARE(readFileBytes(game.exePath), game.image(FileId::Exe));
+        const auto saved = readFileBytes(game.exePath);
+        QCOMPARE(saved, game.image(FileId::Exe));
+        QVERIFY(saved != loaded);
         QCOMPARE(readFileBytes(game.exePath + ".bak"), loaded);
 
+        game.editTimeUnits(0, "9");
+        expectModified(game, true, title);
         game.trigger("mnuUndo");
+        expectModified(game, false, title); // back at what was saved
+        game.trigger("mnuUndo");
+        expectModified(game, true, title); // before the save: the disk holds something else
         QCOMPARE(game.image(FileId::Exe), loaded);
-        expectMenus(game, {true, true, true, false, true, false});
+        expectMenus(game, {true, true, true, true, true, false});
 
         game.trigger("mnuBack");
         QVERIFY(!game.find<QAction>("mnuBack")->isChecked());
@@ -165,16 +212,40 @@ private slots:
                  readFileBytes(game.gameFile("GEODATA/ENGLISH2.DAT")));
         QCOMPARE(game.prompts.shown().size(), boxesBefore + 1);
 
-        // An edit, then Close files answered No: the disk keeps the saved file.
-        game.window.session().pushSnapshot(FileId::Exe);
-        game.image(FileId::Exe)[101] ^= 0xFF;
+        // Close files answered No: the disk keeps the saved file.
         game.prompts.answerYesNo(false);
-        const auto saved = readFileBytes(game.exePath);
         game.trigger("mnuClose");
         QCOMPARE(game.prompts.shown().back().title, std::string("Save?"));
         QCOMPARE(readFileBytes(game.exePath), saved);
+        expectModified(game, false, title);
         expectMenus(game, {false, false, false, false, false, false});
         QVERIFY(game.prompts.unexpected().empty());
+    }
+
+    void everyControlHasASpokenNameAndTheWindowsHaveTheIcon()
+    {
+        SampleWindow game;
+        game.load();
+        game.editTimeUnits(0, "50"); // a value button's caption is now its value, not its name
+
+        auto* tabs = game.find<QTabWidget>("tabFac");
+        for (int page = 0; page < tabs->count(); ++page) {
+            for (QWidget* control : controlsOf(tabs->widget(page))) {
+                const QString what = tabs->tabText(page) + QStringLiteral(": ") + control->objectName();
+                QVERIFY2(!spokenName(control).isEmpty() || !labelledBy(control).isEmpty(), qPrintable(what));
+            }
+        }
+        const std::pair<const char*, QString> named[] = {
+            {"cmdTU", "Time Units"}, {"lstFirst", "First Names"}, {"lstLast", "Last Names"},
+            {"cmdAmount", "Ammo Amount/ Melee Damage"}, {"cmdAimT", "Aimed Shot TU%"}, {"optYesU", "Yes"},
+        };
+        for (const auto& [name, spoken] : named) QCOMPARE(spokenName(game.find<QWidget>(name)), spoken);
+        QCOMPARE(labelledBy(game.find<QWidget>("cmbUnit")), QStringLiteral("Unit Name:"));
+        QCOMPARE(labelledBy(game.find<QWidget>("cmdTU")), QStringLiteral("Time Units:"));
+        QCOMPARE(game.find<QPushButton>("cmdTU")->text(), QStringLiteral("50"));
+
+        QVERIFY(!game.window.windowIcon().pixmap(32, 32).isNull());
+        QVERIFY(!game.find<QWidget>("frmLoad")->windowIcon().pixmap(32, 32).isNull());
     }
 };
 

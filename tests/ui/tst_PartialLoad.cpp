@@ -1,12 +1,13 @@
 // A load of another edition that stops at a data file replaces the executable only. Undo must never
-// put a snapshot of the earlier load back into it, and every page must keep working on what is loaded.
-#include <QComboBox>
+// put a snapshot of the earlier load back into it, every page must keep working on what is loaded, and
+// nothing may be saved.
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <filesystem>
 
 #include "samplegame/SampleGame.h"
+#include "support/ImageDiff.h"
 #include "units/UnitTable.h"
 #include "widgets/SampleWindow.h"
 
@@ -19,16 +20,7 @@ using orvane::test::SampleWindow;
 class TestPartialLoad : public QObject {
     Q_OBJECT
 
-    // Picks the last unit of the Unit Editor and sets its time units through cmdTU.
-    static void editTimeUnits(SampleWindow& game, const std::string& answer)
-    {
-        game.find<QTabWidget>("tabFac")->setCurrentIndex(3);
-        auto* combo = game.find<QComboBox>("cmbUnit");
-        combo->setFocus();
-        QTest::keyClick(combo, Qt::Key_End);
-        game.prompts.answer(answer);
-        QTest::mouseClick(game.find<QPushButton>("cmdTU"), Qt::LeftButton);
-    }
+    static constexpr int LastUnit = 32;
 
 private slots:
     void cleanup() { orvane::test::closeAllWindows(); }
@@ -58,15 +50,17 @@ private slots:
         QFETCH(QString, missingFile);
         SampleWindow game(first);
         game.load();
-        editTimeUnits(game, "7");
+        game.editTimeUnits(LastUnit, "7");
         QVERIFY(game.find<QAction>("mnuUndo")->isEnabled());
 
         const auto otherDir = game.dir.path() / "other";
         const std::string otherExe = orvane::sample::writeSampleGame(otherDir.string(), second);
         std::filesystem::remove(otherDir / "GEODATA" / missingFile.toStdString());
+        const QString title = game.window.windowTitle();
         game.prompts.answerFile(otherExe);
         game.trigger("mnuOpen");
         QCOMPARE(labelText("lblComp"), QStringLiteral("Unable to load ") + missingFile.toLower());
+        QCOMPARE(game.window.windowTitle(), title);
         const ByteImage partial = game.image(FileId::Exe);
         QCOMPARE(partial.size(), orvane::exeLengthOf(second));
 
@@ -76,9 +70,16 @@ private slots:
 
         // An edit made on what is loaded now is undone as usual, and every page redraws from it.
         auto* cmdTU = game.find<QPushButton>("cmdTU");
-        const QString loadedTU = QString::number(partial.at(orvane::units::UnitTableOffsets.in(second).value() + 39 * 32 + 1));
-        editTimeUnits(game, "9");
+        const std::size_t lastUnitTU = orvane::units::UnitTableOffsets.in(second).value() + 39 * LastUnit + 1;
+        const QString loadedTU = QString::number(partial.at(lastUnitTU));
+        game.editTimeUnits(LastUnit, "9");
         QCOMPARE(cmdTU->text(), QStringLiteral("9"));
+        // Nothing of a load that stopped is ever saved.
+        const ByteImage onDisk = orvane::test::readFileBytes(otherExe);
+        game.trigger("mnuSave");
+        QVERIFY(orvane::test::readFileBytes(otherExe) == onDisk);
+        QCOMPARE(game.prompts.messages().size(), std::size_t{1});
+        QVERIFY(game.prompts.messages()[0].text.find("Load the files again") != std::string::npos);
         game.trigger("mnuUndo");
         QVERIFY(game.image(FileId::Exe) == partial);
         QCOMPARE(cmdTU->text(), loadedTU);

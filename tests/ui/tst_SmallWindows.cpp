@@ -1,17 +1,25 @@
-// The splash, About and Help windows, and Make Patch Files through the menu.
+// The splash, About and Help windows, the real modal boxes behind the prompts, and patch files made
+// and applied through the File menu.
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <set>
 
 #include "files/PatchFile.h"
 #include "support/ImageDiff.h"
+#include "ui/QtPrompts.h"
 #include "ui/SplashWindow.h"
 #include "widgets/SampleWindow.h"
 
+using orvane::ByteImage;
+using orvane::FileId;
 using orvane::GameEdition;
 using orvane::test::childNamed;
 using orvane::test::SampleWindow;
@@ -46,6 +54,16 @@ class TestSmallWindows : public QObject {
     }
 
     static QString textOf(QWidget& window, const char* label) { return childNamed<QLabel>(window, label)->text(); }
+
+    // Runs `answer` on the modal box as soon as it is up.
+    static void whenBoxOpens(std::function<void(QInputDialog*)> answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            answer(box);
+        });
+    }
 
 private slots:
     void cleanup() { orvane::test::closeAllWindows(); }
@@ -114,14 +132,10 @@ private slots:
         QCOMPARE(questions->count(), 5);
         QCOMPARE(questions->item(3)->text(), QStringLiteral("Why doesn't the 'standard to build' function work?"));
         QVERIFY(answer->toPlainText().isEmpty());
-        const auto clickQuestion = [questions](int row) {
-            QTest::mouseClick(questions->viewport(), Qt::LeftButton, {},
-                              questions->visualItemRect(questions->item(row)).center());
-        };
-
         std::set<QString> answers;
         for (int row = 0; row < questions->count(); ++row) {
-            clickQuestion(row);
+            QTest::mouseClick(questions->viewport(), Qt::LeftButton, {},
+                              questions->visualItemRect(questions->item(row)).center());
             QVERIFY(!answer->toPlainText().isEmpty());
             answers.insert(answer->toPlainText());
         }
@@ -129,9 +143,6 @@ private slots:
         QCOMPARE(answer->toPlainText(),
                  QStringLiteral("The backup files are just copies of the files that were opened. So, you can simply "
                                 "rename the files to the original name and they should work. "));
-        const QString shown = answer->toPlainText();
-        clickQuestion(4);
-        QCOMPARE(answer->toPlainText(), shown);
 
         game.window.close();
         QVERIFY(about->isVisible() && help->isVisible());
@@ -140,20 +151,84 @@ private slots:
         QVERIFY(!topLevel("frmHelp") && !topLevel("frmAbout"));
     }
 
-    void makePatchFilesThroughTheMenuWritesThePatch()
+    void theRealInputBoxAnswersAndTheOpenFilterFindsUpperCase()
     {
-        SampleWindow game(GameEdition::Dos12);
-        game.load();
-        game.window.session().pushSnapshot(orvane::FileId::Obdata);
-        game.image(orvane::FileId::Obdata)[5] ^= 0xFF;
-        const std::string target = game.gameFile("mine.qev");
-        game.prompts.answerFile(target);
-        game.trigger("mnuPatch");
-        const auto written = orvane::test::readFileBytes(target);
-        QCOMPARE(written, *orvane::buildPatchFile(game.window.session().files()));
-        QCOMPARE(written.at(4'586 + 5), game.image(orvane::FileId::Obdata)[5]);
-        QVERIFY(game.prompts.messages().empty());
-        QVERIFY(game.prompts.unexpected().empty());
+        orvane::ui::QtPrompts prompts;
+        QString title, label, shownDefault;
+        whenBoxOpens([&](QInputDialog* box) {
+            title = box->windowTitle();
+            label = box->labelText();
+            shownDefault = box->textValue();
+            box->setTextValue(QStringLiteral("R\u00e9my"));
+            box->accept();
+        });
+        const auto answer = prompts.askText("New Name", "line one\nline two", "Old");
+        QCOMPARE(title, QStringLiteral("New Name"));
+        QCOMPARE(label, QStringLiteral("line one\nline two"));
+        QCOMPARE(shownDefault, QStringLiteral("Old"));
+        QCOMPARE(answer, std::optional<std::string>("R\u00e9my"));
+
+        whenBoxOpens([](QInputDialog* box) { box->reject(); });
+        QCOMPARE(prompts.askText("Change Amount", "prompt", "5"), std::nullopt);
+
+        // The open dialog's filter finds upper-case executables where file names are case-sensitive.
+        const QString filter = orvane::ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
+#ifdef Q_OS_WIN
+        QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe)"));
+#else
+        QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe *.EXE)"));
+#endif
+    }
+
+    // A patch made on the Collector's Edition, with a renamed first item and a shorter first string of
+    // ENGLISH2.DAT, applied to DOS 1.4: the pages show it and Undo takes it back file by file.
+    void aPatchMadeOnOneEditionShowsOnAnotherAndUndoesFileByFile()
+    {
+        SampleWindow w(GameEdition::Dos14);
+        auto* apply = w.find<QAction>("mnuApplyPatch");
+        QVERIFY(!apply->isEnabled());
+        const std::string path = w.gameFile("mod.qev");
+        const std::string renamed = "Patched Blaster";
+        const std::string rank = "Patched rank";
+        {
+            SampleWindow maker;
+            maker.load();
+            auto& session = maker.window.session();
+            session.pushSnapshot(FileId::Obdata);
+            ByteImage& obdata = maker.image(FileId::Obdata);
+            std::fill_n(obdata.begin(), 20, std::uint8_t{0});
+            std::copy(renamed.begin(), renamed.end(), obdata.begin());
+            session.pushSnapshot(FileId::English2);
+            ByteImage& english2 = maker.image(FileId::English2);
+            english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
+            english2.insert(english2.begin(), rank.begin(), rank.end());
+            maker.prompts.answerFile(path);
+            maker.trigger("mnuPatch");
+            QCOMPARE(orvane::test::readFileBytes(path), *orvane::buildPatchFile(session.files()));
+            QVERIFY(maker.prompts.messages().empty() && maker.prompts.unexpected().empty());
+        }
+
+        w.load();
+        QVERIFY(apply->isEnabled());
+        const ByteImage exeBefore = w.image(FileId::Exe);
+        w.prompts.answerFile(path);
+        apply->trigger();
+        QVERIFY(w.prompts.messages().empty());
+        auto* list = w.find<QListWidget>("lstItem");
+        QCOMPARE(list->item(0)->text(), QString::fromStdString(renamed));
+        auto* strings2 = w.find<QListView>("lstEng2");
+        QCOMPARE(orvane::test::entryText(strings2, 0), QString::fromStdString(rank));
+        QCOMPARE(w.window.session().undoCount(), 3u); // OBDATA.DAT, ENGLISH2.DAT, the executable's differing filler
+        QVERIFY(w.find<QAction>("mnuSave")->isEnabled());
+
+        w.trigger("mnuUndo"); // OBDATA.DAT was written last
+        QVERIFY(list->item(0)->text() != QString::fromStdString(renamed));
+        w.trigger("mnuUndo");
+        QVERIFY(orvane::test::entryText(strings2, 0) != QString::fromStdString(rank));
+        w.trigger("mnuUndo");
+        QCOMPARE(w.image(FileId::Exe), exeBefore);
+
+        QVERIFY(w.prompts.unexpected().empty());
     }
 };
 

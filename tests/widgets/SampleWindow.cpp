@@ -1,6 +1,8 @@
 #include "widgets/SampleWindow.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 
 #include "samplegame/SampleGame.h"
 
@@ -19,6 +21,28 @@ void SampleWindow::load()
     prompts.clearShown();
 }
 
+QTabWidget* SampleWindow::openPage(int index)
+{
+    auto* tabs = find<QTabWidget>("tabFac");
+    tabs->setCurrentIndex(index);
+    return tabs;
+}
+
+void SampleWindow::chooseUnit(int unit)
+{
+    openPage(3);
+    auto* combo = find<QComboBox>("cmbUnit");
+    combo->setCurrentIndex(unit);
+    emit combo->activated(unit);
+}
+
+void SampleWindow::editTimeUnits(int unit, const std::string& answer)
+{
+    chooseUnit(unit);
+    prompts.answer(answer);
+    QTest::mouseClick(find<QPushButton>("cmdTU"), Qt::LeftButton);
+}
+
 void doubleClickRow(QAbstractItemView* list, int row)
 {
     const QModelIndex entry = list->model()->index(row, 0);
@@ -26,6 +50,16 @@ void doubleClickRow(QAbstractItemView* list, int row)
     const QPoint centre = list->visualRect(entry).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void clickIndicator(QWidget* option)
+{
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
+}
+
+QString entryText(const QAbstractItemView* list, int row)
+{
+    return list->model()->index(row, 0).data().toString();
 }
 
 QString labelText(const char* name)

@@ -4,8 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QWindow>
 #include <QtTest>
+#include <cstdint>
+#include <map>
 #include <string>
 
 #include "files/RealFileSystem.h"
@@ -14,6 +17,9 @@
 #include "ui/MainWindow.h"
 
 namespace orvane::test {
+
+// offset -> new byte, as changedBytes gives it.
+using Changes = std::map<std::size_t, std::uint8_t>;
 
 // The control of this name inside a window; the test stops when there is none.
 template <typename T>
@@ -38,6 +44,12 @@ struct SampleWindow {
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     ByteImage& image(FileId id) { return window.session().image(id); }
+    // Shows page `index` of the page strip.
+    QTabWidget* openPage(int index);
+    // Picks unit `unit` on the Unit Editor page as a choice from its list does.
+    void chooseUnit(int unit);
+    // Picks unit `unit`, clicks cmdTU and answers its box with `answer`.
+    void editTimeUnits(int unit, const std::string& answer);
     // The title as the desktop shows it, with Qt's modified marker in place.
     QString visibleTitle() const { return window.windowHandle()->title(); }
     std::string gameFile(const std::string& relative) const { return (dir.path() / relative).string(); }
@@ -52,6 +64,12 @@ struct SampleWindow {
 // A click then a double click on the entry's centre: a double click alone is not seen as one.
 // Serves QListWidget and QListView alike.
 void doubleClickRow(QAbstractItemView* list, int row);
+
+// A click on an option button's indicator, where a user clicks it.
+void clickIndicator(QWidget* option);
+
+// The text of entry `row` in column 0 of a list.
+QString entryText(const QAbstractItemView* list, int row);
 
 // The text of a label in any open window (frmLoad is a window of its own).
 QString labelText(const char* name);
