@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane {
 namespace {
@@ -70,8 +70,7 @@ TEST_F(UnsavedChangesTest, AFailedSaveKeepsTheChanges)
     edit(40);
     std::filesystem::remove_all(std::filesystem::path(sample.exePath).parent_path());
     session.save();
-    ASSERT_EQ(sample.prompts.messages().size(), 1u);
-    EXPECT_EQ(sample.prompts.messages()[0].title, "Files not saved");
+    test::expectOneMessage(sample.prompts, "Files not saved", sample.dir.str());
     EXPECT_TRUE(session.modified());
 }
 
