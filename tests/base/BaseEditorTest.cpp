@@ -72,11 +72,8 @@ TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
         for (std::size_t k = 0; k < 36; ++k) {
             SCOPED_TRACE(k);
             const auto days = static_cast<std::uint8_t>(k + 1);
-            const Changes changes = base.change(k, [days](BaseEditor& e) {
-                e.pickFacility(GravShield);
-                e.pickDays(days);
-            });
-            EXPECT_EQ(changes, (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.change(k, [days](BaseEditor& e) { e.pickFacility(GravShield); e.pickDays(days); }),
+                      (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
             EXPECT_EQ(base.caption(k), "Grav Shield\n" + daysLabel(days));
         }
         EXPECT_EQ(base.caption(0), "Grav Shield\n1 Day");
@@ -136,15 +133,9 @@ TEST(BaseEditor, TheChangeFrameWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.view().facilityText, "Access Lift");
     EXPECT_EQ(base.editor.view().daysText, "0 Days");
 
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickDays(12);
-                  e.pickFacility(EmptyFacility);
-              }),
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickDays(12); e.pickFacility(EmptyFacility); }),
               (Changes{{facilityByte, 0xFF}, {daysByte, 255}}));
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickFacility(HangarTopLeft);
-                  e.pickDays(255);
-              }),
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(HangarTopLeft); e.pickDays(255); }),
               (Changes{{facilityByte, HangarTopLeft}}));
     EXPECT_EQ(base.caption(square), "Hangar\n(Top Left)\n255 Days");
 
@@ -156,11 +147,7 @@ TEST(BaseEditor, TheChangeFrameWritesOnlyWhatWasPicked)
 
     // Setting the boxes' texts is not a pick: a click on another square retargets the frame and drops
     // what was picked for the first.
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickFacility(Laboratory);
-                  e.clickSquare(35);
-              }),
-              Changes{});
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(Laboratory); e.clickSquare(35); }), Changes{});
     EXPECT_EQ(base.editor.selectedSquare()->facility, 455134u + 35);
 
     // Cancel hides the frame and leaves the boxes as they were; nothing is written.

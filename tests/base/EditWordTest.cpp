@@ -9,7 +9,6 @@ using namespace test;
 struct LoadedGame {
     LoadedGame() : game(GameEdition::Collectors) { game.load(); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(std::size_t high, std::size_t low, const Answers& answers, bool expectWritten)
     {
         const Changes changed =

@@ -6,14 +6,6 @@ namespace {
 
 using namespace test;
 
-TEST(AskValue, PromptLinesAreJoinedByLineFeeds)
-{
-    EXPECT_EQ(amountPrompt("255"),
-              "Enter the amount you would like to have.\n(Remember, the number cannot exceed 255).");
-    EXPECT_EQ(amountPrompt("79", {"a", "b"}),
-              "Enter the amount you would like to have.\n(Remember, the number cannot exceed 79).\na\nb");
-}
-
 // Above the limit or not a byte, the same box comes again. The limit holds for the number as typed, or
 // for its whole number; Cancel and an empty answer give nothing.
 TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)

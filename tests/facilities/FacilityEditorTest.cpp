@@ -20,7 +20,6 @@ struct LoadedFacilities : LoadedPage<FacilityEditor> {
 
     std::string caption(FacilityValue value) const { return editor.view().captions.at(indexOf(value)); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(FacilityValue value, const Answers& answers)
     {
         return game.answerEdit(answers, [&] { editor.editValue(value); });

@@ -65,10 +65,10 @@ TEST_F(ItemEditorTest, EveryValueButtonWritesItsOwnByteOnly)
         obdata()[R + row.offset] = 7;
         const ByteImage before = obdata();
         // One above the limit brings the same box back; the limit itself is taken.
-        EXPECT_EQ(edit({std::to_string(row.limit + 1), std::to_string(row.limit)}, [&] { editor.editValue(row.value); }),
+        const std::string limit = std::to_string(row.limit);
+        EXPECT_EQ(edit({std::to_string(row.limit + 1), limit}, [&] { editor.editValue(row.value); }),
                   (Changes{{R + row.offset, static_cast<std::uint8_t>(row.limit)}}));
         ASSERT_EQ(game.prompts.shown().size(), 2u);
-        const std::string limit = std::to_string(row.limit);
         expectBoxes(game.prompts, "Change Amount", row.limit == 79 ? ammunition : amountLimitPrompt(limit), "7");
         EXPECT_EQ(editor.valueCaption(row.value), limit);
 
@@ -95,7 +95,8 @@ TEST_F(ItemEditorTest, LimitsHoldAgainstTheWholeNumberAndOnlyAcceptedEntriesPush
         const std::size_t offset = R + items::fieldOf(c.value).offset;
         obdata()[offset] = 3;
         const std::size_t snapshots = session.undoCount();
-        EXPECT_EQ(edit(c.answers, [&] { editor.editValue(c.value); }), (c.stored ? Changes{{offset, *c.stored}} : Changes{}));
+        EXPECT_EQ(edit(c.answers, [&] { editor.editValue(c.value); }),
+                  (c.stored ? Changes{{offset, *c.stored}} : Changes{}));
         EXPECT_EQ(session.undoCount(), snapshots + (c.stored ? 1u : 0u));
     }
 }

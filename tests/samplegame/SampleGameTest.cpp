@@ -78,8 +78,10 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     using namespace sample;
     const GameEdition edition = GetParam().edition;
     const std::pair<const EditionOffsets*, std::size_t> layout[] = {
-        {&StartingBaseStart, 266}, {&LastNameTableStart, SoldierNames * LastNameWidth},
-        {&FirstNameTableStart, SoldierNames * FirstNameWidth}, {&FacilityTableStart, FacilityTypes * FacilityRecordSize},
+        {&StartingBaseStart, 266},
+        {&LastNameTableStart, SoldierNames * LastNameWidth},
+        {&FirstNameTableStart, SoldierNames * FirstNameWidth},
+        {&FacilityTableStart, FacilityTypes * FacilityRecordSize},
         {&UnitTableStart, UnitRecords * UnitRecordSize}};
     std::vector<std::pair<std::size_t, std::size_t>> tables; // first byte, one past the last
     for (const auto& [table, length] : layout) {

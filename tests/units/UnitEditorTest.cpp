@@ -14,7 +14,6 @@ struct LoadedUnits : LoadedPage<UnitEditor> {
 
     std::string caption(UnitStat stat) const { return editor.view().captions.at(indexOf(stat)); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(UnitStat stat, const Answers& answers)
     {
         return game.answerEdit(answers, [&] { editor.editStat(stat); });
