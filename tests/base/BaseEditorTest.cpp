@@ -1,23 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <filesystem>
-#include <map>
 #include <set>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "base/BaseEditor.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane::base {
 namespace {
 
-using Changes = std::map<std::size_t, std::uint8_t>;
-using Answers = std::vector<std::optional<std::string>>;
+using namespace test;
 
-constexpr auto Cancel = std::nullopt;
 constexpr std::uint8_t Laboratory = 0x02;
 constexpr std::uint8_t HangarTopLeft = 0x10;
 constexpr std::uint8_t GravShield = 0x0C; // not in the sample grid
@@ -26,14 +17,8 @@ constexpr std::uint8_t GravShield = 0x0C; // not in the sample grid
 const std::vector<std::pair<GameEdition, std::size_t>> BlockStarts = {
     {GameEdition::Collectors, 455134}, {GameEdition::Dos12, 391894}, {GameEdition::Dos14, 373886}};
 
-const std::string PersonnelPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 250).";
-
-struct LoadedBase {
-    explicit LoadedBase(GameEdition edition) : game(edition), editor(game.session)
-    {
-        game.load();
-        editor.enableAll();
-    }
+struct LoadedBase : LoadedPage<BaseEditor> {
+    explicit LoadedBase(GameEdition edition) : LoadedPage(edition) { editor.enableAll(); }
 
     const std::string& caption(std::size_t square) const { return editor.view().squareCaptions.at(square); }
     const std::string& entry(std::size_t position) const { return editor.view().storesList.at(position); }
@@ -62,20 +47,14 @@ struct LoadedBase {
     {
         return game.answerEdit(answers, [this, position] { editor.openStoresEntry(position); });
     }
-
-    test::SampleSession game;
-    BaseEditor editor;
 };
 
-// The buttons are numbered down the columns: row r, column c of the grid is this button.
+// The buttons are numbered down the columns: Command1 to Command6 are the first column, top to bottom.
 TEST(StartingBase, ButtonsAreNumberedDownTheColumns)
 {
-    constexpr int ButtonAt[6][6] = {{1, 7, 13, 19, 25, 31}, {2, 8, 14, 20, 26, 32}, {3, 9, 15, 21, 27, 33},
-                                    {4, 10, 16, 22, 28, 34}, {5, 11, 17, 23, 29, 35}, {6, 12, 18, 24, 30, 36}};
-    for (std::size_t row = 0; row < 6; ++row) {
-        for (std::size_t column = 0; column < 6; ++column) {
-            EXPECT_EQ(squareOfButton(ButtonAt[row][column]), 6 * row + column) << "Command" << ButtonAt[row][column];
-        }
+    for (int button = 1; button <= 36; ++button) {
+        const auto index = static_cast<std::size_t>(button - 1);
+        EXPECT_EQ(squareOfButton(button), 6 * (index % 6) + index / 6) << "Command" << button;
     }
 }
 
@@ -84,7 +63,7 @@ TEST(StartingBase, ButtonsAreNumberedDownTheColumns)
 TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
 {
     for (const auto& [edition, start] : BlockStarts) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedBase base(edition);
         EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
         EXPECT_EQ(base.caption(0), "Empty\n255 Days");
@@ -93,11 +72,8 @@ TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
         for (std::size_t k = 0; k < 36; ++k) {
             SCOPED_TRACE(k);
             const auto days = static_cast<std::uint8_t>(k + 1);
-            const Changes changes = base.change(k, [days](BaseEditor& e) {
-                e.pickFacility(GravShield);
-                e.pickDays(days);
-            });
-            EXPECT_EQ(changes, (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.change(k, [days](BaseEditor& e) { e.pickFacility(GravShield); e.pickDays(days); }),
+                      (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
             EXPECT_EQ(base.caption(k), "Grav Shield\n" + daysLabel(days));
         }
         EXPECT_EQ(base.caption(0), "Grav Shield\n1 Day");
@@ -111,9 +87,7 @@ TEST(BaseEditor, CaptionsAndTheFrameShowTheSquare)
     constexpr std::size_t start = 455134;
     const struct {
         std::uint8_t code, days;
-        const char* caption;
-        const char* oneLine;
-        const char* daysText;
+        const char *caption, *oneLine, *daysText;
     } squares[] = {
         {0x04, 0, "Small\nRadar System\n0 Days", "Small Radar System", "0 Days"},
         {0x13, 12, "Hangar\n(Bottom Right)\n12 Days", "Hangar (Bottom Right)", "12 Days"},
@@ -159,15 +133,9 @@ TEST(BaseEditor, TheChangeFrameWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.view().facilityText, "Access Lift");
     EXPECT_EQ(base.editor.view().daysText, "0 Days");
 
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickDays(12);
-                  e.pickFacility(EmptyFacility);
-              }),
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickDays(12); e.pickFacility(EmptyFacility); }),
               (Changes{{facilityByte, 0xFF}, {daysByte, 255}}));
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickFacility(HangarTopLeft);
-                  e.pickDays(255);
-              }),
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(HangarTopLeft); e.pickDays(255); }),
               (Changes{{facilityByte, HangarTopLeft}}));
     EXPECT_EQ(base.caption(square), "Hangar\n(Top Left)\n255 Days");
 
@@ -179,11 +147,7 @@ TEST(BaseEditor, TheChangeFrameWritesOnlyWhatWasPicked)
 
     // Setting the boxes' texts is not a pick: a click on another square retargets the frame and drops
     // what was picked for the first.
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) {
-                  e.pickFacility(Laboratory);
-                  e.clickSquare(35);
-              }),
-              Changes{});
+    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(Laboratory); e.clickSquare(35); }), Changes{});
     EXPECT_EQ(base.editor.selectedSquare()->facility, 455134u + 35);
 
     // Cancel hides the frame and leaves the boxes as they were; nothing is written.
@@ -223,7 +187,7 @@ TEST(BaseEditor, PersonnelAreOneByteUnder250InEveryEdition)
         {1, {""}, {}, 1},
     };
     for (const auto& [edition, start] : BlockStarts) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedBase base(edition);
         for (const auto& c : cases) {
             SCOPED_TRACE(c.answers.front().value_or("Cancel"));
@@ -232,11 +196,7 @@ TEST(BaseEditor, PersonnelAreOneByteUnder250InEveryEdition)
             const std::size_t revision = base.editor.view().listRevision;
             EXPECT_EQ(base.openEntry(c.position, c.answers), (c.stored ? Changes{{where, *c.stored}} : Changes{}));
             ASSERT_EQ(base.game.prompts.shown().size(), c.boxes);
-            for (const auto& box : base.game.prompts.shown()) {
-                EXPECT_EQ(box.title, "Change Amount");
-                EXPECT_EQ(box.text, PersonnelPrompt);
-                EXPECT_EQ(box.defaultText, "9");
-            }
+            expectBoxes(base.game.prompts, "Change Amount", amountLimitPrompt("250", "this cannot"), "9");
             // A cancelled personnel edit leaves the list alone; an accepted one rebuilds it.
             EXPECT_EQ(base.editor.view().listRevision != revision, c.stored.has_value());
             if (!c.stored) continue;
@@ -253,9 +213,8 @@ TEST(BaseEditor, PersonnelAreOneByteUnder250InEveryEdition)
 // byte at its first; commas are thousands separators there. A cancelled amount still rebuilds the list.
 TEST(BaseEditor, StoreAmountsAreTwoBytesAtTheirSlotInEveryEdition)
 {
-    const std::string wordPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
     for (const auto& [edition, start] : BlockStarts) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedBase base(edition);
         const std::size_t stingray = start + 74;
         const std::size_t fusionBall = start + 74 + 2 * 3;
@@ -266,8 +225,7 @@ TEST(BaseEditor, StoreAmountsAreTwoBytesAtTheirSlotInEveryEdition)
 
         EXPECT_EQ(base.openEntry(2, {"5"}), (Changes{{stingray, 5}, {stingray + 1, 0}}));
         EXPECT_EQ(base.entry(2), "Stingray Launchers - 5");
-        EXPECT_EQ(base.game.prompts.shown().at(0).text, wordPrompt);
-        EXPECT_EQ(base.game.prompts.shown().at(0).defaultText, "769");
+        expectBoxes(base.game.prompts, "Change Amount", WordPrompt, "769");
         EXPECT_EQ(base.openEntry(5, {"28672", "30,000", "28,671"}), (Changes{{fusionBall, 0xFF}, {fusionBall + 1, 0x6F}}));
         EXPECT_EQ(base.game.prompts.shown().size(), 3u);
         EXPECT_EQ(base.openEntry(5, {"1,000"}), (Changes{{fusionBall, 0xE8}, {fusionBall + 1, 0x03}}));
@@ -302,31 +260,19 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
                     {69, 80, "QEV Power Sources - "}, {71, 83, "Alien Food - "},       {83, 95, "HWP Fusion Bombs - "}};
     for (const auto& l : labelled) EXPECT_EQ(base.entry(l.position), l.label + std::to_string(amountOf(l.slot)));
 
-    // The amounts shown are exactly those of the slots that are not hidden.
-    const std::vector<std::size_t> hidden = {43, 44, 45, 46, 47, 48, 62, 63, 64, 76, 77, 78, 79, 82};
-    std::set<std::string> expectedAmounts;
-    for (std::size_t slot = 0; slot < 96; ++slot) {
-        if (std::find(hidden.begin(), hidden.end(), slot) == hidden.end()) {
-            expectedAmounts.insert(std::to_string(amountOf(slot)));
-        }
-    }
-    std::set<std::string> shownAmounts;
-    for (std::size_t position = 2; position < 84; ++position) {
-        const std::string& entry = base.entry(position);
-        shownAmounts.insert(entry.substr(entry.rfind(' ') + 1));
-    }
-    EXPECT_EQ(shownAmounts, expectedAmounts);
-
+    // Each entry shows the amount of the slot its edit writes, and 82 distinct slots are written.
     std::set<std::size_t> writtenSlots;
     for (std::size_t position = 2; position < 84; ++position) {
+        const std::string shown = base.entry(position);
         const Changes changes = base.openEntry(position, {"7"});
         ASSERT_FALSE(changes.empty()) << position;
         const std::size_t slot = (changes.begin()->first - stores) / 2;
         EXPECT_EQ(changes, (Changes{{stores + 2 * slot, 7}, {stores + 2 * slot + 1, 0}})) << position;
+        EXPECT_TRUE(shown.ends_with(" - " + std::to_string(amountOf(slot)))) << shown;
         writtenSlots.insert(slot);
     }
     EXPECT_EQ(writtenSlots.size(), 82u);
-    for (const std::size_t slot : hidden) {
+    for (const std::size_t slot : {43u, 44u, 45u, 46u, 47u, 48u, 62u, 63u, 64u, 76u, 77u, 78u, 79u, 82u}) {
         EXPECT_FALSE(writtenSlots.contains(slot)) << slot;
         EXPECT_EQ(readU16(base.game.exe(), stores + 2 * slot), amountOf(slot)) << slot;
     }
@@ -335,12 +281,10 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
 // The grid and the list are filled as soon as the executable is accepted, before the data files.
 TEST(BaseEditor, ALoadThatStopsAtADataFileHasFilledThePage)
 {
-    test::SampleSession game(GameEdition::Dos14);
+    SampleSession game(GameEdition::Dos14);
     BaseEditor editor(game.session);
     std::filesystem::remove(game.dir.path() / "GEODATA" / "OBDATA.DAT");
-    game.prompts.answerFile(game.exePath);
-    test::SilentProgress progress;
-    EXPECT_EQ(game.session.loadFiles(progress, LoadCalls{}), LoadResult::Failed);
+    EXPECT_EQ(game.tryLoad(), LoadResult::Failed);
     EXPECT_EQ(editor.view().squareCaptions.at(26), "Small\nRadar System\n12 Days");
     ASSERT_EQ(editor.view().storesList.size(), 84u);
     EXPECT_EQ(editor.view().storesList.back(), "HWP Fusion Bombs - 0");

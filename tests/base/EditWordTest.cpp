@@ -1,27 +1,14 @@
-#include <gtest/gtest.h>
-
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "base/EditWord.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane::base {
 namespace {
 
-using Changes = std::map<std::size_t, std::uint8_t>;
-using Answers = std::vector<std::optional<std::string>>;
-
-constexpr auto Cancel = std::nullopt;
-constexpr const char* Prompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
+using namespace test;
 
 struct LoadedGame {
     LoadedGame() : game(GameEdition::Collectors) { game.load(); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(std::size_t high, std::size_t low, const Answers& answers, bool expectWritten)
     {
         const Changes changed =
@@ -30,7 +17,7 @@ struct LoadedGame {
         return changed;
     }
 
-    test::SampleSession game;
+    SampleSession game;
 };
 
 // Low byte first at the lower offset, and the reverse order when the caller gives high below low;
@@ -62,11 +49,7 @@ TEST(EditWord, WritesTheAmountAtTheTwoPositionsGiven)
             EXPECT_EQ(loaded.game.exe().at(low), c.low);
             EXPECT_EQ(loaded.game.exe().at(high), c.high);
             EXPECT_EQ(loaded.game.session.undoCount(), std::min<std::size_t>(snapshots + 1, 5));
-            for (const auto& box : loaded.game.prompts.shown()) {
-                EXPECT_EQ(box.title, "Change Amount");
-                EXPECT_EQ(box.text, Prompt);
-                EXPECT_EQ(box.defaultText, shownBefore);
-            }
+            expectBoxes(loaded.game.prompts, "Change Amount", WordPrompt, shownBefore);
         }
     }
 }
@@ -85,7 +68,7 @@ TEST(EditWord, RefusedOrCancelledAnswersChangeNothing)
     for (const auto& answers : refusedThenCancelled) {
         SCOPED_TRACE(answers.front().value_or("Cancel"));
         EXPECT_EQ(loaded.edit(5001, 5000, answers, false), Changes{});
-        for (const auto& box : loaded.game.prompts.shown()) EXPECT_EQ(box.defaultText, "4660");
+        expectBoxes(loaded.game.prompts, "Change Amount", WordPrompt, "4660");
     }
     EXPECT_EQ(loaded.game.session.undoCount(), 0u);
     EXPECT_FALSE(loaded.game.session.saveAvailable());
@@ -105,7 +88,7 @@ TEST(EditWord, UndoRestoresBothBytesAndOutsideTheImageNothingIsAsked)
     EXPECT_EQ(loaded.edit(size, size - 1, {}, false), Changes{});
     EXPECT_EQ(loaded.edit(0, size, {}, false), Changes{});
 
-    test::SampleSession unloaded(GameEdition::Dos14);
+    SampleSession unloaded(GameEdition::Dos14);
     EXPECT_FALSE(editWord(unloaded.session, 1, 0));
     EXPECT_TRUE(unloaded.prompts.shown().empty());
 }

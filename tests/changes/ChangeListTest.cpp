@@ -1,9 +1,5 @@
 // The list of changes since load: edits on every page in the page's words, Undo, and raw bytes.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "changes/ChangeList.h"
 #include "base/BaseEditor.h"

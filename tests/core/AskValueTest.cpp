@@ -1,60 +1,37 @@
-#include <gtest/gtest.h>
-
 #include "core/AskValue.h"
-#include "support/ScriptedPrompts.h"
+#include "support/PageTest.h"
 
 namespace orvane {
 namespace {
 
-using test::ScriptedPrompts;
+using namespace test;
 
-const ValueBox box{ChangeAmountTitle, amountPrompt("79", {"third line"}), "12"};
-
-TEST(AskValue, PromptLinesAreJoinedByLineFeeds)
+// Above the limit or not a byte, the same box comes again. The limit holds for the number as typed, or
+// for its whole number; Cancel and an empty answer give nothing.
+TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
 {
-    EXPECT_EQ(amountPrompt("255"),
-              "Enter the amount you would like to have.\n(Remember, the number cannot exceed 255).");
-    EXPECT_EQ(amountPrompt("79", {"a", "b"}),
-              "Enter the amount you would like to have.\n(Remember, the number cannot exceed 79).\na\nb");
-}
-
-TEST(AskValue, AboveTheLimitOrNotAByteTheSameBoxComesAgain)
-{
-    ScriptedPrompts prompts;
-    prompts.answer("79.5").answer("-3").answer("1e999").answer("78.5");
-    EXPECT_EQ(askByte(prompts, box, 79), std::optional<std::uint8_t>(78));
-    ASSERT_EQ(prompts.shown().size(), 4u);
-    for (const auto& shown : prompts.shown()) {
-        EXPECT_EQ(shown.title, "Change Amount");
-        EXPECT_EQ(shown.text, box.prompt);
-        EXPECT_EQ(shown.defaultText, "12");
+    using enum LimitCheck;
+    const ValueBox box{ChangeAmountTitle, amountPrompt("79", {"third line"}), "12"};
+    const struct {
+        double limit;
+        LimitCheck check;
+        Answers answers;
+        std::optional<std::uint8_t> value;
+    } cases[] = {
+        {79, OnEntry, {"79.5", "-3", "1e999", "78.5"}, 78}, {255, OnEntry, {"255.4", "254.5"}, 254},
+        {100, OnEntry, {"99.5"}, 100},                       {255, OnEntry, {"-0.4"}, 0},
+        {255, OnEntry, {"abc"}, 0},                          {79, OnWholeNumber, {"79.5", "80", "79.4"}, 79},
+        {79, OnWholeNumber, {"78.5"}, 78},                   {255, OnEntry, {Cancel}, std::nullopt},
+        {255, OnEntry, {""}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answers.front().value_or("Cancel"));
+        ScriptedPrompts prompts;
+        for (const auto& answer : c.answers) prompts.answer(answer);
+        EXPECT_EQ(askByte(prompts, box, c.limit, c.check), c.value);
+        EXPECT_TRUE(prompts.scriptUsed());
+        expectBoxes(prompts, "Change Amount", box.prompt, "12");
     }
-}
-
-TEST(AskValue, TheLimitHoldsForTheNumberAsTypedOrForItsWholeNumber)
-{
-    ScriptedPrompts prompts;
-    prompts.answer("255.4").answer("254.5").answer("99.5").answer("-0.4").answer("abc");
-    EXPECT_EQ(askByte(prompts, box, 255), std::optional<std::uint8_t>(254));
-    EXPECT_EQ(askByte(prompts, box, 100), std::optional<std::uint8_t>(100));
-    EXPECT_EQ(askByte(prompts, box, 255), std::optional<std::uint8_t>(0));
-    EXPECT_EQ(askByte(prompts, box, 255), std::optional<std::uint8_t>(0));
-    EXPECT_EQ(prompts.shown().size(), 5u);
-
-    ScriptedPrompts items;
-    items.answer("79.5").answer("80").answer("79.4").answer("78.5");
-    EXPECT_EQ(askByte(items, box, 79, LimitCheck::OnWholeNumber), std::optional<std::uint8_t>(79));
-    EXPECT_EQ(askByte(items, box, 79, LimitCheck::OnWholeNumber), std::optional<std::uint8_t>(78));
-    EXPECT_EQ(items.shown().size(), 4u);
-}
-
-TEST(AskValue, CancelAndEmptyAnswerGiveNothing)
-{
-    ScriptedPrompts prompts;
-    prompts.answer(std::nullopt).answer("");
-    EXPECT_FALSE(askByte(prompts, box, 255));
-    EXPECT_FALSE(askByte(prompts, box, 255));
-    EXPECT_TRUE(prompts.scriptUsed());
 }
 
 TEST(AskValue, ShortTextLimitCountsCharactersNotBytes)

@@ -15,25 +15,19 @@ TEST(CodePage, EveryByteMapsToOneCharacterAndBack)
 
 TEST(CodePage, KnownGlyphs)
 {
-    EXPECT_EQ(characterOf(0x41), "A");
-    EXPECT_EQ(characterOf(0x82), "\u00e9");
-    EXPECT_EQ(characterOf(0x01), "\u263a");
-    EXPECT_EQ(characterOf(0x7F), "\u2302");
-    EXPECT_EQ(characterOf(0xE1), "\u00df");
-    EXPECT_EQ(characterOf(0xFF), "\u00a0");
+    const std::pair<std::uint8_t, const char*> glyphs[] = {
+        {0x41, "A"}, {0x82, "\u00e9"}, {0x01, "\u263a"}, {0x7F, "\u2302"}, {0xE1, "\u00df"}, {0xFF, "\u00a0"}};
+    for (const auto& [code, glyph] : glyphs) EXPECT_EQ(characterOf(code), glyph) << int{code};
 }
 
 TEST(CodePage, CharCodeIsZeroForWhatIsNotOneCharacterOfTheCodePage)
 {
-    EXPECT_EQ(CharCode(""), 0);
-    EXPECT_EQ(CharCode("AB"), 0);
-    EXPECT_EQ(CharCode("\u20ac"), 0); // euro sign
-    EXPECT_EQ(CharCode("\xff"), 0);   // not UTF-8
+    // The euro sign, a byte that is not UTF-8, a zero byte, and overlong forms of a character, which are
+    // not that character: C1 BC would otherwise read as "|", E0 83 A9 as "\u00e9".
+    for (const std::string text : {"", "AB", "\u20ac", "\xff", "\xc1\xbc", "\xe0\x81\xbc", "\xe0\x83\xa9"}) {
+        EXPECT_EQ(CharCode(text), 0) << text;
+    }
     EXPECT_EQ(CharCode(std::string(1, '\0')), 0);
-    // Overlong forms of a character are not that character: C1 BC would otherwise read as "|".
-    EXPECT_EQ(CharCode("\xc1\xbc"), 0);
-    EXPECT_EQ(CharCode("\xe0\x81\xbc"), 0);
-    EXPECT_EQ(CharCode("\xe0\x83\xa9"), 0); // an overlong "\u00e9"
 }
 
 TEST(CodePage, FieldsReadUpToTheFirstZeroAndWriteWithZeroFill)

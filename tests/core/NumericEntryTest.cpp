@@ -30,14 +30,9 @@ TEST(NumericEntry, VeryLongInputReadsWithoutFailing)
 
 TEST(NumericEntry, RoundsHalvesToTheEvenNeighbour)
 {
-    EXPECT_EQ(roundHalfEven(12.5), 12);
-    EXPECT_EQ(roundHalfEven(13.5), 14);
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(254.5), 254);
-    EXPECT_EQ(roundHalfEven(99.5), 100);
-    EXPECT_EQ(roundHalfEven(-0.5), 0);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    const std::pair<double, int> cases[] = {{12.5, 12}, {13.5, 14}, {0.5, 0},   {254.5, 254},
+                                            {99.5, 100}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}};
+    for (const auto& [number, rounded] : cases) EXPECT_EQ(roundHalfEven(number), rounded) << number;
 }
 
 } // namespace

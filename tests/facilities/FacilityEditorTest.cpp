@@ -1,59 +1,34 @@
-#include <gtest/gtest.h>
-
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "facilities/FacilityEditor.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane::facilities {
 namespace {
 
-using Changes = std::map<std::size_t, std::uint8_t>;
-using Answers = std::vector<std::optional<std::string>>;
+using namespace test;
 
-constexpr auto Cancel = std::nullopt;
 constexpr int AccessLift = 0;
 constexpr int LaserDefense = 9;
 constexpr int GravShield = 12;
 constexpr int PsionicLaboratory = 14;
 constexpr int Hangar = 16;
 
-const std::string FirstLine = "Enter the amount you would like to have.\n";
-const std::string BytePrompt = FirstLine + "(Remember, the number cannot exceed 255).";
-const std::string RatioPrompt = FirstLine + "(Remember, the number cannot exceed 100%).";
-const std::string WordPrompt = FirstLine + "(Remember, this cannot exceed 28,671).";
-
 const std::vector<std::pair<GameEdition, std::size_t>> TableStarts{
     {GameEdition::Collectors, 460354}, {GameEdition::Dos12, 374242}, {GameEdition::Dos14, 356234}};
 
-struct LoadedFacilities {
-    LoadedFacilities(GameEdition edition, int record) : game(edition), editor(game.session)
-    {
-        game.load();
-        editor.choose(record);
-    }
+struct LoadedFacilities : LoadedPage<FacilityEditor> {
+    LoadedFacilities(GameEdition edition, int record) : LoadedPage(edition) { editor.choose(record); }
 
     std::string caption(FacilityValue value) const { return editor.view().captions.at(indexOf(value)); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(FacilityValue value, const Answers& answers)
     {
-        const Changes changed = game.answerEdit(answers, [&] { editor.editValue(value); });
-        EXPECT_EQ(game.prompts.shown().size(), answers.size());
-        return changed;
+        return game.answerEdit(answers, [&] { editor.editValue(value); });
     }
 
     Changes setStandard(bool yes)
     {
         return game.answerEdit({}, [&] { editor.setStandard(yes); });
     }
-
-    test::SampleSession game;
-    FacilityEditor editor;
 };
 
 // Every value of the Hangar (the last record) in every edition: the box names the field's limit and
@@ -62,7 +37,7 @@ TEST(FacilityEditor, EveryValueWritesOnlyItsOwnBytesInEveryEdition)
 {
     using enum FacilityValue;
     for (const auto& [edition, tableStart] : TableStarts) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedFacilities page(edition, Hangar);
         const std::size_t p = tableStart + 16 * 16;
         EXPECT_EQ(page.caption(ConstructionCost), "200");
@@ -70,17 +45,14 @@ TEST(FacilityEditor, EveryValueWritesOnlyItsOwnBytesInEveryEdition)
 
         EXPECT_EQ(page.edit(ConstructionCost, {"30,000", "1,500"}), (Changes{{p, 0xDC}, {p + 1, 0x05}}));
         EXPECT_EQ(page.caption(ConstructionCost), "1,500");
-        for (const auto& box : page.game.prompts.shown()) {
-            EXPECT_EQ(box.title, "Change Amount");
-            EXPECT_EQ(box.text, WordPrompt);
-            EXPECT_EQ(box.defaultText, "200");
-        }
+        expectBoxes(page.game.prompts, "Change Amount", WordPrompt, "200");
         EXPECT_EQ(page.edit(DefenseStrength, {"28672", "28,671"}), (Changes{{p + 6, 0xFF}, {p + 7, 0x6F}}));
         EXPECT_EQ(page.caption(DefenseStrength), "28,671");
         EXPECT_EQ(page.edit(ConstructionTime, {"256", "255"}), (Changes{{p + 2, 255}}));
         EXPECT_EQ(page.edit(MonthlyCost, {"255.5", "40"}), (Changes{{p + 3, 40}}));
+        expectBoxes(page.game.prompts, "Change Amount", amountLimitPrompt("255"), "25");
         EXPECT_EQ(page.edit(HitRatio, {"101", "100.5", "100"}), (Changes{{p + 8, 100}}));
-        for (const auto& box : page.game.prompts.shown()) EXPECT_EQ(box.text, RatioPrompt);
+        expectBoxes(page.game.prompts, "Change Amount", amountLimitPrompt("100%"), "0");
         EXPECT_EQ(page.caption(HitRatio), "100");
         EXPECT_EQ(page.game.session.undoCount(), 5u);
 
@@ -130,7 +102,7 @@ TEST(FacilityEditor, SignedGroupedCaptionsAndEntriesThatChangeNothing)
 TEST(FacilityEditor, StandardSwitchPushesASnapshotOnlyWhenTheByteChanges)
 {
     for (const auto& [edition, tableStart] : TableStarts) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedFacilities page(edition, AccessLift);
         for (int record = 0; record < FacilityTypeCount; ++record) {
             SCOPED_TRACE(record);
@@ -214,7 +186,7 @@ TEST(FacilityEditor, TheChosenTypeAcrossLoadsUndoAndDisableAll)
 // click asks or writes.
 TEST(FacilityEditor, WithoutAWholeTableNothingIsShownAskedOrWritten)
 {
-    test::SampleSession unloaded(GameEdition::Collectors);
+    SampleSession unloaded(GameEdition::Collectors);
     FacilityEditor idle(unloaded.session);
     idle.choose(Hangar);
     idle.editValue(FacilityValue::ConstructionCost);

@@ -1,11 +1,7 @@
 #include <filesystem>
-#include <optional>
-
-#include <gtest/gtest.h>
 
 #include "files/GameLoader.h"
 #include "files/GamePaths.h"
-#include "support/ImageDiff.h"
 #include "support/SampleSession.h"
 
 namespace orvane::test {

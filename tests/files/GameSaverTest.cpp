@@ -1,12 +1,7 @@
 #include <filesystem>
-#include <map>
-
-#include <gtest/gtest.h>
 
 #include "files/GameSaver.h"
 #include "support/DiskTree.h"
-#include "support/FakeFileSystem.h"
-#include "support/ImageDiff.h"
 #include "support/SampleSession.h"
 
 namespace orvane::test {

@@ -1,15 +1,9 @@
-#include <iterator>
 #include <filesystem>
-#include <map>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
+#include <iterator>
 
 #include "files/PatchFile.h"
 #include "samplegame/SampleLayout.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 #include "units/UnitEditor.h"
 
 namespace orvane::test {
@@ -56,25 +50,20 @@ void appendSlice(ByteImage& out, const ByteImage& from, std::size_t start, std::
                from.begin() + static_cast<std::ptrdiff_t>(start + length));
 }
 
-std::size_t startIn(const EditionOffsets& offsets, GameEdition edition)
-{
-    return *offsets.in(edition);
-}
-
 // The patch file of each edition, laid out from the tables where the sample maker put them.
 TEST(PatchFile, gathersTheRegionsOfEachEditionAndTheDataFilesWhole)
 {
-    for (const GameEdition edition : {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14}) {
+    for (const GameEdition edition : AllEditions) {
         SCOPED_TRACE(editionName(edition));
         PatchGame patch(edition);
         const GameFileSet& files = patch.game.session.files();
         const ByteImage& exe = files.image(FileId::Exe);
 
         ByteImage expected{0x01};
-        appendSlice(expected, exe, startIn(sample::StartingBaseStart, edition), 266);
-        appendSlice(expected, exe, startIn(sample::FacilityTableStart, edition) - 2, 272);
-        appendSlice(expected, exe, startIn(sample::LastNameTableStart, edition), 2'760);
-        appendSlice(expected, exe, startIn(sample::UnitTableStart, edition) - 3, 1'287);
+        appendSlice(expected, exe, *sample::StartingBaseStart.in(edition), 266);
+        appendSlice(expected, exe, *sample::FacilityTableStart.in(edition) - 2, 272);
+        appendSlice(expected, exe, *sample::LastNameTableStart.in(edition), 2'760);
+        appendSlice(expected, exe, *sample::UnitTableStart.in(edition) - 3, 1'287);
         appendSlice(expected, files.image(FileId::Obdata), 0, ObdataLength);
         appendSlice(expected, files.image(FileId::English), 0, EnglishLength);
         expected.insert(expected.end(), {0xFF, 0xFF, 0xFF});
@@ -95,47 +84,35 @@ TEST(PatchFile, gathersTheRegionsOfEachEditionAndTheDataFilesWhole)
     }
 }
 
-// An unsaved edit is in the patch, at its place in the unit region and nowhere else; writing over
-// an earlier, longer patch file leaves exactly the new one; the session is as it was.
-TEST(PatchFile, holdsTheEditsAsTheyStandAndReplacesALongerFileWhole)
-{
-    PatchGame patch(GameEdition::Dos14);
-    const ByteImage beforeEdit = patch.makePatch();
-    units::UnitEditor units(patch.game.session);
-    units.choose(HoverTank);
-    patch.game.prompts.answer("201");
-    units.editStat(units::UnitStat::TimeUnits);
-
-    writeFileBytes(patch.path("edited.qev"), ByteImage(20'000, 0xAA));
-    const ByteImage images = patch.game.exe();
-    const ByteImage afterEdit = patch.makePatch();
-    EXPECT_EQ(changedBytes(beforeEdit, afterEdit),
-              (std::map<std::size_t, std::uint8_t>{{HoverTankTimeUnitsInPatch, 201}}));
-    EXPECT_EQ(patch.game.exe(), images);
-    EXPECT_TRUE(patch.game.session.saveAvailable());
-    EXPECT_EQ(patch.game.session.undoCount(), 1u);
-}
-
-// Made from the same sample files, two editions' patches differ exactly where their untouched
-// regions differ; the same edit lands on the same patch byte in both.
-TEST(PatchFile, theSameEditOnTwoEditionsDiffersOnlyWhereTheEditionsDo)
+// An unsaved edit is in the patch, at its place in the unit region and nowhere else; writing over an
+// earlier, longer patch file leaves exactly the new one; the session is as it was. Made from the same
+// sample files, the editions' patches differ exactly where their untouched regions differ.
+TEST(PatchFile, holdsTheEditsAsTheyStandAtTheSamePlaceInEveryEdition)
 {
     std::vector<ByteImage> untouched, edited;
-    for (const GameEdition edition : {GameEdition::Dos12, GameEdition::Collectors}) {
+    for (const GameEdition edition : AllEditions) {
+        SCOPED_TRACE(editionName(edition));
         PatchGame patch(edition);
-        untouched.push_back(patch.makePatch("before.qev"));
+        untouched.push_back(patch.makePatch());
         units::UnitEditor units(patch.game.session);
         units.choose(HoverTank);
-        patch.game.prompts.answer("77");
+        patch.game.prompts.answer("201");
         units.editStat(units::UnitStat::TimeUnits);
-        edited.push_back(patch.makePatch("after.qev"));
+
+        writeFileBytes(patch.path("edited.qev"), ByteImage(20'000, 0xAA));
+        const ByteImage images = patch.game.exe();
+        edited.push_back(patch.makePatch());
+        EXPECT_EQ(changedBytes(untouched.back(), edited.back()), (Changes{{HoverTankTimeUnitsInPatch, 201}}));
+        EXPECT_EQ(patch.game.exe(), images);
+        EXPECT_TRUE(patch.game.session.saveAvailable());
+        EXPECT_EQ(patch.game.session.undoCount(), 1u);
     }
-    auto differing = changedBytes(untouched[0], untouched[1]);
-    ASSERT_FALSE(differing.empty()) << "the sample editions should differ somewhere in the regions";
-    differing.erase(HoverTankTimeUnitsInPatch);
-    EXPECT_EQ(changedBytes(edited[0], edited[1]), differing);
-    EXPECT_EQ(edited[0].at(HoverTankTimeUnitsInPatch), 77);
-    EXPECT_EQ(edited[1].at(HoverTankTimeUnitsInPatch), 77);
+    EXPECT_NE(untouched[0], untouched[1]) << "the sample editions should differ somewhere in the regions";
+    for (const std::size_t other : {1u, 2u}) {
+        auto differing = changedBytes(untouched[0], untouched[other]);
+        differing.erase(HoverTankTimeUnitsInPatch);
+        EXPECT_EQ(changedBytes(edited[0], edited[other]), differing) << other;
+    }
 }
 
 // A write cut short or a rename that fails leaves the old patch file as it was, and the message names it.
@@ -151,10 +128,7 @@ TEST(PatchFile, aFailedWriteLeavesTheOldFileAndNamesIt)
         patch.game.session.makePatchFile();
 
         EXPECT_EQ(readFileBytes(patch.path("old.qev")), old);
-        const auto messages = patch.game.prompts.messages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].title, "Patch file not made");
-        EXPECT_NE(messages[0].text.find(patch.path("old.qev")), std::string::npos) << messages[0].text;
+        expectOneMessage(patch.game.prompts, "Patch file not made", patch.path("old.qev"));
         EXPECT_EQ(std::distance(stdfs::directory_iterator(patch.game.dir.path()), {}), 3)
             << "only GEODATA, QEV.EXE and old.qev: no temporary file is left";
     }
@@ -171,15 +145,11 @@ TEST(PatchFile, cancelOrAnIncompleteLoadWritesNothing)
     EXPECT_TRUE(patch.game.prompts.messages().empty());
 
     stdfs::remove(patch.game.dir.path() / "GEODATA" / "OBDATA.DAT");
-    patch.game.prompts.answerFile(patch.game.exePath);
-    SilentProgress progress;
-    ASSERT_EQ(patch.game.session.loadFiles(progress, LoadCalls{}), LoadResult::Failed);
+    ASSERT_EQ(patch.game.tryLoad(), LoadResult::Failed);
     patch.game.prompts.clearShown();
     patch.game.session.makePatchFile();
-    const auto messages = patch.game.prompts.messages();
     ASSERT_EQ(patch.game.prompts.shown().size(), 1u);
-    EXPECT_EQ(messages.at(0).title, "Patch file not made");
-    EXPECT_NE(messages.at(0).text.find("Load the files again"), std::string::npos);
+    expectOneMessage(patch.game.prompts, "Patch file not made", "Load the files again");
     EXPECT_EQ(std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {}), entriesBefore - 1);
 }
 

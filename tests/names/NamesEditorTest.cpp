@@ -1,19 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "names/NamesEditor.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane::names {
 namespace {
 
-using test::changedBytes;
-using Changes = std::map<std::size_t, std::uint8_t>;
+using namespace test;
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string LimitLine = "\n(remember it cannot exceed 11 characters)";
@@ -35,16 +26,12 @@ Changes writing(const ByteImage& before, std::size_t offset, const Bytes& bytes)
     return changes;
 }
 
-struct LoadedNames {
-    explicit LoadedNames(GameEdition edition) : game(edition), editor(game.session) { game.load(); }
-
+struct LoadedNames : LoadedPage<NamesEditor> {
+    using LoadedPage::LoadedPage;
     void put(std::size_t offset, const Bytes& bytes)
     {
         for (std::size_t i = 0; i < bytes.size(); ++i) game.exe().at(offset + i) = bytes[i];
     }
-
-    test::SampleSession game;
-    NamesEditor editor;
 };
 
 // In every edition: a first name is written over its 11-byte slot with zeros after it, a last name
@@ -54,22 +41,21 @@ TEST(NamesEditor, AnEditWritesItsSlotInEveryEdition)
     const struct {
         GameEdition edition;
         std::size_t lastNames, firstNames;
-    } editions[] = {{GameEdition::Collectors, 452328, 453768},
-                    {GameEdition::Dos12, 389104, 390544},
+    } editions[] = {{GameEdition::Collectors, 452328, 453768}, {GameEdition::Dos12, 389104, 390544},
                     {GameEdition::Dos14, 371096, 372536}};
     for (const auto& [edition, lastNames, firstNames] : editions) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedNames names(edition);
         names.put(firstNames + 11 * 3, padded("Petra", 11));
         names.put(lastNames + 12 * 7, padded("Abernathy-Qx", 12));
-        names.game.prompts.answer("Ann").answer("Underwoods12").answer("Underwoods1");
         const ByteImage before = names.game.exe();
-        names.editor.firstNameDoubleClicked(3);
-        names.editor.lastNameDoubleClicked(7);
-
         Changes expected = writing(before, firstNames + 33, padded("Ann", 11));
         expected.merge(writing(before, lastNames + 84, padded("Underwoods1", 11)));
-        EXPECT_EQ(changedBytes(before, names.game.exe()), expected);
+        EXPECT_EQ(names.game.answerEdit({"Ann", "Underwoods12", "Underwoods1"}, [&] {
+                      names.editor.firstNameDoubleClicked(3);
+                      names.editor.lastNameDoubleClicked(7);
+                  }),
+                  expected);
         EXPECT_EQ(names.editor.lastNames().at(7), "Underwoods1x");
 
         const auto& shown = names.game.prompts.shown();
@@ -88,26 +74,26 @@ TEST(NamesEditor, TheLastFirstNameSlotThroughEditsCancelAndUndo)
 {
     LoadedNames names(GameEdition::Collectors);
     names.put(455077, Bytes(11, 0));
+    const auto editLast = [&names](const std::string& name) {
+        return names.game.answerEdit({name}, [&names] { names.editor.firstNameDoubleClicked(119); });
+    };
     const ByteImage empty = names.game.exe();
-    names.game.prompts.answer("Maximiliana");
-    names.editor.firstNameDoubleClicked(119);
-    EXPECT_EQ(changedBytes(empty, names.game.exe()), writing(empty, 455077, padded("Maximiliana", 11)));
+    EXPECT_EQ(editLast("Maximiliana"), writing(empty, 455077, padded("Maximiliana", 11)));
     EXPECT_EQ(names.editor.firstNames().at(119), "Maximiliana");
 
     const ByteImage full = names.game.exe();
-    names.game.prompts.answer("J\xC3\xA9");
-    names.editor.firstNameDoubleClicked(119);
+    EXPECT_EQ(editLast("J\xC3\xA9"), writing(full, 455077, padded("J\x82", 11)));
     const ByteImage edited = names.game.exe();
-    EXPECT_EQ(changedBytes(full, edited), writing(full, 455077, padded("J\x82", 11)));
     EXPECT_EQ(names.editor.firstNames().at(119), "J\xC3\xA9");
 
-    names.game.prompts.answer(std::nullopt).answer("");
+    names.game.prompts.clearShown();
+    names.game.prompts.answer(Cancel).answer("");
     names.editor.firstNameDoubleClicked(119);
     names.editor.lastNameDoubleClicked(0);
     names.editor.firstNameDoubleClicked(std::nullopt);
     names.editor.lastNameDoubleClicked(120);
-    ASSERT_EQ(names.game.prompts.shown().size(), 4u);
-    EXPECT_EQ(names.game.prompts.shown()[2].defaultText, "J\xC3\xA9");
+    ASSERT_EQ(names.game.prompts.shown().size(), 2u);
+    EXPECT_EQ(names.game.prompts.shown()[0].defaultText, "J\xC3\xA9");
     EXPECT_EQ(names.game.exe(), edited);
     EXPECT_EQ(names.game.session.undoCount(), 2u);
 

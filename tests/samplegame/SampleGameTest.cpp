@@ -1,13 +1,12 @@
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
-#include <gtest/gtest.h>
-
-#include "core/ByteImage.h"
 #include "core/CodePage.h"
-#include "samplegame/SampleGame.h"
-#include "support/ImageDiff.h"
-#include "support/TempDir.h"
+#include "facilities/FacilityTable.h"
+#include "samplegame/SampleLayout.h"
+#include "samplegame/SampleParts.h"
+#include "support/SampleSession.h"
 
 namespace orvane::test {
 namespace {
@@ -69,6 +68,65 @@ TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
     EXPECT_EQ(files.obdata.at(4309), 9);
     EXPECT_EQ(std::string(files.english.begin(), files.english.begin() + 18), std::string("Research complete") + '\0');
     EXPECT_EQ(files.english2.back(), 0);
+}
+
+// No table shares a byte with another. The facility types write only the fields the editor knows (the
+// other bytes of a record keep the filler), and no later table writes over them. The base has what the
+// base tests lean on: squares being built, empty squares with 255 days, and an amount in every hidden slot.
+TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
+{
+    using namespace sample;
+    const GameEdition edition = GetParam().edition;
+    const std::pair<const EditionOffsets*, std::size_t> layout[] = {
+        {&StartingBaseStart, 266},
+        {&LastNameTableStart, SoldierNames * LastNameWidth},
+        {&FirstNameTableStart, SoldierNames * FirstNameWidth},
+        {&FacilityTableStart, FacilityTypes * FacilityRecordSize},
+        {&UnitTableStart, UnitRecords * UnitRecordSize}};
+    std::vector<std::pair<std::size_t, std::size_t>> tables; // first byte, one past the last
+    for (const auto& [table, length] : layout) {
+        tables.emplace_back(tableStart(*table, edition), tableStart(*table, edition) + length);
+    }
+    for (std::size_t a = 0; a < tables.size(); ++a) {
+        for (std::size_t b = a + 1; b < tables.size(); ++b) {
+            EXPECT_FALSE(tables[a].first < tables[b].second && tables[b].first < tables[a].second) << a << " " << b;
+        }
+    }
+
+    // Written: whatever differs from a background of zeros or of 0xFF.
+    std::set<std::size_t> written;
+    for (const std::uint8_t background : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
+        ByteImage exe(exeLengthOf(edition), background);
+        fillFacilityTypes(exe, edition);
+        for (std::size_t i = 0; i < exe.size(); ++i) {
+            if (exe[i] != background) written.insert(i);
+        }
+    }
+    const auto first = facilities::recordOffset(edition, exeLengthOf(edition), 0);
+    ASSERT_TRUE(first && !written.empty());
+    EXPECT_EQ(*first, tables[3].first);
+    EXPECT_GE(*written.begin(), *first);
+    EXPECT_LT(*written.rbegin(), tables[3].second);
+    for (const std::size_t at : written) {
+        const std::size_t inRecord = (at - *first) % 16;
+        EXPECT_TRUE(inRecord <= 3 || (inRecord >= 6 && inRecord <= 8) || inRecord == 10) << at;
+    }
+    const ByteImage exe = makeSampleFiles(edition).exe;
+    ByteImage refilled = exe;
+    fillFacilityTypes(refilled, edition);
+    EXPECT_EQ(refilled, exe);
+
+    const std::size_t base = tables[0].first;
+    int building = 0;
+    for (std::size_t k = 0; k < BaseSquares; ++k) {
+        const std::uint8_t days = exe.at(base + BaseSquares + k);
+        if (exe.at(base + k) == 0xFF) EXPECT_EQ(days, 255) << k;
+        else if (days > 0) ++building;
+    }
+    EXPECT_GE(building, 2);
+    for (const std::size_t slot : {43u, 44u, 45u, 46u, 47u, 48u, 62u, 63u, 64u, 76u, 77u, 78u, 79u, 82u}) {
+        EXPECT_NE(readU16(exe, base + StoresOffset + 2 * slot), 0) << slot;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, SampleGameTest, ::testing::Values(

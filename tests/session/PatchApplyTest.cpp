@@ -1,24 +1,18 @@
 // Apply Patch File: a patch written on one edition gives the same values on every edition;
 // files that are not well-formed patches are refused with their reason and change nothing.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include "changes/RecordTables.h"
-#include "names/NameTables.h"
-#include "units/UnitTable.h"
-#include "files/PatchLayout.h"
-#include "session/PatchApply.h"
-#include "support/ImageDiff.h"
 #include "files/PatchFile.h"
-#include "support/SampleSession.h"
+#include "files/PatchLayout.h"
+#include "names/NameTables.h"
+#include "session/PatchApply.h"
+#include "support/PageTest.h"
+#include "units/UnitTable.h"
 
 namespace orvane {
 namespace {
 
-constexpr GameEdition Editions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
 
 // Every field of every page's table, as the page shows it.
 std::vector<std::string> fieldValues(const GameFileSet& files)
@@ -71,14 +65,14 @@ void editEverything(GameFileSet& files)
 
 TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
 {
-    for (const GameEdition source : Editions) {
+    for (const GameEdition source : test::AllEditions) {
         test::SampleSession written(source);
         written.load();
         editEverything(written.session.files());
         const ByteImage patch = buildPatchFile(written.session.files()).value();
         const auto expected = fieldValues(written.session.files());
 
-        for (const GameEdition edition : Editions) {
+        for (const GameEdition edition : test::AllEditions) {
             SCOPED_TRACE(test::editionName(source) + " onto " + test::editionName(edition));
             PatchTarget target(edition);
             const auto loaded = target.images();
@@ -137,10 +131,7 @@ TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndCha
         SCOPED_TRACE(bad.what);
         target.game.prompts.clearShown();
         target.apply(bad.bytes);
-        const auto messages = target.game.prompts.messages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].title, "Patch not applied");
-        EXPECT_NE(messages[0].text.find(bad.reason), std::string::npos) << messages[0].text;
+        test::expectOneMessage(target.game.prompts, "Patch not applied", bad.reason);
         EXPECT_EQ(target.images(), loaded);
         EXPECT_EQ(target.game.session.undoCount(), 0u);
         EXPECT_FALSE(target.game.session.saveAvailable());
@@ -162,8 +153,7 @@ TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
     target.game.prompts.answerYesNo(false).answerYesNo(false);
     target.apply(patch);
     EXPECT_EQ(target.images(), loaded);
-    ASSERT_EQ(target.game.prompts.messages().size(), 1u);
-    EXPECT_NE(target.game.prompts.messages()[0].text.find("No split"), std::string::npos);
+    test::expectOneMessage(target.game.prompts, "Patch not applied", "No split");
 
     // The first place offered is the shorter ENGLISH.DAT; No to it, Yes to the real end.
     target.game.prompts.clearShown();

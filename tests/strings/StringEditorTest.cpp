@@ -1,13 +1,7 @@
 // The String Editor on a loaded game whose string files hold the bytes each test needs.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "core/CodePage.h"
 #include "strings/StringEditor.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#include "support/PageTest.h"
 
 namespace orvane::strings {
 namespace {
@@ -193,10 +187,7 @@ TEST(StringEditor, ACharacterOutsideTheCodePageIsRefusedByName)
     strings.editor.setEditText("Cost: 5 \u20ac or \u00e9");
     strings.editor.apply();
 
-    const auto messages = strings.game.prompts.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "String not changed");
-    EXPECT_NE(messages[0].text.find("\"\u20ac\""), std::string::npos) << messages[0].text;
+    test::expectOneMessage(strings.game.prompts, "String not changed", "\"\u20ac\"");
     EXPECT_EQ(strings.english(), before);
     EXPECT_EQ(strings.game.session.undoCount(), 0u);
     EXPECT_FALSE(strings.game.session.saveAvailable());
@@ -245,9 +236,7 @@ TEST(StringEditor, NothingOpensOnAStaleListAndDisableAllDropsTheEdit)
     const Bytes newEnglish = bytesOf(std::string("abcdefg\0hi\0", 11));
     test::writeFileBytes((geodata / "ENGLISH.DAT").string(), newEnglish);
     test::writeFileBytes((geodata / "ENGLISH2.DAT").string(), {});
-    strings.game.prompts.answerFile(strings.game.exePath);
-    SilentProgress progress;
-    ASSERT_NE(strings.game.session.loadFiles(progress, LoadCalls{}), LoadResult::Complete);
+    ASSERT_NE(strings.game.tryLoad(), LoadResult::Complete);
     ASSERT_EQ(strings.english(), newEnglish);
     EXPECT_EQ(editor.entries(FileId::English), (Texts{"one", "two"}));
     editor.openEntry(FileId::English, 1);

@@ -1,8 +1,11 @@
 #pragma once
-// Whole-image comparison: which offsets changed, and to what.
+// Whole-image comparison: which offsets changed, and to what; and whole files read and written.
 #include <cstddef>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "core/ByteImage.h"
@@ -10,9 +13,28 @@
 namespace orvane::test {
 
 // offset -> new byte, for every offset where the two images of equal length differ.
-std::map<std::size_t, std::uint8_t> changedBytes(const ByteImage& before, const ByteImage& after);
+inline std::map<std::size_t, std::uint8_t> changedBytes(const ByteImage& before, const ByteImage& after)
+{
+    if (before.size() != after.size()) throw std::runtime_error("images differ in length");
+    std::map<std::size_t, std::uint8_t> changed;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i] != after[i]) changed[i] = after[i];
+    }
+    return changed;
+}
 
-ByteImage readFileBytes(const std::string& path);
-void writeFileBytes(const std::string& path, const ByteImage& bytes);
+inline ByteImage readFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    return ByteImage(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFileBytes(const std::string& path, const ByteImage& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path);
+}
 
 } // namespace orvane::test

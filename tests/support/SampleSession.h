@@ -39,27 +39,33 @@ struct SampleSession {
     {
     }
 
-    void load()
+    // Loads the game again, choosing its executable in the open dialog.
+    LoadResult tryLoad()
     {
         prompts.answerFile(exePath);
         SilentProgress progress;
-        ASSERT_EQ(session.loadFiles(progress, LoadCalls{}), LoadResult::Complete);
+        return session.loadFiles(progress, LoadCalls{});
+    }
+
+    void load()
+    {
+        ASSERT_EQ(tryLoad(), LoadResult::Complete);
         prompts.clearShown();
     }
 
     ByteImage& exe() { return session.image(FileId::Exe); }
 
-    // Answers the boxes of one edit from `answers` and returns the bytes of the executable it changed.
+    // Answers the boxes of one edit from `answers` and returns the bytes of `file` it changed.
     // Every answer must be used; the boxes shown stay in `prompts` until the next edit.
     std::map<std::size_t, std::uint8_t> answerEdit(const std::vector<std::optional<std::string>>& answers,
-                                                   const std::function<void()>& edit)
+                                                   const std::function<void()>& edit, FileId file = FileId::Exe)
     {
         prompts.clearShown();
         for (const auto& a : answers) prompts.answer(a);
-        const ByteImage before = exe();
+        const ByteImage before = session.image(file);
         edit();
         EXPECT_TRUE(prompts.scriptUsed());
-        return changedBytes(before, exe());
+        return changedBytes(before, session.image(file));
     }
 
     TempDir dir;

@@ -22,31 +22,31 @@ ScriptedPrompts& ScriptedPrompts::answerFile(std::optional<std::string> path)
     return *this;
 }
 
+// Records the box and gives the script's next answer for it, or `none` when the script has no answer.
+template <typename Answer>
+Answer ScriptedPrompts::next(std::deque<Answer>& answers, ShownBox box, Answer none)
+{
+    shown_.push_back(std::move(box));
+    if (answers.empty()) {
+        unexpected_.push_back(shown_.back());
+        ADD_FAILURE() << "unexpected " << shown_.back().kind << " box \"" << shown_.back().title
+                      << "\": " << shown_.back().text;
+        return none;
+    }
+    Answer answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> ScriptedPrompts::askText(const std::string& title, const std::string& prompt,
                                                     const std::string& defaultText)
 {
-    shown_.push_back({"text", title, prompt, defaultText});
-    if (texts_.empty()) {
-        unexpected_.push_back(shown_.back());
-        ADD_FAILURE() << "unexpected input box \"" << title << "\": " << prompt;
-        return std::nullopt;
-    }
-    auto next = texts_.front();
-    texts_.pop_front();
-    return next;
+    return next(texts_, {"text", title, prompt, defaultText}, std::optional<std::string>{});
 }
 
 bool ScriptedPrompts::askYesNo(const std::string& title, const std::string& text)
 {
-    shown_.push_back({"yesno", title, text, {}});
-    if (yesNo_.empty()) {
-        unexpected_.push_back(shown_.back());
-        ADD_FAILURE() << "unexpected question \"" << title << "\": " << text;
-        return false;
-    }
-    const bool yes = yesNo_.front();
-    yesNo_.pop_front();
-    return yes;
+    return next(yesNo_, {"yesno", title, text, {}}, false);
 }
 
 void ScriptedPrompts::showMessage(const std::string& title, const std::string& text)
@@ -57,15 +57,7 @@ void ScriptedPrompts::showMessage(const std::string& title, const std::string& t
 std::optional<std::string> ScriptedPrompts::chooseFile(const char* kind, const FileFilter& filter)
 {
     lastFilter = filter;
-    shown_.push_back({kind, filter.description, filter.pattern, {}});
-    if (filesToChoose_.empty()) {
-        unexpected_.push_back(shown_.back());
-        ADD_FAILURE() << "unexpected " << kind << " dialog";
-        return std::nullopt;
-    }
-    auto next = filesToChoose_.front();
-    filesToChoose_.pop_front();
-    return next;
+    return next(filesToChoose_, {kind, filter.description, filter.pattern, {}}, std::optional<std::string>{});
 }
 
 std::optional<std::string> ScriptedPrompts::chooseFileToOpen(const FileFilter& filter)

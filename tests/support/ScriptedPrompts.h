@@ -42,6 +42,8 @@ public:
 
 private:
     std::optional<std::string> chooseFile(const char* kind, const FileFilter& filter);
+    template <typename Answer>
+    Answer next(std::deque<Answer>& answers, ShownBox box, Answer none);
 
     std::deque<std::optional<std::string>> texts_;
     std::deque<bool> yesNo_;

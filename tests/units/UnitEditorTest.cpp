@@ -1,47 +1,23 @@
-#include <gtest/gtest.h>
-
-#include <map>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
 #include "names/NamesEditor.h"
+#include "support/PageTest.h"
 #include "units/UnitEditor.h"
 
 namespace orvane::units {
 namespace {
 
-using Changes = std::map<std::size_t, std::uint8_t>;
-using Answers = std::vector<std::optional<std::string>>;
+using namespace test;
 
 constexpr int HoverTank = 32;
-constexpr auto Cancel = std::nullopt;
 
-std::string promptNaming(int limit)
-{
-    return "Enter the amount you would like to have.\n(Remember, the number cannot exceed " + std::to_string(limit) +
-           ").";
-}
-
-struct LoadedUnits {
-    LoadedUnits(GameEdition edition, int record) : game(edition), editor(game.session)
-    {
-        game.load();
-        editor.choose(record);
-    }
+struct LoadedUnits : LoadedPage<UnitEditor> {
+    LoadedUnits(GameEdition edition, int record) : LoadedPage(edition) { editor.choose(record); }
 
     std::string caption(UnitStat stat) const { return editor.view().captions.at(indexOf(stat)); }
 
-    // Answers the boxes of one edit and returns the bytes it changed.
     Changes edit(UnitStat stat, const Answers& answers)
     {
         return game.answerEdit(answers, [&] { editor.editStat(stat); });
     }
-
-    test::SampleSession game;
-    UnitEditor editor;
 };
 
 // Every field of the Hover Tank in every edition: its box names the field's limit and refuses one
@@ -59,7 +35,7 @@ TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
                   {PsiSkill, 25, 100}, {PsiStrength, 26, 100}};
     for (const auto& [edition, tableStart] : std::vector<std::pair<GameEdition, std::size_t>>{
              {GameEdition::Collectors, 480147}, {GameEdition::Dos12, 397735}, {GameEdition::Dos14, 379731}}) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         LoadedUnits units(edition, HoverTank);
         const std::size_t record = tableStart + 39 * 32;
         for (const auto& f : fields) {
@@ -69,19 +45,14 @@ TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
             EXPECT_EQ(units.edit(f.stat, {std::to_string(f.limit + 1), std::to_string(next)}),
                       (Changes{{record + f.offset, next}}));
             EXPECT_EQ(units.caption(f.stat), std::to_string(next));
-            for (const auto& box : units.game.prompts.shown()) {
-                EXPECT_EQ(box.title, "Change Amount");
-                EXPECT_EQ(box.text, promptNaming(f.limit));
-                EXPECT_EQ(box.defaultText, std::to_string(old));
-            }
+            expectBoxes(units.game.prompts, "Change Amount", amountLimitPrompt(std::to_string(f.limit)),
+                        std::to_string(old));
         }
 
         units.game.exe().at(record + 27) = 0;
         EXPECT_EQ(units.edit(Bravery, {"111", "30"}), (Changes{{record + 27, 8}}));
-        for (const auto& box : units.game.prompts.shown()) {
-            EXPECT_EQ(box.text, promptNaming(110) + "\nThe number must also be divisible by 10.");
-            EXPECT_EQ(box.defaultText, "110");
-        }
+        expectBoxes(units.game.prompts, "Change Amount",
+                    amountLimitPrompt("110") + "\nThe number must also be divisible by 10.", "110");
     }
 }
 
@@ -134,10 +105,11 @@ TEST(UnitEditor, HoverTankInTheCollectorsEdition)
     units.game.session.undo();
     EXPECT_EQ(units.caption(UnitStat::TimeUnits), "123");
 
-    const ByteImage before = units.game.exe();
-    units.editor.setFlying(true);
-    units.editor.setFlying(true);
-    EXPECT_EQ(test::changedBytes(before, units.game.exe()), (Changes{{481395, 1}}));
+    EXPECT_EQ(units.game.answerEdit({}, [&] {
+                  units.editor.setFlying(true);
+                  units.editor.setFlying(true);
+              }),
+              (Changes{{481395, 1}}));
     EXPECT_EQ(units.game.session.undoCount(), 1u);
 
     units.game.load();
@@ -146,25 +118,20 @@ TEST(UnitEditor, HoverTankInTheCollectorsEdition)
     EXPECT_EQ(units.caption(UnitStat::TimeUnits), "202");
 }
 
-TEST(UnitEditor, WithNoEditionNothingAsksOrWrites)
+// With no edition, or an executable too short for the edition's tables (as when an image of another load
+// is put in place), nothing is read past the end: the unit and name tables show nothing, nothing is asked.
+TEST(UnitEditor, WithNoEditionOrATableThatDoesNotFitNothingIsShownAskedOrWritten)
 {
-    test::SampleSession game(GameEdition::Collectors);
+    SampleSession game(GameEdition::Collectors);
     UnitEditor editor(game.session);
+    names::NamesEditor names(game.session);
     editor.choose(4);
     for (const UnitStat stat : AllUnitStats) editor.editStat(stat);
     editor.setFlying(true);
     EXPECT_TRUE(game.prompts.shown().empty());
     EXPECT_EQ(game.session.undoCount(), 0u);
     EXPECT_TRUE(game.exe().empty());
-}
 
-// An executable too short for the edition's tables (as when an image of another load is put in
-// place) is never read past its end: the unit and name tables show nothing and nothing is asked.
-TEST(UnitEditor, ATableThatDoesNotFitTheExecutableShowsNothing)
-{
-    test::SampleSession game(GameEdition::Collectors);
-    UnitEditor editor(game.session);
-    names::NamesEditor names(game.session);
     game.load();
     game.exe().resize(Dos14ExeLength);
     const ByteImage shortExe = game.exe();

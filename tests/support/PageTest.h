@@ -1,0 +1,48 @@
+#pragma once
+// What the page tests share: the names of a whole-image diff and of a box's answers, the editions,
+// the amount box's prompts, and checks on the boxes and messages an edit showed.
+#include "support/SampleSession.h"
+
+namespace orvane::test {
+
+using Changes = std::map<std::size_t, std::uint8_t>;
+using Answers = std::vector<std::optional<std::string>>;
+inline constexpr std::nullopt_t Cancel = std::nullopt;
+inline constexpr GameEdition AllEditions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
+
+inline std::string amountLimitPrompt(const std::string& limit, const char* wording = "the number cannot")
+{
+    return "Enter the amount you would like to have.\n(Remember, " + std::string(wording) + " exceed " + limit + ").";
+}
+inline const std::string WordPrompt = amountLimitPrompt("28,671", "this cannot");
+
+// A loaded sample game with one page's editor on it, made before the load as the program makes it.
+template <typename Editor>
+struct LoadedPage {
+    explicit LoadedPage(GameEdition edition) : game(edition), editor(game.session) { game.load(); }
+    SampleSession game;
+    Editor editor;
+};
+
+// Every box shown since the prompts were last cleared had this title, text and default text.
+inline void expectBoxes(const ScriptedPrompts& prompts, const std::string& title, const std::string& text,
+                        const std::string& defaultText)
+{
+    EXPECT_FALSE(prompts.shown().empty());
+    for (const ShownBox& box : prompts.shown()) {
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.defaultText, defaultText);
+    }
+}
+
+// Exactly one message was shown, under this title, and its text holds `part`.
+inline void expectOneMessage(const ScriptedPrompts& prompts, const std::string& title, const std::string& part)
+{
+    const auto messages = prompts.messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, title);
+    EXPECT_NE(messages[0].text.find(part), std::string::npos) << messages[0].text;
+}
+
+} // namespace orvane::test
