@@ -1,5 +1,9 @@
 // The String Editor on a loaded game whose string files hold the bytes each test needs.
+#include <filesystem>
+
 #include "core/CodePage.h"
+#include "files/PatchFile.h"
+#include "session/PatchApply.h"
 #include "strings/StringEditor.h"
 #include "support/PageTest.h"
 
@@ -253,6 +257,62 @@ TEST(StringEditor, NothingOpensOnAStaleListAndDisableAllDropsTheEdit)
     editor.apply();
     EXPECT_EQ(strings.english2(), bytesOf(std::string("x\0", 2)));
     EXPECT_EQ(strings.game.session.undoCount(), 0u);
+}
+
+// The open edit holds the bytes around a string of the file it was opened on. A load of another game
+// that replaces that file (whole, or stopping after it) closes the edit as Close files does, and so
+// does a patch that replaces it; a load that stopped before it leaves the edit on the same bytes.
+TEST(StringEditor, AnOpenEditNeverWritesIntoAFileReadSinceItWasOpened)
+{
+    const struct {
+        const char* missingFromB;
+        bool closes;
+    } rows[] = {{nullptr, true}, {"ENGLISH2.DAT", true}, {"OBDATA.DAT", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.missingFromB ? row.missingFromB : "complete");
+        test::SampleSession a(GameEdition::Collectors);
+        StringEditor editor(a.session);
+        a.load();
+        const auto otherDir = a.dir.path() / "b";
+        const std::string exeB = sample::writeSampleGame(otherDir.string(), GameEdition::Dos14);
+        if (row.missingFromB) std::filesystem::remove(otherDir / "GEODATA" / row.missingFromB);
+        const std::string englishB = (otherDir / "GEODATA" / "ENGLISH.DAT").string();
+        const ByteImage onDiskB = test::readFileBytes(englishB);
+
+        editor.clickEntry(FileId::English, 0);
+        editor.openEntry(FileId::English, 0);
+        editor.setEditText("Typed in game A");
+        a.loadFrom(exeB);
+        EXPECT_EQ(editor.editOpen(), !row.closes);
+        EXPECT_EQ(editor.shownString().empty(), row.closes);
+        editor.apply();
+        EXPECT_EQ(a.session.undoCount(), row.closes ? 0u : 1u);
+        a.session.save();
+        EXPECT_EQ(test::readFileBytes(englishB), onDiskB);
+        if (row.closes) {
+            EXPECT_EQ(a.session.image(FileId::English), onDiskB);
+        }
+    }
+
+    // Undo keeps the edit with the bytes taken at the double click; a patch replacing the file closes it.
+    LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("x\0", 2)));
+    strings.replace(FileId::English, 0, "ONE");
+    strings.editor.openEntry(FileId::English, 1);
+    strings.game.session.undo();
+    strings.editor.setEditText("TWO");
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("ONE\0TWO\0", 8)));
+
+    GameFileSet patched = strings.game.session.files();
+    patched.image(FileId::English) = bytesOf(std::string("patched\0", 8));
+    const std::string patch = (strings.game.dir.path() / "b.qev").string();
+    test::writeFileBytes(patch, buildPatchFile(patched).value());
+    strings.editor.openEntry(FileId::English, 0);
+    strings.game.prompts.answerFile(patch);
+    applyPatchFile(strings.game.session);
+    EXPECT_FALSE(strings.editor.editOpen());
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("patched\0", 8)));
 }
 
 } // namespace
