@@ -1,6 +1,8 @@
 // The splash, About and Help windows, the real modal boxes behind the prompts, and patch files made
 // and applied through the File menu.
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
@@ -56,10 +58,11 @@ class TestSmallWindows : public QObject {
     static QString textOf(QWidget& window, const char* label) { return childNamed<QLabel>(window, label)->text(); }
 
     // Runs `answer` on the modal box as soon as it is up.
-    static void whenBoxOpens(std::function<void(QInputDialog*)> answer)
+    template <typename Box = QInputDialog, typename Answer>
+    static void whenBoxOpens(Answer answer)
     {
         QTimer::singleShot(0, [answer] {
-            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
             QVERIFY(box);
             answer(box);
         });
@@ -104,8 +107,9 @@ private slots:
         for (const auto& start : clicked) QCOMPARE(start->opened, 1);
     }
 
-    // With no files loaded: About shows its texts, Help answers each question, and a window already
-    // open is brought up again rather than opened twice. Both outlive the main window's closing.
+    // With no files loaded: About shows its texts, Help answers each question chosen by key or click and
+    // none before, and a window already open is brought up again rather than opened twice. Both are
+    // windows of their own: the main window closes first and the program ends with the last of them.
     void aboutAndHelpOpenWithNoFilesLoaded()
     {
         SampleWindow game;
@@ -119,7 +123,10 @@ private slots:
         QVERIFY(textOf(*about, "lblDescription").endsWith("Load geoscape.exe for dos versions."));
         QVERIFY(textOf(*about, "lblDisclaimer").startsWith("Warning: This edits the files"));
         QVERIFY(!childNamed<QLabel>(*about, "picIcon")->pixmap().isNull());
-        QCOMPARE(game.window.findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](const QWidget* top) { return top->objectName() == QLatin1String("frmAbout"); }),
+                 1);
 
         game.trigger("mnuHelpMe");
         QWidget* help = topLevel("frmHelp");
@@ -131,7 +138,10 @@ private slots:
         QVERIFY(answer->isReadOnly());
         QCOMPARE(questions->count(), 5);
         QCOMPARE(questions->item(3)->text(), QStringLiteral("Why doesn't the 'standard to build' function work?"));
+        QVERIFY(QTest::qWaitForWindowActive(help) && questions->hasFocus());
         QVERIFY(answer->toPlainText().isEmpty());
+        QTest::keyClick(questions, Qt::Key_End);
+        QVERIFY(answer->toPlainText().startsWith(QStringLiteral("The backup files")));
         std::set<QString> answers;
         for (int row = 0; row < questions->count(); ++row) {
             QTest::mouseClick(questions->viewport(), Qt::LeftButton, {},
@@ -144,10 +154,18 @@ private slots:
                  QStringLiteral("The backup files are just copies of the files that were opened. So, you can simply "
                                 "rename the files to the original name and they should work. "));
 
-        game.window.close();
-        QVERIFY(about->isVisible() && help->isVisible());
-        QTest::mouseClick(childNamed<QPushButton>(*help, "Command1"), Qt::LeftButton);
-        QTest::mouseClick(childNamed<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
+        bool openAfterMain = false;
+        QTimer::singleShot(0, &game.window, [&] {
+            game.window.close();
+            QTimer::singleShot(100, &game.window, [&] {
+                openAfterMain = about->isVisible() && help->isVisible();
+                QTest::mouseClick(childNamed<QPushButton>(*help, "Command1"), Qt::LeftButton);
+                QTest::mouseClick(childNamed<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
+            });
+        });
+        QTimer::singleShot(10'000, &game.window, [] { QApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(openAfterMain);
         QVERIFY(!topLevel("frmHelp") && !topLevel("frmAbout"));
     }
 
@@ -171,13 +189,24 @@ private slots:
         whenBoxOpens([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompts.askText("Change Amount", "prompt", "5"), std::nullopt);
 
-        // The open dialog's filter finds upper-case executables where file names are case-sensitive.
+        // The file dialogs show a filter by its description; the open dialog's finds upper-case executables
+        // where file names are case-sensitive.
         const QString filter = orvane::ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
 #ifdef Q_OS_WIN
         QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe)"));
 #else
         QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe *.EXE)"));
 #endif
+        for (const bool save : {false, true}) {
+            QString shown;
+            whenBoxOpens<QFileDialog>([&shown](QFileDialog* dialog) {
+                shown = childNamed<QComboBox>(*dialog, "fileTypeCombo")->currentText();
+                dialog->reject();
+            });
+            if (save) prompts.chooseFileToSave(orvane::patchFileFilter());
+            else prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
+            QCOMPARE(shown, save ? QStringLiteral("Patch File (*.qev)") : QStringLiteral("QEV Executable (qev.exe)"));
+        }
     }
 
     // A patch made on the Collector's Edition, with a renamed first item and a shorter first string of
