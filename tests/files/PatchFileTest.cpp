@@ -115,25 +115,6 @@ TEST(PatchFile, holdsTheEditsAsTheyStandAtTheSamePlaceInEveryEdition)
     }
 }
 
-// A write cut short or a rename that fails leaves the old patch file as it was, and the message names it.
-TEST(PatchFile, aFailedWriteLeavesTheOldFileAndNamesIt)
-{
-    for (const bool shortWrite : {true, false}) {
-        SCOPED_TRACE(shortWrite ? "short write" : "failed rename");
-        PatchGame patch(GameEdition::Collectors);
-        const ByteImage old(50, 7);
-        writeFileBytes(patch.path("old.qev"), old);
-        (shortWrite ? patch.game.fs.shortWriteFor : patch.game.fs.failReplaceFor) = "old.qev";
-        patch.game.prompts.answerFile(patch.path("old.qev"));
-        patch.game.session.makePatchFile();
-
-        EXPECT_EQ(readFileBytes(patch.path("old.qev")), old);
-        expectOneMessage(patch.game.prompts, "Patch file not made", patch.path("old.qev"));
-        EXPECT_EQ(std::distance(stdfs::directory_iterator(patch.game.dir.path()), {}), 3)
-            << "only GEODATA, QEV.EXE and old.qev: no temporary file is left";
-    }
-}
-
 // Cancel in the dialog writes and tells nothing.
 TEST(PatchFile, cancelWritesNothing)
 {
