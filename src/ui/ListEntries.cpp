@@ -75,7 +75,8 @@ void connectEntries(QAbstractItemView* list, EntryHandler chosen, EntryHandler o
     auto* keys = new EntryKeys(list, std::move(chosen), std::move(opened));
     list->installEventFilter(keys);
     list->setTabKeyNavigation(false);
-    QObject::connect(list, &QAbstractItemView::clicked, keys, [keys](const QModelIndex& entry) { keys->choose(entry); });
+    QObject::connect(list, &QAbstractItemView::clicked, keys,
+                     [keys](const QModelIndex& entry) { keys->choose(entry); });
     QObject::connect(list, &QAbstractItemView::doubleClicked, keys,
                      [keys](const QModelIndex& entry) { keys->open(entry); });
     // A key that moves to an entry selects it as it goes; the entry made current without a selection when

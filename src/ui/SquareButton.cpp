@@ -7,7 +7,10 @@
 #include <QTextLayout>
 
 namespace orvane::ui {
+namespace {
 
+// `text` with every line that is wider than `width` in `font` broken onto further lines, at a word
+// boundary where there is one, so that no line is wider than `width`.
 QString wrapLines(const QString& text, const QFont& font, int width)
 {
     QTextOption wrapping;
@@ -29,6 +32,8 @@ QString wrapLines(const QString& text, const QFont& font, int width)
     }
     return lines.join(QLatin1Char('\n'));
 }
+
+} // namespace
 
 SquareButton::SquareButton(int size, QWidget* parent) : QPushButton(parent)
 {

@@ -111,7 +111,8 @@ private slots:
         const int last = strings->model()->rowCount() - 1;
         QCOMPARE(w.text("lblEng2"), QString::number(last + 1));
         QTest::keyClick(strings, Qt::Key_Return);
-        QVERIFY(!w.find<QGroupBox>("frmStr")->isHidden() && w.find<QLineEdit>("Text1")->text() == entryText(strings, last));
+        QVERIFY(!w.find<QGroupBox>("frmStr")->isHidden());
+        QCOMPARE(w.find<QLineEdit>("Text1")->text(), entryText(strings, last));
 
         QAbstractItemView* items = w.list(4, "lstItem");
         QTest::keyClick(items, Qt::Key_PageDown);
@@ -137,7 +138,8 @@ private slots:
     {
         ActiveWindow w;
         QStringList squares;
-        for (int square = 0; square < 36; ++square) squares << QStringLiteral("Command%1").arg(6 * (square % 6) + square / 6 + 1);
+        for (int square = 0; square < 36; ++square)
+            squares << QStringLiteral("Command%1").arg(6 * (square % 6) + square / 6 + 1);
         QTest::mouseClick(w.find<QPushButton>("Command1"), Qt::LeftButton);
         QCOMPARE(w.tabOrder(0, "Command1"), squares.join(' ') + " Combo1 Combo2 cmdApply cmdCancel lstItems");
         emit w.find<QComboBox>("cmbType")->activated(0);
@@ -151,7 +153,8 @@ private slots:
                                                  "cmdAmount cmdWeight cmdAutoA cmdSnapA cmdAimA cmdAutoT cmdSnapT "
                                                  "cmdAimT cmdMelT optAP optNoClip optSmoke");
         orvane::test::doubleClickRow(w.find<QListView>("lstEng1"), 0);
-        QCOMPARE(w.tabOrder(5, "txtFilterEng1"), "txtFilterEng1 lstEng1 txtFilterEng2 lstEng2 Text1 cmdApplyStr cmdCancelStr");
+        QCOMPARE(w.tabOrder(5, "txtFilterEng1"),
+                 "txtFilterEng1 lstEng1 txtFilterEng2 lstEng2 Text1 cmdApplyStr cmdCancelStr");
     }
 };
 

@@ -183,7 +183,8 @@ private slots:
                 square->setFont(font);
                 QStyleOptionButton option;
                 option.initFrom(square);
-                const int room = square->style()->subElementRect(QStyle::SE_PushButtonContents, &option, square).width();
+                const int room =
+                    square->style()->subElementRect(QStyle::SE_PushButtonContents, &option, square).width();
                 for (const QString& line : square->text().split(QLatin1Char('\n')))
                     QVERIFY2(square->fontMetrics().horizontalAdvance(line) <= room, qPrintable(square->text()));
             }

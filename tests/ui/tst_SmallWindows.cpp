@@ -224,7 +224,8 @@ private slots:
                                         {FileId::English, made.english}, {FileId::English2, made.english2}})
             edited.image(id) = bytes;
         const std::string renamed = "Patched Blaster", rank = "Patched rank";
-        std::fill_n(std::copy(renamed.begin(), renamed.end(), edited.image(FileId::Obdata).begin()), 20 - renamed.size(), 0);
+        ByteImage& obdata = edited.image(FileId::Obdata);
+        std::fill_n(std::copy(renamed.begin(), renamed.end(), obdata.begin()), 20 - renamed.size(), 0);
         ByteImage& english2 = edited.image(FileId::English2);
         english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
         english2.insert(english2.begin(), rank.begin(), rank.end());

@@ -127,7 +127,8 @@ StringPage::ShownList StringPage::makeList(FileId file, const char* name, const 
     connect(list.filter, &QLineEdit::textChanged, this,
             [model](const QString& text) { model->setFilter(TextFilter(text.toStdString())); });
     connectEntries(
-        list.view, [this, file, model](const QModelIndex& index) { editor_.clickEntry(file, model->positionOf(index.row())); },
+        list.view,
+        [this, file, model](const QModelIndex& index) { editor_.clickEntry(file, model->positionOf(index.row())); },
         [this, file, model](const QModelIndex& index) { editor_.openEntry(file, model->positionOf(index.row())); });
     return list;
 }
