@@ -106,6 +106,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     files.edition = edition;
     files.complete = false; // from here on the set mixes this load with an earlier one until the end
     keep(files.file(FileId::Exe), std::move(*exeBytes), exeOnDisk);
+    if (calls.fileRead) calls.fileRead(FileId::Exe);
     if (calls.editionRecognised) calls.editionRecognised(edition);
 
     runStep(progress, "Enabling All", calls.enableAll);
@@ -127,6 +128,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         auto bytes = readMeasured(fs, onDisk, *length);
         if (!bytes) return failAsItStands(progress);
         keep(files.file(data.id), std::move(*bytes), onDisk);
+        if (calls.fileRead) calls.fileRead(data.id);
         progress.append(DonePiece);
         if (data.nextPiece != nullptr) progress.append(data.nextPiece);
     }

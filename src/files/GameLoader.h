@@ -16,6 +16,7 @@ struct LoadCalls {
     std::function<void()> enableAll;
     std::function<void()> updateItemsList;
     std::function<void()> updateBase;
+    std::function<void(FileId)> fileRead; // a file's bytes have just replaced its image in the set
 };
 
 enum class LoadResult { Cancelled, Failed, Complete };

@@ -27,6 +27,10 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
         if (calls.enableAll) calls.enableAll();
         notify();
     };
+    steps.fileRead = [this, &calls](FileId id) {
+        tellImageReplaced(id);
+        if (calls.fileRead) calls.fileRead(id);
+    };
     if (!steps.updateItemsList) steps.updateItemsList = updateItemsList_;
     if (!steps.updateBase) steps.updateBase = updateBase_;
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
@@ -60,8 +64,14 @@ void EditorSession::replaceImage(FileId id, ByteImage bytes)
 {
     pushSnapshot(id);
     files_.image(id) = std::move(bytes);
+    tellImageReplaced(id);
     redrawPagesOf(id);
     notify();
+}
+
+void EditorSession::tellImageReplaced(FileId id)
+{
+    for (const auto& listener : imageReplaced_) listener(id);
 }
 
 void EditorSession::redrawPagesOf(FileId id)
@@ -80,18 +90,20 @@ bool EditorSession::canWriteFiles(const char* refusalTitle)
     return false;
 }
 
-void EditorSession::save()
+bool EditorSession::save()
 {
-    if (!canWriteFiles()) return;
+    const char* notSaved = "Files not saved";
+    if (!canWriteFiles(notSaved)) return false;
     const WriteResult result = saveGameFiles(files_, fs_, makeBackups_);
     if (!result.ok) {
-        prompts_.showMessage("Files not saved", describeWriteFailure(result));
-        return;
+        prompts_.showMessage(notSaved, describeWriteFailure(result));
+        return false;
     }
     prompts_.showMessage("Files saved.", "All files saved.");
     saveAvailable_ = false;
     unsaved_.reset();
     notify();
+    return true;
 }
 
 void EditorSession::makeMasterBackup()
@@ -101,9 +113,10 @@ void EditorSession::makeMasterBackup()
                            "master backup of your executable.")) {
         return;
     }
-    if (!canWriteFiles()) return;
+    const char* notMade = "Master backup not made";
+    if (!canWriteFiles(notMade)) return;
     const WriteResult result = writeMasterBackup(files_, fs_);
-    if (!result.ok) prompts_.showMessage("Master backup not made", describeWriteFailure(result));
+    if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
 }
 
 void EditorSession::makePatchFile()
@@ -121,7 +134,7 @@ void EditorSession::makePatchFile()
 
 void EditorSession::closeFiles(const std::function<void()>& disableAll)
 {
-    if (saveAvailable_ && prompts_.askYesNo("Save?", "Would you like to save your progress first?")) save();
+    if (saveAvailable_ && prompts_.askYesNo("Save?", "Would you like to save your progress first?") && !save()) return;
     filesOpen_ = false;
     saveAvailable_ = false;
     undoAvailable_ = false;

@@ -42,6 +42,9 @@ public:
     // Page routines, run in the order registered: after a complete load, and after Undo put back an image.
     void onLoadCompleted(std::function<void()> routine) { loadCompleted_.push_back(std::move(routine)); }
     void onRestored(FileId id, std::function<void()> routine) { restored_[id].push_back(std::move(routine)); }
+    // Run when a load, or Apply Patch File, puts an image of other bytes in place of `id`: whatever a page
+    // took from the old image (an open string edit) no longer belongs to it. Undo does not run them.
+    void onImageReplaced(std::function<void(FileId)> listener) { imageReplaced_.push_back(std::move(listener)); }
     // The base page's fills, run by the load under their own step lines as soon as it accepts an executable.
     void onExeAccepted(std::function<void()> updateItemsList, std::function<void()> updateBase)
     {
@@ -60,19 +63,23 @@ public:
     // Replaces a whole image as one undoable change: a snapshot first, then that image's page routines.
     void replaceImage(FileId id, ByteImage bytes);
 
-    // Save and Make Master Backup tell the user their outcome in a message box.
-    void save();
+    // Save and Make Master Backup tell the user their outcome in a message box. Save answers whether
+    // the files were written.
+    bool save();
     void makeMasterBackup();
     // Make Patch Files: asks for the file in the save dialog and writes the patch file of the images
     // as they stand. Cancel writes nothing; a failed write is told, naming the file.
     void makePatchFile();
 
     // Close files: offers Save when there are unsaved changes, then `disableAll`, then empties the history.
+    // When the Save it offered fails or is refused it stops there, with the files, the history and Save as
+    // they were, so the edits can still be saved once the fault is mended.
     void closeFiles(const std::function<void()>& disableAll);
 
 private:
-    bool canWriteFiles(const char* refusalTitle = "Files not saved");
+    bool canWriteFiles(const char* refusalTitle);
     void redrawPagesOf(FileId id);
+    void tellImageReplaced(FileId id);
     void notify();
 
     FileSystem& fs_;
@@ -87,6 +94,7 @@ private:
     std::function<void()> availabilityListener_;
     std::vector<std::function<void()>> loadCompleted_;
     std::map<FileId, std::vector<std::function<void()>>> restored_;
+    std::vector<std::function<void(FileId)>> imageReplaced_;
     std::function<void()> updateItemsList_;
     std::function<void()> updateBase_;
 };

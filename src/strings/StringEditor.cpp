@@ -12,6 +12,14 @@ StringEditor::StringEditor(EditorSession& session) : session_(session)
     session_.onLoadCompleted([this] { fillStringLists(); });
     session_.onRestored(FileId::English, [this] { fillStringLists(); });
     session_.onRestored(FileId::English2, [this] { fillStringLists(); });
+    // The open edit holds the bytes around one string of the file as it was opened; written into
+    // another game's file they would put that game's strings there. Undo keeps it: the edit was opened
+    // on these files.
+    session_.onImageReplaced([this](FileId file) {
+        if (!edit_ || edit_->target != file) return;
+        dropEdit();
+        notify();
+    });
 }
 
 std::size_t StringEditor::slotOf(FileId file)
@@ -114,12 +122,18 @@ void StringEditor::cancel()
     notify();
 }
 
+// As Close files leaves it: nothing written, no snapshot, the frame and the shown string gone.
+void StringEditor::dropEdit()
+{
+    edit_.reset();
+    shownString_.clear();
+}
+
 void StringEditor::disableAll()
 {
     for (Table& list : tables_) empty(list);
     ++fillRevision_;
-    shownString_.clear();
-    edit_.reset();
+    dropEdit();
     notify();
 }
 

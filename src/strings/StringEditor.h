@@ -22,7 +22,8 @@ inline constexpr const char* StringNotChangedTitle = "String not changed";
 
 class StringEditor {
 public:
-    // Registers the fill of both lists after a complete load and after Undo puts back either string file.
+    // Registers the fill of both lists after a complete load and after Undo puts back either string file,
+    // and the close of the open edit when a load or a patch replaces the file it was opened on.
     explicit StringEditor(EditorSession& session);
 
     // Called after every change of what the page shows.
@@ -75,6 +76,7 @@ private:
     void fillStringLists();
     void fill(Table& list);
     static void empty(Table& list);
+    void dropEdit();
     void notify();
 
     EditorSession& session_;

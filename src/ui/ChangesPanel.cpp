@@ -6,6 +6,7 @@
 
 #include "session/EditorSession.h"
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
 
 namespace orvane::ui {
 
@@ -37,8 +38,8 @@ ChangesPanel::ChangesPanel(const EditorSession& session, QWidget* parent)
     useGameFont(lstChanges_);
     setWidget(lstChanges_);
 
-    connect(lstChanges_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        const auto index = static_cast<std::size_t>(row);
+    connectEntries(lstChanges_, {}, [this](const QModelIndex& entry) {
+        const auto index = static_cast<std::size_t>(entry.row());
         if (index < rows_.size() && rows_[index].page) emit openRequested(rows_[index]);
     });
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
 
 namespace orvane::ui {
 
@@ -76,10 +77,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(520, 420);
 
-    connect(lstHelp, &QListWidget::currentRowChanged, this, [txtHelp](int row) {
-        if (row < 0 || static_cast<std::size_t>(row) >= Questions.size()) return;
-        txtHelp->setPlainText(QString::fromLatin1(Questions[static_cast<std::size_t>(row)].answer));
-    });
+    // The answer stays empty until a question is chosen.
+    connectEntries(lstHelp, [txtHelp](const QModelIndex& question) {
+        const auto row = static_cast<std::size_t>(question.row());
+        if (row < Questions.size()) txtHelp->setPlainText(QString::fromLatin1(Questions[row].answer));
+    }, {});
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -24,11 +24,13 @@ const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
 // Where Qt shows the modified marker; it is not part of the visible title.
 const QString ModifiedMarker = QStringLiteral("[*]");
 
-// Shows a window that is not modal, made the first time; one already open is brought up again.
+// Shows a window that is not modal, made the first time; one already open is brought up again. It is a
+// window of its own, not the main window's: it stays when the main window is closed, and the program
+// ends only when it is closed too.
 template <typename Window>
-void showOnce(QPointer<Window>& window, QWidget* parent)
+void showOnce(QPointer<Window>& window)
 {
-    if (!window) window = new Window(parent);
+    if (!window) window = new Window;
     window->show();
     window->raise();
     window->activateWindow();
@@ -80,6 +82,9 @@ MainWindow::~MainWindow()
 {
     session_->onAvailabilityChanged({});
     if (loadWindow_) loadWindow_->close();
+    // Closed ones are gone already; these are still open as the program ends.
+    delete aboutWindow_;
+    delete helpWindow_;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
@@ -132,8 +137,8 @@ void MainWindow::buildMenus()
     connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
     connect(changesAction, &QAction::toggled, frmChanges_, &QWidget::setVisible);
     connect(frmChanges_, &QDockWidget::visibilityChanged, changesAction, &QAction::setChecked);
-    connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_, this); });
-    connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_, this); });
+    connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_); });
+    connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_); });
 }
 
 void MainWindow::updateMenus()

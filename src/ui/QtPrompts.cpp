@@ -6,6 +6,14 @@
 
 namespace orvane::ui {
 
+namespace {
+
+// The dialogs show each filter by its description alone: Qt would otherwise add the patterns after it,
+// and "Patch File (*.qev)" names its pattern already.
+constexpr auto DialogOptions = QFileDialog::HideNameFilterDetails;
+
+} // namespace
+
 QString dialogFilter(const FileFilter& filter)
 {
     QString patterns = QString::fromStdString(filter.pattern);
@@ -41,14 +49,16 @@ void QtPrompts::showMessage(const std::string& title, const std::string& text)
 
 std::optional<std::string> QtPrompts::chooseFileToOpen(const FileFilter& filter)
 {
-    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), dialogFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), dialogFilter(filter), nullptr,
+                                                      DialogOptions);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 std::optional<std::string> QtPrompts::chooseFileToSave(const FileFilter& filter)
 {
-    const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), dialogFilter(filter));
+    const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), dialogFilter(filter), nullptr,
+                                                      DialogOptions);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }

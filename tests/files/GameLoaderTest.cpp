@@ -18,7 +18,8 @@ struct LoadRun : LoadProgress {
         prompts.answerFile(std::move(chosen));
         const auto note = [this](const char* event) { return [this, event] { events.emplace_back(event); }; };
         const LoadCalls calls{[this](GameEdition e) { events.push_back("edition " + editionText(e)); },
-                              note("enableAll"), note("updateItemsList"), note("updateBase")};
+                              note("enableAll"), note("updateItemsList"), note("updateBase"),
+                              [this](FileId id) { events.push_back("read " + std::to_string(static_cast<int>(id))); }};
         result = loadGameFiles(files, fs, prompts, *this, calls);
     }
     void begin() override { events.emplace_back("begin"); }
@@ -50,9 +51,10 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     EXPECT_EQ(run.prompts.lastFilter.pattern, "*.exe");
     EXPECT_EQ(run.pieces, AllPieces);
     const std::vector<std::string> expectedEvents{
-        "begin",       "edition " + editionText(edition), "report Enabling All",          "enableAll",
-        "report UpdateItemsList", "updateItemsList",      "report Update Base",           "updateBase",
-        "report Go back a directory if DOS",              "report All files loaded successfully!", "finish"};
+        "begin", "read 1", "edition " + editionText(edition), "report Enabling All", "enableAll",
+        "report UpdateItemsList", "updateItemsList", "report Update Base", "updateBase",
+        "report Go back a directory if DOS", "read 4", "read 2", "read 3", "report All files loaded successfully!",
+        "finish"};
     EXPECT_EQ(run.events, expectedEvents);
 
     EXPECT_EQ(files.edition, edition);
@@ -71,8 +73,8 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, LoadEveryEdition,
-                         ::testing::Values(GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14));
+INSTANTIATE_TEST_SUITE_P(Editions, LoadEveryEdition, ::testing::ValuesIn(AllEditions),
+                         [](const auto& testCase) { return editionName(testCase.param); });
 
 enum class Spoil { Cancel, Remove, Resize, Folder };
 

@@ -115,42 +115,15 @@ TEST(PatchFile, holdsTheEditsAsTheyStandAtTheSamePlaceInEveryEdition)
     }
 }
 
-// A write cut short or a rename that fails leaves the old patch file as it was, and the message names it.
-TEST(PatchFile, aFailedWriteLeavesTheOldFileAndNamesIt)
-{
-    for (const bool shortWrite : {true, false}) {
-        SCOPED_TRACE(shortWrite ? "short write" : "failed rename");
-        PatchGame patch(GameEdition::Collectors);
-        const ByteImage old(50, 7);
-        writeFileBytes(patch.path("old.qev"), old);
-        (shortWrite ? patch.game.fs.shortWriteFor : patch.game.fs.failReplaceFor) = "old.qev";
-        patch.game.prompts.answerFile(patch.path("old.qev"));
-        patch.game.session.makePatchFile();
-
-        EXPECT_EQ(readFileBytes(patch.path("old.qev")), old);
-        expectOneMessage(patch.game.prompts, "Patch file not made", patch.path("old.qev"));
-        EXPECT_EQ(std::distance(stdfs::directory_iterator(patch.game.dir.path()), {}), 3)
-            << "only GEODATA, QEV.EXE and old.qev: no temporary file is left";
-    }
-}
-
-// Cancel in the dialog writes and tells nothing. After a load that stopped at a data file the
-// dialog does not even come: the user is told to load again.
-TEST(PatchFile, cancelOrAnIncompleteLoadWritesNothing)
+// Cancel in the dialog writes and tells nothing.
+TEST(PatchFile, cancelWritesNothing)
 {
     PatchGame patch(GameEdition::Dos12);
     const auto entriesBefore = std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {});
     patch.game.prompts.answerFile(std::nullopt);
     patch.game.session.makePatchFile();
     EXPECT_TRUE(patch.game.prompts.messages().empty());
-
-    stdfs::remove(patch.game.dir.path() / "GEODATA" / "OBDATA.DAT");
-    ASSERT_EQ(patch.game.tryLoad(), LoadResult::Failed);
-    patch.game.prompts.clearShown();
-    patch.game.session.makePatchFile();
-    ASSERT_EQ(patch.game.prompts.shown().size(), 1u);
-    expectOneMessage(patch.game.prompts, "Patch file not made", "Load the files again");
-    EXPECT_EQ(std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {}), entriesBefore - 1);
+    EXPECT_EQ(std::distance(stdfs::recursive_directory_iterator(patch.game.dir.path()), {}), entriesBefore);
 }
 
 } // namespace

@@ -87,8 +87,6 @@ TEST_F(ItemEditorTest, LimitsHoldAgainstTheWholeNumberAndOnlyAcceptedEntriesPush
     } cases[] = {
         {ItemValue::AmmoType1, {"79.5", "79.4"}, 79}, {ItemValue::Weight, {"99.5"}, 100},
         {ItemValue::Weight, {"98.5"}, 98},           {ItemValue::Damage, {"256", Cancel}, std::nullopt},
-        {ItemValue::Damage, {"abc"}, 0},             {ItemValue::Damage, {"-3", ""}, std::nullopt},
-        {ItemValue::Amount, {Cancel}, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers.front().value_or("Cancel"));

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/FileSystem.h"
+#include "session/PatchApply.h"
 #include "support/PageTest.h"
 
 namespace orvane {
@@ -153,13 +154,42 @@ TEST_F(UnsavedChangesTest, SixEditsAndFiveUndosStayModifiedUntilCloseOrLoad)
     EXPECT_FALSE(session.modified()) << "a load empties the history";
 }
 
-TEST_F(UnsavedChangesTest, AFailedSaveKeepsTheChanges)
+// Close files stops when the Save it offered fails, or is refused after a load that stopped at a data
+// file: files, history, changes and Save stay as they were. Every other writing command refuses such a
+// load under its own title, before any dialog.
+TEST_F(UnsavedChangesTest, AFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
 {
     edit(40);
-    std::filesystem::remove_all(std::filesystem::path(sample.exePath).parent_path());
-    session.save();
-    test::expectOneMessage(sample.prompts, "Files not saved", sample.dir.str());
-    EXPECT_TRUE(session.modified());
+    const auto expectStillOpen = [this](const std::string& title, const std::string& part) {
+        bool disabled = false;
+        sample.prompts.clearShown();
+        sample.prompts.answerYesNo(true);
+        session.closeFiles([&disabled] { disabled = true; });
+        test::expectOneMessage(sample.prompts, title, part);
+        EXPECT_FALSE(disabled);
+        EXPECT_TRUE(session.modified() && session.filesOpen() && session.saveAvailable());
+        EXPECT_EQ(session.undoCount(), 1u);
+    };
+    const auto exeFolder = std::filesystem::path(sample.exePath).parent_path();
+    std::filesystem::rename(exeFolder, sample.dir.path() / "moved");
+    expectStillOpen("Files not saved", sample.dir.str());
+
+    std::filesystem::rename(sample.dir.path() / "moved", exeFolder);
+    std::filesystem::remove(sample.dir.path() / "GEODATA" / "ENGLISH2.DAT");
+    ASSERT_EQ(sample.tryLoad(), LoadResult::Failed);
+    edit(41);
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"Master backup not made", [this] { sample.prompts.answerYesNo(true); session.makeMasterBackup(); }},
+        {"Patch file not made", [this] { session.makePatchFile(); }},
+        {"Patch not applied", [this] { applyPatchFile(session); }},
+    };
+    for (const auto& [title, command] : commands) {
+        sample.prompts.clearShown();
+        command();
+        test::expectOneMessage(sample.prompts, title, "Load the files again");
+        EXPECT_TRUE(sample.prompts.scriptUsed());
+    }
+    expectStillOpen("Files not saved", "Load the files again");
 }
 
 } // namespace

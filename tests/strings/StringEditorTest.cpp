@@ -1,5 +1,9 @@
 // The String Editor on a loaded game whose string files hold the bytes each test needs.
+#include <filesystem>
+
 #include "core/CodePage.h"
+#include "files/PatchFile.h"
+#include "session/PatchApply.h"
 #include "strings/StringEditor.h"
 #include "support/PageTest.h"
 
@@ -224,35 +228,66 @@ TEST(StringEditor, EmptyTextsLastStringsAndFilesWithoutStrings)
     EXPECT_TRUE(texts.empty());
 }
 
-// The entries describe the image they were read from. A load that stops at ENGLISH2.DAT has
-// already put a new ENGLISH.DAT under them: a double click then opens nothing rather than cut the
-// new image at the old offsets. Closing the files empties the lists and drops the open edit.
-TEST(StringEditor, NothingOpensOnAStaleListAndDisableAllDropsTheEdit)
+// An open edit and the lists belong to the file they were read from. A load of another game that
+// replaces the edited file (whole, or stopping after it) closes the edit as Close files does, and so
+// does a patch; a load that stopped before it leaves the edit on the same bytes. Lists left over a file
+// a stopped load replaced open nothing. Undo keeps the edit with the bytes taken at the double click.
+TEST(StringEditor, AnEditOrAListNeverReachesAFileReadSinceItWasOpened)
 {
-    LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("x\0", 2)));
-    StringEditor& editor = strings.editor;
-    const auto geodata = strings.game.dir.path() / "GEODATA";
-    // The old offsets 4 to 8 still end at a zero byte in the new file.
-    const Bytes newEnglish = bytesOf(std::string("abcdefg\0hi\0", 11));
-    test::writeFileBytes((geodata / "ENGLISH.DAT").string(), newEnglish);
-    test::writeFileBytes((geodata / "ENGLISH2.DAT").string(), {});
-    ASSERT_NE(strings.game.tryLoad(), LoadResult::Complete);
-    ASSERT_EQ(strings.english(), newEnglish);
-    EXPECT_EQ(editor.entries(FileId::English), (Texts{"one", "two"}));
-    editor.openEntry(FileId::English, 1);
-    EXPECT_FALSE(editor.editOpen());
+    const struct {
+        const char* missingFromB;
+        bool closes, listsStale;
+    } rows[] = {{nullptr, true, false}, {"ENGLISH2.DAT", true, true}, {"OBDATA.DAT", false, false}};
+    const Bytes englishB = bytesOf(std::string("abcdefg\0hi\0", 11)); // A's offsets 4 to 8 end at a zero here too
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.missingFromB ? row.missingFromB : "complete");
+        test::SampleSession a(GameEdition::Collectors);
+        StringEditor editor(a.session);
+        a.load();
+        const auto geodataB = a.dir.path() / "b" / "GEODATA";
+        const std::string exeB = sample::writeSampleGame((a.dir.path() / "b").string(), GameEdition::Dos14);
+        test::writeFileBytes((geodataB / "ENGLISH.DAT").string(), englishB);
+        if (row.missingFromB) std::filesystem::remove(geodataB / row.missingFromB);
 
-    editor.openEntry(FileId::English2, 0);
-    EXPECT_TRUE(editor.editOpen());
-    editor.clickEntry(FileId::English2, 0);
-    editor.disableAll();
-    EXPECT_FALSE(editor.editOpen());
-    EXPECT_TRUE(editor.entries(FileId::English).empty());
-    EXPECT_TRUE(editor.entries(FileId::English2).empty());
-    EXPECT_EQ(editor.shownString(), "");
-    editor.apply();
+        editor.clickEntry(FileId::English, 0);
+        editor.openEntry(FileId::English, 1);
+        editor.setEditText("Typed in game A");
+        a.loadFrom(exeB);
+        EXPECT_EQ(editor.editOpen(), !row.closes);
+        EXPECT_EQ(editor.shownString().empty(), row.closes);
+        editor.apply();
+        EXPECT_EQ(a.session.undoCount(), row.closes ? 0u : 1u);
+        a.session.save();
+        EXPECT_EQ(test::readFileBytes((geodataB / "ENGLISH.DAT").string()), englishB);
+        editor.openEntry(FileId::English, 1);
+        EXPECT_EQ(editor.editOpen(), !row.listsStale);
+    }
+
+    LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("x\0", 2)));
+    strings.replace(FileId::English, 0, "ONE");
+    strings.editor.openEntry(FileId::English, 1);
+    strings.game.session.undo();
+    strings.editor.setEditText("TWO");
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("ONE\0TWO\0", 8)));
+
+    GameFileSet patched = strings.game.session.files();
+    patched.image(FileId::English) = bytesOf(std::string("patched\0", 8));
+    const std::string patch = (strings.game.dir.path() / "b.qev").string();
+    test::writeFileBytes(patch, buildPatchFile(patched).value());
+    strings.editor.openEntry(FileId::English, 0);
+    strings.game.prompts.answerFile(patch);
+    applyPatchFile(strings.game.session);
+    EXPECT_FALSE(strings.editor.editOpen());
+    strings.editor.apply();
+    EXPECT_EQ(strings.english(), bytesOf(std::string("patched\0", 8)));
+
+    // Closing the files empties the lists and drops the edit.
+    strings.editor.openEntry(FileId::English2, 0);
+    strings.editor.disableAll();
+    EXPECT_TRUE(!strings.editor.editOpen() && strings.editor.entries(FileId::English2).empty());
+    strings.editor.apply();
     EXPECT_EQ(strings.english2(), bytesOf(std::string("x\0", 2)));
-    EXPECT_EQ(strings.game.session.undoCount(), 0u);
 }
 
 } // namespace

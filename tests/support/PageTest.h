@@ -1,5 +1,5 @@
 #pragma once
-// What the page tests share: the names of a whole-image diff and of a box's answers, the editions,
+// What the page tests share: the names of a whole-image diff and of a box's answers,
 // the amount box's prompts, and checks on the boxes and messages an edit showed.
 #include "support/SampleSession.h"
 
@@ -8,7 +8,6 @@ namespace orvane::test {
 using Changes = std::map<std::size_t, std::uint8_t>;
 using Answers = std::vector<std::optional<std::string>>;
 inline constexpr std::nullopt_t Cancel = std::nullopt;
-inline constexpr GameEdition AllEditions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
 
 inline std::string amountLimitPrompt(const std::string& limit, const char* wording = "the number cannot")
 {

@@ -18,7 +18,9 @@
 
 namespace orvane::test {
 
-// A name for parameterised test cases.
+inline constexpr GameEdition AllEditions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
+
+// A name for parameterised test cases and traces.
 inline std::string editionName(GameEdition edition)
 {
     switch (edition) {
@@ -39,10 +41,11 @@ struct SampleSession {
     {
     }
 
-    // Loads the game again, choosing its executable in the open dialog.
-    LoadResult tryLoad()
+    // Loads the game again, or the game of another executable, choosing it in the open dialog.
+    LoadResult tryLoad() { return loadFrom(exePath); }
+    LoadResult loadFrom(const std::string& exe)
     {
-        prompts.answerFile(exePath);
+        prompts.answerFile(exe);
         SilentProgress progress;
         return session.loadFiles(progress, LoadCalls{});
     }

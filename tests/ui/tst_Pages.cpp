@@ -9,6 +9,9 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <algorithm>
 
@@ -78,11 +81,12 @@ private slots:
         // As created: the boxes are filled with their item data; the grid and list are as after Close files.
         QVERIFY(combo1->count() == 21 && combo1->itemData(20).toInt() == 255);
         QVERIFY(combo2->count() == 48 && combo2->itemText(47) == QStringLiteral("255 Days"));
-        const auto expectBoxesReset = [&] {
+        const auto expectBoxesReset = [&](int selected) {
             QCOMPARE(combo1->currentText(), QStringLiteral("Access Lift"));
             QCOMPARE(combo2->currentText(), QStringLiteral("0 Days"));
+            QVERIFY(combo1->currentIndex() == selected && combo2->currentIndex() == selected);
         };
-        expectBoxesReset();
+        expectBoxesReset(-1);
         QVERIFY(frame->isHidden());
         QCOMPARE(w.find<QPushButton>("Command36")->font(), command1->font());
         QVERIFY(command1->font().bold() && command1->font().pointSize() == 6);
@@ -111,13 +115,33 @@ private slots:
             expected[S + square] = code;
             expected[S + 36 + square] = days;
             QVERIFY(frame->isHidden());
-            expectBoxesReset();
+            expectBoxesReset(0);
         }
+
+        // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands.
+        QTest::mouseClick(w.find<QPushButton>("Command8"), Qt::LeftButton);
+        for (auto [box, typed] : {std::pair{combo1, "Empty"}, std::pair{combo2, "12 Days"}}) {
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box, QString::fromLatin1(typed));
+            QTest::keyClick(box, Qt::Key_Return);
+            QCOMPARE(box->currentText(), QString::fromLatin1(typed));
+        }
+        const ByteImage beforeTyped = exe;
+        QTest::mouseClick(w.find<QPushButton>("cmdApply"), Qt::LeftButton);
+        QVERIFY(exe == beforeTyped && frame->isHidden());
 
         // Cancel closes the frame and writes nothing.
         QTest::mouseClick(command1, Qt::LeftButton);
         QTest::mouseClick(w.find<QPushButton>("cmdCancel"), Qt::LeftButton);
         QVERIFY(frame->isHidden());
+
+        // A cancelled amount still rebuilds the list, which shows its top again; Enter asks as a double click does.
+        w.prompts.answer(std::nullopt).answer(std::nullopt);
+        doubleClickRow(list, 83);
+        QVERIFY(list->verticalScrollBar()->value() == 0 && !list->currentItem());
+        list->setCurrentRow(83);
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(w.prompts.scriptUsed());
 
         // A store amount: Stingray Launchers, slot 0, low byte first.
         w.prompts.answer("517");
@@ -138,6 +162,33 @@ private slots:
         QVERIFY(!command1->isEnabled() && command1->text().isEmpty());
         QVERIFY(list->count() == 0 && !list->isEnabled());
         QVERIFY(w.prompts.unexpected().empty());
+    }
+
+    // Every facility name on a square, at the squares' font and one and two points larger: a line never
+    // runs past the button's content area; a name too wide goes on at a space.
+    void gridCaptionsFitTheirSquaresAtLargerFontsToo()
+    {
+        SampleWindow w;
+        ByteImage exe = readFileBytes(w.exePath);
+        const auto& codes = orvane::base::facilityChoices();
+        std::copy(codes.begin(), codes.end(), exe.begin() + 455134);
+        orvane::test::writeFileBytes(w.exePath, exe);
+        w.load();
+        QCOMPARE(w.find<QPushButton>("Command32")->text(), QStringLiteral("Fusion Ball\nDefense\n255 Days"));
+        QCOMPARE(w.find<QPushButton>("Command21")->text(), QStringLiteral("Hyper-wave\nDecoder\n0 Days"));
+        for (const int points : {6, 7, 8}) {
+            for (QPushButton* square : w.window.findChildren<QPushButton*>(QRegularExpression("^Command\\d+$"))) {
+                QFont font = square->font();
+                font.setPointSize(points);
+                square->setFont(font);
+                QStyleOptionButton option;
+                option.initFrom(square);
+                const int room =
+                    square->style()->subElementRect(QStyle::SE_PushButtonContents, &option, square).width();
+                for (const QString& line : square->text().split(QLatin1Char('\n')))
+                    QVERIFY2(square->fontMetrics().horizontalAdvance(line) <= room, qPrintable(square->text()));
+            }
+        }
     }
 
     void facilityCostAndSwitchThenUndoSaveAndClose()

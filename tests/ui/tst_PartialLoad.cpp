@@ -1,6 +1,10 @@
-// A load of another edition that stops at a data file replaces the executable only. Undo must never
-// put a snapshot of the earlier load back into it, every page must keep working on what is loaded, and
-// nothing may be saved.
+// Loads of another game over an open one. One that stops at a data file replaces the executable only:
+// Undo must never put a snapshot of the earlier load back into it, every page must keep working on what
+// is loaded, and nothing may be saved. An open string edit never reaches the other game's file.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -90,6 +94,31 @@ private slots:
         }
         QCOMPARE(game.find<QListWidget>("lstFirst")->count(), 120);
         QVERIFY(game.prompts.unexpected().empty());
+    }
+
+    // A string opened and typed in one game, then the other game loaded: the edit is gone as after Close
+    // files, and Apply and Save leave the other game's ENGLISH.DAT as it was.
+    void theLoadOfAnotherGameClosesAnOpenStringEdit()
+    {
+        SampleWindow game;
+        game.load();
+        game.openPage(5);
+        orvane::test::doubleClickRow(game.find<QListView>("lstEng1"), 0);
+        auto* frmStr = game.find<QGroupBox>("frmStr");
+        QVERIFY(!frmStr->isHidden());
+        QTest::keyClicks(game.find<QLineEdit>("Text1"), QStringLiteral(" typed in the first game"));
+
+        const auto otherDir = game.dir.path() / "other";
+        const std::string otherExe = orvane::sample::writeSampleGame(otherDir.string(), GameEdition::Dos14);
+        const std::string english = (otherDir / "GEODATA" / "ENGLISH.DAT").string();
+        const ByteImage onDisk = orvane::test::readFileBytes(english);
+        game.prompts.answerFile(otherExe);
+        game.trigger("mnuOpen");
+        QVERIFY(frmStr->isHidden() && game.find<QLabel>("lblStrShow")->text().isEmpty());
+        game.find<QPushButton>("cmdApplyStr")->click();
+        game.trigger("mnuSave");
+        QVERIFY(orvane::test::readFileBytes(english) == onDisk);
+        QCOMPARE(game.window.session().undoCount(), 0u);
     }
 };
 

@@ -1,6 +1,8 @@
 // The splash, About and Help windows, the real modal boxes behind the prompts, and patch files made
 // and applied through the File menu.
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListView>
@@ -13,6 +15,7 @@
 #include <set>
 
 #include "files/PatchFile.h"
+#include "samplegame/SampleGame.h"
 #include "support/ImageDiff.h"
 #include "ui/QtPrompts.h"
 #include "ui/SplashWindow.h"
@@ -56,10 +59,11 @@ class TestSmallWindows : public QObject {
     static QString textOf(QWidget& window, const char* label) { return childNamed<QLabel>(window, label)->text(); }
 
     // Runs `answer` on the modal box as soon as it is up.
-    static void whenBoxOpens(std::function<void(QInputDialog*)> answer)
+    template <typename Box = QInputDialog, typename Answer>
+    static void whenBoxOpens(Answer answer)
     {
         QTimer::singleShot(0, [answer] {
-            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
             QVERIFY(box);
             answer(box);
         });
@@ -104,8 +108,9 @@ private slots:
         for (const auto& start : clicked) QCOMPARE(start->opened, 1);
     }
 
-    // With no files loaded: About shows its texts, Help answers each question, and a window already
-    // open is brought up again rather than opened twice. Both outlive the main window's closing.
+    // With no files loaded: About shows its texts, Help answers each question chosen by key or click and
+    // none before, and a window already open is brought up again rather than opened twice. Both are
+    // windows of their own: the main window closes first and the program ends with the last of them.
     void aboutAndHelpOpenWithNoFilesLoaded()
     {
         SampleWindow game;
@@ -119,7 +124,10 @@ private slots:
         QVERIFY(textOf(*about, "lblDescription").endsWith("Load geoscape.exe for dos versions."));
         QVERIFY(textOf(*about, "lblDisclaimer").startsWith("Warning: This edits the files"));
         QVERIFY(!childNamed<QLabel>(*about, "picIcon")->pixmap().isNull());
-        QCOMPARE(game.window.findChildren<QWidget*>(QStringLiteral("frmAbout")).size(), 1);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](const QWidget* top) { return top->objectName() == QLatin1String("frmAbout"); }),
+                 1);
 
         game.trigger("mnuHelpMe");
         QWidget* help = topLevel("frmHelp");
@@ -131,7 +139,10 @@ private slots:
         QVERIFY(answer->isReadOnly());
         QCOMPARE(questions->count(), 5);
         QCOMPARE(questions->item(3)->text(), QStringLiteral("Why doesn't the 'standard to build' function work?"));
+        QVERIFY(QTest::qWaitForWindowActive(help) && questions->hasFocus());
         QVERIFY(answer->toPlainText().isEmpty());
+        QTest::keyClick(questions, Qt::Key_End);
+        QVERIFY(answer->toPlainText().startsWith(QStringLiteral("The backup files")));
         std::set<QString> answers;
         for (int row = 0; row < questions->count(); ++row) {
             QTest::mouseClick(questions->viewport(), Qt::LeftButton, {},
@@ -144,10 +155,18 @@ private slots:
                  QStringLiteral("The backup files are just copies of the files that were opened. So, you can simply "
                                 "rename the files to the original name and they should work. "));
 
-        game.window.close();
-        QVERIFY(about->isVisible() && help->isVisible());
-        QTest::mouseClick(childNamed<QPushButton>(*help, "Command1"), Qt::LeftButton);
-        QTest::mouseClick(childNamed<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
+        bool openAfterMain = false;
+        QTimer::singleShot(0, &game.window, [&] {
+            game.window.close();
+            QTimer::singleShot(100, &game.window, [&] {
+                openAfterMain = about->isVisible() && help->isVisible();
+                QTest::mouseClick(childNamed<QPushButton>(*help, "Command1"), Qt::LeftButton);
+                QTest::mouseClick(childNamed<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
+            });
+        });
+        QTimer::singleShot(10'000, &game.window, [] { QApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(openAfterMain);
         QVERIFY(!topLevel("frmHelp") && !topLevel("frmAbout"));
     }
 
@@ -171,42 +190,47 @@ private slots:
         whenBoxOpens([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompts.askText("Change Amount", "prompt", "5"), std::nullopt);
 
-        // The open dialog's filter finds upper-case executables where file names are case-sensitive.
+        // The file dialogs show a filter by its description; the open dialog's finds upper-case executables
+        // where file names are case-sensitive.
         const QString filter = orvane::ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
 #ifdef Q_OS_WIN
         QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe)"));
 #else
         QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe *.EXE)"));
 #endif
+        for (const bool save : {false, true}) {
+            QString shown;
+            whenBoxOpens<QFileDialog>([&shown](QFileDialog* dialog) {
+                shown = childNamed<QComboBox>(*dialog, "fileTypeCombo")->currentText();
+                dialog->reject();
+            });
+            if (save) prompts.chooseFileToSave(orvane::patchFileFilter());
+            else prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
+            QCOMPARE(shown, save ? QStringLiteral("Patch File (*.qev)") : QStringLiteral("QEV Executable (qev.exe)"));
+        }
     }
 
     // A patch made on the Collector's Edition, with a renamed first item and a shorter first string of
-    // ENGLISH2.DAT, applied to DOS 1.4: the pages show it and Undo takes it back file by file.
+    // ENGLISH2.DAT, applied to DOS 1.4 through the menu: the pages show it and Undo takes it back file by file.
     void aPatchMadeOnOneEditionShowsOnAnotherAndUndoesFileByFile()
     {
         SampleWindow w(GameEdition::Dos14);
         auto* apply = w.find<QAction>("mnuApplyPatch");
         QVERIFY(!apply->isEnabled());
+        const orvane::sample::SampleFiles made = orvane::sample::makeSampleFiles(GameEdition::Collectors);
+        orvane::GameFileSet edited;
+        edited.edition = GameEdition::Collectors;
+        for (const auto& [id, bytes] : {std::pair{FileId::Exe, made.exe}, {FileId::Obdata, made.obdata},
+                                        {FileId::English, made.english}, {FileId::English2, made.english2}})
+            edited.image(id) = bytes;
+        const std::string renamed = "Patched Blaster", rank = "Patched rank";
+        ByteImage& obdata = edited.image(FileId::Obdata);
+        std::fill_n(std::copy(renamed.begin(), renamed.end(), obdata.begin()), 20 - renamed.size(), 0);
+        ByteImage& english2 = edited.image(FileId::English2);
+        english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
+        english2.insert(english2.begin(), rank.begin(), rank.end());
         const std::string path = w.gameFile("mod.qev");
-        const std::string renamed = "Patched Blaster";
-        const std::string rank = "Patched rank";
-        {
-            SampleWindow maker;
-            maker.load();
-            auto& session = maker.window.session();
-            session.pushSnapshot(FileId::Obdata);
-            ByteImage& obdata = maker.image(FileId::Obdata);
-            std::fill_n(obdata.begin(), 20, std::uint8_t{0});
-            std::copy(renamed.begin(), renamed.end(), obdata.begin());
-            session.pushSnapshot(FileId::English2);
-            ByteImage& english2 = maker.image(FileId::English2);
-            english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
-            english2.insert(english2.begin(), rank.begin(), rank.end());
-            maker.prompts.answerFile(path);
-            maker.trigger("mnuPatch");
-            QCOMPARE(orvane::test::readFileBytes(path), *orvane::buildPatchFile(session.files()));
-            QVERIFY(maker.prompts.messages().empty() && maker.prompts.unexpected().empty());
-        }
+        orvane::test::writeFileBytes(path, *orvane::buildPatchFile(edited));
 
         w.load();
         QVERIFY(apply->isEnabled());
@@ -215,11 +239,10 @@ private slots:
         apply->trigger();
         QVERIFY(w.prompts.messages().empty());
         auto* list = w.find<QListWidget>("lstItem");
-        QCOMPARE(list->item(0)->text(), QString::fromStdString(renamed));
         auto* strings2 = w.find<QListView>("lstEng2");
+        QCOMPARE(list->item(0)->text(), QString::fromStdString(renamed));
         QCOMPARE(orvane::test::entryText(strings2, 0), QString::fromStdString(rank));
         QCOMPARE(w.window.session().undoCount(), 3u); // OBDATA.DAT, ENGLISH2.DAT, the executable's differing filler
-        QVERIFY(w.find<QAction>("mnuSave")->isEnabled());
 
         w.trigger("mnuUndo"); // OBDATA.DAT was written last
         QVERIFY(list->item(0)->text() != QString::fromStdString(renamed));
@@ -227,7 +250,6 @@ private slots:
         QVERIFY(orvane::test::entryText(strings2, 0) != QString::fromStdString(rank));
         w.trigger("mnuUndo");
         QCOMPARE(w.image(FileId::Exe), exeBefore);
-
         QVERIFY(w.prompts.unexpected().empty());
     }
 };

@@ -4,12 +4,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
+#include "ui/SquareButton.h"
 
 namespace orvane::ui {
 namespace {
@@ -27,6 +31,21 @@ void showBoxText(QComboBox* box, const std::string& text)
     box->setEditText(shown);
 }
 
+// An editable box picks the item whose name was typed when Enter is pressed; a text typed by hand
+// must stay text, so the box never sees Enter.
+class TypingIsNoPick : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
+
 QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
 {
     auto* box = new QComboBox(parent);
@@ -34,7 +53,18 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
     box->setToolTip(QString::fromLatin1(tooltip));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr); // a completion would pick the item it completes to
+    auto* filter = new TypingIsNoPick(box);
+    box->installEventFilter(filter);
+    box->lineEdit()->installEventFilter(filter);
     return box;
+}
+
+// At creation a box shows its first text with no item selected.
+void showUnselected(QComboBox* box, const std::string& text)
+{
+    box->setCurrentIndex(-1);
+    box->setEditText(QString::fromStdString(text));
 }
 
 } // namespace
@@ -57,6 +87,11 @@ BasePage::BasePage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     page->addWidget(buildChangeFrame(), 0, Qt::AlignTop);
     page->addWidget(buildStores(), 1);
 
+    // The boxes show the editor's first texts with no item selected until a square is clicked.
+    const base::BaseView& view = editor_.view();
+    shownBoxesRevision_ = view.boxesRevision;
+    showUnselected(combo1_, view.facilityText);
+    showUnselected(combo2_, view.daysText);
     editor_.onChanged([this] { redraw(); });
     redraw();
 }
@@ -69,9 +104,8 @@ QWidget* BasePage::buildGrid()
     grid->setSpacing(SquareGap);
     QFont squareFont;
     for (int n = 1; n <= static_cast<int>(base::SquareCount); ++n) {
-        auto* button = new QPushButton(box);
+        auto* button = new SquareButton(SquareSize, box);
         button->setObjectName(QStringLiteral("Command%1").arg(n));
-        button->setFixedSize(SquareSize, SquareSize);
         if (n == 1) {
             squareFont = button->font();
             squareFont.setPointSize(6);
@@ -83,6 +117,8 @@ QWidget* BasePage::buildGrid()
         squareButtons_.at(square) = button;
         connect(button, &QPushButton::clicked, this, [this, square] { editor_.clickSquare(square); });
     }
+    // The buttons are made down the columns; Tab goes along the rows, as the grid is read.
+    for (std::size_t k = 1; k < squareButtons_.size(); ++k) setTabOrder(squareButtons_.at(k - 1), squareButtons_.at(k));
     return box;
 }
 
@@ -145,9 +181,8 @@ QWidget* BasePage::buildStores()
     column->addWidget(lstItems_, 1);
     column->addWidget(label2);
 
-    connect(lstItems_, &QListWidget::itemDoubleClicked, this, [this] {
-        const int row = lstItems_->currentRow();
-        editor_.openStoresEntry(row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row)));
+    connectEntries(lstItems_, {}, [this](const QModelIndex& entry) {
+        editor_.openStoresEntry(static_cast<std::size_t>(entry.row()));
     });
     return box;
 }
@@ -157,7 +192,7 @@ void BasePage::redraw()
     const base::BaseView& view = editor_.view();
     for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
         squareButtons_.at(k)->setEnabled(view.gridEnabled);
-        squareButtons_.at(k)->setText(QString::fromStdString(view.squareCaptions.at(k)));
+        squareButtons_.at(k)->setCaption(QString::fromStdString(view.squareCaptions.at(k)));
     }
     frmChange_->setVisible(view.frameVisible);
     frmChange_->setTitle(QString::fromStdString(view.frameCaption));
@@ -170,6 +205,7 @@ void BasePage::redraw()
         shownListRevision_ = view.listRevision;
         lstItems_->clear();
         for (const auto& entry : view.storesList) lstItems_->addItem(QString::fromStdString(entry));
+        lstItems_->scrollToTop();
     }
     lstItems_->setEnabled(view.listEnabled);
 }

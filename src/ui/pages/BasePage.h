@@ -12,13 +12,14 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace orvane {
 class EditorSession;
 }
 
 namespace orvane::ui {
+
+class SquareButton;
 
 class BasePage : public EditorPage {
     Q_OBJECT
@@ -38,7 +39,7 @@ private:
     void redraw();
 
     base::BaseEditor editor_;
-    std::array<QPushButton*, base::SquareCount> squareButtons_{}; // by square, row by row
+    std::array<SquareButton*, base::SquareCount> squareButtons_{}; // by square, row by row
     QGroupBox* frmChange_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QComboBox* combo2_ = nullptr;

@@ -15,6 +15,7 @@
 #include "core/TextFilter.h"
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
 
 namespace orvane::ui {
 namespace {
@@ -118,10 +119,9 @@ ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent)
     page->addWidget(buildButtons(), 1);
     page->addWidget(buildFrames());
 
-    connect(lstItem_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { editor_.clickEntry(static_cast<std::size_t>(lstItem_->row(item))); });
-    connect(lstItem_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { editor_.openEntry(static_cast<std::size_t>(lstItem_->row(item))); });
+    connectEntries(
+        lstItem_, [this](const QModelIndex& entry) { editor_.clickEntry(static_cast<std::size_t>(entry.row())); },
+        [this](const QModelIndex& entry) { editor_.openEntry(static_cast<std::size_t>(entry.row())); });
     connect(txtFilterItem_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
     editor_.onChanged([this] { redraw(); });
     redraw();

@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <optional>
 
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
 
 namespace orvane::ui {
 namespace {
@@ -16,13 +16,6 @@ QListWidget* makeNameList(const char* name, QWidget* parent)
     list->setObjectName(QString::fromLatin1(name));
     useGameFont(list);
     return list;
-}
-
-std::optional<std::size_t> selectedRow(const QListWidget* list)
-{
-    const int row = list->currentRow();
-    if (row < 0 || !list->item(row)->isSelected()) return std::nullopt;
-    return static_cast<std::size_t>(row);
 }
 
 void fill(QListWidget* list, const std::vector<std::string>& names)
@@ -52,10 +45,12 @@ NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(paren
     grid->addWidget(lstLast_, 1, 1);
     grid->addWidget(lblName, 2, 0, 1, 2);
 
-    connect(lstFirst_, &QListWidget::itemDoubleClicked, this,
-            [this] { editor_.firstNameDoubleClicked(selectedRow(lstFirst_)); });
-    connect(lstLast_, &QListWidget::itemDoubleClicked, this,
-            [this] { editor_.lastNameDoubleClicked(selectedRow(lstLast_)); });
+    connectEntries(lstFirst_, {}, [this](const QModelIndex& entry) {
+        editor_.firstNameDoubleClicked(static_cast<std::size_t>(entry.row()));
+    });
+    connectEntries(lstLast_, {}, [this](const QModelIndex& entry) {
+        editor_.lastNameDoubleClicked(static_cast<std::size_t>(entry.row()));
+    });
     editor_.onChanged([this] { redraw(); });
 }
 

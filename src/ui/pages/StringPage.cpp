@@ -13,6 +13,7 @@
 #include "core/TextFilter.h"
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
+#include "ui/ListEntries.h"
 #include "ui/TextListModel.h"
 
 namespace orvane::ui {
@@ -125,12 +126,10 @@ StringPage::ShownList StringPage::makeList(FileId file, const char* name, const 
     TextListModel* model = list.model;
     connect(list.filter, &QLineEdit::textChanged, this,
             [model](const QString& text) { model->setFilter(TextFilter(text.toStdString())); });
-    connect(list.view, &QListView::clicked, this, [this, file, model](const QModelIndex& index) {
-        editor_.clickEntry(file, model->positionOf(index.row()));
-    });
-    connect(list.view, &QListView::doubleClicked, this, [this, file, model](const QModelIndex& index) {
-        editor_.openEntry(file, model->positionOf(index.row()));
-    });
+    connectEntries(
+        list.view,
+        [this, file, model](const QModelIndex& index) { editor_.clickEntry(file, model->positionOf(index.row())); },
+        [this, file, model](const QModelIndex& index) { editor_.openEntry(file, model->positionOf(index.row())); });
     return list;
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+// A square of the Base Editor's grid: a button of fixed size whose caption lines are broken where they
+// would be wider than the button (at a space, or inside a word too wide on its own), again each time
+// its font changes.
+#include <QPushButton>
+
+namespace orvane::ui {
+
+class SquareButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit SquareButton(int size, QWidget* parent = nullptr);
+
+    // The caption as the grid words it, its lines joined by line feeds.
+    void setCaption(const QString& caption);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void showCaption();
+
+    QString caption_;
+};
+
+} // namespace orvane::ui
