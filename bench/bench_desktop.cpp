@@ -216,8 +216,8 @@ int loadAndEdit(const std::string& exe)
     Editor editor;
     if (!editor.load(exe)) return 1;
     for (const PageEdit& edit : pageEdits()) {
-        if (!whyNotMeasurable(editor, edit).empty()) continue;
         showPage(editor, edit.page);
+        if (!whyNotMeasurable(editor, edit).empty()) continue;
         edit.prepare(editor);
         for (int i = 0; i < 5; ++i) {
             edit.edit(editor, i);
@@ -278,11 +278,11 @@ void measureEdits(const std::string& exe)
     Editor editor;
     if (!editor.load(exe)) return;
     for (const PageEdit& edit : pageEdits()) {
+        showPage(editor, edit.page);
         if (const std::string why = whyNotMeasurable(editor, edit); !why.empty()) {
             std::printf("| %s: one edit, one Undo | skipped: %s | | |\n", edit.page, why.c_str());
             continue;
         }
-        showPage(editor, edit.page);
         edit.prepare(editor);
         Editor::settle();
         const auto before = editor.images();

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
 packages+=(clang) # the fuzz targets
-# The icon (Qt's SVG plugins), the package build and the checks of the desktop entry and metainfo.
+# Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the
+# checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

@@ -15,7 +15,7 @@ void setUpApplication(QApplication& app)
     registerIcon();
     QApplication::setApplicationName(QStringLiteral("orvane-editor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Editor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvane.Editor.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvane.Editor.png")));
     nameControlsOfEveryWindow(app);
 }
 

@@ -5,10 +5,13 @@
 #include <QTabWidget>
 
 #include "session/PatchApply.h"
-#include "ui/ChangesPanel.h"
 #include "ui/AboutWindow.h"
+#include "ui/AccessibleNames.h"
+#include "ui/ChangesPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
+#include "ui/PageEditors.h"
+#include "ui/PageHolder.h"
 #include "ui/SteadyPageStrip.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
@@ -38,7 +41,8 @@ void showOnce(QPointer<Window>& window)
 }
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts))
+    : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts)),
+      editors_(std::make_unique<PageEditors>(*session_))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowTitle + ModifiedMarker);
@@ -48,31 +52,28 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     setCentralWidget(tabFac_);
     new SteadyPageStrip(tabFac_);
 
-    basePage_ = new BasePage(*session_, tabFac_);
-    const std::pair<EditorPage*, changes::PageId> pages[] = {
-        {basePage_, changes::PageId::Base},
-        {new FacilityPage(*session_, tabFac_), changes::PageId::Facility},
-        {new NamesPage(*session_, tabFac_), changes::PageId::Names},
-        {new UnitPage(*session_, tabFac_), changes::PageId::Units},
-        {new ItemPage(*session_, tabFac_), changes::PageId::Items},
-        {new StringPage(*session_, tabFac_), changes::PageId::Strings},
-    };
-    for (const auto& [page, id] : pages) {
-        tabFac_->addTab(page, QString::fromLatin1(changes::pageCaption(id)));
-        pages_.push_back(page);
-    }
-
-    frmChanges_ = new ChangesPanel(*session_, this);
-    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
-    frmChanges_->hide();
-    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
-        openChange(static_cast<int>(*change.page), change.list, change.record);
+    // Each page is made the first time its tab is shown; the first one as it is added.
+    connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < pages_.size()) pages_[static_cast<std::size_t>(index)]->page();
     });
+    PageEditors& editors = *editors_;
+    const std::pair<PageHolder::MakePage, changes::PageId> pages[] = {
+        {[&editors](QWidget* holder) { return new BasePage(editors.base, holder); }, changes::PageId::Base},
+        {[&editors](QWidget* holder) { return new FacilityPage(editors.facilities, holder); }, changes::PageId::Facility},
+        {[&editors](QWidget* holder) { return new NamesPage(editors.names, holder); }, changes::PageId::Names},
+        {[&editors](QWidget* holder) { return new UnitPage(editors.units, holder); }, changes::PageId::Units},
+        {[&editors](QWidget* holder) { return new ItemPage(editors.items, holder); }, changes::PageId::Items},
+        {[&editors](QWidget* holder) { return new StringPage(editors.strings, holder); }, changes::PageId::Strings},
+    };
+    for (const auto& [makePage, id] : pages) {
+        pages_.push_back(new PageHolder(makePage, tabFac_));
+        tabFac_->addTab(pages_.back(), QString::fromLatin1(changes::pageCaption(id)));
+    }
 
     buildMenus();
     session_->onAvailabilityChanged([this] {
         updateMenus();
-        frmChanges_->scheduleRefresh();
+        if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
     });
     DisableAll();
     resize(1180, 700);
@@ -85,6 +86,25 @@ MainWindow::~MainWindow()
     // Closed ones are gone already; these are still open as the program ends.
     delete aboutWindow_;
     delete helpWindow_;
+    // The pages and the change list use the editors and the session, so they go first; a strip taken
+    // apart makes no page.
+    disconnect(tabFac_, nullptr, this, nullptr);
+    delete tabFac_;
+    delete frmChanges_;
+}
+
+ChangesPanel& MainWindow::changesPanel()
+{
+    if (frmChanges_ != nullptr) return *frmChanges_;
+    frmChanges_ = new ChangesPanel(*session_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
+    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
+        openChange(static_cast<int>(*change.page), change.list, change.record);
+    });
+    connect(frmChanges_, &QDockWidget::visibilityChanged, mnuChanges_, &QAction::setChecked);
+    // The window's controls were named as it was shown; these come later.
+    nameControls(frmChanges_);
+    return *frmChanges_;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
@@ -115,8 +135,8 @@ void MainWindow::buildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo_ = addAction(edit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* changesAction = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
-    changesAction->setCheckable(true);
+    mnuChanges_ = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
+    mnuChanges_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -135,8 +155,9 @@ void MainWindow::buildMenus()
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
     connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
-    connect(changesAction, &QAction::toggled, frmChanges_, &QWidget::setVisible);
-    connect(frmChanges_, &QDockWidget::visibilityChanged, changesAction, &QAction::setChecked);
+    connect(mnuChanges_, &QAction::toggled, this, [this](bool shown) {
+        if (shown || frmChanges_ != nullptr) changesPanel().setVisible(shown);
+    });
     connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_); });
     connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_); });
 }
@@ -156,13 +177,13 @@ void MainWindow::updateMenus()
 
 void MainWindow::EnableAll()
 {
-    for (EditorPage* page : pages_) page->enableAll();
+    editors_->enableAll();
     updateMenus();
 }
 
 void MainWindow::DisableAll()
 {
-    for (EditorPage* page : pages_) page->disableAll();
+    editors_->disableAll();
     tabFac_->setCurrentIndex(0);
     tabFac_->setEnabled(false);
     updateMenus();
@@ -172,7 +193,7 @@ void MainWindow::loadFiles()
 {
     if (!loadWindow_) loadWindow_ = new LoadWindow(this);
     LoadCalls calls;
-    calls.editionRecognised = [this](GameEdition edition) { basePage_->showEdition(edition); };
+    calls.editionRecognised = [this](GameEdition edition) { editors_->base.showEdition(edition); };
     calls.enableAll = [this] { EnableAll(); };
     if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
     tabFac_->setEnabled(true);
@@ -186,7 +207,7 @@ void MainWindow::openChange(int page, int list, std::size_t record)
 {
     if (!tabFac_->isEnabled() || page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
     tabFac_->setCurrentIndex(page);
-    pages_.at(static_cast<std::size_t>(page))->showRecord(list, record);
+    pages_.at(static_cast<std::size_t>(page))->page().showRecord(list, record);
 }
 
 void MainWindow::closeFiles()

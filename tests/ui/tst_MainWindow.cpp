@@ -227,6 +227,7 @@ private slots:
 
         auto* tabs = game.find<QTabWidget>("tabFac");
         for (int page = 0; page < tabs->count(); ++page) {
+            game.openPage(page);
             for (QWidget* control : controlsOf(tabs->widget(page))) {
                 const QString what = tabs->tabText(page) + QStringLiteral(": ") + control->objectName();
                 QVERIFY2(!spokenName(control).isEmpty() || !labelledBy(control).isEmpty(), qPrintable(what));

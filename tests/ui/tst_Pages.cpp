@@ -283,11 +283,11 @@ private slots:
     void unitValueAndFlyingFlagInTheChangeListThenUndoAndClose()
     {
         SampleWindow w; // the Collector's Edition
-        auto* panel = w.find<QDockWidget>("frmChanges");
-        auto* rows = w.find<QTableWidget>("lstChanges");
-        QVERIFY(!panel->isVisible());
+        QVERIFY(!w.find<QAction>("mnuChanges")->isChecked());
         w.load();
         w.trigger("mnuChanges");
+        auto* panel = w.find<QDockWidget>("frmChanges");
+        auto* rows = w.find<QTableWidget>("lstChanges");
         QVERIFY(panel->isVisible());
         QCOMPARE(rows->rowCount(), 0);
 

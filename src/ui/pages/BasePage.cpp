@@ -69,7 +69,7 @@ void showUnselected(QComboBox* box, const std::string& text)
 
 } // namespace
 
-BasePage::BasePage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+BasePage::BasePage(base::BaseEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* label1 = new QLabel(QStringLiteral("This is the base that will be built when a new game is started. "), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -208,16 +208,7 @@ void BasePage::redraw()
         lstItems_->scrollToTop();
     }
     lstItems_->setEnabled(view.listEnabled);
-}
-
-void BasePage::showEdition(GameEdition edition)
-{
-    lblVer_->setText(QString::fromStdString(editionText(edition)));
-}
-
-void BasePage::enableAll()
-{
-    editor_.enableAll();
+    lblVer_->setText(QString::fromStdString(view.versionText));
 }
 
 void BasePage::showRecord(int list, std::size_t record)
@@ -230,12 +221,6 @@ void BasePage::showRecord(int list, std::size_t record)
     if (row >= lstItems_->count()) return;
     lstItems_->setCurrentRow(row);
     lstItems_->scrollToItem(lstItems_->item(row));
-}
-
-void BasePage::disableAll()
-{
-    editor_.disableAll();
-    lblVer_->clear();
 }
 
 } // namespace orvane::ui

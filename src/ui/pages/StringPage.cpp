@@ -42,7 +42,7 @@ QString fromModel(const std::string& text)
 
 } // namespace
 
-StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1",
                          "A list of strings in English.dat. Click to display text. Double click to edit.");
@@ -170,11 +170,6 @@ void StringPage::showRecord(int list, std::size_t record)
     shown.view->scrollTo(index);
     editor_.clickEntry(shown.file, record);
     editor_.openEntry(shown.file, record);
-}
-
-void StringPage::disableAll()
-{
-    editor_.disableAll();
 }
 
 } // namespace orvane::ui
