@@ -1,7 +1,6 @@
 #include "ui/GameFont.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QWidget>
 
 namespace orvane::ui {
@@ -9,27 +8,30 @@ namespace {
 
 const QString Terminal = QStringLiteral("Terminal");
 
-// Asked once. A family that is not installed (or an alias such as "monospace") sends the font
-// database to fontconfig for a substitute for every font made from it; an installed family is found
-// at once.
-QString installedFamily()
+// The installed family of the system's fixed-pitch font, found once. A family that is not installed
+// (an alias such as "monospace") would send the font database to fontconfig for a substitute each
+// time a font is made from it; an installed one is found at once. Finding it loads no font file.
+QString installedFixedFamily()
 {
-    if (QFontDatabase::families().contains(Terminal)) return Terminal;
-    return QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontDatabase::families().contains(fixed.family())) return fixed.family();
+    fixed.setStyleHint(QFont::TypeWriter);
+    return fixed.defaultFamily();
 }
 
 } // namespace
 
 QFont gameFont()
 {
-    static const QString family = installedFamily();
-    if (family == Terminal) {
+    static const bool haveTerminal = QFontDatabase::families().contains(Terminal);
+    if (haveTerminal) {
         QFont terminal(Terminal);
         terminal.setStyleHint(QFont::TypeWriter);
         return terminal;
     }
+    static const QString fixedFamily = installedFixedFamily();
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setFamily(family);
+    fixed.setFamily(fixedFamily);
     return fixed;
 }
 

@@ -51,7 +51,9 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromLatin1(tooltip));
-    box->setEditable(true);
+    // Editable as setEditable(true) makes it, but the drop-down list is made when it first opens
+    // rather than with the box, which the page builds hidden inside its frame.
+    box->setLineEdit(new QLineEdit(box));
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr); // a completion would pick the item it completes to
     auto* filter = new TypingIsNoPick(box);
