@@ -51,6 +51,13 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     tabFac_->setObjectName(QStringLiteral("tabFac"));
     setCentralWidget(tabFac_);
     new SteadyPageStrip(tabFac_);
+    buildMenus();
+    session_->onAvailabilityChanged([this] {
+        updateMenus();
+        if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
+    });
+    // Before the first page is made, which then starts out as DisableAll leaves the pages.
+    DisableAll();
 
     // Each page is made the first time its tab is shown; the first one as it is added.
     connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -70,12 +77,6 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
         tabFac_->addTab(pages_.back(), QString::fromLatin1(changes::pageCaption(id)));
     }
 
-    buildMenus();
-    session_->onAvailabilityChanged([this] {
-        updateMenus();
-        if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
-    });
-    DisableAll();
     resize(1180, 700);
 }
 
