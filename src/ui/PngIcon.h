@@ -1,15 +1,14 @@
 #pragma once
-// An icon from PNG files read by Qt's own PNG reader. Qt's readers otherwise ask every image plugin
-// whether it reads a file before they read a PNG themselves, which loads all the plugins (and the SVG
-// library) the first time any icon is read.
+// An icon from PNG files, read by Qt's own PNG reader the first time the icon is drawn. Qt's readers
+// otherwise ask every image plugin whether it reads a file before they read a PNG themselves, which
+// loads all the plugins (and the SVG library); and an icon not drawn yet (the window icon under the
+// offscreen platform, the menu bar's overflow arrows) costs nothing at start.
 #include <QIcon>
-#include <initializer_list>
-
-class QString;
+#include <QStringList>
 
 namespace orvane::ui {
 
-// The icon of these files, one size each; a null icon when none of them can be read.
-QIcon pngIcon(std::initializer_list<QString> files);
+// The icon of these files, one size each. It is null when none of them exists.
+QIcon pngIcon(const QStringList& files);
 
 } // namespace orvane::ui
