@@ -76,6 +76,9 @@ StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorP
     lblStrShow_->setToolTip(QStringLiteral("This displays the string you currently have selected."));
     lblStrShow_->setWordWrap(true);
     useGameFont(lblStrShow_);
+    // Room for three lines, so that showing a string of up to three lines never moves the lists above,
+    // which would lay them out and repaint them whole.
+    lblStrShow_->setMinimumHeight(3 * lblStrShow_->fontMetrics().lineSpacing());
 
     auto* grid = new QGridLayout(this);
     const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
@@ -138,8 +141,9 @@ void StringPage::redrawList(ShownList& list, bool refilled)
     if (list.revision != editor_.listRevision(list.file)) {
         list.revision = editor_.listRevision(list.file);
         list.model->show(editor_.entries(list.file));
-    } else if (refilled) {
-        // The entries are the same ones; a refill still leaves no entry selected and the top in view.
+    }
+    if (refilled) {
+        // A refill leaves no entry selected and the top in view, whether its entries changed or not.
         list.view->clearSelection();
         list.view->setCurrentIndex(QModelIndex());
         list.view->scrollToTop();
