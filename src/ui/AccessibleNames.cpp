@@ -148,6 +148,7 @@ void showFieldValue(QAbstractButton* button, const QString& caption)
 {
     button->setText(caption);
     const QString field = button->property(FieldProperty).toString();
+    if (field.isEmpty()) return; // a button never told its field keeps the name it has
     const QString value = spokenText(caption);
     const QString name = value.isEmpty() ? field : field + QStringLiteral(": ") + value;
     if (button->accessibleName() != name) button->setAccessibleName(name);
