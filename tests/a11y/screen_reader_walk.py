@@ -41,10 +41,13 @@ def fail(where, text):
 
 # ---------------------------------------------------------------- display, bus and editor
 
+LIBC = ctypes.CDLL(None)  # loaded before any thread runs: a child only calls into it between fork and exec
+
+
 def end_with_parent():
-    # Each process is ended with this script, even when the script itself is killed.
+    # Each process gets SIGTERM when this script ends, even when the script itself is killed.
     PR_SET_PDEATHSIG = 1
-    ctypes.CDLL("libc.so.6", use_errno=True).prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
+    LIBC.prctl(PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 class Desktop:
@@ -364,10 +367,15 @@ def open_square(where, page):
     wait_for("the change frame", lambda: any(role(a) == "combo box" for a in shown_controls(page)))
 
 
-def choose_first_record(where, page):
-    """A record not chosen yet leaves the value buttons disabled; Down in the choice box chooses one."""
+def expect_unusable_values(where, page):
+    """Until a record is chosen its value buttons are disabled, and must read so."""
     if any(has(b, pyatspi.STATE_SENSITIVE) for b in shown_buttons(page)):
         fail(where, "value buttons read as usable before a record is chosen")
+
+
+def choose_first_record(where, page):
+    """Down in the choice box chooses the first record."""
+    expect_unusable_values(where, page)
     tab_to(next(a for a in shown_controls(page) if role(a) == "combo box"))
     press(KEY_DOWN)
     wait_for("usable value buttons", lambda: all(has(b, pyatspi.STATE_SENSITIVE) for b in shown_buttons(page)))
@@ -375,6 +383,7 @@ def choose_first_record(where, page):
 
 def open_first_entry(where, page):
     """Double-clicks the first entry of the page's first list: an item, or a string."""
+    expect_unusable_values(where, page)
     entries = next(a for a in shown_controls(page) if role(a) in LIST_ROLES)
     before = len(shown_controls(page))
     click(entries.getChildAtIndex(0), "b1d")
