@@ -157,12 +157,16 @@ def pump(seconds):
 def wait_for(what, find, seconds=None):
     seconds = seconds or WAIT_SECONDS
     end = time.monotonic() + seconds
+    last_error = None
     while time.monotonic() < end:
         pump(0.02)
-        found = find()
+        try:
+            found = find()
+        except GLib.Error as error:  # an object that went away as it was read, such as a closing box
+            last_error, found = error, None
         if found:
             return found
-    raise TimeoutError(f"no {what} within {seconds} s")
+    raise TimeoutError(f"no {what} within {seconds} s" + (f" ({last_error})" if last_error else ""))
 
 
 # ---------------------------------------------------------------- a user's input, and the focus reports
