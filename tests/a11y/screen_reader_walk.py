@@ -470,8 +470,12 @@ def load_game(main, exe_path):
 
 
 def walk(editor, maker):
+    with tempfile.TemporaryDirectory(prefix="orvane-a11y-") as folder:
+        walk_in(editor, maker, folder)
+
+
+def walk_in(editor, maker, folder):
     global pyatspi, GLib
-    folder = tempfile.mkdtemp(prefix="orvane-a11y-")
     game = os.path.join(folder, "game")
     subprocess.run([maker, game, "--edition", "dos14"], check=True, stdout=subprocess.DEVNULL)
     desktop = Desktop()
