@@ -6,6 +6,9 @@ packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev 
 packages+=(clang) # the fuzz targets
 # The icon (Qt's SVG plugins), the package build and the checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
+# The screen-reader walk: a display, the session and accessibility buses and the AT-SPI client. Qt's
+# xcb platform plugin and its libraries come with libqt6gui6.
+packages+=(xvfb dbus at-spi2-core python3-pyatspi)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
