@@ -240,7 +240,14 @@ private:
 
 std::string AssignedValue::describe() const
 {
-    return section + (number ? " " + std::to_string(*number) : std::string{}) + ", " + field;
+    std::string text = section;
+    if (number) {
+        text += ' ';
+        text += std::to_string(*number);
+    }
+    text += ", ";
+    text += field;
+    return text;
 }
 
 ModApplication applyMod(const GameFileSet& target, const ModDocument& mod)

@@ -37,7 +37,8 @@ public:
             refuse(error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description()));
             return finish();
         }
-        const toml::table& root = parsed.table();
+        // The texts are moved out of the parsed tree, which is not needed afterwards.
+        toml::table& root = parsed.table();
         const toml::node* header = root.get(HeaderKey);
         if (header == nullptr) {
             refuse(1, {}, {}, "a mod file begins with a [mod] table that gives its format");
@@ -46,22 +47,24 @@ public:
             const std::string section(key.str());
             if (section == HeaderKey) {
                 readHeader(node);
-            } else if (const toml::array* list = node.as_array()) {
-                for (const toml::node& element : *list) {
-                    if (const toml::table* table = element.as_table()) {
+            } else if (toml::array* list = node.as_array()) {
+                for (toml::node& element : *list) {
+                    if (toml::table* table = element.as_table()) {
                         readRecord(section, *table, true);
                     } else {
                         refuse(lineOf(element), section, {}, "[[" + section + "]] holds tables, one per record");
                     }
                 }
-            } else if (const toml::table* table = node.as_table()) {
+            } else if (toml::table* table = node.as_table()) {
                 readRecord(section, *table, false);
             } else {
                 refuse(lineOf(node), {}, section, "every value belongs to a table: [mod] or a record's");
             }
         }
-        std::stable_sort(mod_.records.begin(), mod_.records.end(),
-                         [](const ModRecord& a, const ModRecord& b) { return a.line < b.line; });
+        const auto byLine = [](const ModRecord& a, const ModRecord& b) { return a.line < b.line; };
+        if (!std::is_sorted(mod_.records.begin(), mod_.records.end(), byLine)) {
+            std::stable_sort(mod_.records.begin(), mod_.records.end(), byLine);
+        }
         return finish();
     }
 
@@ -105,7 +108,7 @@ private:
         }
     }
 
-    void readRecord(const std::string& section, const toml::table& table, bool inList)
+    void readRecord(const std::string& section, toml::table& table, bool inList)
     {
         ModRecord record;
         record.section = section;
@@ -137,15 +140,17 @@ private:
                 record.fields.push_back({name, std::move(*value), lineOf(node)});
             }
         }
-        std::stable_sort(record.fields.begin(), record.fields.end(),
-                         [](const ModField& a, const ModField& b) { return a.line < b.line; });
+        const auto byLine = [](const ModField& a, const ModField& b) { return a.line < b.line; };
+        if (!std::is_sorted(record.fields.begin(), record.fields.end(), byLine)) {
+            std::stable_sort(record.fields.begin(), record.fields.end(), byLine);
+        }
         mod_.records.push_back(std::move(record));
     }
 
-    std::optional<ModValue> valueOf(const toml::node& node, const std::string& record, const std::string& field)
+    std::optional<ModValue> valueOf(toml::node& node, const std::string& record, const std::string& field)
     {
         if (const auto* number = node.as_integer()) return number->get();
-        if (const auto* text = node.as_string()) return text->get();
+        if (auto* text = node.as_string()) return std::move(text->get());
         if (const auto* real = node.as_floating_point()) {
             // 12.0 is the whole number 12; 12.5 is no whole number.
             const double value = real->get();
