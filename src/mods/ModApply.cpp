@@ -215,16 +215,16 @@ private:
                   [](const StringFile::Edit& a, const StringFile::Edit& b) { return a.index < b.index; });
         ByteImage rebuilt;
         rebuilt.reserve(table.size());
+        const auto at = [&table](std::size_t offset) { return table.begin() + static_cast<std::ptrdiff_t>(offset); };
         std::size_t copiedTo = 0;
         for (const StringFile::Edit& edit : file.edits) {
-            const auto from = static_cast<std::ptrdiff_t>(copiedTo);
-            rebuilt.insert(rebuilt.end(), table.begin() + from, table.begin() + static_cast<std::ptrdiff_t>(file.starts[edit.index]));
+            rebuilt.insert(rebuilt.end(), at(copiedTo), at(file.starts[edit.index]));
             const std::vector<std::uint8_t> bytes = encodeGameText(*edit.text);
             rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
             rebuilt.push_back(0);
             copiedTo = file.starts[edit.index + 1];
         }
-        rebuilt.insert(rebuilt.end(), table.begin() + static_cast<std::ptrdiff_t>(copiedTo), table.end());
+        rebuilt.insert(rebuilt.end(), at(copiedTo), table.end());
         return rebuilt;
     }
 

@@ -66,7 +66,8 @@ std::string keyOfLabel(std::string_view label)
 
 const SectionField* Section::field(std::string_view wanted) const
 {
-    const auto found = std::find_if(fields.begin(), fields.end(), [wanted](const SectionField& f) { return f.key == wanted; });
+    const auto found =
+        std::find_if(fields.begin(), fields.end(), [wanted](const SectionField& f) { return f.key == wanted; });
     return found == fields.end() ? nullptr : &*found;
 }
 

@@ -78,7 +78,9 @@ MadeMod exportGame(const GameFileSet& game)
         if (section.strings) {
             std::vector<std::size_t> starts;
             strings::findStringStarts(image, starts);
-            for (std::size_t index = 0; index + 1 < starts.size(); ++index) addString(made.mod, section, index, image, starts);
+            for (std::size_t index = 0; index + 1 < starts.size(); ++index) {
+                addString(made.mod, section, index, image, starts);
+            }
             continue;
         }
         if (!section.fits(image)) {
@@ -87,7 +89,9 @@ MadeMod exportGame(const GameFileSet& game)
         }
         for (std::size_t index = 0; index < section.count; ++index) {
             ModRecord record = recordOf(section, index, image);
-            for (const SectionField& field : section.fields) record.fields.push_back({field.key, fieldValue(image, field, index)});
+            for (const SectionField& field : section.fields) {
+                record.fields.push_back({field.key, fieldValue(image, field, index)});
+            }
             made.mod.records.push_back(std::move(record));
         }
     }
@@ -110,7 +114,7 @@ MadeMod exportChanges(const GameFileSet& files)
     for (const FileId file : {FileId::Exe, FileId::Obdata}) {
         const LoadedFile& loaded = files.file(file);
         if (!loaded.loaded) continue;
-        for (const changes::ChangedField& field : changes::changedFields(layout.tables(), file, loaded.asRead, loaded.image)) {
+        for (const auto& field : changes::changedFields(layout.tables(), file, loaded.asRead, loaded.image)) {
             const auto [section, index] = place.at(field.field);
             changed[{section, field.record}].push_back(index);
         }
