@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <variant>
 
 #include <toml++/toml.h>
 
@@ -18,6 +19,151 @@ std::size_t lineOf(const toml::node& node)
     return node.source().begin.line;
 }
 
+// toml++ 3.3 asks whether a character other than ASCII is a blank wherever a blank may stand, and for
+// many such characters that question runs into code it takes as never reached. So the parser is given
+// ASCII only: a text's characters are written as its \u escapes (a literal text becomes a basic text
+// holding the same characters), a comment's are left out, and one anywhere else is refused here, as
+// TOML refuses it. Line breaks stay where they are, so the parser's line numbers are the file's.
+class AsciiText {
+public:
+    explicit AsciiText(std::string_view text) : text_(text) { out_.reserve(text.size() + text.size() / 8); }
+
+    // The text for the parser, or why the file is not TOML.
+    std::variant<std::string, ModRefusal> convert()
+    {
+        for (at_ = 0; at_ < text_.size(); ++at_) {
+            const char c = text_[at_];
+            if (c == '\n') {
+                ++line_;
+                if (in_ == In::Comment || in_ == In::Text || in_ == In::Literal) in_ = In::Keys;
+                out_ += c;
+            } else if (!step(c)) {
+                return ModRefusal{line_, {}, {}, "this is not a TOML file: " + problem_};
+            }
+        }
+        return std::move(out_);
+    }
+
+private:
+    enum class In { Keys, Comment, Text, LongText, Literal, LongLiteral };
+
+    bool step(char c)
+    {
+        switch (in_) {
+        case In::Keys:
+            if (c == '#') {
+                in_ = In::Comment;
+            } else if (c == '"' || c == '\'') {
+                const bool isLong = text_.substr(at_, 3) == std::string(3, c);
+                in_ = c == '"' ? (isLong ? In::LongText : In::Text) : (isLong ? In::LongLiteral : In::Literal);
+                // A literal text becomes a basic one, where its characters can be escaped.
+                out_.append(isLong ? 3 : 1, '"');
+                if (isLong) at_ += 2;
+                return true;
+            } else if (static_cast<unsigned char>(c) >= 0x80) {
+                problem_ = "characters other than ASCII belong inside texts and comments";
+                return false;
+            }
+            out_ += c;
+            return true;
+        case In::Comment:
+            if (static_cast<unsigned char>(c) < 0x80) {
+                out_ += c;
+                return true;
+            }
+            return character().has_value();
+        case In::Text:
+        case In::LongText:
+            if (c == '\\') {
+                out_ += c;
+                if (at_ + 1 < text_.size() && static_cast<unsigned char>(text_[at_ + 1]) >= 0x80) {
+                    problem_ = "a backslash in a text is followed by a character other than ASCII";
+                    return false;
+                }
+                if (at_ + 1 < text_.size() && text_[at_ + 1] != '\n') out_ += text_[++at_];
+                return true;
+            }
+            if (c == '"' && in_ == In::Text) return close(1);
+            if (c == '"' && closes('"')) return close(3);
+            return text(c);
+        case In::Literal:
+        case In::LongLiteral:
+            if (c == '\'' && in_ == In::Literal) return close(1);
+            if (c == '\'' && closes('\'')) return close(3);
+            if (c == '"' || c == '\\') {
+                out_ += '\\';
+                out_ += c;
+                return true;
+            }
+            return text(c);
+        }
+        return true;
+    }
+
+    // Ends a text at its closing quotes, which start at at_, written as a basic text's.
+    bool close(std::size_t quotes)
+    {
+        in_ = In::Keys;
+        out_.append(quotes, '"');
+        at_ += quotes - 1;
+        return true;
+    }
+
+    // True when at_ starts the three quotes that close a long text. Up to two more quotes before them
+    // belong to the text; they are written and at_ moved past them.
+    bool closes(char quote)
+    {
+        if (text_.substr(at_, 3) != std::string(3, quote)) return false;
+        while (at_ + 3 < text_.size() && text_[at_ + 3] == quote) {
+            out_ += quote == '"' ? "\\\"" : "'";
+            ++at_;
+        }
+        return true;
+    }
+
+    bool text(char c)
+    {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out_ += c;
+            return true;
+        }
+        const auto code = character();
+        if (!code) return false;
+        char escape[12];
+        std::snprintf(escape, sizeof escape, *code > 0xFFFF ? "\\U%08X" : "\\u%04X", static_cast<unsigned>(*code));
+        out_ += escape;
+        return true;
+    }
+
+    // The character that starts at at_, read as UTF-8; at_ is left on its last byte.
+    std::optional<char32_t> character()
+    {
+        const auto lead = static_cast<unsigned char>(text_[at_]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        char32_t code = lead & (0x7F >> length);
+        bool wellFormed = length > 0 && lead < 0xF8 && at_ + length <= text_.size();
+        for (std::size_t i = 1; wellFormed && i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text_[at_ + i]);
+            wellFormed = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!wellFormed || code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            problem_ = "the file is not UTF-8";
+            return std::nullopt;
+        }
+        at_ += length - 1;
+        return code;
+    }
+
+    std::string_view text_;
+    std::string out_;
+    std::size_t at_ = 0;
+    std::size_t line_ = 1;
+    In in_ = In::Keys;
+    std::string problem_;
+};
+
 std::string numberText(double number)
 {
     char text[32];
@@ -31,6 +177,13 @@ class Reader {
 public:
     ModReading read(std::string_view text)
     {
+        std::string ascii;
+        if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+            auto converted = AsciiText(text).convert();
+            if (auto* refused = std::get_if<ModRefusal>(&converted)) return {std::nullopt, std::move(*refused)};
+            ascii = std::move(std::get<std::string>(converted));
+            text = ascii;
+        }
         toml::parse_result parsed = toml::parse(text);
         if (!parsed) {
             const toml::parse_error& error = parsed.error();

@@ -1,6 +1,7 @@
 // Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
 // is, and mods that set different values combine while the later of two that set the same one wins.
 #include "base/StartingBase.h"
+#include "items/ItemRecord.h"
 #include "mods/ModApply.h"
 #include "samplegame/SampleGame.h"
 #include "support/PageTest.h"
@@ -61,6 +62,7 @@ TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
          "item_name: the character \"\u20ac\" is not one of the game's characters"},
         {modText("[[item]]\nnumber = 0\nammo_type_1 = 80\n"), "80 is above the limit of 79"},
         {modText("[[english_dat]]\nnumber = 99999\ntext = \"x\"\n"), "line 3, english_dat 99999: there is no english_dat"},
+        {modText("# caf\u00e9\n[[item]]\nnumber = 0\ndamage\u00e9 = 1\n"), "line 6: this is not a TOML file: characters other"},
         {modText("[[english2_dat]]\nnumber = 1\ntext = \"a\\nb\"\n"), "the character \"\\n\" is not one of the game's"},
         {modText("[[unit]]\nnumber = 3\n[[item]]\nnumber = 0\n[[unit]]\nnumber = 3\n"),
          "line 7, unit 3: this record is given twice; it was first given on line 3"},
@@ -85,7 +87,8 @@ TEST(ModApply, ModsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWi
         for (auto& [file, image] : result.images) game.image(file) = std::move(image);
         return result;
     };
-    const ModApplication first = apply("[[unit]]\nnumber = 4\nhealth = 77\n[[item]]\nnumber = 2\ndamage = 9\n");
+    const ModApplication first =
+        apply("[[unit]]\nnumber = 4\nhealth = 77\n[[item]]\nnumber = 2\ndamage = 9\nitem_name = 'Caf\u00e9 \\ \"A\"'\n");
     // An Empty square gets 255 days, as on the page.
     const ModApplication second =
         apply("[[unit]]\nnumber = 4\nenergy = 66\n[[base_square]]\nnumber = 8\nfacility = \"Empty\"\n");
@@ -96,6 +99,7 @@ TEST(ModApply, ModsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWi
     EXPECT_EQ(exe.at(unit + 2), 77);
     EXPECT_EQ(exe.at(unit + 3), 66);
     EXPECT_EQ(game.image(FileId::Obdata).at(54 * 2 + 22), 10);
+    EXPECT_EQ(items::readName(game.image(FileId::Obdata), 54 * 2), "Caf\u00e9 \\ \"A\"");
     const std::size_t square = *base::StartingBaseOffsets.in(GameEdition::Dos14) + 7;
     EXPECT_EQ(exe.at(square), base::EmptyFacility);
     EXPECT_EQ(exe.at(square + base::DaysOffset), base::EmptyDays);
