@@ -40,11 +40,11 @@ struct Section {
     bool strings = false;   // a string file: its records are its strings, each with one text
     bool single = false;    // one record, written as a plain table with no number
     bool squares = false;   // the base grid, whose squares keep 255 days while Empty
-    std::size_t count = 0;  // records; for a string file, see stringCount
+    std::size_t count = 0;  // records; a string file's are counted in its image
     std::size_t firstNumber = 0;
     std::vector<SectionField> fields;
 
-    const SectionField* field(std::string_view key) const;
+    const SectionField* field(std::string_view wanted) const;
     // True when every table of the section lies inside the image.
     bool fits(const ByteImage& image) const;
     // How the page names record `record`; empty for a string.
@@ -61,7 +61,7 @@ public:
 
     // In the order of the page strip, the string files last; the same sections for every edition.
     const std::vector<Section>& sections() const { return sections_; }
-    const Section* section(std::string_view key) const;
+    const Section* section(std::string_view wanted) const;
     const std::vector<changes::RecordTable>& tables() const { return tables_; }
 
 private:
