@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
+packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
 packages+=(clang) # the fuzz targets
 # The icon (Qt's SVG plugins), the package build and the checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)

@@ -56,6 +56,8 @@ private:
     QAction* mnuClose_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuApplyPatch_ = nullptr;
+    QAction* mnuExportMod_ = nullptr;
+    QAction* mnuApplyMod_ = nullptr;
     ChangesPanel* frmChanges_ = nullptr;
 };
 
