@@ -35,8 +35,9 @@ echo "Wine prefix made in $(seconds_since "$start") s"
 log="$cross/model-tests.log"
 start=$(date +%s)
 status=0
-wine "$cross/tests/orvane_model_tests.exe" >"$log" 2>&1 || status=$?
+wine "$cross/tests/orvane_model_tests.exe" >"$log.crlf" 2>&1 || status=$?
 elapsed=$(seconds_since "$start")
+tr -d '\r' <"$log.crlf" >"$log" # the Windows console ends its lines with CR LF
 ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\? from .* ran\..*/\1/p' "$log")
 passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\./\1/p' "$log")
 skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
