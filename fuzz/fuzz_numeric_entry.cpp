@@ -23,13 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (input.remaining_bytes() > 0) prompts.texts.push_back(input.ConsumeRandomLengthString(64));
     const std::deque<std::optional<std::string>> entries = prompts.texts;
 
-    const auto storeWord = [](double number) -> std::optional<std::int64_t> {
-        const double whole = roundHalfEven(number);
-        if (!std::isfinite(whole) || whole < 0 || whole > 65535) return std::nullopt;
-        return static_cast<std::int64_t>(whole);
-    };
-    const auto stored = wide ? askValue(prompts, {"Change Amount", "", ""}, limit, storeWord, check)
-                             : askValue(prompts, {"Change Amount", "", ""}, limit, storeAsByte, check);
+    const EntryRule rule{limit, check, wide ? &storeAsWord : &storeAsByte};
+    const auto stored = askValue(prompts, {"Change Amount", "", ""}, rule);
 
     // The box came once per entry up to and including the one that ended the loop.
     const std::size_t asked = prompts.asked;

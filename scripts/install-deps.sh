@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs to build and test, when any is missing.
+# With the argument "windows": those of the Windows cross build and its run under Wine as well.
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
+packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
 packages+=(clang) # the fuzz targets
 # Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the
 # checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
+# The screen-reader walk: a display, the session and accessibility buses and the AT-SPI client. Qt's
+# xcb platform plugin and its libraries come with libqt6gui6.
+packages+=(xvfb dbus at-spi2-core python3-pyatspi)
+if [ "${1:-}" = windows ]; then
+  # MinGW-w64 with POSIX threads, Wine, GoogleTest's sources to build for Windows, and the header-only
+  # libraries the cross build takes from their own folder.
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 googletest libtomlplusplus-dev libcli11-dev)
+fi
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

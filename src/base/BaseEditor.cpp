@@ -7,7 +7,6 @@
 namespace orvane::base {
 namespace {
 
-constexpr int PersonnelLimit = 250;
 constexpr const char* PersonnelPrompt =
     "Enter the amount you would like to have.\n(Remember, this cannot exceed 250).";
 
@@ -122,7 +121,7 @@ void BaseEditor::apply()
 {
     // A load since the click may have left an image that no longer holds the square.
     if (!selected_ || !blockStart() || selected_->days >= session_.files().image(FileId::Exe).size()) return;
-    if (pendingFacility_ == EmptyFacility) pendingDays_ = EmptyDays;
+    pendingDays_ = settledDays(pendingFacility_, pendingDays_);
     session_.pushSnapshot(FileId::Exe);
     ByteImage& exe = session_.image(FileId::Exe);
     exe.at(selected_->facility) = pendingFacility_;
@@ -146,7 +145,7 @@ void BaseEditor::openStoresEntry(std::optional<std::size_t> selected)
         const StoresEntry& entry = storesEntries().at(*selected);
         if (entry.personnel) {
             // A cancelled personnel edit leaves the list, and its selection, as they were.
-            if (!editPersonnel(*start + entry.offset)) return;
+            if (!editPersonnel(*selected, *start + entry.offset)) return;
         } else {
             editWord(session_, *start + entry.offset + 1, *start + entry.offset);
         }
@@ -154,14 +153,14 @@ void BaseEditor::openStoresEntry(std::optional<std::size_t> selected)
     updateItemsList();
 }
 
-bool BaseEditor::editPersonnel(std::size_t position)
+bool BaseEditor::editPersonnel(std::size_t entry, std::size_t position)
 {
     const ValueBox box{ChangeAmountTitle, PersonnelPrompt,
                        std::to_string(session_.files().image(FileId::Exe).at(position))};
-    const auto count = askByte(session_.prompts(), box, PersonnelLimit);
+    const auto count = askValue(session_.prompts(), box, storesField(entry).entry);
     if (!count) return false;
     session_.pushSnapshot(FileId::Exe);
-    session_.image(FileId::Exe).at(position) = *count;
+    session_.image(FileId::Exe).at(position) = static_cast<std::uint8_t>(*count);
     return true;
 }
 

@@ -82,7 +82,8 @@ public:
 
 private:
     std::optional<std::size_t> blockStart() const;
-    bool editPersonnel(std::size_t position);
+    // Stores entry `entry` is a personnel byte at `position` of the executable.
+    bool editPersonnel(std::size_t entry, std::size_t position);
     void setBoxes(const std::string& facility, const std::string& days);
     void notify();
 

@@ -1,7 +1,6 @@
 #include "base/EditWord.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -25,14 +24,6 @@ std::optional<double> readGroupedAmount(const std::string& answer)
     return readWholeNumber(digits);
 }
 
-// A negative amount has no place in a two-byte amount; it brings the box back.
-std::optional<std::int64_t> storeAsWord(double number)
-{
-    const double whole = roundHalfEven(number);
-    if (!std::isfinite(whole) || whole < 0 || whole > 0xFFFF) return std::nullopt;
-    return static_cast<std::int64_t>(whole);
-}
-
 } // namespace
 
 bool editWord(EditorSession& session, std::size_t high, std::size_t low)
@@ -44,8 +35,7 @@ bool editWord(EditorSession& session, std::size_t high, std::size_t low)
     const ByteImage& exe = session.image(FileId::Exe);
     const int current = exe[low] + 256 * exe[high];
     const ValueBox box{ChangeAmountTitle, WordPrompt, std::to_string(current)};
-    const auto amount =
-        askValue(session.prompts(), box, WordLimit, storeAsWord, LimitCheck::OnEntry, readGroupedAmount);
+    const auto amount = askValue(session.prompts(), box, WordEntry, readGroupedAmount);
     if (!amount) return false;
 
     session.pushSnapshot(FileId::Exe);

@@ -9,10 +9,9 @@ class EditorSession;
 
 namespace orvane::base {
 
-inline constexpr int WordLimit = 28'671;
-
 // Asks for a two-byte amount of ExeImage whose high byte stands at `high` and low byte at `low`
-// ("Change Amount", limit 28,671, commas removed). Returns true when it wrote (after one snapshot).
+// ("Change Amount", commas removed, under the limit of WordEntry). Returns true when it wrote (after
+// one snapshot).
 bool editWord(EditorSession& session, std::size_t high, std::size_t low);
 
 } // namespace orvane::base

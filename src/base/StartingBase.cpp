@@ -1,5 +1,6 @@
 #include "base/StartingBase.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace orvane::base {
@@ -131,16 +132,38 @@ const std::array<StoresEntry, StoresEntryCount>& storesEntries()
     return entries;
 }
 
-std::string squareFacilityText(std::int64_t code, std::size_t)
+std::span<const FieldOption> facilityOptions(std::size_t)
 {
-    if (code == EmptyFacility) return "Empty";
-    const std::string name = oneLineFacilityName(static_cast<std::uint8_t>(code));
-    return name.empty() ? std::to_string(code) : name;
+    // The captions live as long as the program.
+    static const std::array<std::string, 21> captions = [] {
+        std::array<std::string, 21> names{};
+        for (std::size_t i = 0; i < names.size(); ++i) names.at(i) = oneLineFacilityName(facilityChoices().at(i));
+        return names;
+    }();
+    static const std::array<FieldOption, 21> options = [] {
+        std::array<FieldOption, 21> list{};
+        for (std::size_t i = 0; i < list.size(); ++i) list.at(i) = {captions.at(i).c_str(), facilityChoices().at(i)};
+        return list;
+    }();
+    return options;
 }
 
-std::string squareDaysText(std::int64_t days, std::size_t)
+std::optional<std::int64_t> pickedDays(double days)
+{
+    const auto& choices = daysChoices();
+    const bool offered = std::any_of(choices.begin(), choices.end(), [days](std::uint8_t d) { return d == days; });
+    if (!offered) return std::nullopt;
+    return static_cast<std::int64_t>(days);
+}
+
+std::string daysText(std::int64_t days)
 {
     return daysLabel(static_cast<int>(days));
+}
+
+std::uint8_t settledDays(std::uint8_t facility, std::uint8_t days)
+{
+    return facility == EmptyFacility ? EmptyDays : days;
 }
 
 FieldLayout storesField(std::size_t position)
@@ -155,7 +178,8 @@ FieldLayout storesField(std::size_t position)
         return trimmed;
     }();
     const StoresEntry& entry = storesEntries().at(position);
-    return {labels.at(position).c_str(), entry.offset, entry.personnel ? std::size_t{1} : std::size_t{2}};
+    if (entry.personnel) return {labels.at(position).c_str(), entry.offset, 1, FieldEncoding::Unsigned, byteEntry(250)};
+    return {labels.at(position).c_str(), entry.offset, 2, FieldEncoding::Unsigned, WordEntry};
 }
 
 } // namespace orvane::base

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/ByteImage.h"
@@ -53,16 +54,24 @@ struct StoresEntry {
 inline constexpr std::size_t StoresEntryCount = 84;
 const std::array<StoresEntry, StoresEntryCount>& storesEntries();
 
-// A square's two fields, from the square's own byte: its facility (by name, "Empty" for none)
-// and, 36 bytes on, its days to completion.
-std::string squareFacilityText(std::int64_t code, std::size_t square);
-std::string squareDaysText(std::int64_t days, std::size_t square);
+// The facility box's choices as options: the one-line names, "Empty" last.
+std::span<const FieldOption> facilityOptions(std::size_t square);
+// A day count picked from the days box (0 to 46, or 255); nothing for any other number.
+std::optional<std::int64_t> pickedDays(double days);
+std::string daysText(std::int64_t days);
+
+// A square's two fields, from the square's own byte: its facility, picked from the facility box, and,
+// 36 bytes on, its days to completion, picked from the days box.
 inline constexpr std::array<FieldLayout, 2> SquareFields{{
-    {"Facility", 0, 1, FieldEncoding::Unsigned, &squareFacilityText},
-    {"Days to Completion", DaysOffset, 1, FieldEncoding::Unsigned, &squareDaysText},
+    {"Facility", 0, 1, FieldEncoding::Unsigned, optionEntry(&facilityOptions)},
+    {"Days to Completion", DaysOffset, 1, FieldEncoding::Unsigned, {255, LimitCheck::OnEntry, &pickedDays}, &daysText},
 }};
 
-// Stores entry `position` as a field of the block: its label without the trailing " - ", its width.
+// The days a square keeps when it is given `facility`: an Empty square always has 255 days.
+std::uint8_t settledDays(std::uint8_t facility, std::uint8_t days);
+
+// Stores entry `position` as a field of the block: its label without the trailing " - ", its width,
+// and its limit (250 for engineers and scientists, 28,671 for an item amount).
 FieldLayout storesField(std::size_t position);
 
 } // namespace orvane::base

@@ -23,20 +23,18 @@ bool sameBytes(const ByteImage& a, const ByteImage& b, std::size_t at, std::size
                       b.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-void listTable(const RecordTable& table, const ByteImage& before, const ByteImage& after, Coverage& covered,
-               std::vector<Change>& out)
+bool tableFits(const RecordTable& table, const ByteImage& before, const ByteImage& after)
 {
     const std::size_t length = table.recordSize * table.count;
-    if (!fitsIn(before, table.start, length) || !fitsIn(after, table.start, length)) return;
+    return fitsIn(before, table.start, length) && fitsIn(after, table.start, length);
+}
+
+void markCovered(const RecordTable& table, Coverage& covered)
+{
     for (std::size_t record = 0; record < table.count; ++record) {
-        const std::size_t recordStart = table.start + table.recordSize * record;
         for (const FieldLayout& field : table.fields) {
-            const std::size_t at = recordStart + field.offset;
-            std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(at), field.width, true);
-            if (sameBytes(before, after, at, field.width)) continue;
-            out.push_back({table.page, table.list, table.firstRecord + record, pageCaption(table.page),
-                           table.recordName(after, table, record), field.label,
-                           showField(before, recordStart, record, field), showField(after, recordStart, record, field)});
+            const auto at = static_cast<std::ptrdiff_t>(table.start + table.recordSize * record + field.offset);
+            std::fill_n(covered.begin() + at, field.width, true);
         }
     }
 }
@@ -98,14 +96,6 @@ std::string stringText(const ByteImage& image, const std::vector<std::size_t>& s
     return text;
 }
 
-bool sameString(const ByteImage& before, const std::vector<std::size_t>& beforeStarts, const ByteImage& after,
-                const std::vector<std::size_t>& afterStarts, std::size_t index)
-{
-    const std::size_t length = beforeStarts[index + 1] - beforeStarts[index];
-    return length == afterStarts[index + 1] - afterStarts[index] &&
-           std::memcmp(before.data() + beforeStarts[index], after.data() + afterStarts[index], length) == 0;
-}
-
 // A string file string by string, as the String Editor numbers them; strings added or removed at the
 // end are rows too. Only the strings that differ are decoded, so a file of 100,000 strings stays cheap.
 // The bytes after the last zero byte belong to no string and are listed raw.
@@ -115,10 +105,7 @@ void listStrings(FileId file, const ByteImage& before, const ByteImage& after, s
     std::vector<std::size_t> afterStarts;
     strings::findStringStarts(before, beforeStarts);
     strings::findStringStarts(after, afterStarts);
-    const std::size_t count = std::max(beforeStarts.size(), afterStarts.size()) - 1;
-    for (std::size_t index = 0; index < count; ++index) {
-        const bool inBoth = index + 1 < beforeStarts.size() && index + 1 < afterStarts.size();
-        if (inBoth && sameString(before, beforeStarts, after, afterStarts, index)) continue;
+    for (const std::size_t index : changedStrings(before, beforeStarts, after, afterStarts)) {
         out.push_back({PageId::Strings, file == FileId::English ? 0 : 1, index, pageCaption(PageId::Strings),
                        "String " + std::to_string(index + 1), fileCaption(file), stringText(before, beforeStarts, index),
                        stringText(after, afterStarts, index)});
@@ -138,6 +125,41 @@ void listStrings(FileId file, const ByteImage& before, const ByteImage& after, s
 }
 
 } // namespace
+
+std::vector<ChangedField> changedFields(const std::vector<RecordTable>& tables, FileId file, const ByteImage& before,
+                                        const ByteImage& after)
+{
+    std::vector<ChangedField> changed;
+    for (const RecordTable& table : tables) {
+        if (table.file != file || !tableFits(table, before, after)) continue;
+        for (std::size_t record = 0; record < table.count; ++record) {
+            const std::size_t recordStart = table.start + table.recordSize * record;
+            for (const FieldLayout& field : table.fields) {
+                if (!sameBytes(before, after, recordStart + field.offset, field.width)) {
+                    changed.push_back({&table, record, &field});
+                }
+            }
+        }
+    }
+    return changed;
+}
+
+std::vector<std::size_t> changedStrings(const ByteImage& before, const std::vector<std::size_t>& beforeStarts,
+                                        const ByteImage& after, const std::vector<std::size_t>& afterStarts)
+{
+    std::vector<std::size_t> changed;
+    const std::size_t common = std::min(beforeStarts.size(), afterStarts.size()) - 1;
+    for (std::size_t index = 0; index < common; ++index) {
+        const std::size_t length = beforeStarts[index + 1] - beforeStarts[index];
+        const bool same = length == afterStarts[index + 1] - afterStarts[index] &&
+                          std::memcmp(before.data() + beforeStarts[index], after.data() + afterStarts[index], length) == 0;
+        if (!same) changed.push_back(index);
+    }
+    for (std::size_t index = common; index + 1 < std::max(beforeStarts.size(), afterStarts.size()); ++index) {
+        changed.push_back(index);
+    }
+    return changed;
+}
 
 const char* fileCaption(FileId file)
 {
@@ -163,7 +185,15 @@ std::vector<Change> listChanges(const GameFileSet& files)
         }
         Coverage covered(std::max(loaded.image.size(), loaded.asRead.size()), false);
         for (const RecordTable& table : tables) {
-            if (table.file == file) listTable(table, loaded.asRead, loaded.image, covered, out);
+            if (table.file == file && tableFits(table, loaded.asRead, loaded.image)) markCovered(table, covered);
+        }
+        for (const ChangedField& changed : changedFields(tables, file, loaded.asRead, loaded.image)) {
+            const RecordTable& table = *changed.table;
+            const std::size_t recordStart = table.start + table.recordSize * changed.record;
+            out.push_back({table.page, table.list, table.firstRecord + changed.record, pageCaption(table.page),
+                           table.recordName(loaded.image, table, changed.record), changed.field->label,
+                           showField(loaded.asRead, recordStart, changed.record, *changed.field),
+                           showField(loaded.image, recordStart, changed.record, *changed.field)});
         }
         listRawBytes(file, loaded.asRead, loaded.image, covered, out);
     }

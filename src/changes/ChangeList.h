@@ -29,6 +29,23 @@ struct Change {
 // OBDATA.DAT): each file's tables record by record, then its raw bytes in file order.
 std::vector<Change> listChanges(const GameFileSet& files);
 
+// A field of a fixed table whose bytes differ between two images of the same file.
+struct ChangedField {
+    const RecordTable* table;
+    std::size_t record;
+    const FieldLayout* field;
+};
+
+// The changed fields of the tables of `file`, table by table and record by record, as the change list
+// shows them. Tables that do not lie inside both images are left out.
+std::vector<ChangedField> changedFields(const std::vector<RecordTable>& tables, FileId file, const ByteImage& before,
+                                        const ByteImage& after);
+
+// The strings (0-based) whose bytes differ between two string files split at `beforeStarts` and
+// `afterStarts` (see strings/StringTable), in order; strings that only one of the files holds count too.
+std::vector<std::size_t> changedStrings(const ByteImage& before, const std::vector<std::size_t>& beforeStarts,
+                                        const ByteImage& after, const std::vector<std::size_t>& afterStarts);
+
 // "GEOSCAPE.EXE"-like name of an image for rows of raw bytes.
 const char* fileCaption(FileId file);
 

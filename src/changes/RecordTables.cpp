@@ -15,10 +15,10 @@ std::string unitRecordName(const ByteImage&, const RecordTable&, std::size_t rec
     return units::unitName(record);
 }
 
-std::string squareName(const ByteImage&, const RecordTable&, std::size_t square)
+std::string squareName(const ByteImage&, const RecordTable& table, std::size_t square)
 {
-    return "Square " + std::to_string(square + 1) + " (row " + std::to_string(square / 6 + 1) + ", column " +
-           std::to_string(square % 6 + 1) + ")";
+    return "Square " + std::to_string(table.firstNumber + square) + " (row " + std::to_string(square / 6 + 1) +
+           ", column " + std::to_string(square % 6 + 1) + ")";
 }
 
 std::string storesName(const ByteImage&, const RecordTable&, std::size_t)
@@ -31,12 +31,13 @@ void addStartingBase(std::vector<RecordTable>& tables, GameEdition edition)
     const auto start = base::StartingBaseOffsets.in(edition);
     if (!start) return;
     tables.push_back({PageId::Base, 0, FileId::Exe, *start, 1, base::SquareCount,
-                      {base::SquareFields.begin(), base::SquareFields.end()}, 0, &squareName});
+                      {base::SquareFields.begin(), base::SquareFields.end()}, 0, 1, &squareName});
     // One table per stores entry, so that each row leads to its own list position.
     for (std::size_t position = 0; position < base::StoresEntryCount; ++position) {
-        const FieldLayout field = base::storesField(position);
-        tables.push_back({PageId::Base, 1, FileId::Exe, *start + field.offset, field.width, 1,
-                          {{field.label, 0, field.width}}, position, &storesName});
+        FieldLayout field = base::storesField(position);
+        const std::size_t at = *start + field.offset;
+        field.offset = 0;
+        tables.push_back({PageId::Base, 1, FileId::Exe, at, field.width, 1, {field}, position, 0, &storesName});
     }
 }
 
@@ -55,15 +56,17 @@ std::string itemRecordName(const ByteImage& obdata, const RecordTable&, std::siz
 std::string nameRecordName(const ByteImage&, const RecordTable& table, std::size_t record)
 {
     const char* which = table.list == 0 ? "First name " : "Last name ";
-    return which + std::to_string(record + 1);
+    return which + std::to_string(table.firstNumber + record);
 }
 
 void addNameTable(std::vector<RecordTable>& tables, const names::NameTable& names, int list, GameEdition edition)
 {
     const auto start = names.start.in(edition);
     if (!start) return;
-    tables.push_back({PageId::Names, list, FileId::Exe, *start, names.slotWidth, names::NameCount,
-                      {{names.title, 0, names.slotWidth, FieldEncoding::Text}}, 0, &nameRecordName});
+    const FieldLayout name{names.title, 0, names.slotWidth, FieldEncoding::Text,
+                           textEntry(names::MaxNameCharacters, names.writableWidth)};
+    tables.push_back({PageId::Names, list, FileId::Exe, *start, names.slotWidth, names::NameCount, {name}, 0, 1,
+                      &nameRecordName});
 }
 
 } // namespace
@@ -86,18 +89,18 @@ std::vector<RecordTable> recordTables(GameEdition edition)
     std::vector<RecordTable> tables;
     addStartingBase(tables, edition);
     tables.push_back({PageId::Items, 0, FileId::Obdata, 0, items::ItemRecordSize, items::ItemCount,
-                      items::recordFields(), 0, &itemRecordName});
+                      items::recordFields(), 0, 0, &itemRecordName});
     if (const auto unitStart = units::UnitTableOffsets.in(edition)) {
         std::vector<FieldLayout> fields(units::StatFields.begin(), units::StatFields.end());
         fields.push_back(units::FlyingField);
         tables.push_back({PageId::Units, 0, FileId::Exe, *unitStart, units::UnitRecordSize,
-                          static_cast<std::size_t>(units::UnitCount), std::move(fields), 0, &unitRecordName});
+                          static_cast<std::size_t>(units::UnitCount), std::move(fields), 0, 0, &unitRecordName});
     }
     if (const auto facilityStart = facilities::FacilityTableOffsets.in(edition)) {
         std::vector<FieldLayout> fields(facilities::ValueFields.begin(), facilities::ValueFields.end());
         fields.push_back(facilities::StandardField);
         tables.push_back({PageId::Facility, 0, FileId::Exe, *facilityStart, facilities::FacilityRecordSize,
-                          static_cast<std::size_t>(facilities::FacilityTypeCount), std::move(fields), 0,
+                          static_cast<std::size_t>(facilities::FacilityTypeCount), std::move(fields), 0, 0,
                           &facilityRecordName});
     }
     addNameTable(tables, names::FirstNames, 0, edition);

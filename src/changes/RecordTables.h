@@ -25,7 +25,8 @@ struct RecordTable {
     std::size_t recordSize;
     std::size_t count;
     std::vector<FieldLayout> fields;
-    std::size_t firstRecord; // the page's number of record 0: its list position
+    std::size_t firstRecord; // the list position of record 0
+    std::size_t firstNumber; // the page's number of record 0: 1 for squares and names, 0 for the others
     // How the page names record n ("Sectoid Soldier", an item's name, "First name 3", "Square 4"),
     // read from the image as it stands.
     std::string (*recordName)(const ByteImage& image, const RecordTable& table, std::size_t record);

@@ -175,8 +175,19 @@ std::size_t characterCount(std::string_view text)
     return splitCharacters(text).size();
 }
 
+namespace {
+
+// Printable ASCII is its own code page 437 bytes: most game text is, and needs no lookup.
+bool printableAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+} // namespace
+
 std::vector<std::uint8_t> encodeGameText(std::string_view text)
 {
+    if (printableAscii(text)) return std::vector<std::uint8_t>(text.begin(), text.end());
     std::vector<std::uint8_t> out;
     for (const auto& c : splitCharacters(text)) out.push_back(CharCode(c));
     return out;
@@ -184,6 +195,7 @@ std::vector<std::uint8_t> encodeGameText(std::string_view text)
 
 std::optional<std::string> firstCharacterOutsideCodePage(std::string_view text)
 {
+    if (printableAscii(text)) return std::nullopt;
     for (auto& c : splitCharacters(text)) {
         if (CharCode(c) == 0) return std::move(c);
     }

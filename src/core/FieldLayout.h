@@ -1,12 +1,14 @@
 #pragma once
 // One field of a table record as data: the page's label for it, where it lies in the record, its
-// width and encoding. Pages take their labels from these descriptions and the change list reads
-// old and new values through them, so each field is described once.
+// width and encoding, and what the page lets a user enter for it. Pages and their editors take their
+// labels and limits from these descriptions, the change list reads old and new values through them
+// and the mod files are checked against them, so each field is described once.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "core/ByteImage.h"
+#include "core/EntryRule.h"
 
 namespace orvane {
 
@@ -17,13 +19,17 @@ struct FieldLayout {
     std::size_t offset; // within the record
     std::size_t width;  // 1 or 2 bytes (little-endian) for a number; the field's width for a text
     FieldEncoding encoding = FieldEncoding::Unsigned;
-    // How the page shows a stored number of record `record` when it does not show the number itself
-    // (an option's caption, a coded value, thousands grouped); nullptr: the number in decimal.
-    std::string (*shown)(std::int64_t stored, std::size_t record) = nullptr;
+    EntryRule entry = {};
+    // How the page words a number it shows ("1,200", "12 Days"); nullptr: in decimal.
+    std::string (*format)(std::int64_t shown) = nullptr;
 };
 
-// The field of record `record`, which starts at `recordStart`, as its page shows it. The caller
-// checks that the record lies inside the image.
+// The number stored in a field that starts at `at`, read with the field's width and signedness.
+std::int64_t readStoredNumber(const ByteImage& image, std::size_t at, const FieldLayout& field);
+
+// The field of record `record`, which starts at `recordStart`, as its page shows it: the text, the
+// caption of the option that stands for the stored code, or the number as the page words it. The
+// caller checks that the record lies inside the image.
 std::string showField(const ByteImage& image, std::size_t recordStart, std::size_t record, const FieldLayout& field);
 
 } // namespace orvane

@@ -7,15 +7,11 @@
 namespace orvane::facilities {
 namespace {
 
-// The hit ratio's limit names a percentage in its prompt.
+// The prompt names the field's limit; the hit ratio's is a percentage.
 std::string limitText(FacilityValue value)
 {
-    return value == FacilityValue::HitRatio ? "100%" : "255";
-}
-
-double byteLimit(FacilityValue value)
-{
-    return value == FacilityValue::HitRatio ? 100 : 255;
+    const std::string limit = std::to_string(static_cast<int>(valueField(value).entry.limit));
+    return value == FacilityValue::HitRatio ? limit + "%" : limit;
 }
 
 } // namespace
@@ -94,10 +90,10 @@ void FacilityEditor::editValue(FacilityValue value)
     } else {
         const std::string current = std::to_string(session_.image(FileId::Exe).at(low));
         const ValueBox box{ChangeAmountTitle, amountPrompt(limitText(value)), current};
-        const auto byte = askByte(session_.prompts(), box, byteLimit(value));
+        const auto byte = askValue(session_.prompts(), box, valueField(value).entry);
         if (!byte) return;
         session_.pushSnapshot(FileId::Exe);
-        session_.image(FileId::Exe).at(low) = *byte;
+        session_.image(FileId::Exe).at(low) = static_cast<std::uint8_t>(*byte);
     }
     showFacility();
     notify();

@@ -2,17 +2,28 @@
 
 namespace orvane::facilities {
 
-std::string groupedText(std::int64_t value, std::size_t)
+namespace {
+
+constexpr std::array<std::uint8_t, FacilityTypeCount> YesValues{5, 4, 4, 4, 5, 4, 5, 4, 4, 14, 14, 14, 13, 13, 12, 13, 4};
+
+} // namespace
+
+std::string groupedText(std::int64_t value)
 {
     return groupThousands(static_cast<int>(value));
 }
 
-std::string standardText(std::int64_t byte, std::size_t record)
+std::span<const FieldOption> standardOptions(std::size_t record)
 {
-    const int type = static_cast<int>(record);
-    if (type < FacilityTypeCount && byte == standardYesValue(type)) return "Yes";
-    if (type < FacilityTypeCount && byte == standardNoValue(type)) return "No";
-    return std::to_string(byte);
+    static constexpr auto options = [] {
+        std::array<std::array<FieldOption, 2>, FacilityTypeCount> all{};
+        for (std::size_t type = 0; type < all.size(); ++type) {
+            all[type] = {{{"Yes", YesValues[type]}, {"No", static_cast<std::uint8_t>(YesValues[type] - 4)}}};
+        }
+        return all;
+    }();
+    if (record >= options.size()) return {};
+    return options[record];
 }
 
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames()
@@ -28,9 +39,7 @@ const std::array<std::string, FacilityTypeCount>& facilityTypeNames()
 
 std::uint8_t standardYesValue(int record)
 {
-    static constexpr std::array<std::uint8_t, FacilityTypeCount> yes{5, 4, 4, 4, 5, 4, 5, 4, 4,
-                                                                      14, 14, 14, 13, 13, 12, 13, 4};
-    return yes.at(static_cast<std::size_t>(record));
+    return YesValues.at(static_cast<std::size_t>(record));
 }
 
 std::uint8_t standardNoValue(int record)
@@ -54,7 +63,7 @@ std::optional<std::size_t> recordOffset(GameEdition edition, std::size_t imageSi
 
 std::string valueCaption(const ByteImage& exe, std::size_t record, FacilityValue value)
 {
-    return showField(exe, record, 0, ValueFields.at(indexOf(value)));
+    return showField(exe, record, 0, valueField(value));
 }
 
 std::string groupThousands(int number)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/ByteImage.h"
@@ -28,25 +29,27 @@ inline constexpr std::array<FacilityValue, FacilityValueCount> AllFacilityValues
 
 inline constexpr std::size_t indexOf(FacilityValue value) { return static_cast<std::size_t>(value); }
 
-// A two-byte value as the page shows it, grouped by thousands; "Yes" or "No" for the standard-to-build byte.
-std::string groupedText(std::int64_t value, std::size_t record);
-std::string standardText(std::int64_t byte, std::size_t record);
+// A two-byte value as the page words it: grouped by thousands.
+std::string groupedText(std::int64_t value);
+// The "Yes" and "No" of "Standard to Build?:" for a record; each type has values of its own.
+std::span<const FieldOption> standardOptions(std::size_t record);
 
-// The five values in FacilityValue order, with the page's labels. A two-byte value is signed,
-// low byte first.
+// The five values in FacilityValue order, with the page's labels and the largest entry each box
+// accepts. A two-byte value is signed, low byte first, and entered as an amount of at most 28,671.
 inline constexpr std::array<FieldLayout, FacilityValueCount> ValueFields{{
-    {"Construction Cost/$k:", 0, 2, FieldEncoding::Signed, &groupedText},
-    {"Construction Time:", 2, 1},
-    {"Monthly Cost/$k:", 3, 1},
-    {"Defense Strength:", 6, 2, FieldEncoding::Signed, &groupedText},
-    {"Hit Ratio (%):", 8, 1},
+    {"Construction Cost/$k:", 0, 2, FieldEncoding::Signed, WordEntry, &groupedText},
+    {"Construction Time:", 2, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Monthly Cost/$k:", 3, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Defense Strength:", 6, 2, FieldEncoding::Signed, WordEntry, &groupedText},
+    {"Hit Ratio (%):", 8, 1, FieldEncoding::Unsigned, byteEntry(100)},
 }};
 inline constexpr FieldLayout StandardField{"Standard to Build?:", StandardOffset, 1, FieldEncoding::Unsigned,
-                                           &standardText};
+                                           optionEntry(&standardOptions)};
 
+constexpr const FieldLayout& valueField(FacilityValue value) { return ValueFields.at(indexOf(value)); }
 // Where a value lies in its record.
-constexpr std::size_t valueOffset(FacilityValue value) { return ValueFields.at(indexOf(value)).offset; }
-constexpr bool isTwoByte(FacilityValue value) { return ValueFields.at(indexOf(value)).width == 2; }
+constexpr std::size_t valueOffset(FacilityValue value) { return valueField(value).offset; }
+constexpr bool isTwoByte(FacilityValue value) { return valueField(value).width == 2; }
 
 // The entry of cmbType for each record, in record order.
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames();

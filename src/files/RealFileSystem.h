@@ -1,6 +1,8 @@
 #pragma once
-// The file system on disk. Writes go to a temporary file beside the target that is flushed to
-// disk before it may be renamed over the target.
+// The file system on disk, built for the platform: POSIX calls on Linux and macOS
+// (PosixFileSystem.cpp), the Win32 API on Windows (WindowsFileSystem.cpp). Writes go to a temporary
+// file beside the target that is flushed to disk before it may be renamed over the target.
+// Paths are UTF-8 on every platform.
 #include <cstddef>
 #include <cstdint>
 
@@ -20,9 +22,9 @@ public:
     std::string resolve(const std::string& path) override;
 
 protected:
-    // Hands bytes to an open file descriptor; the count accepted, or -1 with errno set.
-    // Tests override it to cut a write short.
-    virtual std::ptrdiff_t writeSome(int descriptor, const std::uint8_t* data, std::size_t count);
+    // How many of the bytes offered to one write are handed to the file. Tests override it to cut
+    // a write short, as a full disk does without reporting an error.
+    virtual std::size_t bytesHandedOn(std::size_t offered) { return offered; }
 };
 
 } // namespace orvane

@@ -106,11 +106,10 @@ void ItemEditor::editValue(ItemValue value)
     const auto& field = fieldOf(value);
     const auto stored = readValue(session_.image(FileId::Obdata), itemPosition_, value);
     const ValueBox box{ChangeAmountTitle, promptFor(field), std::to_string(stored)};
-    // Item fields hold the limit against the whole number an entry becomes: 79.4 is taken for 79.
-    const auto byte = askByte(session_.prompts(), box, field.limit, LimitCheck::OnWholeNumber);
+    const auto byte = askValue(session_.prompts(), box, entryOf(field));
     if (!byte) return;
     session_.pushSnapshot(FileId::Obdata);
-    writeValue(session_.image(FileId::Obdata), itemPosition_, value, *byte);
+    writeValue(session_.image(FileId::Obdata), itemPosition_, value, static_cast<std::uint8_t>(*byte));
     showItem();
     notify();
 }

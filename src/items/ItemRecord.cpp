@@ -89,18 +89,23 @@ std::vector<std::string> readItemNames(const ByteImage& obdata)
 
 namespace {
 
+// The options of one group, in the order of OptionCodes.
 template <OptionGroup Group>
-std::string optionText(std::int64_t code, std::size_t)
+std::span<const FieldOption> groupOptions(std::size_t)
 {
-    for (const auto& entry : OptionCodes) {
-        if (entry.group == Group && entry.code == code) return entry.caption;
-    }
-    return std::to_string(code);
+    static const std::vector<FieldOption> options = [] {
+        std::vector<FieldOption> list;
+        for (const auto& entry : OptionCodes) {
+            if (entry.group == Group) list.push_back({entry.caption, entry.code});
+        }
+        return list;
+    }();
+    return options;
 }
 
-FieldLayout groupField(OptionGroup group, std::string (*shown)(std::int64_t, std::size_t))
+FieldLayout groupField(OptionGroup group, std::span<const FieldOption> (*options)(std::size_t))
 {
-    return {titleOf(group), offsetOf(group), 1, FieldEncoding::Unsigned, shown};
+    return {titleOf(group), offsetOf(group), 1, FieldEncoding::Unsigned, optionEntry(options)};
 }
 
 } // namespace
@@ -108,11 +113,13 @@ FieldLayout groupField(OptionGroup group, std::string (*shown)(std::int64_t, std
 const std::vector<FieldLayout>& recordFields()
 {
     static const std::vector<FieldLayout> fields = [] {
-        std::vector<FieldLayout> all{{"Name:", 0, NameWidth, FieldEncoding::Text}};
-        for (const auto& field : ValueFields) all.push_back({field.label, field.offset, 1});
-        all.push_back(groupField(OptionGroup::DamageType, &optionText<OptionGroup::DamageType>));
-        all.push_back(groupField(OptionGroup::GrenadeKind, &optionText<OptionGroup::GrenadeKind>));
-        all.push_back(groupField(OptionGroup::ClipFlag, &optionText<OptionGroup::ClipFlag>));
+        std::vector<FieldLayout> all{{"Name:", 0, NameWidth, FieldEncoding::Text, textEntry(NameWidth, NameWidth)}};
+        for (const auto& field : ValueFields) {
+            all.push_back({field.label, field.offset, 1, FieldEncoding::Unsigned, entryOf(field)});
+        }
+        all.push_back(groupField(OptionGroup::DamageType, &groupOptions<OptionGroup::DamageType>));
+        all.push_back(groupField(OptionGroup::GrenadeKind, &groupOptions<OptionGroup::GrenadeKind>));
+        all.push_back(groupField(OptionGroup::ClipFlag, &groupOptions<OptionGroup::ClipFlag>));
         return all;
     }();
     return fields;

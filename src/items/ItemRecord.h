@@ -61,6 +61,11 @@ static_assert([] {
 }());
 
 const ValueField& fieldOf(ItemValue value);
+// What a value's box accepts: at most its limit, held against the whole number the entry becomes.
+constexpr EntryRule entryOf(const ValueField& field)
+{
+    return byteEntry(field.limit, LimitCheck::OnWholeNumber);
+}
 
 // The three option groups: damage type, grenade kind, clip flag.
 enum class OptionGroup { DamageType, GrenadeKind, ClipFlag };
@@ -121,8 +126,8 @@ void writeOption(ByteImage& obdata, std::size_t position, ItemOption option);
 // The 80 item names, record 0 first.
 std::vector<std::string> readItemNames(const ByteImage& obdata);
 
-// Every field the page shows, as data: the name, the thirteen values and the three option groups
-// (shown by the caption of the option that stands for the stored code).
+// Every field the page shows, as data: the name (at most 20 characters), the thirteen values and the
+// three option groups (shown by the caption of the option that stands for the stored code).
 const std::vector<FieldLayout>& recordFields();
 
 // True when the image holds all 80 records.

@@ -17,6 +17,8 @@
 namespace orvane::ui {
 namespace {
 
+constexpr char FieldProperty[] = "orvaneField";
+
 bool isControl(const QWidget* widget)
 {
     return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QComboBox*>(widget) ||
@@ -134,6 +136,27 @@ void nameControls(QWidget* window)
 void nameControlsOfEveryWindow(QApplication& app)
 {
     app.installEventFilter(new NameOnShow(&app));
+}
+
+void setFieldName(QAbstractButton* button, const QString& field)
+{
+    button->setProperty(FieldProperty, spokenText(field));
+    showFieldValue(button, button->text());
+}
+
+void showFieldValue(QAbstractButton* button, const QString& caption)
+{
+    button->setText(caption);
+    speakFieldValue(button, caption);
+}
+
+void speakFieldValue(QAbstractButton* button, const QString& caption)
+{
+    const QString field = button->property(FieldProperty).toString();
+    if (field.isEmpty()) return; // a button never told its field keeps the name it has
+    const QString value = spokenText(caption);
+    const QString name = value.isEmpty() ? field : field + QStringLiteral(": ") + value;
+    if (button->accessibleName() != name) button->setAccessibleName(name);
 }
 
 } // namespace orvane::ui

@@ -1,6 +1,8 @@
 #pragma once
 // Names for screen readers, given to the controls of a window from what the window already shows.
+class QAbstractButton;
 class QApplication;
+class QString;
 class QWidget;
 
 namespace orvane::ui {
@@ -13,5 +15,15 @@ void nameControls(QWidget* window);
 
 // Runs nameControls on every window as it is shown, so windows and pages added later need nothing.
 void nameControlsOfEveryWindow(QApplication& app);
+
+// A button that shows the value of a field is read as the field and the value together, "Time Units: 54",
+// and as the field alone while it shows none: a value read alone does not say what it is. The button
+// is told its field once (the text of the label beside it, or what the button stands for) and then
+// gets every caption through showFieldValue, which names it anew.
+void setFieldName(QAbstractButton* button, const QString& field);
+void showFieldValue(QAbstractButton* button, const QString& caption);
+// Names the button by its field and `caption` without setting its text: for a button that draws its
+// caption in its own way (the base squares wrap theirs).
+void speakFieldValue(QAbstractButton* button, const QString& caption);
 
 } // namespace orvane::ui

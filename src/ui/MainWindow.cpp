@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "session/ModCommands.h"
 #include "session/PatchApply.h"
 #include "ui/AboutWindow.h"
 #include "ui/AccessibleNames.h"
@@ -128,6 +129,8 @@ void MainWindow::buildMenus()
     mnuMaster_ = addAction(file, "mnuMaster", QStringLiteral("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuPatch_ = addAction(file, "mnuPatch", QStringLiteral("Make &Patch Files"), QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuApplyPatch_ = addAction(file, "mnuApplyPatch", QStringLiteral("&Apply Patch File"), QKeySequence());
+    mnuExportMod_ = addAction(file, "mnuExportMod", QStringLiteral("Export Changes as Mod..."), QKeySequence());
+    mnuApplyMod_ = addAction(file, "mnuApplyMod", QStringLiteral("Apply Mod File..."), QKeySequence());
     mnuSave_ = addAction(file, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuClose_ = addAction(file, "mnuClose", QStringLiteral("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C));
     file->addSeparator();
@@ -156,6 +159,8 @@ void MainWindow::buildMenus()
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
     connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
+    connect(mnuExportMod_, &QAction::triggered, this, [this] { exportChangesAsMod(*session_); });
+    connect(mnuApplyMod_, &QAction::triggered, this, [this] { applyModFile(*session_); });
     connect(mnuChanges_, &QAction::toggled, this, [this](bool shown) {
         if (shown || frmChanges_ != nullptr) changesPanel().setVisible(shown);
     });
@@ -170,6 +175,8 @@ void MainWindow::updateMenus()
     mnuMaster_->setEnabled(open);
     mnuPatch_->setEnabled(open);
     mnuApplyPatch_->setEnabled(open);
+    mnuExportMod_->setEnabled(open);
+    mnuApplyMod_->setEnabled(open);
     mnuClose_->setEnabled(open);
     mnuSave_->setEnabled(session_->saveAvailable());
     mnuUndo_->setEnabled(session_->undoAvailable());

@@ -58,6 +58,8 @@ private:
     QAction* mnuClose_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuApplyPatch_ = nullptr;
+    QAction* mnuExportMod_ = nullptr;
+    QAction* mnuApplyMod_ = nullptr;
     QAction* mnuChanges_ = nullptr;
     ChangesPanel* frmChanges_ = nullptr;
 };

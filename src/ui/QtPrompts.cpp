@@ -1,5 +1,6 @@
 #include "ui/QtPrompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -52,7 +53,8 @@ std::optional<std::string> QtPrompts::chooseFileToOpen(const FileFilter& filter)
     const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), dialogFilter(filter), nullptr,
                                                       DialogOptions);
     if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    // The dialog answers with '/' everywhere; the model joins the game's names with the platform's own.
+    return QDir::toNativeSeparators(path).toStdString();
 }
 
 std::optional<std::string> QtPrompts::chooseFileToSave(const FileFilter& filter)
@@ -60,7 +62,7 @@ std::optional<std::string> QtPrompts::chooseFileToSave(const FileFilter& filter)
     const QString path = QFileDialog::getSaveFileName(parent_, QString(), QString(), dialogFilter(filter), nullptr,
                                                       DialogOptions);
     if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    return QDir::toNativeSeparators(path).toStdString();
 }
 
 } // namespace orvane::ui

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessibleNames.h"
+
 namespace orvane::ui {
 namespace {
 
@@ -37,6 +39,7 @@ QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    setFieldName(button, QString::fromLatin1(label));
     addLabelledRow(parent, grid, row, label, button);
     return button;
 }
@@ -45,7 +48,7 @@ void showValues(std::span<QPushButton* const> buttons, std::span<const std::stri
 {
     for (std::size_t i = 0; i < buttons.size() && i < captions.size(); ++i) {
         buttons[i]->setEnabled(enabled);
-        buttons[i]->setText(QString::fromStdString(captions[i]));
+        showFieldValue(buttons[i], QString::fromStdString(captions[i]));
     }
 }
 

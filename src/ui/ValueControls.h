@@ -16,10 +16,10 @@ namespace orvane::ui {
 // Puts the label and the control side by side at `row` of the grid.
 void addLabelledRow(QWidget* parent, QGridLayout* grid, int row, const char* label, QWidget* control);
 
-// Adds the label and an empty button named `name` at `row` of the grid.
+// Adds the label and an empty button named `name` at `row` of the grid; the button is read by the label.
 QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char* label, const char* name);
 
-// Gives each button its caption and enables or disables them all.
+// Gives each button its caption, read with its label, and enables or disables them all.
 void showValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled);
 
 struct YesNoFrame {

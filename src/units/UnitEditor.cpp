@@ -48,8 +48,8 @@ void UnitEditor::showUnit()
     const ByteImage& exe = session_.image(FileId::Exe);
     view_.flyingYes = exe.at(fieldOffset(FlyingOffset)) == 1;
     for (const UnitStat stat : AllUnitStats) {
-        const std::uint8_t value = exe.at(fieldOffset(statOffset(stat)));
-        const int shown = stat == UnitStat::Bravery ? braveryOfCode(value) : int{value};
+        const FieldLayout& field = statField(stat);
+        const std::int64_t shown = shownNumber(exe.at(fieldOffset(field.offset)), field.entry);
         view_.captions.at(indexOf(stat)) = std::to_string(shown);
     }
 }
@@ -57,19 +57,16 @@ void UnitEditor::showUnit()
 void UnitEditor::editStat(UnitStat stat)
 {
     if (!exeAvailable()) return;
-    const std::size_t offset = fieldOffset(statOffset(stat));
+    const FieldLayout& field = statField(stat);
+    const std::size_t offset = fieldOffset(field.offset);
     const std::uint8_t current = session_.image(FileId::Exe).at(offset);
-    const std::string limit = std::to_string(statLimit(stat));
-
-    std::optional<std::int64_t> stored;
-    if (stat == UnitStat::Bravery) {
-        const ValueBox box{ChangeAmountTitle, amountPrompt(limit, {"The number must also be divisible by 10."}),
-                           std::to_string(braveryOfCode(current))};
-        stored = askValue(session_.prompts(), box, statLimit(stat), braveryCodeFor);
-    } else {
-        const ValueBox box{ChangeAmountTitle, amountPrompt(limit), std::to_string(current)};
-        stored = askByte(session_.prompts(), box, statLimit(stat));
-    }
+    const std::string limit = std::to_string(static_cast<int>(field.entry.limit));
+    const std::vector<std::string> moreLines =
+        stat == UnitStat::Bravery ? std::vector<std::string>{"The number must also be divisible by 10."}
+                                  : std::vector<std::string>{};
+    const ValueBox box{ChangeAmountTitle, amountPrompt(limit, moreLines),
+                       std::to_string(shownNumber(current, field.entry))};
+    const auto stored = askValue(session_.prompts(), box, field.entry);
     if (!stored) return;
 
     session_.pushSnapshot(FileId::Exe);

@@ -1,35 +1,8 @@
 #include "units/UnitTable.h"
 
-#include "core/AskValue.h"
-
 namespace orvane::units {
 
-int statLimit(UnitStat stat)
-{
-    switch (stat) {
-    case UnitStat::Strength:
-    case UnitStat::FiringAccuracy:
-    case UnitStat::ThrowingAccuracy:
-    case UnitStat::PsiSkill:
-    case UnitStat::PsiStrength: return 100;
-    case UnitStat::Bravery: return 110;
-    default: return 255;
-    }
-}
-
-std::string braveryText(std::int64_t code, std::size_t)
-{
-    return std::to_string(110 - 10 * code);
-}
-
-std::string flyingText(std::int64_t flag, std::size_t)
-{
-    if (flag == 1) return "Yes";
-    if (flag == 0) return "No";
-    return std::to_string(flag);
-}
-
-int braveryOfCode(std::uint8_t code)
+std::int64_t braveryOfCode(std::int64_t code)
 {
     return 110 - 10 * code;
 }
@@ -37,6 +10,12 @@ int braveryOfCode(std::uint8_t code)
 std::optional<std::int64_t> braveryCodeFor(double bravery)
 {
     return storeAsByte((110.0 - bravery) / 10.0);
+}
+
+std::span<const FieldOption> flyingOptions(std::size_t)
+{
+    static constexpr FieldOption options[] = {{"Yes", 1}, {"No", 0}};
+    return options;
 }
 
 const std::array<UnitListEntry, UnitCount>& unitList()

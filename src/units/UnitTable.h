@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "core/ByteImage.h"
@@ -46,32 +47,40 @@ inline constexpr std::array<UnitStat, UnitStatCount> AllUnitStats{
 
 inline constexpr std::size_t indexOf(UnitStat stat) { return static_cast<std::size_t>(stat); }
 
-// Bravery as the page shows it (the stored code b stands for 110 - 10 * b); "Yes" or "No" for the flying flag.
-std::string braveryText(std::int64_t code, std::size_t record);
-std::string flyingText(std::int64_t flag, std::size_t record);
-
-// The fifteen statistics in UnitStat order, with the page's labels.
-inline constexpr std::array<FieldLayout, UnitStatCount> StatFields{{
-    {"Time Units:", 1, 1},         {"Health:", 2, 1},          {"Energy:", 3, 1},
-    {"Reaction:", 4, 1},           {"Strength:", 5, 1},        {"Firing Accuracy:", 6, 1},
-    {"Throwing Accuracy:", 7, 1},  {"Front Armour:", 9, 1},    {"Left Armour:", 10, 1},
-    {"Right Armour:", 11, 1},      {"Rear Armour:", 12, 1},    {"Under Armour:", 13, 1},
-    {"Psi Skill:", 25, 1},         {"Psi Strength:", 26, 1},
-    {"Bravery:", 27, 1, FieldEncoding::Unsigned, &braveryText},
-}};
-inline constexpr FieldLayout FlyingField{"Flying Ability?:", FlyingOffset, 1, FieldEncoding::Unsigned, &flyingText};
-
-// Where a statistic's byte lies inside a record.
-constexpr std::size_t statOffset(UnitStat stat) { return StatFields.at(indexOf(stat)).offset; }
-
-// The largest entry a statistic's box accepts: 255, 100, or 110 for bravery.
-int statLimit(UnitStat stat);
-
 // Bravery is stored as a code b: bravery = 110 - 10 * b.
-int braveryOfCode(std::uint8_t code);
+std::int64_t braveryOfCode(std::int64_t code);
 
 // The code stored for an entered bravery, rounded half to even; nothing when it does not fit a byte.
 std::optional<std::int64_t> braveryCodeFor(double bravery);
+
+// The "Yes" and "No" of "Flying Ability?:": the flag is 1 or 0.
+std::span<const FieldOption> flyingOptions(std::size_t record);
+
+// The fifteen statistics in UnitStat order, with the page's labels and the largest entry each box accepts.
+inline constexpr EntryRule BraveryEntry{110, LimitCheck::OnEntry, &braveryCodeFor, &braveryOfCode};
+inline constexpr std::array<FieldLayout, UnitStatCount> StatFields{{
+    {"Time Units:", 1, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Health:", 2, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Energy:", 3, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Reaction:", 4, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Strength:", 5, 1, FieldEncoding::Unsigned, byteEntry(100)},
+    {"Firing Accuracy:", 6, 1, FieldEncoding::Unsigned, byteEntry(100)},
+    {"Throwing Accuracy:", 7, 1, FieldEncoding::Unsigned, byteEntry(100)},
+    {"Front Armour:", 9, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Left Armour:", 10, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Right Armour:", 11, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Rear Armour:", 12, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Under Armour:", 13, 1, FieldEncoding::Unsigned, byteEntry(255)},
+    {"Psi Skill:", 25, 1, FieldEncoding::Unsigned, byteEntry(100)},
+    {"Psi Strength:", 26, 1, FieldEncoding::Unsigned, byteEntry(100)},
+    {"Bravery:", 27, 1, FieldEncoding::Unsigned, BraveryEntry},
+}};
+inline constexpr FieldLayout FlyingField{"Flying Ability?:", FlyingOffset, 1, FieldEncoding::Unsigned,
+                                         optionEntry(&flyingOptions)};
+
+constexpr const FieldLayout& statField(UnitStat stat) { return StatFields.at(indexOf(stat)); }
+// Where a statistic's byte lies inside a record.
+constexpr std::size_t statOffset(UnitStat stat) { return statField(stat).offset; }
 
 // One entry of the unit list, in the order the page lists them.
 struct UnitListEntry {

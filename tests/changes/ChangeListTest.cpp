@@ -77,7 +77,7 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     edited.items.chooseOption(newType);
 
     const std::size_t block = *base::startingBaseStart(GameEdition::Dos12, exe);
-    const std::string oldSquare = base::squareFacilityText(exe.at(block + 7), 7);
+    const std::string oldSquare = showField(exe, block + 7, 7, base::SquareFields[0]);
     const std::string oldStingrays = std::to_string(readU16(exe, block + base::StoresOffset));
     const std::uint8_t lift = exe.at(block + 7) == 0 ? 1 : 0;
     edited.base.enableAll();

@@ -7,155 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#ifdef __linux__
 #include <sys/mount.h>
 #include <unistd.h>
 
-#include "files/PatchFile.h"
 #include "support/ChildProcess.h"
-#include "support/DiskTree.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
+#endif
+#include "support/FaultGame.h"
 
 namespace orvane::test {
 namespace {
-
-namespace stdfs = std::filesystem;
-
-enum class CommandKind { SaveWithBackups, SaveWithoutBackups, MasterBackup, PatchFile };
-
-struct Command {
-    CommandKind kind;
-    const char* name;
-    const char* doneMessage; // what it shows when everything was written; nullptr: nothing
-};
-
-const Command Commands[] = {
-    {CommandKind::SaveWithBackups, "Save with backups", "All files saved."},
-    {CommandKind::SaveWithoutBackups, "Save without backups", "All files saved."},
-    {CommandKind::MasterBackup, "Make Master Backup", nullptr},
-    {CommandKind::PatchFile, "Make Patch Files", nullptr},
-};
-
-constexpr const char* PatchName = "edits.qev";
-
-// One file a command writes: its path below the game folder and the bytes it is meant to get.
-struct PlannedFile {
-    std::string name;
-    ByteImage bytes;
-    bool gameFile;
-};
-
-const std::pair<const char*, FileId> GameFiles[] = {{"QEV.EXE", FileId::Exe},
-                                                    {"GEODATA/ENGLISH.DAT", FileId::English},
-                                                    {"GEODATA/ENGLISH2.DAT", FileId::English2},
-                                                    {"GEODATA/OBDATA.DAT", FileId::Obdata}};
-
-// A Collector's Edition sample game, loaded, with every image edited, and one command to run on it.
-class FaultGame {
-public:
-    explicit FaultGame(const Command& command) : command_(command)
-    {
-        asLoaded_ = filesUnder(dir());
-        game_.load();
-        for (LoadedFile& file : game_.session.files().files) ++file.image.at(10);
-        ByteImage& english = game_.session.image(FileId::English);
-        english.resize(english.size() - 25);
-        if (command.kind == CommandKind::SaveWithoutBackups) game_.session.toggleMakeBackups();
-
-        const char* backupSuffix[] = {".bak", ".bak", ".bak", ".bak"};
-        const char* backupNames[] = {"QEV.EXE", "GEODATA/english", "GEODATA/english2", "GEODATA/obdata"};
-        const char* masterNames[] = {"QEV.EXE", "GEODATA/ENGLISH", "GEODATA/ENGLISH2", "GEODATA/OBDATA"};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const ByteImage& loaded = asLoaded_.at(GameFiles[i].first);
-            if (command.kind == CommandKind::SaveWithBackups) {
-                plan_.push_back({backupNames[i] + std::string(backupSuffix[i]), loaded, false});
-            }
-            if (command.kind == CommandKind::MasterBackup) {
-                plan_.push_back({masterNames[i] + std::string("(MASTER).bak"), loaded, false});
-            }
-        }
-        if (command.kind == CommandKind::PatchFile) plan_.push_back({PatchName, *buildPatchFile(game_.session.files()), false});
-        if (command.kind == CommandKind::MasterBackup || command.kind == CommandKind::PatchFile) return;
-        for (const auto& [name, id] : GameFiles) plan_.push_back({name, game_.session.image(id), true});
-    }
-
-    const stdfs::path& dir() const { return game_.dir.path(); }
-    stdfs::path pathOf(const std::string& name) const { return dir() / name; }
-    const std::vector<PlannedFile>& plan() const { return plan_; }
-    const PlannedFile& step(std::size_t index) const { return plan_.at(index); }
-    const DiskTree& asLoaded() const { return asLoaded_; }
-
-    // A file at this step's target, so that there is one to turn into a fault: the file as loaded,
-    // or an earlier backup of another length.
-    void ensureTargetExists(std::size_t index) const
-    {
-        const PlannedFile& file = step(index);
-        if (!stdfs::exists(pathOf(file.name))) writeFileBytes(pathOf(file.name).string(), ByteImage(777, 7));
-    }
-
-    void run()
-    {
-        switch (command_.kind) {
-        case CommandKind::MasterBackup:
-            game_.prompts.answerYesNo(true);
-            game_.session.makeMasterBackup();
-            break;
-        case CommandKind::PatchFile:
-            game_.prompts.answerFile(pathOf(PatchName).string());
-            game_.session.makePatchFile();
-            break;
-        default: game_.session.save();
-        }
-    }
-
-    // What is wrong after a run that began on `before` and replaced the first `replaced` files of the
-    // plan, failing at step `failed` (nothing when it should have written everything); empty when all is right.
-    std::string outcome(const DiskTree& before, std::size_t replaced, std::optional<std::size_t> failed)
-    {
-        DiskTree expected = before;
-        for (std::size_t i = 0; i < replaced; ++i) expected[plan_[i].name] = plan_[i].bytes;
-        std::string report = treeDifferences(expected, filesUnder(dir()));
-
-        const auto messages = game_.prompts.messages();
-        game_.prompts.clearShown();
-        const std::string failedPath = failed ? pathOf(step(*failed).name).string() : std::string();
-        const bool namesFile = messages.size() == 1 && messages[0].text.find(failedPath + "\n") != std::string::npos;
-        const bool saysDone = command_.doneMessage ? messages.size() == 1 && messages[0].text == command_.doneMessage
-                                                   : messages.empty();
-        if (failed && !namesFile) report += "no single message names " + failedPath + "\n";
-        if (!failed && !saysDone) report += "the command did not end as it does when all is written\n";
-        if (report.empty()) return report;
-        for (const ShownBox& box : messages) report += "shown: " + box.title + ": " + box.text + "\n";
-        return report;
-    }
-
-    // Runs the command with the fault in place and checks the result; removes the fault, runs it
-    // again and checks that everything was written.
-    std::string runThroughFault(std::optional<std::size_t> failed, std::size_t replaced,
-                                const std::function<std::string()>& removeFault)
-    {
-        const DiskTree before = filesUnder(dir());
-        run();
-        if (std::string report = outcome(before, replaced, failed); !report.empty()) return "with the fault:\n" + report;
-        if (std::string report = removeFault(); !report.empty()) return "removing the fault: " + report;
-        const DiskTree cleared = filesUnder(dir());
-        run();
-        const std::string report = outcome(cleared, plan_.size(), std::nullopt);
-        return report.empty() ? report : "after the fault was removed:\n" + report;
-    }
-
-private:
-    const Command& command_;
-    SampleSession game_{GameEdition::Collectors};
-    DiskTree asLoaded_;
-    std::vector<PlannedFile> plan_;
-};
-
-std::size_t planLength(const Command& command)
-{
-    if (command.kind == CommandKind::PatchFile) return 1;
-    return command.kind == CommandKind::SaveWithBackups ? 8 : 4;
-}
 
 // The report of a child that set up its fault, or the test is skipped with the child's reason.
 #define EXPECT_CHILD_RAN_CLEAN(report)                                                         \
@@ -210,7 +71,9 @@ TEST(DiskFaults, aTargetThatIsASymbolicLinkStaysOneAndTheFileItLeadsToGetsTheByt
             const stdfs::path linked = elsewhere.path() / "kept";
             stdfs::copy_file(path, linked);
             stdfs::remove(path);
-            stdfs::create_symlink(linked, path);
+            std::error_code linkError;
+            stdfs::create_symlink(linked, path, linkError);
+            if (linkError) GTEST_SKIP() << "cannot make a symbolic link here: " << linkError.message();
 
             EXPECT_EQ(game.runThroughFault(std::nullopt, game.plan().size(), [] { return std::string(); }), "");
             EXPECT_TRUE(stdfs::is_symlink(path));
@@ -221,6 +84,9 @@ TEST(DiskFaults, aTargetThatIsASymbolicLinkStaysOneAndTheFileItLeadsToGetsTheByt
 
 TEST(DiskFaults, aReadOnlyFolderStopsTheCommandBeforeAnythingChanges)
 {
+#ifndef __linux__
+    GTEST_SKIP() << "needs a forked child that gives up root, made with Linux calls (and Windows ignores a folder's read-only mark)";
+#else
     for (const Command& command : Commands) {
         for (const std::string folder : {"", "GEODATA"}) {
             SCOPED_TRACE(std::string(command.name) + ", read-only folder \"" + folder + "\"");
@@ -243,10 +109,14 @@ TEST(DiskFaults, aReadOnlyFolderStopsTheCommandBeforeAnythingChanges)
             }));
         }
     }
+#endif
 }
 
 TEST(DiskFaults, aDiskThatFillsDuringAWriteChangesNothing)
 {
+#ifndef __linux__
+    GTEST_SKIP() << "needs a small tmpfs mounted in a Linux user namespace";
+#else
     const auto pageSize = static_cast<std::uintmax_t>(sysconf(_SC_PAGESIZE));
     const auto pages = [&](std::size_t bytes) { return (bytes + pageSize - 1) / pageSize; };
     for (const Command& command : Commands) {
@@ -274,10 +144,14 @@ TEST(DiskFaults, aDiskThatFillsDuringAWriteChangesNothing)
             }));
         }
     }
+#endif
 }
 
 TEST(DiskFaults, aRenameThatFailsLeavesTheFilesBeforeItNewAndTheRestOld)
 {
+#ifndef __linux__
+    GTEST_SKIP() << "needs a file bound over the target in a Linux user namespace";
+#else
     for (const Command& command : Commands) {
         for (std::size_t step = 0; step < planLength(command); ++step) {
             FaultGame game(command);
@@ -300,6 +174,7 @@ TEST(DiskFaults, aRenameThatFailsLeavesTheFilesBeforeItNewAndTheRestOld)
             }));
         }
     }
+#endif
 }
 
 } // namespace

@@ -59,10 +59,12 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
 
     EXPECT_EQ(files.edition, edition);
     EXPECT_EQ(files.exePath, typed);
-    EXPECT_EQ(files.gameDirectory, isDosEdition(edition) ? exeFolder + "/.." : exeFolder);
+    const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    EXPECT_EQ(files.gameDirectory, isDosEdition(edition) ? exeFolder + separator + ".." : exeFolder);
     EXPECT_TRUE(files.complete);
-    const std::string data = files.gameDirectory + "/GEODATA/";
-    const std::map<FileId, std::string> expectedDisk{{FileId::Exe, game.exePath}, {FileId::Obdata, data + "OBDATA.DAT"},
+    const std::string data = files.gameDirectory + separator + "GEODATA" + separator;
+    const std::string exeOnDisk = exeFolder + (isDosEdition(edition) ? "/GEOSCAPE.EXE" : "/QEV.EXE");
+    const std::map<FileId, std::string> expectedDisk{{FileId::Exe, exeOnDisk}, {FileId::Obdata, data + "OBDATA.DAT"},
                                                      {FileId::English, data + "ENGLISH.DAT"},
                                                      {FileId::English2, data + "ENGLISH2.DAT"}};
     for (const auto& [id, diskPath] : expectedDisk) {

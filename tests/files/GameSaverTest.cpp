@@ -37,8 +37,11 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
         // A stale english.bak, longer than the file, and permissions that the files replaced keep.
         const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
         writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
+        const std::string obdata = game.dir.str() + "/GEODATA/OBDATA.DAT";
         stdfs::permissions(game.exePath, stdfs::perms(0750));
-        stdfs::permissions(game.dir.str() + "/GEODATA/OBDATA.DAT", stdfs::perms(0640));
+        stdfs::permissions(obdata, stdfs::perms(0640));
+        const stdfs::perms exePermissions = stdfs::status(game.exePath).permissions();
+        const stdfs::perms obdataPermissions = stdfs::status(obdata).permissions();
 
         // Two saves after one load: the backups still hold the files as loaded.
         ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, makeBackups).ok);
@@ -51,8 +54,8 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
             if (makeBackups) expected[backup] = asLoaded.at(name);
         }
         EXPECT_EQ(filesUnder(game.dir.path()), expected);
-        EXPECT_EQ(stdfs::status(game.exePath).permissions(), stdfs::perms(0750));
-        EXPECT_EQ(stdfs::status(game.dir.str() + "/GEODATA/OBDATA.DAT").permissions(), stdfs::perms(0640));
+        EXPECT_EQ(stdfs::status(game.exePath).permissions(), exePermissions);
+        EXPECT_EQ(stdfs::status(obdata).permissions(), obdataPermissions);
     }
 }
 
@@ -84,6 +87,7 @@ TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
     for (const FaultRow& row : rows) {
         SCOPED_TRACE(row.failedFile);
         SampleSession game(GameEdition::Collectors);
+        const auto inGame = [&](const std::string& name) { return (game.dir.path() / name).make_preferred().string(); };
         const Tree before = filesUnder(game.dir.path());
         game.load();
         FakeFileSystem fs;
@@ -91,11 +95,11 @@ TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
         const WriteResult result = saveGameFiles(editEveryImage(game), fs, true);
 
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.failedFile, game.dir.str() + "/" + row.failedFile);
+        EXPECT_EQ(result.failedFile, inGame(row.failedFile));
         const std::string message = describeWriteFailure(result);
         EXPECT_NE(message.find(result.failedFile), std::string::npos) << message;
         std::vector<std::string> replaced;
-        for (const auto& name : row.replacedFiles) replaced.push_back(game.dir.str() + "/" + name);
+        for (const auto& name : row.replacedFiles) replaced.push_back(inGame(name));
         EXPECT_EQ(result.replacedFiles, replaced);
         for (const auto& name : replaced) EXPECT_NE(message.find(name + "\n"), std::string::npos) << message;
         EXPECT_EQ(message.find("No file was changed.") != std::string::npos, replaced.empty()) << message;

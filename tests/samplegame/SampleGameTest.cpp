@@ -30,7 +30,7 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
     // A second run writes the very bytes of the first, in the game's folder layout.
     TempDir dir;
     const std::string exePath = sample::writeSampleGame(dir.str(), layout.edition);
-    EXPECT_EQ(exePath, (dir.path() / layout.exeInFolder).string());
+    EXPECT_EQ(exePath, (dir.path() / layout.exeInFolder).make_preferred().string());
     EXPECT_EQ(readFileBytes(exePath), files.exe);
     EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/OBDATA.DAT"), files.obdata);
     EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/ENGLISH.DAT"), files.english);

@@ -9,7 +9,7 @@ DiskTree filesUnder(const std::filesystem::path& folder)
     DiskTree found;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().lexically_relative(folder).generic_string();
-        if (entry.is_regular_file()) found[name] = readFileBytes(entry.path().string());
+        if (entry.is_regular_file()) found[name] = readFileBytes(entry.path());
     }
     return found;
 }
@@ -18,7 +18,7 @@ void writeTree(const std::filesystem::path& folder, const DiskTree& tree)
 {
     for (const auto& [name, bytes] : tree) {
         std::filesystem::create_directories((folder / name).parent_path());
-        writeFileBytes((folder / name).string(), bytes);
+        writeFileBytes(folder / name, bytes);
     }
 }
 

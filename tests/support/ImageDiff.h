@@ -2,6 +2,7 @@
 // Whole-image comparison: which offsets changed, and to what; and whole files read and written.
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -23,18 +24,18 @@ inline std::map<std::size_t, std::uint8_t> changedBytes(const ByteImage& before,
     return changed;
 }
 
-inline ByteImage readFileBytes(const std::string& path)
+inline ByteImage readFileBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
     return ByteImage(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline void writeFileBytes(const std::string& path, const ByteImage& bytes)
+inline void writeFileBytes(const std::filesystem::path& path, const ByteImage& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+    if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
 } // namespace orvane::test

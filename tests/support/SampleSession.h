@@ -36,8 +36,9 @@ inline std::string editionName(GameEdition edition)
 using orvane::SilentProgress;
 
 struct SampleSession {
-    explicit SampleSession(GameEdition edition)
-        : exePath(sample::writeSampleGame(dir.str(), edition)), session(fs, prompts)
+    // With a seed, the game's tables hold random bytes (see sample::makeSampleFiles).
+    explicit SampleSession(GameEdition edition, std::optional<std::uint32_t> randomSeed = std::nullopt)
+        : exePath(sample::writeSampleGame(dir.str(), edition, randomSeed)), session(fs, prompts)
     {
     }
 

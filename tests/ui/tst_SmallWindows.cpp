@@ -1,5 +1,5 @@
-// The splash, About and Help windows, the real modal boxes behind the prompts, and patch files made
-// and applied through the File menu.
+// The splash, About and Help windows, the real modal boxes behind the prompts, and patch files and
+// mod files made and applied through the File menu.
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -250,6 +250,45 @@ private slots:
         QVERIFY(orvane::test::entryText(strings2, 0) != QString::fromStdString(rank));
         w.trigger("mnuUndo");
         QCOMPARE(w.image(FileId::Exe), exeBefore);
+        QVERIFY(w.prompts.unexpected().empty());
+    }
+
+    // A Time Units edit exported as a mod, undone, and brought back by applying the mod; a refused mod
+    // is told in a message box.
+    void theModEntriesExportTheChangesAndApplyAModFile()
+    {
+        SampleWindow w(GameEdition::Dos12);
+        auto* exportMod = w.find<QAction>("mnuExportMod");
+        auto* applyMod = w.find<QAction>("mnuApplyMod");
+        QCOMPARE(exportMod->text(), QStringLiteral("Export Changes as Mod..."));
+        QCOMPARE(applyMod->text(), QStringLiteral("Apply Mod File..."));
+        QVERIFY(!exportMod->isEnabled() && !applyMod->isEnabled());
+        w.load();
+        QVERIFY(exportMod->isEnabled() && applyMod->isEnabled());
+
+        w.editTimeUnits(32, "77");
+        const std::string path = w.gameFile("tanks.toml");
+        w.prompts.answerFile(path);
+        exportMod->trigger();
+        const ByteImage written = orvane::test::readFileBytes(path);
+        QVERIFY(std::string(written.begin(), written.end()).find("[[unit]]\nnumber = 32\nname = \"Hover Tank\"\n"
+                                                                 "time_units = 77\n") != std::string::npos);
+        w.trigger("mnuUndo");
+        auto* timeUnits = w.find<QPushButton>("cmdTU");
+        QVERIFY(timeUnits->text() != QStringLiteral("77"));
+
+        w.prompts.answerFile(path);
+        applyMod->trigger();
+        QCOMPARE(timeUnits->text(), QStringLiteral("77"));
+        QVERIFY(w.find<QAction>("mnuUndo")->isEnabled() && w.find<QAction>("mnuSave")->isEnabled());
+
+        const std::string bad = "[mod]\nformat = 1\n[[unit]]\nnumber = 32\ntime_units = 256\n";
+        orvane::test::writeFileBytes(path, ByteImage(bad.begin(), bad.end()));
+        w.prompts.answerFile(path);
+        applyMod->trigger();
+        const auto messages = w.prompts.messages();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QCOMPARE(messages[0].title, std::string("Mod not applied"));
         QVERIFY(w.prompts.unexpected().empty());
     }
 };

@@ -53,7 +53,7 @@ void putField(ByteImage& image, std::size_t offset, std::size_t width, std::stri
     }
 }
 
-SampleFiles makeSampleFiles(GameEdition edition)
+SampleFiles makeSampleFiles(GameEdition edition, std::optional<std::uint32_t> randomSeed)
 {
     const std::uint64_t length = exeLengthOf(edition);
     if (length == 0) throw std::invalid_argument("no game edition given");
@@ -67,12 +67,13 @@ SampleFiles makeSampleFiles(GameEdition edition)
     files.obdata = makeItemTable();
     files.english = makeEnglishStrings();
     files.english2 = makeEnglish2Strings();
+    if (randomSeed) randomizeTables(files.exe, files.obdata, files.english, files.english2, edition, *randomSeed);
     return files;
 }
 
-std::string writeSampleGame(const std::string& directory, GameEdition edition)
+std::string writeSampleGame(const std::string& directory, GameEdition edition, std::optional<std::uint32_t> randomSeed)
 {
-    const SampleFiles files = makeSampleFiles(edition);
+    const SampleFiles files = makeSampleFiles(edition, randomSeed);
     const std::filesystem::path root = std::filesystem::absolute(directory);
     const std::filesystem::path exePath =
         isDosEdition(edition) ? root / "QEVEXE" / "GEOSCAPE.EXE" : root / "QEV.EXE";

@@ -2,6 +2,7 @@
 // The pieces the sample maker puts together, one file each: the executable's tables, the soldier
 // names, the item records and the two string files.
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "core/ByteImage.h"
@@ -32,5 +33,10 @@ ByteImage makeItemTable();
 
 ByteImage makeEnglishStrings();
 ByteImage makeEnglish2Strings();
+
+// Random bytes from `seed` in every table of the executable the pages show, all of OBDATA.DAT and
+// both string files.
+void randomizeTables(ByteImage& exe, ByteImage& obdata, ByteImage& english, ByteImage& english2,
+                     GameEdition edition, std::uint32_t seed);
 
 } // namespace orvane::sample

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/AccessibleNames.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 #include "ui/SquareButton.h"
@@ -126,7 +127,11 @@ QWidget* BasePage::buildGrid()
         auto* button = new SquareButton(SquareSize, box);
         button->setObjectName(QStringLiteral("Command%1").arg(n));
         const std::size_t square = base::squareOfButton(n);
-        grid->addWidget(button, static_cast<int>(square / 6), static_cast<int>(square % 6));
+        const int row = static_cast<int>(square / 6);
+        const int column = static_cast<int>(square % 6);
+        // Read by its place, so that a square says which one it is even before a load gives it a caption.
+        setFieldName(button, QStringLiteral("Row %1, column %2").arg(row + 1).arg(column + 1));
+        grid->addWidget(button, row, column);
         squareButtons_.at(square) = button;
         connect(button, &QPushButton::clicked, this, [this, square] { editor_.clickSquare(square); });
     }
@@ -205,7 +210,9 @@ void BasePage::redraw()
     const base::BaseView& view = editor_.view();
     for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
         squareButtons_.at(k)->setEnabled(view.gridEnabled);
-        squareButtons_.at(k)->setCaption(QString::fromStdString(view.squareCaptions.at(k)));
+        const QString caption = QString::fromStdString(view.squareCaptions.at(k));
+        squareButtons_.at(k)->setCaption(caption);
+        speakFieldValue(squareButtons_.at(k), caption);
     }
     frmChange_->setVisible(view.frameVisible);
     frmChange_->setTitle(QString::fromStdString(view.frameCaption));

@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "core/TextFilter.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
@@ -97,7 +98,7 @@ ItemPage::ItemPage(items::ItemEditor& editor, QWidget* parent) : EditorPage(pare
 {
     auto* listColumn = new QVBoxLayout;
     // The filter comes first so the list keeps its label right above it, which names it for a screen reader.
-    txtFilterItem_ = makeFilterBox(this, "txtFilterItem");
+    txtFilterItem_ = makeFilterBox(this, "txtFilterItem", QStringLiteral("items"));
     listColumn->addWidget(txtFilterItem_);
     listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
     lstItem_ = new QListWidget(this);
@@ -136,13 +137,17 @@ QWidget* ItemPage::buildButtons()
     cmdName_ = makeButton(box, "cmdName", "Click to change the name.");
     // Room for a name of the full 20 characters.
     cmdName_->setMinimumWidth(cmdName_->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))) + 16);
-    grid->addWidget(new QLabel(QString::fromLatin1(items::recordFields().front().label), box), 0, 0);
+    const QString nameLabel = QString::fromLatin1(items::recordFields().front().label);
+    setFieldName(cmdName_, nameLabel);
+    grid->addWidget(new QLabel(nameLabel, box), 0, 0);
     grid->addWidget(cmdName_, 0, 1);
     connect(cmdName_, &QPushButton::clicked, this, [this] { editor_.changeName(); });
 
     const auto place = [this, box, grid](const ButtonControl& control, int row, int column) {
         auto* button = makeButton(box, control.name, control.tooltip);
-        grid->addWidget(new QLabel(QString::fromLatin1(items::fieldOf(control.value).label), box), row, column);
+        const QString label = QString::fromLatin1(items::fieldOf(control.value).label);
+        setFieldName(button, label);
+        grid->addWidget(new QLabel(label, box), row, column);
         grid->addWidget(button, row, column + 1);
         valueButtons_.at(slotOf(control.value)) = button;
         const ItemValue value = control.value;
@@ -229,11 +234,11 @@ void ItemPage::redraw()
 
     const bool open = editor_.itemControlsEnabled();
     cmdName_->setEnabled(open);
-    cmdName_->setText(buttonText(editor_.nameCaption()));
+    showFieldValue(cmdName_, buttonText(editor_.nameCaption()));
     for (const auto& field : items::ValueFields) {
         QPushButton* button = valueButtons_.at(slotOf(field.value));
         button->setEnabled(open);
-        button->setText(QString::fromStdString(editor_.valueCaption(field.value)));
+        showFieldValue(button, QString::fromStdString(editor_.valueCaption(field.value)));
     }
     for (const auto group : items::OptionGroups) {
         frames_.at(slotOf(group))->setEnabled(open);

@@ -44,9 +44,10 @@ QString fromModel(const std::string& text)
 
 StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
-    lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1",
+    const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
+    lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1", headings[0],
                          "A list of strings in English.dat. Click to display text. Double click to edit.");
-    lists_[1] = makeList(FileId::English2, "lstEng2", "txtFilterEng2", "lblEng2",
+    lists_[1] = makeList(FileId::English2, "lstEng2", "txtFilterEng2", "lblEng2", headings[1],
                          "A list of strings in English2.dat. Click to display text. Double click to edit.");
 
     auto* lblStringStuff = makeLabel(
@@ -81,7 +82,6 @@ StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorP
     lblStrShow_->setMinimumHeight(3 * lblStrShow_->fontMetrics().lineSpacing());
 
     auto* grid = new QGridLayout(this);
-    const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
     for (int column = 0; column < 2; ++column) {
         const ShownList& list = lists_.at(static_cast<std::size_t>(column));
         // Filter, heading, list: the heading stands right above its list, which names it for a screen reader.
@@ -109,10 +109,10 @@ StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorP
 }
 
 StringPage::ShownList StringPage::makeList(FileId file, const char* name, const char* filterName, const char* indexName,
-                                           const char* tooltip)
+                                           const QString& heading, const char* tooltip)
 {
     ShownList list{file};
-    list.filter = makeFilterBox(this, filterName);
+    list.filter = makeFilterBox(this, filterName, QString(heading).remove(QLatin1Char(':')));
     list.view = new QListView(this);
     list.view->setObjectName(QString::fromLatin1(name));
     list.view->setToolTip(QString::fromLatin1(tooltip));

@@ -35,7 +35,7 @@ private:
     };
 
     ShownList makeList(FileId file, const char* name, const char* filterName, const char* indexName,
-                       const char* tooltip);
+                       const QString& heading, const char* tooltip);
     void redraw();
     void redrawList(ShownList& list, bool refilled);
 

@@ -1,3 +1,4 @@
+// The file system on disk through POSIX calls: open, write, fsync, rename and a flush of the folder.
 #include "files/RealFileSystem.h"
 
 #include <algorithm>
@@ -5,20 +6,14 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <string_view>
 #include <system_error>
 #include <vector>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <random>
-#include <sys/stat.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
+
+#include "files/GamePaths.h"
 
 namespace fs = std::filesystem;
 
@@ -26,37 +21,7 @@ namespace orvane {
 
 namespace {
 
-constexpr const char* TemporarySuffix = ".orvane-tmp-";
-
-#ifdef _WIN32
-constexpr char Separators[] = "\\/";
-
-// A new file of a name no other file has, opened for writing; -1 when none could be made.
-int createUniqueFile(const std::string& target, std::string& name)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + TemporarySuffix + std::to_string(random() % 1000000u);
-        const int descriptor = _open(name.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (descriptor >= 0 || errno != EEXIST) return descriptor;
-    }
-    return -1;
-}
-
-bool flushToDisk(int descriptor) { return _commit(descriptor) == 0; }
-bool closeFile(int descriptor) { return _close(descriptor) == 0; }
-void flushFolder(const fs::path&) {}
-#else
-constexpr char Separators[] = "/";
-
-int createUniqueFile(const std::string& target, std::string& name)
-{
-    name = target + TemporarySuffix + "XXXXXX";
-    return mkstemp(name.data());
-}
-
-bool flushToDisk(int descriptor) { return fsync(descriptor) == 0; }
-bool closeFile(int descriptor) { return close(descriptor) == 0; }
+constexpr const char* TemporarySuffix = ".orvane-tmp-XXXXXX";
 
 // Makes a rename in this folder last through a power cut. A failure here changes nothing the
 // user could act on, so it is not reported.
@@ -67,7 +32,6 @@ void flushFolder(const fs::path& folder)
     fsync(descriptor);
     close(descriptor);
 }
-#endif
 
 bool sameNameIgnoringCase(const std::string& a, const std::string& b)
 {
@@ -76,11 +40,12 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b)
            });
 }
 
-// The entry of `folder` whose name equals `name` without regard to case (the first in name order
-// when several do), or nothing.
-std::optional<std::string> entryIgnoringCase(const std::string& folder, const std::string& name)
+// The entry of `folder` named `name`: that very name when it exists, else the first in name order
+// of those equal to it without regard to case; nothing when there is none.
+std::optional<std::string> nameInFolder(const std::string& folder, const std::string& name)
 {
     std::error_code error;
+    if (fs::exists(fs::symlink_status(folder + name, error))) return name;
     fs::directory_iterator entries(folder.empty() ? "." : folder, error);
     if (error) return std::nullopt;
     std::vector<std::string> matches;
@@ -110,13 +75,9 @@ fs::path followLinks(const std::string& path)
 // The permission bits a new file gets from this process when nothing else is asked for.
 fs::perms newFilePermissions()
 {
-#ifdef _WIN32
-    return fs::perms::owner_read | fs::perms::owner_write;
-#else
     const mode_t mask = umask(0);
     umask(mask);
     return static_cast<fs::perms>(0666 & ~mask);
-#endif
 }
 
 } // namespace
@@ -151,15 +112,6 @@ std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
     return bytes;
 }
 
-std::ptrdiff_t RealFileSystem::writeSome(int descriptor, const std::uint8_t* data, std::size_t count)
-{
-#ifdef _WIN32
-    return _write(descriptor, data, static_cast<unsigned>(count));
-#else
-    return write(descriptor, data, count);
-#endif
-}
-
 bool RealFileSystem::canReplace(const std::string& target)
 {
     const fs::path file = followLinks(target);
@@ -169,17 +121,13 @@ bool RealFileSystem::canReplace(const std::string& target)
     if (!fs::is_regular_file(status)) return false;
     const bool writeBitSet = (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
                                                       fs::perms::others_write)) != fs::perms::none;
-#ifdef _WIN32
-    return writeBitSet;
-#else
     return writeBitSet && access(file.c_str(), W_OK) == 0;
-#endif
 }
 
 std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
-    std::string temporary;
-    const int descriptor = createUniqueFile(followLinks(target).string(), temporary);
+    std::string temporary = followLinks(target).string() + TemporarySuffix;
+    const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0) return std::nullopt;
 
     // Every count is checked: a write that takes fewer bytes than offered is a failure even when
@@ -187,13 +135,14 @@ std::optional<std::string> RealFileSystem::writeTemporary(const std::string& tar
     bool written = true;
     std::size_t done = 0;
     while (written && done < bytes.size()) {
-        const std::ptrdiff_t count = writeSome(descriptor, bytes.data() + done, bytes.size() - done);
+        const std::size_t offered = bytes.size() - done;
+        const ssize_t count = write(descriptor, bytes.data() + done, bytesHandedOn(offered));
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0 || static_cast<std::size_t>(count) != bytes.size() - done) written = false;
-        else done += static_cast<std::size_t>(count);
+        if (count < 0 || static_cast<std::size_t>(count) != offered) written = false;
+        else done += offered;
     }
-    written = written && flushToDisk(descriptor);
-    written = closeFile(descriptor) && written;
+    written = written && fsync(descriptor) == 0;
+    written = close(descriptor) == 0 && written;
     if (!written) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
@@ -226,33 +175,7 @@ bool RealFileSystem::remove(const std::string& path)
 
 std::string RealFileSystem::resolve(const std::string& path)
 {
-#ifdef _WIN32
-    return path; // the file system ignores case already
-#else
-    std::string folder; // the part resolved so far, ending with its separator
-    std::size_t start = 0;
-    // A leading separator (an absolute path) is kept as it stands.
-    while (start < path.size() && std::string_view(Separators).find(path[start]) != std::string_view::npos) {
-        folder += path[start++];
-    }
-    bool onDisk = true; // false once a component matched nothing: what follows cannot exist either
-    while (start < path.size()) {
-        std::size_t end = path.find_first_of(Separators, start);
-        if (end == std::string::npos) end = path.size();
-        std::string component = path.substr(start, end - start);
-        if (onDisk && !component.empty() && component != "." && component != "..") {
-            std::error_code error;
-            if (!fs::exists(fs::symlink_status(folder + component, error))) {
-                if (auto match = entryIgnoringCase(folder, component)) component = *match;
-                else onDisk = false;
-            }
-        }
-        folder += component;
-        if (end < path.size()) folder += path[end];
-        start = end + 1;
-    }
-    return folder;
-#endif
+    return resolveComponents(path, nameInFolder);
 }
 
 } // namespace orvane

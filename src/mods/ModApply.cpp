@@ -1,0 +1,271 @@
+#include "mods/ModApply.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+#include "base/StartingBase.h"
+#include "core/CodePage.h"
+#include "mods/FieldValues.h"
+#include "mods/ModLayout.h"
+#include "mods/ModText.h"
+#include "strings/StringTable.h"
+
+namespace orvane::mods {
+
+namespace {
+
+std::size_t slotOf(FileId file)
+{
+    return static_cast<std::size_t>(file) - 1;
+}
+
+// A refusal ends the application; it is thrown inside this file only and caught by applyMod.
+struct Refused {
+    ModRefusal refusal;
+};
+
+[[noreturn]] void refuse(std::size_t line, std::string record, std::string field, std::string reason)
+{
+    throw Refused{{line, std::move(record), std::move(field), std::move(reason)}};
+}
+
+// A string file's strings as the mod finds them, and the new texts it gives some of them.
+struct StringFile {
+    std::vector<std::size_t> starts;
+    bool split = false;
+    struct Edit {
+        std::size_t index;
+        const std::string* text;
+    };
+    std::vector<Edit> edits;
+};
+
+class Applier {
+public:
+    Applier(const GameFileSet& target, ModApplication& result)
+        : target_(target), layout_(target.edition), result_(result), seen_(layout_.sections().size())
+    {
+        for (const FileId file : {FileId::Exe, FileId::Obdata}) working_.at(slotOf(file)) = target.image(file);
+    }
+
+    void apply(const ModDocument& mod)
+    {
+        if (target_.edition == GameEdition::None) refuse(0, {}, {}, "the game's edition is not known");
+        for (const ModRecord& record : mod.records) applyRecord(record);
+        for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) finishFile(file);
+    }
+
+private:
+    ByteImage& image(FileId file) { return working_.at(slotOf(file)); }
+
+    StringFile& strings(FileId file)
+    {
+        StringFile& found = strings_.at(file == FileId::English ? 0 : 1);
+        if (!found.split) {
+            strings::findStringStarts(target_.image(file), found.starts);
+            found.split = true;
+        }
+        return found;
+    }
+
+    std::size_t countOf(const Section& section)
+    {
+        return section.strings ? strings(section.file).starts.size() - 1 : section.count;
+    }
+
+    // The record's place in its table, checked against the section's count and the records met so far.
+    std::size_t placeOf(const Section& section, const ModRecord& record)
+    {
+        const std::string written = record.number ? "[[" + section.key + "]]" : "[" + section.key + "]";
+        if (section.single != !record.number) {
+            refuse(record.line, written, {},
+                   section.single ? "[" + section.key + "] is one record with no number"
+                                  : "each " + section.key + " is written [[" + section.key + "]] with its number");
+        }
+        std::size_t index = 0;
+        if (record.number) {
+            const std::size_t count = countOf(section);
+            const std::int64_t first = static_cast<std::int64_t>(section.firstNumber);
+            const std::int64_t number = *record.number;
+            if (number < first || static_cast<std::uint64_t>(number - first) >= count) {
+                const std::string range = count == 0 ? "there are none"
+                                                     : "they are numbered " + std::to_string(first) + " to " +
+                                                           std::to_string(first + static_cast<std::int64_t>(count) - 1);
+                refuse(record.line, section.key + " " + std::to_string(number), {},
+                       "there is no " + section.key + " " + std::to_string(number) + "; " + range);
+            }
+            index = static_cast<std::size_t>(number - first);
+        }
+        auto& seen = seen_.at(static_cast<std::size_t>(&section - layout_.sections().data()));
+        if (seen.size() < countOf(section)) seen.resize(countOf(section), 0);
+        if (seen.at(index) != 0) {
+            refuse(record.line, section.recordLabel(index), {},
+                   "this record is given twice; it was first given on line " + std::to_string(seen.at(index)));
+        }
+        seen.at(index) = std::max<std::size_t>(record.line, 1);
+        return index;
+    }
+
+    void applyRecord(const ModRecord& record)
+    {
+        const Section* section = layout_.section(record.section);
+        if (section == nullptr) {
+            const std::string written = record.number ? "[[" + record.section + "]]" : "[" + record.section + "]";
+            refuse(record.line, written, {}, "a mod has no table " + written);
+        }
+        const std::size_t index = placeOf(*section, record);
+        if (section->strings) {
+            applyStrings(*section, index, record);
+        } else {
+            applyFields(*section, index, record);
+        }
+    }
+
+    std::string labelOf(const Section& section, std::size_t index, const ByteImage& image) const
+    {
+        const std::string name = section.single ? std::string{} : section.recordName(image, index);
+        return section.recordLabel(index) + (name.empty() ? "" : " (" + name + ")");
+    }
+
+    void assigned(const Section& section, const ModRecord& record, const std::string& field, std::size_t line)
+    {
+        result_.assigned.push_back({section.key, record.number, field, line});
+    }
+
+    void applyFields(const Section& section, std::size_t index, const ModRecord& record)
+    {
+        ByteImage& target = image(section.file);
+        const std::string label = labelOf(section, index, target);
+        if (!section.fits(target)) refuse(record.line, label, {}, "the game's file has no room for this table");
+        std::vector<const SectionField*> changedFields;
+        for (const ModField& given : record.fields) {
+            const SectionField* field = section.field(given.key);
+            if (field == nullptr) refuse(given.line, label, given.key, section.key + " has no such field");
+            const ModValue before = fieldValue(target, *field, index);
+            bool changed = false;
+            if (auto reason = assignField(target, *field, index, given.value, changed)) {
+                refuse(given.line, label, given.key, *reason);
+            }
+            assigned(section, record, given.key, given.line);
+            if (!changed) continue;
+            changedFields.push_back(field);
+            result_.changes.push_back({label, given.key, before, fieldValue(target, *field, index), given.line});
+        }
+        if (section.squares && !changedFields.empty()) settleSquare(section, index, record, label);
+    }
+
+    // The page gives an Empty square 255 days whatever days were picked; a mod does the same, and
+    // refuses other days given for it.
+    void settleSquare(const Section& section, std::size_t square, const ModRecord& record, const std::string& label)
+    {
+        const SectionField& facility = section.fields.at(0);
+        const SectionField& days = section.fields.at(1);
+        ByteImage& exe = image(section.file);
+        const std::uint8_t held = exe.at(days.at(square));
+        const std::uint8_t settled = base::settledDays(exe.at(facility.at(square)), held);
+        if (settled == held) return;
+        const auto givenDays = std::find_if(record.fields.begin(), record.fields.end(),
+                                            [&days](const ModField& f) { return f.key == days.key; });
+        if (givenDays != record.fields.end()) {
+            refuse(givenDays->line, label, days.key, "an Empty square always has 255 days");
+        }
+        const ModValue before = fieldValue(exe, days, square);
+        exe.at(days.at(square)) = settled;
+        result_.changes.push_back({label, days.key, before, fieldValue(exe, days, square), record.line});
+    }
+
+    void applyStrings(const Section& section, std::size_t index, const ModRecord& record)
+    {
+        StringFile& file = strings(section.file);
+        const ByteImage& table = target_.image(section.file);
+        const std::string label = section.recordLabel(index);
+        for (const ModField& given : record.fields) {
+            if (given.key != TextKey) refuse(given.line, label, given.key, "a string has one field: text");
+            const std::string* text = std::get_if<std::string>(&given.value);
+            if (text == nullptr) refuse(given.line, label, given.key, "a string is a text in double quotes");
+            assigned(section, record, given.key, given.line);
+            std::string current;
+            const std::span<const std::uint8_t> bytes(table);
+            appendGameText(current, bytes.subspan(file.starts[index], file.starts[index + 1] - 1 - file.starts[index]));
+            if (current == *text) continue;
+            if (auto reason = refuseCharacters(*text)) refuse(given.line, label, given.key, *reason);
+            file.edits.push_back({index, text});
+            result_.changes.push_back({label, given.key, std::move(current), *text, given.line});
+        }
+    }
+
+    // The new image of a file, listed when it differs from the target's.
+    void finishFile(FileId file)
+    {
+        if (file == FileId::English || file == FileId::English2) {
+            StringFile& found = strings_.at(file == FileId::English ? 0 : 1);
+            if (found.edits.empty()) return;
+            result_.images.emplace_back(file, rebuild(target_.image(file), found));
+            return;
+        }
+        if (image(file) != target_.image(file)) result_.images.emplace_back(file, std::move(image(file)));
+    }
+
+    // The file with the edited strings in place of the old ones: every other byte, the bytes after
+    // the last string included, stays as it was.
+    static ByteImage rebuild(const ByteImage& table, StringFile& file)
+    {
+        std::sort(file.edits.begin(), file.edits.end(),
+                  [](const StringFile::Edit& a, const StringFile::Edit& b) { return a.index < b.index; });
+        ByteImage rebuilt;
+        rebuilt.reserve(table.size());
+        const auto at = [&table](std::size_t offset) { return table.begin() + static_cast<std::ptrdiff_t>(offset); };
+        std::size_t copiedTo = 0;
+        for (const StringFile::Edit& edit : file.edits) {
+            rebuilt.insert(rebuilt.end(), at(copiedTo), at(file.starts[edit.index]));
+            const std::vector<std::uint8_t> bytes = encodeGameText(*edit.text);
+            rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
+            rebuilt.push_back(0);
+            copiedTo = file.starts[edit.index + 1];
+        }
+        rebuilt.insert(rebuilt.end(), at(copiedTo), table.end());
+        return rebuilt;
+    }
+
+    const GameFileSet& target_;
+    ModLayout layout_;
+    ModApplication& result_;
+    std::array<ByteImage, 4> working_;
+    std::array<StringFile, 2> strings_;
+    std::vector<std::vector<std::size_t>> seen_; // by section and record: the line that gave it, 0 for none
+};
+
+} // namespace
+
+std::string AssignedValue::describe() const
+{
+    std::string text = section;
+    if (number) {
+        text += ' ';
+        text += std::to_string(*number);
+    }
+    text += ", ";
+    text += field;
+    return text;
+}
+
+ModApplication applyMod(const GameFileSet& target, const ModDocument& mod)
+{
+    ModApplication result;
+    try {
+        Applier(target, result).apply(mod);
+    } catch (const Refused& refused) {
+        return {refused.refusal, {}, {}, {}};
+    }
+    return result;
+}
+
+ModApplication applyModText(const GameFileSet& target, std::string_view text)
+{
+    ModReading reading = readMod(text);
+    if (!reading.mod) return {std::move(reading.refusal), {}, {}, {}};
+    return applyMod(target, *reading.mod);
+}
+
+} // namespace orvane::mods

@@ -1,0 +1,58 @@
+#pragma once
+// Applying a mod to a game's images: every value is checked by the rules the pages use, against the
+// images it will change, before anything is written; a refused mod changes nothing. The result is new
+// whole images, for the editor to put in one undoable change per file and for the command-line tool
+// to apply further mods to and save.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/ByteImage.h"
+#include "files/GameFileSet.h"
+#include "mods/ModDocument.h"
+
+namespace orvane::mods {
+
+// A value the mod changed, as the mod writes values.
+struct ValueChange {
+    std::string record; // "unit 3 (Floater Engineer)"
+    std::string field;  // "time_units"
+    ModValue before;
+    ModValue after;
+    std::size_t line = 0;
+};
+
+// A value the mod sets, whether or not it changed anything: when two mods set the same value one
+// after the other, the later wins.
+struct AssignedValue {
+    std::string section;
+    std::optional<std::int64_t> number;
+    std::string field;
+    std::size_t line = 0;
+
+    // "unit 3, time_units"
+    std::string describe() const;
+    bool sameValue(const AssignedValue& other) const
+    {
+        return section == other.section && number == other.number && field == other.field;
+    }
+};
+
+struct ModApplication {
+    std::optional<ModRefusal> refusal; // when set, nothing else is
+    // The new whole image of each file the mod changed, in FileId order; files it leaves as they are
+    // are not listed.
+    std::vector<std::pair<FileId, ByteImage>> images;
+    std::vector<ValueChange> changes;    // in the mod's order
+    std::vector<AssignedValue> assigned; // in the mod's order
+};
+
+// Applies a mod to the images of a complete load (the GameFileSet's images, not its as-read copies).
+ModApplication applyMod(const GameFileSet& target, const ModDocument& mod);
+// Reads a mod file's text and applies it; a file that cannot be read is refused as any mod is.
+ModApplication applyModText(const GameFileSet& target, std::string_view text);
+
+} // namespace orvane::mods

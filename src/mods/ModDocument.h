@@ -1,0 +1,53 @@
+#pragma once
+// A mod in memory: the values it sets, record by record, as a mod file holds them. The file's text
+// is read and written by mods/ModText.h; docs/MOD-FORMAT.md describes it.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace orvane::mods {
+
+// The format this program reads and writes, given in the file's [mod] table.
+inline constexpr std::int64_t ModFormat = 1;
+
+// A value as a mod holds it: a whole number, or a text (UTF-8) for names, strings and option captions.
+using ModValue = std::variant<std::int64_t, std::string>;
+
+struct ModField {
+    std::string key;
+    ModValue value;
+    std::size_t line = 0; // in the mod file; 0 for a value made in memory
+};
+
+// One table of a mod file: a record of a section. A section of many records gives each its number as
+// the page numbers it, written [[section]]; the starting base's stores are one record, written
+// [section] with no number.
+struct ModRecord {
+    std::string section;
+    std::optional<std::int64_t> number;
+    std::string name;    // how the page names the record, for reading only; empty when not given
+    std::vector<ModField> fields;
+    std::size_t line = 0;
+};
+
+struct ModDocument {
+    std::int64_t format = ModFormat;
+    std::string edition; // the edition the mod was made on, for information only
+    std::vector<ModRecord> records;
+};
+
+// Why a mod is refused: where (line, record, field, each when known) and what is wrong.
+struct ModRefusal {
+    std::size_t line = 0;
+    std::string record; // "unit 3 (Floater Engineer)", "base_stores"
+    std::string field;  // "time_units"
+    std::string reason;
+
+    // "line 12, unit 3 (Floater Engineer), time_units: 256 is above the limit of 255"
+    std::string describe() const;
+};
+
+} // namespace orvane::mods

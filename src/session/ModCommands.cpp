@@ -1,0 +1,80 @@
+#include "session/ModCommands.h"
+
+#include <string>
+
+#include "files/GameSaver.h"
+#include "mods/ModApply.h"
+#include "mods/ModMaking.h"
+#include "mods/ModText.h"
+#include "session/EditorSession.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr const char* NotWrittenTitle = "Mod not written";
+constexpr const char* NotAppliedTitle = "Mod not applied";
+constexpr std::size_t MostLeftOutShown = 10;
+
+// A mod is made from, and applied to, the images of one complete load only.
+bool completeLoad(EditorSession& session, const char* title, const char* command)
+{
+    if (session.files().complete) return true;
+    session.prompts().showMessage(title, std::string("The last load did not read all four game files.\n"
+                                                     "Load the files again before ") + command + ".");
+    return false;
+}
+
+std::string leftOutMessage(const std::vector<std::string>& leftOut)
+{
+    std::string message = "The mod holds every change of the pages. These changes are not part of a mod:\n";
+    for (std::size_t i = 0; i < leftOut.size() && i < MostLeftOutShown; ++i) message += leftOut[i] + "\n";
+    if (leftOut.size() > MostLeftOutShown) {
+        message += "and " + std::to_string(leftOut.size() - MostLeftOutShown) + " more.\n";
+    }
+    return message + "Make Patch Files carries every byte of the regions the pages edit.";
+}
+
+} // namespace
+
+FileFilter modFileFilter()
+{
+    return {"Mod File (*.toml)", "*.toml"};
+}
+
+void exportChangesAsMod(EditorSession& session)
+{
+    if (!completeLoad(session, NotWrittenTitle, "exporting a mod")) return;
+    const mods::MadeMod made = mods::exportChanges(session.files());
+    const auto target = session.prompts().chooseFileToSave(modFileFilter());
+    if (!target) return;
+    const std::string text = mods::writeMod(made.mod);
+    const WriteResult result = writeWholeFile(*target, ByteImage(text.begin(), text.end()), session.fileSystem());
+    if (!result.ok) {
+        session.prompts().showMessage(NotWrittenTitle, describeWriteFailure(result));
+        return;
+    }
+    if (!made.leftOut.empty()) session.prompts().showMessage("Mod written", leftOutMessage(made.leftOut));
+}
+
+void applyModFile(EditorSession& session)
+{
+    if (!completeLoad(session, NotAppliedTitle, "applying a mod file")) return;
+    const auto path = session.prompts().chooseFileToOpen(modFileFilter());
+    if (!path) return;
+    const auto bytes = session.fileSystem().readWhole(*path);
+    if (!bytes) {
+        session.prompts().showMessage(NotAppliedTitle, "Unable to read " + *path + ".");
+        return;
+    }
+    mods::ModApplication applied =
+        mods::applyModText(session.files(), std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (applied.refusal) {
+        session.prompts().showMessage(NotAppliedTitle, "The mod file " + *path + " cannot be applied:\n" +
+                                                           applied.refusal->describe() + "\nNothing was changed.");
+        return;
+    }
+    for (auto& [file, image] : applied.images) session.replaceImage(file, std::move(image));
+}
+
+} // namespace orvane

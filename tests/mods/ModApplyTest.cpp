@@ -1,0 +1,123 @@
+// Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
+// is, and mods that set different values combine while the later of two that set the same one wins.
+#include "base/StartingBase.h"
+#include "items/ItemRecord.h"
+#include "mods/ModApply.h"
+#include "samplegame/SampleGame.h"
+#include "support/PageTest.h"
+#include "units/UnitTable.h"
+
+namespace orvane::mods {
+namespace {
+
+GameFileSet sampleGame()
+{
+    const sample::SampleFiles files = sample::makeSampleFiles(GameEdition::Dos14);
+    GameFileSet game;
+    game.edition = GameEdition::Dos14;
+    game.image(FileId::Exe) = files.exe;
+    game.image(FileId::English) = files.english;
+    game.image(FileId::English2) = files.english2;
+    game.image(FileId::Obdata) = files.obdata;
+    return game;
+}
+
+std::string modText(const std::string& body)
+{
+    return "[mod]\nformat = 1\n" + body;
+}
+
+TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
+{
+    const GameFileSet game = sampleGame();
+    const struct {
+        std::string text;
+        std::string refusal;
+    } cases[] = {
+        {"[mod]\nformat = 1\n[[unit]\n", "line 3: this is not a TOML file"},
+        {"[[unit]]\nnumber = 0\n", "line 1: a mod file begins with a [mod] table"},
+        {"[mod]\nformat = 2\n", "line 2, [mod], format: this program reads mod files of format 1 only"},
+        {modText("[[weapon]]\nnumber = 1\n"), "line 3, [[weapon]]: a mod has no table [[weapon]]"},
+        {modText("[[unit]]\nnumber = 33\n"), "line 3, unit 33: there is no unit 33; they are numbered 0 to 32"},
+        {modText("[[unit]]\nnumber = 0\nspeed = 5\n"), "line 5, unit 0 (Floater Soldier), speed: unit has no such field"},
+        {modText("[[unit]]\nnumber = 0\nstrength = 101\n"), "strength: 101 is above the limit of 100"},
+        {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"), "line 5, unit 0, time_units: 12.5 is not a whole number"},
+        {modText("[[unit]]\nnumber = 0\ntime_units = \"fast\"\n"), "holds a whole number, not a text"},
+        {modText("[[unit]]\nnumber = 0\nbravery = 55\n"), "55 cannot be held exactly; the game would hold 50"},
+        {modText("[[unit]]\nnumber = 0\nflying_ability = \"Maybe\"\n"),
+         "flying_ability: \"Maybe\" is not one of the options \"Yes\", \"No\""},
+        {modText("[[unit]]\nnumber = 0\nflying_ability = true\n"), "a value is a whole number or a text"},
+        {modText("[[facility_type]]\nnumber = 2\nconstruction_cost_k = -5\n"), "-5 is not a value the page accepts"},
+        {modText("[[facility_type]]\nnumber = 2\nhit_ratio = 101\n"), "101 is above the limit of 100"},
+        {modText("[base_stores]\nengineers = 251\n"), "line 4, base_stores, engineers: 251 is above the limit of 250"},
+        {modText("[base_stores]\nstingray_launchers = 28672\n"), "28672 is above the limit of 28671"},
+        {modText("[[base_stores]]\nnumber = 1\n"), "[[base_stores]]: [base_stores] is one record with no number"},
+        {modText("[unit]\nhealth = 5\n"), "each unit is written [[unit]] with its number"},
+        {modText("[[base_square]]\nnumber = 8\nfacility = \"Empty\"\ndays_to_completion = 12\n"),
+         "line 6, base_square 8 (Square 8 (row 2, column 2)), days_to_completion: an Empty square always has 255 days"},
+        {modText("[[base_square]]\nnumber = 8\ndays_to_completion = 60\n"), "60 is not a value the page accepts"},
+        {modText("[[last_name]]\nnumber = 1\nlast_names = \"Abcdefghijkl\"\n"), "has 12 characters; at most 11 fit"},
+        {modText("[[first_name]]\nnumber = 1\nfirst_names = \"\"\n"), "a name cannot be empty"},
+        {modText("[[item]]\nnumber = 0\nitem_name = \"5 \u20ac\"\n"),
+         "item_name: the character \"\u20ac\" is not one of the game's characters"},
+        {modText("[[item]]\nnumber = 0\nammo_type_1 = 80\n"), "80 is above the limit of 79"},
+        {modText("[[english_dat]]\nnumber = 99999\ntext = \"x\"\n"), "line 3, english_dat 99999: there is no english_dat"},
+        {modText("# caf\u00e9\n[[item]]\nnumber = 0\ndamage\u00e9 = 1\n"), "line 6: this is not a TOML file: characters other"},
+        {modText("[[english2_dat]]\nnumber = 1\ntext = \"a\\nb\"\n"), "the character \"\\n\" is not one of the game's"},
+        {modText("[[unit]]\nnumber = 3\n[[item]]\nnumber = 0\n[[unit]]\nnumber = 3\n"),
+         "line 7, unit 3: this record is given twice; it was first given on line 3"},
+        // The fault on the earliest line is the one named, whichever table it is in.
+        {modText("[[unit]]\nnumber = 0\nhealth = 300\n[[item]]\nnumber = 0\ndamage = 300\n"), "line 5, unit 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const ModApplication result = applyModText(game, c.text);
+        ASSERT_TRUE(result.refusal);
+        EXPECT_NE(result.refusal->describe().find(c.refusal), std::string::npos) << result.refusal->describe();
+        EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
+    }
+}
+
+TEST(ModApply, ModsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWins)
+{
+    GameFileSet game = sampleGame();
+    const auto apply = [&game](const std::string& body) {
+        ModApplication result = applyModText(game, modText(body));
+        EXPECT_FALSE(result.refusal) << result.refusal->describe();
+        for (auto& [file, image] : result.images) game.image(file) = std::move(image);
+        return result;
+    };
+    const ModApplication first =
+        apply("[[unit]]\nnumber = 4\nhealth = 77\n[[item]]\nnumber = 2\ndamage = 9\nitem_name = 'Caf\u00e9 \\ \"A\"'\n");
+    // An Empty square gets 255 days, as on the page.
+    const ModApplication second =
+        apply("[[unit]]\nnumber = 4\nenergy = 66\n[[base_square]]\nnumber = 8\nfacility = \"Empty\"\n");
+    const ModApplication third = apply("[[item]]\nnumber = 2\ndamage = 10\n");
+
+    const auto unit = *units::UnitTableOffsets.in(GameEdition::Dos14) + units::UnitRecordSize * 4;
+    const ByteImage& exe = game.image(FileId::Exe);
+    EXPECT_EQ(exe.at(unit + 2), 77);
+    EXPECT_EQ(exe.at(unit + 3), 66);
+    EXPECT_EQ(game.image(FileId::Obdata).at(54 * 2 + 22), 10);
+    EXPECT_EQ(items::readName(game.image(FileId::Obdata), 54 * 2), "Caf\u00e9 \\ \"A\"");
+    const std::size_t square = *base::StartingBaseOffsets.in(GameEdition::Dos14) + 7;
+    EXPECT_EQ(exe.at(square), base::EmptyFacility);
+    EXPECT_EQ(exe.at(square + base::DaysOffset), base::EmptyDays);
+    ASSERT_EQ(second.changes.size(), 3u);
+    EXPECT_EQ(second.changes[2].field, "days_to_completion");
+    EXPECT_EQ(second.changes[2].after, ModValue{std::int64_t{255}});
+
+    // Only the item's damage is set by two of the mods.
+    std::vector<std::string> setTwice;
+    for (const AssignedValue& later : third.assigned) {
+        for (const ModApplication* earlier : {&first, &second}) {
+            for (const AssignedValue& value : earlier->assigned) {
+                if (value.sameValue(later)) setTwice.push_back(later.describe());
+            }
+        }
+    }
+    EXPECT_EQ(setTwice, std::vector<std::string>{"item 2, damage"});
+}
+
+} // namespace
+} // namespace orvane::mods
