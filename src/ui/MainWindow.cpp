@@ -62,16 +62,17 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
 
     // Each page is made the first time its tab is shown; the first one as it is added.
     connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0 && static_cast<std::size_t>(index) < pages_.size()) pages_[static_cast<std::size_t>(index)]->page();
+        const auto page = static_cast<std::size_t>(index);
+        if (index >= 0 && page < pages_.size()) pages_[page]->page();
     });
-    PageEditors& editors = *editors_;
+    PageEditors& e = *editors_;
     const std::pair<PageHolder::MakePage, changes::PageId> pages[] = {
-        {[&editors](QWidget* holder) { return new BasePage(editors.base, holder); }, changes::PageId::Base},
-        {[&editors](QWidget* holder) { return new FacilityPage(editors.facilities, holder); }, changes::PageId::Facility},
-        {[&editors](QWidget* holder) { return new NamesPage(editors.names, holder); }, changes::PageId::Names},
-        {[&editors](QWidget* holder) { return new UnitPage(editors.units, holder); }, changes::PageId::Units},
-        {[&editors](QWidget* holder) { return new ItemPage(editors.items, holder); }, changes::PageId::Items},
-        {[&editors](QWidget* holder) { return new StringPage(editors.strings, holder); }, changes::PageId::Strings},
+        {[&e](QWidget* holder) { return new BasePage(e.base, holder); }, changes::PageId::Base},
+        {[&e](QWidget* holder) { return new FacilityPage(e.facilities, holder); }, changes::PageId::Facility},
+        {[&e](QWidget* holder) { return new NamesPage(e.names, holder); }, changes::PageId::Names},
+        {[&e](QWidget* holder) { return new UnitPage(e.units, holder); }, changes::PageId::Units},
+        {[&e](QWidget* holder) { return new ItemPage(e.items, holder); }, changes::PageId::Items},
+        {[&e](QWidget* holder) { return new StringPage(e.strings, holder); }, changes::PageId::Strings},
     };
     for (const auto& [makePage, id] : pages) {
         pages_.push_back(new PageHolder(makePage, tabFac_));

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <initializer_list>
 
 #include "ui/PngIcon.h"
 
@@ -10,16 +11,22 @@ namespace {
 
 const QString QtImages = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
 
+// Qt's own files of an arrow, one per size.
+QStringList arrowFiles(const QString& name, std::initializer_list<int> sizes)
+{
+    QStringList files;
+    for (const int size : sizes) files << QtImages + name + QString::number(size) + QStringLiteral(".png");
+    return files;
+}
+
 QIcon overflowArrow(QStyle::StandardPixmap standardIcon, const QWidget* widget)
 {
-    if (standardIcon == QStyle::SP_ToolBarVerticalExtensionButton) {
-        return pngIcon({QtImages + QStringLiteral("toolbar-ext-v-5.png"), QtImages + QStringLiteral("toolbar-ext-v-10.png"),
-                        QtImages + QStringLiteral("toolbar-ext-v-20.png")});
-    }
+    if (standardIcon == QStyle::SP_ToolBarVerticalExtensionButton)
+        return pngIcon(arrowFiles(QStringLiteral("toolbar-ext-v-"), {5, 10, 20}));
     const bool rightToLeft =
         (widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
-    const QString name = QtImages + (rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"));
-    return pngIcon({name + QStringLiteral("8.png"), name + QStringLiteral("16.png"), name + QStringLiteral("32.png")});
+    return pngIcon(arrowFiles(rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"),
+                              {8, 16, 32}));
 }
 
 } // namespace

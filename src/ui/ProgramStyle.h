@@ -1,7 +1,7 @@
 #pragma once
-// The platform's style, but for the arrows of the menu bar's overflow button, which it reads as the
-// menu bar is made: they come from the same files of Qt's through pngIcon, so the start loads no image
-// plugin.
+// The platform's style, but for the arrows of the menu bar's overflow button, which it asks for as the
+// menu bar is made: they are the same files of Qt's, read through pngIcon when first drawn, so the start
+// reads no image and loads no image plugin.
 #include <QProxyStyle>
 
 namespace orvane::ui {

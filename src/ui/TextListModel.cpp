@@ -17,7 +17,8 @@ int rowsFor(std::size_t count)
 
 void TextListModel::show(const std::vector<std::string>& texts)
 {
-    std::vector<std::size_t> positions = filter_.empty() ? std::vector<std::size_t>{} : filter_.matchingPositions(texts);
+    std::vector<std::size_t> positions;
+    if (!filter_.empty()) positions = filter_.matchingPositions(texts);
     const int rows = rowsFor(filter_.empty() ? texts.size() : positions.size());
     if (texts_ == nullptr || rows != rows_) {
         beginResetModel();
