@@ -1,6 +1,7 @@
 // End-to-end figures of the desktop program, each beside a bare Qt Widgets program where one applies:
-// start to the main window shown, Load Files of each edition to all six pages filled, one edit and one
-// Undo through the widgets of every page that exists, and the peak memory after a load and five edits.
+// start to the main window shown (CPU time, wall time, peak memory), Load Files of each edition to all
+// six pages filled, one edit and one Undo through the widgets of every page, and the peak memory after
+// a load and five edits.
 // Run from the build folder as ./bench/bench_desktop; it prints the figures for docs/PERFORMANCE.md.
 #include <QAction>
 #include <QApplication>
@@ -216,8 +217,8 @@ int loadAndEdit(const std::string& exe)
     Editor editor;
     if (!editor.load(exe)) return 1;
     for (const PageEdit& edit : pageEdits()) {
-        if (!whyNotMeasurable(editor, edit).empty()) continue;
         showPage(editor, edit.page);
+        if (!whyNotMeasurable(editor, edit).empty()) continue;
         edit.prepare(editor);
         for (int i = 0; i < 5; ++i) {
             edit.edit(editor, i);
@@ -228,30 +229,43 @@ int loadAndEdit(const std::string& exe)
     return 1;
 }
 
+// The medians of runs of both programs, alternating, so that a change in the machine's load falls on both.
+struct PairedRuns {
+    std::vector<ChildRun> editor;
+    std::vector<ChildRun> bare;
+
+    PairedRuns(int runs, const std::vector<std::string>& editorCommand, const std::string& bareProgram)
+    {
+        for (int i = 0; i < runs; ++i) {
+            editor.push_back(runChild(editorCommand));
+            bare.push_back(runChild({bareProgram}));
+        }
+    }
+    void print(const char* path, double ChildRun::*figure, const char* unit) const
+    {
+        const auto medianOf = [figure](const std::vector<ChildRun>& runs) {
+            std::vector<double> values;
+            for (const ChildRun& run : runs) values.push_back(run.*figure);
+            return median(values);
+        };
+        const double ofEditor = medianOf(editor);
+        const double ofBare = medianOf(bare);
+        std::printf("| %s | %.1f %s | %.1f %s | %.2fx |\n", path, ofEditor, unit, ofBare, unit, ofEditor / ofBare);
+    }
+};
+
 void measureStart(const std::string& folder)
 {
-    constexpr int Runs = 9;
-    std::vector<double> editorWall, editorCpu, bareWall, bareCpu;
-    for (int i = 0; i < Runs; ++i) {
-        const ChildRun editor = runChild({folder + "/orvane-editor-startprobe"});
-        const ChildRun bare = runChild({folder + "/bench_bare_window"});
-        editorWall.push_back(editor.wallMs);
-        editorCpu.push_back(editor.cpuMs);
-        bareWall.push_back(bare.wallMs);
-        bareCpu.push_back(bare.cpuMs);
-    }
-    std::printf("| start to main window shown, CPU time | %.1f ms | %.1f ms | %.2fx |\n", median(editorCpu),
-                median(bareCpu), median(editorCpu) / median(bareCpu));
-    std::printf("| start to main window shown, wall time | %.1f ms | %.1f ms | %.2fx |\n", median(editorWall),
-                median(bareWall), median(editorWall) / median(bareWall));
+    const PairedRuns runs(15, {folder + "/orvane-editor-startprobe"}, folder + "/bench_bare_window");
+    runs.print("start to main window shown, CPU time", &ChildRun::cpuMs, "ms");
+    runs.print("start to main window shown, wall time", &ChildRun::wallMs, "ms");
+    runs.print("peak memory (VmHWM) to main window shown", &ChildRun::peakMiB, "MiB");
 }
 
 void measurePeakMemory(const std::string& folder, const std::string& self, const std::string& exe)
 {
-    const ChildRun editor = runChild({self, "--load-and-edit", exe});
-    const ChildRun bare = runChild({folder + "/bench_bare_window"});
-    std::printf("| peak memory (VmHWM) after a load and five edits | %.1f MiB | %.1f MiB | %.2fx |\n",
-                editor.peakMiB, bare.peakMiB, editor.peakMiB / bare.peakMiB);
+    const PairedRuns runs(5, {self, "--load-and-edit", exe}, folder + "/bench_bare_window");
+    runs.print("peak memory (VmHWM) after a load and five edits", &ChildRun::peakMiB, "MiB");
 }
 
 void measureLoads(const std::vector<std::pair<const char*, std::string>>& games)
@@ -278,11 +292,11 @@ void measureEdits(const std::string& exe)
     Editor editor;
     if (!editor.load(exe)) return;
     for (const PageEdit& edit : pageEdits()) {
+        showPage(editor, edit.page);
         if (const std::string why = whyNotMeasurable(editor, edit); !why.empty()) {
             std::printf("| %s: one edit, one Undo | skipped: %s | | |\n", edit.page, why.c_str());
             continue;
         }
-        showPage(editor, edit.page);
         edit.prepare(editor);
         Editor::settle();
         const auto before = editor.images();

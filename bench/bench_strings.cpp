@@ -113,7 +113,8 @@ int main(int argc, char** argv)
     prompts.file = exe;
     orvane::SilentProgress progress;
     orvane::EditorSession session(fs, prompts);
-    orvane::ui::StringPage page(session);
+    orvane::strings::StringEditor editor(session);
+    orvane::ui::StringPage page(editor);
     page.resize(900, 600);
     page.show();
     session.loadFiles(progress, {});

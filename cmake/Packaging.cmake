@@ -17,6 +17,4 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The dependencies are read from the installed binaries by dpkg-shlibdeps (package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The icon is drawn by Qt's SVG plugin, which the binaries load at run time rather than link.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS libqt6svg6)
 include(CPack)

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
 packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
 packages+=(clang) # the fuzz targets
-# The icon (Qt's SVG plugins), the package build and the checks of the desktop entry and metainfo.
+# Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the
+# checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
 # The screen-reader walk: a display, the session and accessibility buses and the AT-SPI client. Qt's
 # xcb platform plugin and its libraries come with libqt6gui6.

@@ -58,6 +58,12 @@ void BaseEditor::updateItemsList()
     notify();
 }
 
+void BaseEditor::showEdition(GameEdition edition)
+{
+    view_.versionText = editionText(edition);
+    notify();
+}
+
 void BaseEditor::enableAll()
 {
     view_.gridEnabled = true;
@@ -72,6 +78,7 @@ void BaseEditor::disableAll()
     view_.listEnabled = false;
     view_.frameVisible = false;
     view_.squareCaptions.fill({});
+    view_.versionText.clear();
     view_.storesList.clear();
     ++view_.listRevision;
     notify();

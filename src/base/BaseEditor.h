@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/StartingBase.h"
+#include "core/GameEdition.h"
 
 namespace orvane {
 class EditorSession;
@@ -32,6 +33,8 @@ struct BaseView {
     std::vector<std::string> storesList;
     // Moves on each time the list is emptied or rebuilt, so the page rebuilds it.
     std::size_t listRevision = 0;
+    // lblVer: "Version: Collector's Edition" and so on, empty while no executable is accepted.
+    std::string versionText;
 };
 
 // The facility byte and the days byte of the square being changed.
@@ -57,6 +60,9 @@ public:
     void updateBase();
     // The 84 entries of the stores list from the executable.
     void updateItemsList();
+
+    // The edition of the executable a load accepted.
+    void showEdition(GameEdition edition);
 
     // The page's share of the main window's EnableAll and DisableAll.
     void enableAll();

@@ -13,7 +13,9 @@ namespace orvane::ui {
 // caption, which the toolkit follows as it changes; a name set by hand is kept.
 void nameControls(QWidget* window);
 
-// Runs nameControls on every window as it is shown, so windows and pages added later need nothing.
+// Runs nameControls on every window as it is shown, so windows need nothing of their own. Controls
+// made after their window was shown (a page made on its first show, the change list) are named where
+// they are made.
 void nameControlsOfEveryWindow(QApplication& app);
 
 // A button that shows the value of a field is read as the field and the value together, "Time Units: 54",

@@ -1,9 +1,10 @@
 #include "ui/ApplicationSetup.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "ui/AccessibleNames.h"
+#include "ui/PngIcon.h"
+#include "ui/ProgramStyle.h"
 
 // The icon is compiled into this library; a static library's resources are registered by hand.
 static void registerIcon() { Q_INIT_RESOURCE(icons); }
@@ -15,7 +16,8 @@ void setUpApplication(QApplication& app)
     registerIcon();
     QApplication::setApplicationName(QStringLiteral("orvane-editor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Editor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.orvane.Editor.svg")));
+    QApplication::setWindowIcon(pngIcon({QStringLiteral(":/icons/org.orvane.Editor.png")}));
+    QApplication::setStyle(new ProgramStyle);
     nameControlsOfEveryWindow(app);
 }
 

@@ -6,10 +6,13 @@
 
 #include "session/ModCommands.h"
 #include "session/PatchApply.h"
-#include "ui/ChangesPanel.h"
 #include "ui/AboutWindow.h"
+#include "ui/AccessibleNames.h"
+#include "ui/ChangesPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
+#include "ui/PageEditors.h"
+#include "ui/PageHolder.h"
 #include "ui/SteadyPageStrip.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
@@ -39,7 +42,8 @@ void showOnce(QPointer<Window>& window)
 }
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
-    : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts))
+    : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts)),
+      editors_(std::make_unique<PageEditors>(*session_))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(WindowTitle + ModifiedMarker);
@@ -48,34 +52,33 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     tabFac_->setObjectName(QStringLiteral("tabFac"));
     setCentralWidget(tabFac_);
     new SteadyPageStrip(tabFac_);
-
-    basePage_ = new BasePage(*session_, tabFac_);
-    const std::pair<EditorPage*, changes::PageId> pages[] = {
-        {basePage_, changes::PageId::Base},
-        {new FacilityPage(*session_, tabFac_), changes::PageId::Facility},
-        {new NamesPage(*session_, tabFac_), changes::PageId::Names},
-        {new UnitPage(*session_, tabFac_), changes::PageId::Units},
-        {new ItemPage(*session_, tabFac_), changes::PageId::Items},
-        {new StringPage(*session_, tabFac_), changes::PageId::Strings},
-    };
-    for (const auto& [page, id] : pages) {
-        tabFac_->addTab(page, QString::fromLatin1(changes::pageCaption(id)));
-        pages_.push_back(page);
-    }
-
-    frmChanges_ = new ChangesPanel(*session_, this);
-    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
-    frmChanges_->hide();
-    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
-        openChange(static_cast<int>(*change.page), change.list, change.record);
-    });
-
     buildMenus();
     session_->onAvailabilityChanged([this] {
         updateMenus();
-        frmChanges_->scheduleRefresh();
+        if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
     });
+    // Before the first page is made, which then starts out as DisableAll leaves the pages.
     DisableAll();
+
+    // Each page is made the first time its tab is shown; the first one as it is added.
+    connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
+        const auto page = static_cast<std::size_t>(index);
+        if (index >= 0 && page < pages_.size()) pages_[page]->page();
+    });
+    PageEditors& e = *editors_;
+    const std::pair<PageHolder::MakePage, changes::PageId> pages[] = {
+        {[&e](QWidget* holder) { return new BasePage(e.base, holder); }, changes::PageId::Base},
+        {[&e](QWidget* holder) { return new FacilityPage(e.facilities, holder); }, changes::PageId::Facility},
+        {[&e](QWidget* holder) { return new NamesPage(e.names, holder); }, changes::PageId::Names},
+        {[&e](QWidget* holder) { return new UnitPage(e.units, holder); }, changes::PageId::Units},
+        {[&e](QWidget* holder) { return new ItemPage(e.items, holder); }, changes::PageId::Items},
+        {[&e](QWidget* holder) { return new StringPage(e.strings, holder); }, changes::PageId::Strings},
+    };
+    for (const auto& [makePage, id] : pages) {
+        pages_.push_back(new PageHolder(makePage, tabFac_));
+        tabFac_->addTab(pages_.back(), QString::fromLatin1(changes::pageCaption(id)));
+    }
+
     resize(1180, 700);
 }
 
@@ -86,6 +89,25 @@ MainWindow::~MainWindow()
     // Closed ones are gone already; these are still open as the program ends.
     delete aboutWindow_;
     delete helpWindow_;
+    // The pages and the change list use the editors and the session, so they go first; a strip taken
+    // apart makes no page.
+    disconnect(tabFac_, nullptr, this, nullptr);
+    delete tabFac_;
+    delete frmChanges_;
+}
+
+ChangesPanel& MainWindow::changesPanel()
+{
+    if (frmChanges_ != nullptr) return *frmChanges_;
+    frmChanges_ = new ChangesPanel(*session_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
+    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
+        openChange(static_cast<int>(*change.page), change.list, change.record);
+    });
+    connect(frmChanges_, &QDockWidget::visibilityChanged, mnuChanges_, &QAction::setChecked);
+    // The window's controls were named as it was shown; these come later.
+    nameControls(frmChanges_);
+    return *frmChanges_;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
@@ -118,8 +140,8 @@ void MainWindow::buildMenus()
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     mnuUndo_ = addAction(edit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* changesAction = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
-    changesAction->setCheckable(true);
+    mnuChanges_ = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
+    mnuChanges_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -140,8 +162,9 @@ void MainWindow::buildMenus()
     connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
     connect(mnuExportMod_, &QAction::triggered, this, [this] { exportChangesAsMod(*session_); });
     connect(mnuApplyMod_, &QAction::triggered, this, [this] { applyModFile(*session_); });
-    connect(changesAction, &QAction::toggled, frmChanges_, &QWidget::setVisible);
-    connect(frmChanges_, &QDockWidget::visibilityChanged, changesAction, &QAction::setChecked);
+    connect(mnuChanges_, &QAction::toggled, this, [this](bool shown) {
+        if (shown || frmChanges_ != nullptr) changesPanel().setVisible(shown);
+    });
     connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_); });
     connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_); });
 }
@@ -163,13 +186,13 @@ void MainWindow::updateMenus()
 
 void MainWindow::EnableAll()
 {
-    for (EditorPage* page : pages_) page->enableAll();
+    editors_->enableAll();
     updateMenus();
 }
 
 void MainWindow::DisableAll()
 {
-    for (EditorPage* page : pages_) page->disableAll();
+    editors_->disableAll();
     tabFac_->setCurrentIndex(0);
     tabFac_->setEnabled(false);
     updateMenus();
@@ -179,7 +202,7 @@ void MainWindow::loadFiles()
 {
     if (!loadWindow_) loadWindow_ = new LoadWindow(this);
     LoadCalls calls;
-    calls.editionRecognised = [this](GameEdition edition) { basePage_->showEdition(edition); };
+    calls.editionRecognised = [this](GameEdition edition) { editors_->base.showEdition(edition); };
     calls.enableAll = [this] { EnableAll(); };
     if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
     tabFac_->setEnabled(true);
@@ -193,7 +216,7 @@ void MainWindow::openChange(int page, int list, std::size_t record)
 {
     if (!tabFac_->isEnabled() || page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
     tabFac_->setCurrentIndex(page);
-    pages_.at(static_cast<std::size_t>(page))->showRecord(list, record);
+    pages_.at(static_cast<std::size_t>(page))->page().showRecord(list, record);
 }
 
 void MainWindow::closeFiles()

@@ -15,11 +15,11 @@ class QTabWidget;
 namespace orvane::ui {
 
 class AboutWindow;
-class BasePage;
 class ChangesPanel;
-class EditorPage;
 class HelpWindow;
 class LoadWindow;
+class PageHolder;
+struct PageEditors;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -41,11 +41,13 @@ private:
     void loadFiles();
     void closeFiles();
     void openChange(int page, int list, std::size_t record);
+    // frmChanges, made the first time it is shown.
+    ChangesPanel& changesPanel();
 
     std::unique_ptr<EditorSession> session_;
+    std::unique_ptr<PageEditors> editors_;
     QTabWidget* tabFac_ = nullptr;
-    BasePage* basePage_ = nullptr;
-    std::vector<EditorPage*> pages_;
+    std::vector<PageHolder*> pages_;
     QPointer<LoadWindow> loadWindow_;
     QPointer<AboutWindow> aboutWindow_;
     QPointer<HelpWindow> helpWindow_;
@@ -58,6 +60,7 @@ private:
     QAction* mnuApplyPatch_ = nullptr;
     QAction* mnuExportMod_ = nullptr;
     QAction* mnuApplyMod_ = nullptr;
+    QAction* mnuChanges_ = nullptr;
     ChangesPanel* frmChanges_ = nullptr;
 };
 

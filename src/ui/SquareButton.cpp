@@ -54,6 +54,10 @@ void SquareButton::changeEvent(QEvent* event)
 
 void SquareButton::showCaption()
 {
+    if (caption_.isEmpty()) {
+        setText(caption_);
+        return;
+    }
     QStyleOptionButton option;
     initStyleOption(&option);
     const int width = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();

@@ -13,6 +13,9 @@ public:
 
     // The caption as the grid words it, its lines joined by line feeds.
     void setCaption(const QString& caption);
+    // Its fixed size: a push button would measure its caption (or a stand-in text) for a size it never takes.
+    QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSizeHint() const override { return minimumSize(); }
 
 protected:
     void changeEvent(QEvent* event) override;

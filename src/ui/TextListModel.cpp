@@ -17,10 +17,22 @@ int rowsFor(std::size_t count)
 
 void TextListModel::show(const std::vector<std::string>& texts)
 {
-    beginResetModel();
+    std::vector<std::size_t> positions;
+    if (!filter_.empty()) positions = filter_.matchingPositions(texts);
+    const int rows = rowsFor(filter_.empty() ? texts.size() : positions.size());
+    if (texts_ == nullptr || rows != rows_) {
+        beginResetModel();
+        texts_ = &texts;
+        positions_ = std::move(positions);
+        rows_ = rows;
+        endResetModel();
+        return;
+    }
+    // As many rows as before: the view keeps its layout and its scroll bars and draws again only the
+    // rows it shows, where a reset would lay out the list and repaint it whole.
     texts_ = &texts;
-    refilter();
-    endResetModel();
+    positions_ = std::move(positions);
+    if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole});
 }
 
 void TextListModel::setFilter(TextFilter filter)

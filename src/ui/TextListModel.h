@@ -18,7 +18,8 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     // Shows `texts` from now on, through the filter set last. Call it again after the vector changes;
-    // it must outlive the model.
+    // it must outlive the model. With as many rows as before the rows only change their texts, and
+    // the view keeps its selection, current row and scroll position.
     void show(const std::vector<std::string>& texts);
     // Shows only the texts that match `filter`, now and after every later show().
     void setFilter(TextFilter filter);

@@ -283,11 +283,11 @@ private slots:
     void unitValueAndFlyingFlagInTheChangeListThenUndoAndClose()
     {
         SampleWindow w; // the Collector's Edition
-        auto* panel = w.find<QDockWidget>("frmChanges");
-        auto* rows = w.find<QTableWidget>("lstChanges");
-        QVERIFY(!panel->isVisible());
+        QVERIFY(!w.find<QAction>("mnuChanges")->isChecked());
         w.load();
         w.trigger("mnuChanges");
+        auto* panel = w.find<QDockWidget>("frmChanges");
+        auto* rows = w.find<QTableWidget>("lstChanges");
         QVERIFY(panel->isVisible());
         QCOMPARE(rows->rowCount(), 0);
 
@@ -436,9 +436,13 @@ private slots:
         const int total2 = model2->rowCount();
         QVERIFY(total > 100 && total2 > 100);
         lstEng2->scrollTo(model2->index(0, 0));
+        QApplication::processEvents(); // the page was made as it was shown; now it is laid out
+        const QRect listPlace = lstEng2->geometry();
         QTest::mouseClick(lstEng2->viewport(), Qt::LeftButton, {}, lstEng2->visualRect(model2->index(0, 0)).center());
         QCOMPARE(w.find<QLabel>("lblEng2")->text(), QStringLiteral("1"));
         QCOMPARE(lblStrShow->text(), QLatin1Char('\n') + entryText(lstEng2, 0));
+        QApplication::processEvents();
+        QCOMPARE(lstEng2->geometry(), listPlace); // a string of two lines shown below moves no list
 
         // The filter, typed in another case, shows the strings holding it; the last of them opens at its real number.
         const QString prefix = QStringLiteral("Research complete: ");

@@ -36,10 +36,13 @@ struct SampleWindow {
     // Load Files through the menu, answering the open dialog with the sample executable.
     void load();
 
-    // The control or menu action of this name; the test stops when there is none.
+    // The control or menu action of this name; the test stops when there is none. A page is made the
+    // first time it is shown, so a control not made yet is looked for by showing each page in turn,
+    // after which the page shown before is shown again.
     template <typename T>
     T* find(const char* name)
     {
+        if (window.findChild<T*>(QString::fromLatin1(name)) == nullptr) showPagesUntilMade<T>(name);
         return childNamed<T>(window, name);
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
@@ -53,6 +56,16 @@ struct SampleWindow {
     // The title as the desktop shows it, with Qt's modified marker in place.
     QString visibleTitle() const { return window.windowHandle()->title(); }
     std::string gameFile(const std::string& relative) const { return (dir.path() / relative).string(); }
+
+    template <typename T>
+    void showPagesUntilMade(const char* name)
+    {
+        auto* tabs = childNamed<QTabWidget>(window, "tabFac");
+        const int shown = tabs->currentIndex();
+        for (int page = 0; page < tabs->count() && window.findChild<T*>(QString::fromLatin1(name)) == nullptr; ++page)
+            tabs->setCurrentIndex(page);
+        tabs->setCurrentIndex(shown);
+    }
 
     TempDir dir;
     std::string exePath;

@@ -1,6 +1,7 @@
 #include "ui/pages/BasePage.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,14 +48,28 @@ protected:
     }
 };
 
+// Qt works out a box's minimum size and its preferred size apart, each by measuring every entry,
+// and both come out the same; this box measures its entries once.
+class ChoiceBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
 {
-    auto* box = new QComboBox(parent);
+    auto* box = new ChoiceBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromLatin1(tooltip));
-    box->setEditable(true);
+    // Editable as setEditable(true) makes it, but the drop-down list is made when it first opens
+    // rather than with the box, which the page builds hidden inside its frame.
+    auto* edit = new QLineEdit(box);
+    // A completion would pick the item it completes to, so the box has no completer. Given a line
+    // edit without one, the box would first make a completer over all its items.
+    edit->setCompleter(new QCompleter(edit));
+    box->setLineEdit(edit);
+    box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr); // a completion would pick the item it completes to
     auto* filter = new TypingIsNoPick(box);
     box->installEventFilter(filter);
     box->lineEdit()->installEventFilter(filter);
@@ -70,7 +85,7 @@ void showUnselected(QComboBox* box, const std::string& text)
 
 } // namespace
 
-BasePage::BasePage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+BasePage::BasePage(base::BaseEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* label1 = new QLabel(QStringLiteral("This is the base that will be built when a new game is started. "), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -103,16 +118,14 @@ QWidget* BasePage::buildGrid()
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(SquareGap);
-    QFont squareFont;
+    // The squares take the grid's small bold font as they are made.
+    QFont squareFont = box->font();
+    squareFont.setPointSize(6);
+    squareFont.setBold(true);
+    box->setFont(squareFont);
     for (int n = 1; n <= static_cast<int>(base::SquareCount); ++n) {
         auto* button = new SquareButton(SquareSize, box);
         button->setObjectName(QStringLiteral("Command%1").arg(n));
-        if (n == 1) {
-            squareFont = button->font();
-            squareFont.setPointSize(6);
-            squareFont.setBold(true);
-        }
-        button->setFont(squareFont);
         const std::size_t square = base::squareOfButton(n);
         const int row = static_cast<int>(square / 6);
         const int column = static_cast<int>(square % 6);
@@ -215,16 +228,7 @@ void BasePage::redraw()
         lstItems_->scrollToTop();
     }
     lstItems_->setEnabled(view.listEnabled);
-}
-
-void BasePage::showEdition(GameEdition edition)
-{
-    lblVer_->setText(QString::fromStdString(editionText(edition)));
-}
-
-void BasePage::enableAll()
-{
-    editor_.enableAll();
+    lblVer_->setText(QString::fromStdString(view.versionText));
 }
 
 void BasePage::showRecord(int list, std::size_t record)
@@ -237,12 +241,6 @@ void BasePage::showRecord(int list, std::size_t record)
     if (row >= lstItems_->count()) return;
     lstItems_->setCurrentRow(row);
     lstItems_->scrollToItem(lstItems_->item(row));
-}
-
-void BasePage::disableAll()
-{
-    editor_.disableAll();
-    lblVer_->clear();
 }
 
 } // namespace orvane::ui

@@ -5,17 +5,12 @@
 #include <cstddef>
 
 #include "base/BaseEditor.h"
-#include "core/GameEdition.h"
 #include "ui/EditorPage.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-
-namespace orvane {
-class EditorSession;
-}
 
 namespace orvane::ui {
 
@@ -24,12 +19,8 @@ class SquareButton;
 class BasePage : public EditorPage {
     Q_OBJECT
 public:
-    BasePage(EditorSession& session, QWidget* parent = nullptr);
+    BasePage(base::BaseEditor& editor, QWidget* parent = nullptr);
 
-    // lblVer: "Version: Collector's Edition" and so on.
-    void showEdition(GameEdition edition);
-    void enableAll() override;
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
@@ -38,7 +29,7 @@ private:
     QWidget* buildStores();
     void redraw();
 
-    base::BaseEditor editor_;
+    base::BaseEditor& editor_;
     std::array<SquareButton*, base::SquareCount> squareButtons_{}; // by square, row by row
     QGroupBox* frmChange_ = nullptr;
     QComboBox* combo1_ = nullptr;

@@ -29,7 +29,7 @@ constexpr std::array<ValueControl, facilities::FacilityValueCount> valueControls
 
 } // namespace
 
-FacilityPage::FacilityPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+FacilityPage::FacilityPage(facilities::FacilityEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* grid = new QGridLayout;
     cmbType_ = new QComboBox(this);
@@ -61,22 +61,12 @@ FacilityPage::FacilityPage(EditorSession& session, QWidget* parent) : EditorPage
     redraw();
 }
 
-void FacilityPage::enableAll()
-{
-    editor_.enableAll();
-}
-
 void FacilityPage::showRecord(int, std::size_t record)
 {
     const int index = cmbType_->findData(static_cast<int>(record));
     if (index < 0) return;
     cmbType_->setCurrentIndex(index);
     editor_.choose(static_cast<int>(record));
-}
-
-void FacilityPage::disableAll()
-{
-    editor_.disableAll();
 }
 
 void FacilityPage::redraw()

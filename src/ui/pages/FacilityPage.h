@@ -10,25 +10,19 @@
 class QComboBox;
 class QPushButton;
 
-namespace orvane {
-class EditorSession;
-}
-
 namespace orvane::ui {
 
 class FacilityPage : public EditorPage {
     Q_OBJECT
 public:
-    FacilityPage(EditorSession& session, QWidget* parent = nullptr);
+    FacilityPage(facilities::FacilityEditor& editor, QWidget* parent = nullptr);
 
-    void enableAll() override;
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();
 
-    facilities::FacilityEditor editor_;
+    facilities::FacilityEditor& editor_;
     QComboBox* cmbType_ = nullptr;
     std::array<QPushButton*, facilities::FacilityValueCount> valueButtons_{};
     YesNoFrame standard_;

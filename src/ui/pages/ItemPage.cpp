@@ -94,7 +94,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
 
 } // namespace
 
-ItemPage::ItemPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+ItemPage::ItemPage(items::ItemEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* listColumn = new QVBoxLayout;
     // The filter comes first so the list keeps its label right above it, which names it for a screen reader.
@@ -193,16 +193,6 @@ QWidget* ItemPage::buildFrames()
     column->addWidget(buildFrame(OptionGroup::GrenadeKind, "frmGren"));
     column->addStretch();
     return box;
-}
-
-void ItemPage::enableAll()
-{
-    editor_.enableAll();
-}
-
-void ItemPage::disableAll()
-{
-    editor_.disableAll();
 }
 
 void ItemPage::redrawList()

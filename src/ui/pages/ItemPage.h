@@ -15,19 +15,13 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-namespace orvane {
-class EditorSession;
-}
-
 namespace orvane::ui {
 
 class ItemPage : public EditorPage {
     Q_OBJECT
 public:
-    ItemPage(EditorSession& session, QWidget* parent = nullptr);
+    ItemPage(items::ItemEditor& editor, QWidget* parent = nullptr);
 
-    void enableAll() override;
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
@@ -38,7 +32,7 @@ private:
     void redrawList();
     void applyFilter();
 
-    items::ItemEditor editor_;
+    items::ItemEditor& editor_;
     QLineEdit* txtFilterItem_ = nullptr;
     QListWidget* lstItem_ = nullptr;
     QLabel* lblIndex_ = nullptr;

@@ -26,7 +26,7 @@ void fill(QListWidget* list, const std::vector<std::string>& names)
 
 } // namespace
 
-NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+NamesPage::NamesPage(names::NamesEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     lstFirst_ = makeNameList("lstFirst", this);
     lstLast_ = makeNameList("lstLast", this);
@@ -52,6 +52,7 @@ NamesPage::NamesPage(EditorSession& session, QWidget* parent) : EditorPage(paren
         editor_.lastNameDoubleClicked(static_cast<std::size_t>(entry.row()));
     });
     editor_.onChanged([this] { redraw(); });
+    redraw();
 }
 
 void NamesPage::redraw()
@@ -74,11 +75,6 @@ void NamesPage::showRecord(int list, std::size_t record)
     names->setCurrentRow(row);
     names->scrollToItem(names->item(row));
     names->setFocus();
-}
-
-void NamesPage::disableAll()
-{
-    editor_.clearLists();
 }
 
 } // namespace orvane::ui

@@ -5,24 +5,19 @@
 
 class QListWidget;
 
-namespace orvane {
-class EditorSession;
-}
-
 namespace orvane::ui {
 
 class NamesPage : public EditorPage {
     Q_OBJECT
 public:
-    NamesPage(EditorSession& session, QWidget* parent = nullptr);
+    NamesPage(names::NamesEditor& editor, QWidget* parent = nullptr);
 
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();
 
-    names::NamesEditor editor_;
+    names::NamesEditor& editor_;
     QListWidget* lstFirst_ = nullptr;
     QListWidget* lstLast_ = nullptr;
     std::size_t shownFirstRevision_ = 0;

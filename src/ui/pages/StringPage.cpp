@@ -42,7 +42,7 @@ QString fromModel(const std::string& text)
 
 } // namespace
 
-StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
     lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1", headings[0],
@@ -77,6 +77,9 @@ StringPage::StringPage(EditorSession& session, QWidget* parent) : EditorPage(par
     lblStrShow_->setToolTip(QStringLiteral("This displays the string you currently have selected."));
     lblStrShow_->setWordWrap(true);
     useGameFont(lblStrShow_);
+    // Room for three lines, so that showing a string of up to three lines never moves the lists above,
+    // which would lay them out and repaint them whole.
+    lblStrShow_->setMinimumHeight(3 * lblStrShow_->fontMetrics().lineSpacing());
 
     auto* grid = new QGridLayout(this);
     for (int column = 0; column < 2; ++column) {
@@ -138,8 +141,9 @@ void StringPage::redrawList(ShownList& list, bool refilled)
     if (list.revision != editor_.listRevision(list.file)) {
         list.revision = editor_.listRevision(list.file);
         list.model->show(editor_.entries(list.file));
-    } else if (refilled) {
-        // The entries are the same ones; a refill still leaves no entry selected and the top in view.
+    }
+    if (refilled) {
+        // A refill leaves no entry selected and the top in view, whether its entries changed or not.
         list.view->clearSelection();
         list.view->setCurrentIndex(QModelIndex());
         list.view->scrollToTop();
@@ -170,11 +174,6 @@ void StringPage::showRecord(int list, std::size_t record)
     shown.view->scrollTo(index);
     editor_.clickEntry(shown.file, record);
     editor_.openEntry(shown.file, record);
-}
-
-void StringPage::disableAll()
-{
-    editor_.disableAll();
 }
 
 } // namespace orvane::ui

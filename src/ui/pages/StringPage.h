@@ -13,10 +13,6 @@ class QLabel;
 class QLineEdit;
 class QListView;
 
-namespace orvane {
-class EditorSession;
-}
-
 namespace orvane::ui {
 
 class TextListModel;
@@ -24,9 +20,8 @@ class TextListModel;
 class StringPage : public EditorPage {
     Q_OBJECT
 public:
-    StringPage(EditorSession& session, QWidget* parent = nullptr);
+    StringPage(strings::StringEditor& editor, QWidget* parent = nullptr);
 
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
@@ -44,7 +39,7 @@ private:
     void redraw();
     void redrawList(ShownList& list, bool refilled);
 
-    strings::StringEditor editor_;
+    strings::StringEditor& editor_;
     std::array<ShownList, 2> lists_{};
     std::size_t fillRevision_ = 0;
     QLabel* lblStrShow_ = nullptr;

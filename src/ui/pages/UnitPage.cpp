@@ -36,7 +36,7 @@ constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
 
 } // namespace
 
-UnitPage::UnitPage(EditorSession& session, QWidget* parent) : EditorPage(parent), editor_(session)
+UnitPage::UnitPage(units::UnitEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* grid = new QGridLayout;
     cmbUnit_ = new QComboBox(this);
@@ -77,11 +77,6 @@ void UnitPage::showRecord(int, std::size_t record)
     if (index < 0) return;
     cmbUnit_->setCurrentIndex(index);
     editor_.choose(static_cast<int>(record));
-}
-
-void UnitPage::disableAll()
-{
-    editor_.disableValues();
 }
 
 } // namespace orvane::ui

@@ -9,24 +9,19 @@
 class QComboBox;
 class QPushButton;
 
-namespace orvane {
-class EditorSession;
-}
-
 namespace orvane::ui {
 
 class UnitPage : public EditorPage {
     Q_OBJECT
 public:
-    UnitPage(EditorSession& session, QWidget* parent = nullptr);
+    UnitPage(units::UnitEditor& editor, QWidget* parent = nullptr);
 
-    void disableAll() override;
     void showRecord(int list, std::size_t record) override;
 
 private:
     void redraw();
 
-    units::UnitEditor editor_;
+    units::UnitEditor& editor_;
     QComboBox* cmbUnit_ = nullptr;
     std::array<QPushButton*, units::UnitStatCount> valueButtons_{};
     YesNoFrame flying_;
