@@ -37,7 +37,7 @@ TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
 TEST(AskValue, ShortTextLimitCountsCharactersNotBytes)
 {
     ScriptedPrompts prompts;
-    prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer(std::nullopt);
+    prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer("");
     const ValueBox nameBox{"New Name", "prompt", "OLD"};
     EXPECT_EQ(askShortText(prompts, nameBox, 3), std::optional<std::string>("\u00e9\u00e9\u00e9"));
     EXPECT_EQ(askShortText(prompts, nameBox, 2), std::nullopt);
