@@ -2,18 +2,12 @@
 #include <algorithm>
 
 #include "changes/ChangeList.h"
-#include "base/BaseEditor.h"
-#include "facilities/FacilityEditor.h"
 #include "items/ItemEditor.h"
-#include "names/NamesEditor.h"
-#include "strings/StringEditor.h"
-#include "support/SampleSession.h"
-#include "units/UnitEditor.h"
+#include "support/TypedGame.h"
 
 namespace orvane::changes {
 namespace {
 
-constexpr int HoverTank = 32;
 constexpr std::size_t Item = 3;
 
 // One line per row: "page | record | field | old -> new", and where a double click leads.
@@ -34,73 +28,49 @@ struct EditedGame {
     EditedGame() { game.load(); }
 
     test::SampleSession game{GameEdition::Dos12};
-    units::UnitEditor units{game.session};
-    names::NamesEditor names{game.session};
-    items::ItemEditor items{game.session};
-    facilities::FacilityEditor facilities{game.session};
-    base::BaseEditor base{game.session};
     strings::StringEditor strings{game.session};
     const GameFileSet& files = game.session.files();
 };
 
-// Values of the sample game before the edits: the Hover Tank flies with 90 time units and bravery 110,
-// square 8 holds a Laboratory, the Laboratory type costs 750 and is standard, item 3 is a Rifle Clip of 30 AP.
+// Before the edits the sample's Floater Commander flies with 65 time units and bravery 60, square 8 holds a
+// Laboratory, the Laser Defense type costs 400 and is not standard, item 7 is the HC-IN Ammo.
 TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 {
-    EditedGame edited;
-    EXPECT_TRUE(rowsOf(edited.files).empty());
-    edited.game.prompts.answer("77").answer("60").answer("Zed").answer("Blaster").answer("99").answer("321").answer("12345");
-    edited.units.choose(HoverTank);
-    edited.units.editStat(units::UnitStat::TimeUnits);
-    edited.units.editStat(units::UnitStat::Bravery);
-    edited.units.setFlying(false);
-    edited.names.firstNameDoubleClicked(0);
-    edited.items.enableAll();
-    edited.items.openEntry(Item);
-    edited.items.changeName();
-    edited.items.editValue(items::ItemValue::Damage);
-    edited.items.chooseOption(items::ItemOption::Plasma);
-    edited.base.enableAll();
-    edited.base.clickSquare(7);
-    edited.base.pickFacility(0);
-    edited.base.apply();
-    edited.base.openStoresEntry(2);
-    edited.facilities.enableAll();
-    edited.facilities.choose(2);
-    edited.facilities.editValue(facilities::FacilityValue::ConstructionCost);
-    edited.facilities.setStandard(false);
-    EXPECT_TRUE(edited.game.prompts.scriptUsed());
-
+    test::TypedGame typed(GameEdition::Dos12, true, std::nullopt);
     // Rows come table by table; the order of the tables is not the point here.
     const std::vector<std::string> expected{
-        "Base Editor | Square 8 (row 2, column 2) | Facility | Laboratory -> Access Lift @ 0/0/7",
-        "Base Editor | Stores | Stingray Launchers | 1 -> 321 @ 0/1/2",
-        "Facility Editor | Laboratory | Construction Cost/$k: | 750 -> 12,345 @ 1/0/2",
-        "Facility Editor | Laboratory | Standard to Build?: | Yes -> No @ 1/0/2",
-        "Item Editor | Blaster | Damage Type | AP -> Plasma @ 4/0/3",
-        "Item Editor | Blaster | Damage: | 30 -> 99 @ 4/0/3",
-        "Item Editor | Blaster | Name: | Rifle Clip -> Blaster @ 4/0/3",
-        "Soldier Names | First name 1 | First Names | Adam -> Zed @ 2/0/0",
-        "Unit Editor | Hover Tank | Bravery: | 110 -> 60 @ 3/0/32",
-        "Unit Editor | Hover Tank | Flying Ability?: | Yes -> No @ 3/0/32",
-        "Unit Editor | Hover Tank | Time Units: | 90 -> 77 @ 3/0/32",
+        "Base Editor | Square 8 (row 2, column 2) | Days to Completion | 0 Days -> 255 Days @ 0/0/7",
+        "Base Editor | Square 8 (row 2, column 2) | Facility | Laboratory -> Empty @ 0/0/7",
+        "Base Editor | Stores | Engineers | 10 -> 250 @ 0/1/0",
+        "Base Editor | Stores | Stingray Launchers | 1 -> 200 @ 0/1/2",
+        "Facility Editor | Laser Defense | Construction Cost/$k: | 400 -> 28,671 @ 1/0/9",
+        "Facility Editor | Laser Defense | Standard to Build?: | No -> Yes @ 1/0/9",
+        "Item Editor | Blaster \u00e9 | Ammo Type 1: | 255 -> 79 @ 4/0/7",
+        "Item Editor | Blaster \u00e9 | Damage Type | Incendiary -> Laser @ 4/0/7",
+        "Item Editor | Blaster \u00e9 | Name: | HC-IN Ammo -> Blaster \u00e9 @ 4/0/7",
+        "Soldier Names | First name 4 | First Names | Alice -> Bo @ 2/0/3",
+        "Soldier Names | Last name 120 | Last Names | Zubiri -> Abcdefghijk @ 2/1/119",
+        "String Editor | String 5 | ENGLISH2.DAT | Sectoid Leader ->  @ 5/1/4",
+        "Unit Editor | Floater Commander | Bravery: | 60 -> -10 @ 3/0/5",
+        "Unit Editor | Floater Commander | Flying Ability?: | Yes -> No @ 3/0/5",
+        "Unit Editor | Floater Commander | Time Units: | 65 -> 42 @ 3/0/5",
     };
-    const auto sortedRows = [&edited] {
-        auto rows = rowsOf(edited.files);
+    const auto sortedRows = [&typed] {
+        auto rows = rowsOf(typed.files());
         std::sort(rows.begin(), rows.end());
         return rows;
     };
     EXPECT_EQ(sortedRows(), expected);
 
-    // Undo takes back the standard-to-build switch, then the cost; setting a value back to what was loaded
-    // removes its row.
-    edited.game.session.undo();
-    edited.game.session.undo();
-    edited.game.prompts.answer("90");
-    edited.units.editStat(units::UnitStat::TimeUnits);
+    // Undo takes back the string, then the damage type; setting a value back to what was loaded removes its row.
+    typed.game.session.undo();
+    typed.game.session.undo();
+    typed.game.prompts.answer("65");
+    typed.units.editStat(units::UnitStat::TimeUnits);
     auto remaining = expected;
     remaining.pop_back();
-    remaining.erase(remaining.begin() + 2, remaining.begin() + 4);
+    remaining.erase(remaining.begin() + 11);
+    remaining.erase(remaining.begin() + 7);
     EXPECT_EQ(sortedRows(), remaining);
 }
 

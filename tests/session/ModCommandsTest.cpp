@@ -71,9 +71,7 @@ TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
         test::expectOneMessage(game.prompts, "Mod not applied",
                                chosen == path ? "line 6, unit 0 (Floater Soldier), strength: 300 is above the limit of 100"
                                               : "Unable to read " + chosen);
-        for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
-            EXPECT_EQ(game.session.image(file), loaded.image(file));
-        }
+        EXPECT_EQ(test::imagesOf(game.session.files()), test::imagesOf(loaded));
         EXPECT_EQ(game.session.undoCount(), 0u);
         EXPECT_FALSE(game.session.saveAvailable());
     }

@@ -42,12 +42,7 @@ struct PatchTarget {
         EXPECT_EQ(game.prompts.lastFilter.pattern, "*.qev");
     }
 
-    std::array<ByteImage, 4> images() const
-    {
-        const GameFileSet& files = game.session.files();
-        return {files.image(FileId::Exe), files.image(FileId::English), files.image(FileId::English2),
-                files.image(FileId::Obdata)};
-    }
+    std::array<ByteImage, 4> images() const { return test::imagesOf(game.session.files()); }
 
     test::SampleSession game;
 };
