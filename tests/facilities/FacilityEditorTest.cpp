@@ -147,28 +147,5 @@ TEST(FacilityEditor, TheChosenTypeAcrossLoadsUndoAndDisableAll)
     EXPECT_FALSE(page.editor.view().valuesEnabled);
 }
 
-// Before any load, or with an executable too short for the table, the page shows nothing and no
-// click asks (a box would come unanswered) or writes.
-TEST(FacilityEditor, WithoutAWholeTableNothingIsShownAskedOrWritten)
-{
-    SampleSession unloaded(GameEdition::Collectors);
-    FacilityEditor idle(unloaded.session);
-    idle.choose(Hangar);
-    idle.editValue(FacilityValue::ConstructionCost);
-    idle.setStandard(true);
-    EXPECT_EQ(idle.view().captions.at(0), "");
-
-    LoadedFacilities page(GameEdition::Collectors, Hangar);
-    page.game.exe().resize(460354 + 16 * 17 - 1);
-    page.editor.choose(AccessLift);
-    EXPECT_EQ(page.caption(FacilityValue::ConstructionCost), "");
-    EXPECT_FALSE(page.editor.view().standardYes.has_value());
-    const ByteImage before = page.game.exe();
-    for (const FacilityValue value : AllFacilityValues) page.editor.editValue(value);
-    page.editor.setStandard(false);
-    EXPECT_EQ(page.game.exe(), before);
-    EXPECT_EQ(page.game.session.undoCount(), 0u);
-}
-
 } // namespace
 } // namespace orvane::facilities

@@ -1,4 +1,3 @@
-#include "names/NamesEditor.h"
 #include "support/PageTest.h"
 #include "units/UnitEditor.h"
 
@@ -111,34 +110,6 @@ TEST(UnitEditor, HoverTankInTheCollectorsEdition)
     units.edit(UnitStat::TimeUnits, {"202"});
     units.game.session.undo();
     EXPECT_EQ(units.caption(UnitStat::TimeUnits), "202");
-}
-
-// With no edition, or an executable too short for the edition's tables (as when an image of another load
-// is put in place), nothing is read past the end: the unit and name tables show nothing, nothing is asked.
-TEST(UnitEditor, WithNoEditionOrATableThatDoesNotFitNothingIsShownAskedOrWritten)
-{
-    SampleSession game(GameEdition::Collectors);
-    UnitEditor editor(game.session);
-    names::NamesEditor names(game.session);
-    editor.choose(4);
-    for (const UnitStat stat : AllUnitStats) editor.editStat(stat);
-    editor.setFlying(true);
-    EXPECT_TRUE(game.prompts.shown().empty());
-    EXPECT_EQ(game.session.undoCount(), 0u);
-    EXPECT_TRUE(game.exe().empty());
-
-    game.load();
-    game.exe().resize(Dos14ExeLength);
-    const ByteImage shortExe = game.exe();
-    editor.choose(HoverTank);
-    EXPECT_EQ(editor.view().captions, (std::array<std::string, UnitStatCount>{}));
-    editor.editStat(UnitStat::TimeUnits);
-    editor.setFlying(true);
-    names.firstNameDoubleClicked(0);
-    EXPECT_TRUE(game.prompts.shown().empty());
-    EXPECT_EQ(game.exe(), shortExe);
-    EXPECT_TRUE(names::readNames(names::FirstNames, GameEdition::Collectors, shortExe).empty());
-    EXPECT_EQ(names::readNames(names::LastNames, GameEdition::Dos14, shortExe).size(), names::NameCount);
 }
 
 } // namespace
