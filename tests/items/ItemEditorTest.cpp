@@ -26,16 +26,8 @@ protected:
         return game.answerEdit(answers, action, FileId::Obdata);
     }
 
-    // The changes that write `bytes`, then zeros, over item 7's name field of `before`.
-    static Changes nameField(const ByteImage& before, const std::string& bytes)
-    {
-        Changes changes;
-        for (std::size_t i = 0; i < 20; ++i) {
-            const auto byte = i < bytes.size() ? static_cast<std::uint8_t>(bytes[i]) : std::uint8_t{0};
-            if (before.at(R + i) != byte) changes[R + i] = byte;
-        }
-        return changes;
-    }
+    // The changes that write `text`, then zeros, over item 7's name field of `before`.
+    static Changes nameField(const ByteImage& before, const std::string& text) { return fieldWrite(before, R, text, 20); }
 
     static constexpr std::size_t R = 54 * 7;
     SampleSession game{GameEdition::Dos14};
