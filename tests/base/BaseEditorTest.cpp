@@ -186,8 +186,8 @@ TEST(BaseEditor, StoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
             const std::size_t revision = base.editor.view().listRevision;
             EXPECT_EQ(base.openEntry(c.position, c.answers), c.changes);
             EXPECT_EQ(base.game.prompts.shown().size(), c.answers.size());
-            if (c.position) expectBoxes(base.game.prompts, "Change Amount", c.position == 5 ? WordPrompt : personnelPrompt,
-                                        c.position == 5 ? "4660" : "9");
+            const std::string& prompt = c.position == 5 ? WordPrompt : personnelPrompt;
+            if (c.position) expectBoxes(base.game.prompts, "Change Amount", prompt, c.position == 5 ? "4660" : "9");
             EXPECT_EQ(base.editor.view().listRevision != revision, c.rebuilt);
             EXPECT_EQ(base.entry(c.position.value_or(5)), c.entry);
             EXPECT_EQ(base.game.session.undoCount(), c.changes.empty() ? 0u : 1u);

@@ -35,7 +35,8 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
     SampleSession game(GameEdition::Collectors);
     const Tree asLoaded = filesUnder(game.dir.path());
     game.load();
-    writeFileBytes(game.dir.str() + "/GEODATA/english.bak", ByteImage(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1));
+    const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
+    writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
     const std::string obdata = game.dir.str() + "/GEODATA/OBDATA.DAT";
     stdfs::permissions(game.exePath, stdfs::perms(0750));
     stdfs::permissions(obdata, stdfs::perms(0640));

@@ -26,9 +26,6 @@ protected:
         return game.answerEdit(answers, action, FileId::Obdata);
     }
 
-    // The changes that write `text`, then zeros, over item 7's name field of `before`.
-    static Changes nameField(const ByteImage& before, const std::string& text) { return fieldWrite(before, R, text, 20); }
-
     static constexpr std::size_t R = 54 * 7;
     SampleSession game{GameEdition::Dos14};
     items::ItemEditor editor{game.session};
@@ -136,20 +133,21 @@ TEST_F(ItemEditorTest, RenameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBac
     const auto rename = [this](const Answers& answers) { return edit(answers, [this] { editor.changeName(); }); };
 
     // 21 characters bring the same box back with the old name; 20 fill the field with no zero byte.
-    EXPECT_EQ(rename({"ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOPQRST"}), nameField(loaded, "ABCDEFGHIJKLMNOPQRST"));
+    EXPECT_EQ(rename({"ABCDEFGHIJKLMNOPQRSTU", "ABCDEFGHIJKLMNOPQRST"}),
+              fieldWrite(loaded, R, "ABCDEFGHIJKLMNOPQRST", 20));
     ASSERT_EQ(game.prompts.shown().size(), 2u);
     expectBoxes(game.prompts, "New Name",
                 "What would you like the new name to be?\n(remember it cannot exceed 20 characters)", oldName);
     EXPECT_EQ(editor.listEntries().at(7), "ABCDEFGHIJKLMNOPQRST");
 
     const ByteImage longName = obdata();
-    EXPECT_EQ(rename({"AB"}), nameField(longName, "AB"));
+    EXPECT_EQ(rename({"AB"}), fieldWrite(longName, R, "AB", 20));
     EXPECT_EQ(rename({Cancel}), Changes{});
     EXPECT_EQ(session.undoCount(), 2u);
 
     // Code page 437: "é" is stored as 0x82 and 0x82 reads back as "é".
     const ByteImage shortName = obdata();
-    EXPECT_EQ(rename({"Caf\xC3\xA9"}), nameField(shortName, "Caf\x82"));
+    EXPECT_EQ(rename({"Caf\xC3\xA9"}), fieldWrite(shortName, R, "Caf\x82", 20));
     EXPECT_EQ(editor.listEntries().at(7), "Caf\xC3\xA9");
 
     for (int i = 0; i < 3; ++i) session.undo();

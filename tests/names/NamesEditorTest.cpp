@@ -10,7 +10,7 @@ const std::string LimitLine = "\n(remember it cannot exceed 11 characters)";
 
 struct LoadedNames : LoadedPage<NamesEditor> {
     using LoadedPage::LoadedPage;
-    void put(std::size_t offset, const std::string& name, std::size_t width) { writeField(game.exe(), offset, width, name); }
+    void put(std::size_t at, const std::string& name, std::size_t width) { writeField(game.exe(), at, width, name); }
 };
 
 // In every edition: a first name is written over its 11-byte slot with zeros after it, a last name

@@ -58,9 +58,10 @@ public:
         english.resize(english.size() - 25);
         if (command.kind == CommandKind::SaveWithoutBackups) game_.session.toggleMakeBackups();
 
-        const char* backupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak", "GEODATA/obdata.bak"};
-        const char* masterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak", "GEODATA/ENGLISH2(MASTER).bak",
-                                     "GEODATA/OBDATA(MASTER).bak"};
+        const char* backupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
+                                     "GEODATA/obdata.bak"};
+        const char* masterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
+                                     "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
         const bool backups = command.kind == CommandKind::SaveWithBackups || command.kind == CommandKind::MasterBackup;
         for (std::size_t i = 0; backups && i < 4; ++i) {
             const char* name = command.kind == CommandKind::MasterBackup ? masterNames[i] : backupNames[i];
