@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -6,6 +5,7 @@
 #include "facilities/FacilityTable.h"
 #include "samplegame/SampleLayout.h"
 #include "samplegame/SampleParts.h"
+#include "support/DiskTree.h"
 #include "support/SampleSession.h"
 
 namespace orvane::test {
@@ -31,12 +31,9 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
     TempDir dir;
     const std::string exePath = sample::writeSampleGame(dir.str(), layout.edition);
     EXPECT_EQ(exePath, (dir.path() / layout.exeInFolder).make_preferred().string());
-    EXPECT_EQ(readFileBytes(exePath), files.exe);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/OBDATA.DAT"), files.obdata);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/ENGLISH.DAT"), files.english);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/ENGLISH2.DAT"), files.english2);
-    const std::filesystem::recursive_directory_iterator all(dir.path());
-    EXPECT_EQ(std::count_if(begin(all), end(all), [](const auto& entry) { return entry.is_regular_file(); }), 4);
+    EXPECT_EQ(filesUnder(dir.path()), (DiskTree{{layout.exeInFolder, files.exe}, {"GEODATA/OBDATA.DAT", files.obdata},
+                                                {"GEODATA/ENGLISH.DAT", files.english},
+                                                {"GEODATA/ENGLISH2.DAT", files.english2}}));
 }
 
 TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
