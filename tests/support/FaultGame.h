@@ -77,6 +77,8 @@ public:
     const std::vector<PlannedFile>& plan() const { return plan_; }
     const PlannedFile& step(std::size_t index) const { return plan_.at(index); }
     const DiskTree& asLoaded() const { return asLoaded_; }
+    // The disk the session writes through, which can cut a write short or fail a rename.
+    FakeFileSystem& disk() { return game_.fs; }
 
     // A file at this step's target, so that there is one to turn into a fault: the file as loaded,
     // or an earlier backup of another length.
@@ -112,10 +114,15 @@ public:
         const auto messages = game_.prompts.messages();
         game_.prompts.clearShown();
         const std::string failedPath = failed ? pathOf(step(*failed).name).string() : std::string();
-        const bool namesFile = messages.size() == 1 && messages[0].text.find(failedPath + "\n") != std::string::npos;
+        const auto says = [&messages](const std::string& part) {
+            return messages.size() == 1 && messages[0].text.find(part) != std::string::npos;
+        };
+        // The failed file, and every file already replaced or else that none was.
+        bool namesFiles = says(failedPath + "\n") && says("No file was changed.") == (replaced == 0);
+        for (std::size_t i = 0; i < replaced; ++i) namesFiles = namesFiles && says(pathOf(plan_[i].name).string() + "\n");
         const bool saysDone = command_.doneMessage ? messages.size() == 1 && messages[0].text == command_.doneMessage
                                                    : messages.empty();
-        if (failed && !namesFile) report += "no single message names " + failedPath + "\n";
+        if (failed && !namesFiles) report += "no single message names " + failedPath + " and the files replaced\n";
         if (!failed && !saysDone) report += "the command did not end as it does when all is written\n";
         if (report.empty()) return report;
         for (const ShownBox& box : messages) report += "shown: " + box.title + ": " + box.text + "\n";
