@@ -21,39 +21,28 @@ public:
     std::string resolve(const std::string& path) override { return path; }
 };
 
-class UndoTest : public ::testing::Test {
-protected:
-    UndoTest() : session(disk, prompts)
-    {
-        for (int id = 1; id <= 4; ++id) {
-            auto& file = session.files().file(static_cast<FileId>(id));
-            file.image = ByteImage(16, static_cast<std::uint8_t>(id));
-            file.asRead = file.image;
-            file.loaded = true;
-        }
-        session.onRestored(FileId::Exe, [this] { redrawn.push_back("exe"); });
-        session.onRestored(FileId::Obdata, [this] { redrawn.push_back("obdata"); });
-        session.onRestored(FileId::English, [this] { redrawn.push_back("strings"); });
-        session.onRestored(FileId::English2, [this] { redrawn.push_back("strings"); });
-    }
-
-    // One edit as every page makes it: snapshot, then write.
-    void edit(FileId id, std::size_t offset, std::uint8_t value)
-    {
-        session.pushSnapshot(id);
-        session.image(id).at(offset) = value;
-    }
-
-    NoDisk disk;
-    test::ScriptedPrompts prompts;
-    EditorSession session;
-    std::vector<std::string> redrawn;
-};
-
 // At most five snapshots are kept, each goes back into its own image and redraws its own page; Undo
 // leaves Save as it was and does nothing once the history is empty.
-TEST_F(UndoTest, TheLastFiveSnapshotsGoBackEachIntoItsOwnImage)
+TEST(UndoTest, TheLastFiveSnapshotsGoBackEachIntoItsOwnImage)
 {
+    NoDisk disk;
+    test::ScriptedPrompts prompts;
+    EditorSession session(disk, prompts);
+    std::vector<std::string> redrawn;
+    for (const auto& [id, page] : {std::pair{FileId::Exe, "exe"}, {FileId::English, "strings"},
+                                   {FileId::English2, "strings"}, {FileId::Obdata, "obdata"}}) {
+        auto& file = session.files().file(id);
+        file.image = ByteImage(16, static_cast<std::uint8_t>(id));
+        file.asRead = file.image;
+        file.loaded = true;
+        session.onRestored(id, [&redrawn, page] { redrawn.emplace_back(page); });
+    }
+    // One edit as every page makes it: snapshot, then write.
+    const auto edit = [&session](FileId id, std::size_t offset, std::uint8_t value) {
+        session.pushSnapshot(id);
+        session.image(id).at(offset) = value;
+    };
+
     EXPECT_FALSE(session.undoAvailable() || session.saveAvailable());
     edit(FileId::Obdata, 0, 0xA0); // both pushed out by the five after them
     edit(FileId::Exe, 0, 0xB0);
