@@ -71,13 +71,6 @@ TEST(StringEditor, TheListsAndWhatApplyLeavesOnThePage)
     EXPECT_EQ(editor.shownString(), "");
     EXPECT_EQ(editor.indexCaption(FileId::English), "3");
     EXPECT_EQ(editor.listRevision(FileId::English2), revision2);
-
-    std::vector<std::size_t> starts{7, 9};
-    std::vector<std::string> texts{"left over"};
-    findStringStarts({}, starts);
-    decodeStrings({}, starts, texts);
-    EXPECT_EQ(starts, std::vector<std::size_t>{0});
-    EXPECT_TRUE(texts.empty());
 }
 
 // Strings replaced by longer, shorter and empty texts at the start, in the middle (an empty string) and at
