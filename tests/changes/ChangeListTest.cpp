@@ -2,18 +2,12 @@
 #include <algorithm>
 
 #include "changes/ChangeList.h"
-#include "base/BaseEditor.h"
-#include "facilities/FacilityEditor.h"
 #include "items/ItemEditor.h"
-#include "names/NamesEditor.h"
-#include "strings/StringEditor.h"
-#include "support/SampleSession.h"
-#include "units/UnitEditor.h"
+#include "support/TypedGame.h"
 
 namespace orvane::changes {
 namespace {
 
-constexpr int HoverTank = 32;
 constexpr std::size_t Item = 3;
 
 // One line per row: "page | record | field | old -> new", and where a double click leads.
@@ -34,149 +28,76 @@ struct EditedGame {
     EditedGame() { game.load(); }
 
     test::SampleSession game{GameEdition::Dos12};
-    units::UnitEditor units{game.session};
-    names::NamesEditor names{game.session};
-    items::ItemEditor items{game.session};
-    facilities::FacilityEditor facilities{game.session};
-    base::BaseEditor base{game.session};
     strings::StringEditor strings{game.session};
     const GameFileSet& files = game.session.files();
 };
 
+// Before the edits the sample's Floater Commander flies with 65 time units and bravery 60, square 8 holds a
+// Laboratory, the Laser Defense type costs 400 and is not standard, item 7 is the HC-IN Ammo.
 TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 {
-    EditedGame edited;
-    EXPECT_TRUE(rowsOf(edited.files).empty());
-
-    const ByteImage& exe = edited.files.image(FileId::Exe);
-    const std::size_t unit = *units::unitFieldOffset(GameEdition::Dos12, units::UnitRecordSize * HoverTank, 0);
-    const std::string oldTu = std::to_string(exe.at(unit + 1));
-    const std::string oldBravery = std::to_string(110 - 10 * exe.at(unit + 27));
-    const bool flew = exe.at(unit) == 1;
-    edited.units.choose(HoverTank);
-    edited.game.prompts.answer("77").answer("60");
-    edited.units.editStat(units::UnitStat::TimeUnits);
-    edited.units.editStat(units::UnitStat::Bravery);
-    edited.units.setFlying(!flew);
-
-    const std::string oldFirst = edited.names.firstNames().at(0);
-    edited.game.prompts.answer("Zed");
-    edited.names.firstNameDoubleClicked(0);
-
-    const ByteImage& obdata = edited.files.image(FileId::Obdata);
-    const std::size_t record = items::recordOffset(Item);
-    const std::string oldName = items::readName(obdata, record);
-    const std::string oldDamage = std::to_string(obdata.at(record + 22));
-    const auto oldType = items::optionFor(items::OptionGroup::DamageType, obdata.at(record + 31));
-    const auto newType = oldType == items::ItemOption::Plasma ? items::ItemOption::Stun : items::ItemOption::Plasma;
-    edited.items.enableAll();
-    edited.items.openEntry(Item);
-    edited.game.prompts.answer("Blaster").answer("99");
-    edited.items.changeName();
-    edited.items.editValue(items::ItemValue::Damage);
-    edited.items.chooseOption(newType);
-
-    const std::size_t block = *base::startingBaseStart(GameEdition::Dos12, exe);
-    const std::string oldSquare = showField(exe, block + 7, 7, base::SquareFields[0]);
-    const std::string oldStingrays = std::to_string(readU16(exe, block + base::StoresOffset));
-    const std::uint8_t lift = exe.at(block + 7) == 0 ? 1 : 0;
-    edited.base.enableAll();
-    edited.base.clickSquare(7);
-    edited.base.pickFacility(lift);
-    edited.base.apply();
-    edited.game.prompts.answer("321");
-    edited.base.openStoresEntry(2);
-
-    constexpr int Laboratory = 2;
-    const std::size_t lab = *facilities::recordOffset(GameEdition::Dos12, exe.size(), Laboratory);
-    const std::string oldCost = facilities::groupThousands(readS16(exe, lab));
-    const bool standard = facilities::isStandard(Laboratory, exe.at(lab + 10));
-    edited.facilities.enableAll();
-    edited.facilities.choose(Laboratory);
-    edited.game.prompts.answer("12345");
-    edited.facilities.editValue(facilities::FacilityValue::ConstructionCost);
-    edited.facilities.setStandard(!standard);
-
-    const std::string unitPlace = " @ 3/0/32", itemPlace = " @ 4/0/3", labPlace = " @ 1/0/2";
-    const std::vector<std::string> expected{
-        "Base Editor | Square 8 (row 2, column 2) | Facility | " + oldSquare + " -> " +
-            (lift == 0 ? "Access Lift" : "Living Quarters") + " @ 0/0/7",
-        "Base Editor | Stores | Stingray Launchers | " + oldStingrays + " -> 321 @ 0/1/2",
-        "Facility Editor | Laboratory | Construction Cost/$k: | " + oldCost + " -> 12,345" + labPlace,
-        std::string("Facility Editor | Laboratory | Standard to Build?: | ") + (standard ? "Yes -> No" : "No -> Yes") +
-            labPlace,
-        "Soldier Names | First name 1 | First Names | " + oldFirst + " -> Zed @ 2/0/0",
-        "Unit Editor | Hover Tank | Time Units: | " + oldTu + " -> 77" + unitPlace,
-        "Unit Editor | Hover Tank | Bravery: | " + oldBravery + " -> 60" + unitPlace,
-        std::string("Unit Editor | Hover Tank | Flying Ability?: | ") + (flew ? "Yes -> No" : "No -> Yes") + unitPlace,
-        "Item Editor | Blaster | Name: | " + oldName + " -> Blaster" + itemPlace,
-        "Item Editor | Blaster | Damage: | " + oldDamage + " -> 99" + itemPlace,
-        "Item Editor | Blaster | Damage Type | " +
-            (oldType ? std::string(items::codeOf(*oldType).caption) : std::to_string(obdata.at(record + 31))) +
-            " -> " + items::codeOf(newType).caption + itemPlace,
-    };
+    test::TypedGame typed(GameEdition::Dos12, true, std::nullopt);
     // Rows come table by table; the order of the tables is not the point here.
-    auto rows = rowsOf(edited.files);
-    auto sortedExpected = expected;
-    std::sort(rows.begin(), rows.end());
-    std::sort(sortedExpected.begin(), sortedExpected.end());
-    EXPECT_EQ(rows, sortedExpected);
+    const std::vector<std::string> expected{
+        "Base Editor | Square 8 (row 2, column 2) | Days to Completion | 0 Days -> 255 Days @ 0/0/7",
+        "Base Editor | Square 8 (row 2, column 2) | Facility | Laboratory -> Empty @ 0/0/7",
+        "Base Editor | Stores | Engineers | 10 -> 250 @ 0/1/0",
+        "Base Editor | Stores | Stingray Launchers | 1 -> 200 @ 0/1/2",
+        "Facility Editor | Laser Defense | Construction Cost/$k: | 400 -> 28,671 @ 1/0/9",
+        "Facility Editor | Laser Defense | Standard to Build?: | No -> Yes @ 1/0/9",
+        "Item Editor | Blaster \u00e9 | Ammo Type 1: | 255 -> 79 @ 4/0/7",
+        "Item Editor | Blaster \u00e9 | Damage Type | Incendiary -> Laser @ 4/0/7",
+        "Item Editor | Blaster \u00e9 | Name: | HC-IN Ammo -> Blaster \u00e9 @ 4/0/7",
+        "Soldier Names | First name 4 | First Names | Alice -> Bo @ 2/0/3",
+        "Soldier Names | Last name 120 | Last Names | Zubiri -> Abcdefghijk @ 2/1/119",
+        "String Editor | String 5 | ENGLISH2.DAT | Sectoid Leader ->  @ 5/1/4",
+        "Unit Editor | Floater Commander | Bravery: | 60 -> -10 @ 3/0/5",
+        "Unit Editor | Floater Commander | Flying Ability?: | Yes -> No @ 3/0/5",
+        "Unit Editor | Floater Commander | Time Units: | 65 -> 42 @ 3/0/5",
+    };
+    const auto sortedRows = [&typed] {
+        auto rows = rowsOf(typed.files());
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    };
+    EXPECT_EQ(sortedRows(), expected);
 
-    // Undo takes back the standard-to-build switch, then the cost; the other rows stay.
-    edited.game.session.undo();
-    edited.game.session.undo();
-    rows = rowsOf(edited.files);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const std::string& row) { return row.starts_with("Facility"); }), 0);
-    EXPECT_EQ(rows.size(), expected.size() - 2);
-
-    // Setting a value back to what was loaded removes its row.
-    edited.game.prompts.answer(oldTu);
-    edited.units.editStat(units::UnitStat::TimeUnits);
-    rows = rowsOf(edited.files);
-    EXPECT_EQ(std::find(rows.begin(), rows.end(), expected[5]), rows.end());
-    EXPECT_EQ(rows.size(), expected.size() - 3);
+    // Undo takes back the string, then the damage type; setting a value back to what was loaded removes its row.
+    typed.game.session.undo();
+    typed.game.session.undo();
+    typed.game.prompts.answer("65");
+    typed.units.editStat(units::UnitStat::TimeUnits);
+    auto remaining = expected;
+    remaining.pop_back();
+    remaining.erase(remaining.begin() + 11);
+    remaining.erase(remaining.begin() + 7);
+    EXPECT_EQ(sortedRows(), remaining);
 }
 
-TEST(ChangeList, StringsAreListedByNumberWithTheirTextsWhateverTheirLength)
+// A string added at the end, the last one cut off, and bytes after the last zero byte that no string holds.
+// (A string edited in place, which moves every later one, is among the edits on every page.)
+TEST(ChangeList, StringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
 {
     EditedGame edited;
-    const std::string third = edited.strings.entries(FileId::English).at(2);
-    const std::string first2 = edited.strings.entries(FileId::English2).at(0);
+    const std::size_t count = edited.strings.entries(FileId::English).size();
     const std::size_t count2 = edited.strings.entries(FileId::English2).size();
     const std::string last2 = edited.strings.entries(FileId::English2).back();
-    edited.strings.openEntry(FileId::English, 2);
-    edited.strings.setEditText(third + " and a good deal more");
-    edited.strings.apply();
-    edited.strings.openEntry(FileId::English2, 0);
-    edited.strings.setEditText("X");
-    edited.strings.apply();
-
-    // Every later string moved, yet only the two edited ones are listed, each where a double click opens it.
-    const auto rows = rowsOf(edited.files);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0], "String Editor | String 3 | ENGLISH.DAT | " + third + " -> " + third +
-                           " and a good deal more @ 5/0/2");
-    EXPECT_EQ(rows[1], "String Editor | String 1 | ENGLISH2.DAT | " + first2 + " -> X @ 5/1/0");
-
-    // A string added at the end, the last one cut off, and bytes after the last zero byte that no string holds.
     GameFileSet& files = edited.game.session.files();
     ByteImage& english = files.image(FileId::English);
     ASSERT_EQ(english.back(), 0);
     english.insert(english.end(), {'N', 'e', 'w', 0});
     ByteImage& english2 = files.image(FileId::English2);
-    ASSERT_EQ(english2.back(), 0);
     english2.resize(edited.strings.stringStarts(FileId::English2).at(count2 - 1));
     english2.insert(english2.end(), {0xAB, 0xCD});
-    const auto grown = rowsOf(files);
-    ASSERT_EQ(grown.size(), 5u);
-    const std::size_t count = edited.strings.entries(FileId::English).size();
-    EXPECT_EQ(grown[1], "String Editor | String " + std::to_string(count + 1) + " | ENGLISH.DAT | (none) -> New @ 5/0/" +
-                            std::to_string(count));
-    EXPECT_EQ(grown[3], "String Editor | String " + std::to_string(count2) + " | ENGLISH2.DAT | " + last2 +
-                            " -> (none) @ 5/1/" + std::to_string(count2 - 1));
-    EXPECT_TRUE(grown[4].starts_with("ENGLISH2.DAT | Offset " + std::to_string(english2.size() - 2) +
-                                     " (0x")) << grown[4];
-    EXPECT_TRUE(grown[4].ends_with("| Bytes after the last string |  -> AB CD @ none")) << grown[4];
+    const auto rows = rowsOf(files);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0], "String Editor | String " + std::to_string(count + 1) + " | ENGLISH.DAT | (none) -> New @ 5/0/" +
+                           std::to_string(count));
+    EXPECT_EQ(rows[1], "String Editor | String " + std::to_string(count2) + " | ENGLISH2.DAT | " + last2 +
+                           " -> (none) @ 5/1/" + std::to_string(count2 - 1));
+    EXPECT_TRUE(rows[2].starts_with("ENGLISH2.DAT | Offset " + std::to_string(english2.size() - 2) +
+                                     " (0x")) << rows[2];
+    EXPECT_TRUE(rows[2].ends_with("| Bytes after the last string |  -> AB CD @ none")) << rows[2];
 }
 
 TEST(ChangeList, BytesNoPageShowsAreListedByOffsetAndAnImageOfAnotherLengthListsItsLength)

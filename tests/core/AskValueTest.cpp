@@ -18,7 +18,7 @@ TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
         Answers answers;
         std::optional<std::uint8_t> value;
     } cases[] = {
-        {79, OnEntry, {"79.5", "-3", "1e999", "78.5"}, 78}, {255, OnEntry, {"255.4", "254.5"}, 254},
+        {79, OnEntry, {"79.5", "-3", "-0.6", "1e999", "78.5"}, 78}, {255, OnEntry, {"255.4", "254.5"}, 254},
         {100, OnEntry, {"99.5"}, 100},                       {255, OnEntry, {"-0.4"}, 0},
         {255, OnEntry, {"abc"}, 0},                          {79, OnWholeNumber, {"79.5", "80", "79.4"}, 79},
         {79, OnWholeNumber, {"78.5"}, 78},                   {255, OnEntry, {Cancel}, std::nullopt},
@@ -37,7 +37,7 @@ TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
 TEST(AskValue, ShortTextLimitCountsCharactersNotBytes)
 {
     ScriptedPrompts prompts;
-    prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer(std::nullopt);
+    prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer("");
     const ValueBox nameBox{"New Name", "prompt", "OLD"};
     EXPECT_EQ(askShortText(prompts, nameBox, 3), std::optional<std::string>("\u00e9\u00e9\u00e9"));
     EXPECT_EQ(askShortText(prompts, nameBox, 2), std::nullopt);

@@ -5,25 +5,18 @@
 namespace orvane {
 namespace {
 
-TEST(CodePage, EveryByteMapsToOneCharacterAndBack)
+TEST(CodePage, EveryByteMapsToItsGlyphAndBackAndNothingElseHasACode)
 {
     for (int code = 1; code < 256; ++code) {
         const auto b = static_cast<std::uint8_t>(code);
         EXPECT_EQ(CharCode(characterOf(b)), b) << code;
     }
-}
-
-TEST(CodePage, KnownGlyphs)
-{
     const std::pair<std::uint8_t, const char*> glyphs[] = {
         {0x41, "A"}, {0x82, "\u00e9"}, {0x01, "\u263a"}, {0x7F, "\u2302"}, {0xE1, "\u00df"}, {0xFF, "\u00a0"}};
     for (const auto& [code, glyph] : glyphs) EXPECT_EQ(characterOf(code), glyph) << int{code};
-}
 
-TEST(CodePage, CharCodeIsZeroForWhatIsNotOneCharacterOfTheCodePage)
-{
-    // The euro sign, a byte that is not UTF-8, a zero byte, and overlong forms of a character, which are
-    // not that character: C1 BC would otherwise read as "|", E0 83 A9 as "\u00e9".
+    // Nothing else has a code: the euro sign, a byte that is not UTF-8, a zero byte, and overlong forms of a
+    // character, which are not that character: C1 BC would otherwise read as "|", E0 83 A9 as "\u00e9".
     for (const std::string text : {"", "AB", "\u20ac", "\xff", "\xc1\xbc", "\xe0\x81\xbc", "\xe0\x83\xa9"}) {
         EXPECT_EQ(CharCode(text), 0) << text;
     }

@@ -30,56 +30,47 @@ enum class TargetFault { Folder, Deleted, ReadOnly };
 
 TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChanges)
 {
-    for (const Command& command : Commands) {
-        for (const TargetFault fault : {TargetFault::Folder, TargetFault::Deleted, TargetFault::ReadOnly}) {
-            for (std::size_t step = 0; step < planLength(command); ++step) {
-                FaultGame game(command);
-                const PlannedFile& target = game.step(step);
-                const stdfs::path path = game.pathOf(target.name);
-                // A backup that is gone is simply written anew: only a game file may not vanish.
-                if (fault == TargetFault::Deleted && !target.gameFile) continue;
-                SCOPED_TRACE(std::string(command.name) + ", fault at " + target.name + " (" +
-                             std::to_string(static_cast<int>(fault)) + ")");
-                game.ensureTargetExists(step);
-                const ByteImage original = readFileBytes(path.string());
-                if (fault == TargetFault::ReadOnly) stdfs::permissions(path, stdfs::perms(0444));
-                else stdfs::remove(path);
-                if (fault == TargetFault::Folder) stdfs::create_directory(path);
+    for (const auto& [fault, name] : {std::pair{TargetFault::Folder, "a folder"}, {TargetFault::Deleted, "deleted"},
+                                      {TargetFault::ReadOnly, "read-only"}}) {
+        forEveryStep(name, [fault](FaultGame& game, std::size_t step) {
+            const PlannedFile& target = game.step(step);
+            // A backup that is gone is simply written anew: only a game file may not vanish.
+            if (fault == TargetFault::Deleted && !target.gameFile) return;
+            const stdfs::path path = game.pathOf(target.name);
+            game.ensureTargetExists(step);
+            const ByteImage original = readFileBytes(path.string());
+            if (fault == TargetFault::ReadOnly) stdfs::permissions(path, stdfs::perms(0444));
+            else stdfs::remove(path);
+            if (fault == TargetFault::Folder) stdfs::create_directory(path);
 
-                EXPECT_EQ(game.runThroughFault(step, 0, [&] {
-                    std::error_code ignored;
-                    stdfs::permissions(path, stdfs::perms(0644), ignored);
-                    stdfs::remove(path);
-                    writeFileBytes(path.string(), original);
-                    return std::string();
-                }), "");
-            }
-        }
+            EXPECT_EQ(game.runThroughFault(step, 0, [&] {
+                std::error_code ignored;
+                stdfs::permissions(path, stdfs::perms(0644), ignored);
+                stdfs::remove(path);
+                writeFileBytes(path.string(), original);
+                return std::string();
+            }), "");
+        });
     }
 }
 
 TEST(DiskFaults, aTargetThatIsASymbolicLinkStaysOneAndTheFileItLeadsToGetsTheBytes)
 {
-    for (const Command& command : Commands) {
-        for (std::size_t step = 0; step < planLength(command); ++step) {
-            FaultGame game(command);
-            const PlannedFile& target = game.step(step);
-            SCOPED_TRACE(std::string(command.name) + ", link at " + target.name);
-            game.ensureTargetExists(step);
-            const TempDir elsewhere;
-            const stdfs::path path = game.pathOf(target.name);
-            const stdfs::path linked = elsewhere.path() / "kept";
-            stdfs::copy_file(path, linked);
-            stdfs::remove(path);
-            std::error_code linkError;
-            stdfs::create_symlink(linked, path, linkError);
-            if (linkError) GTEST_SKIP() << "cannot make a symbolic link here: " << linkError.message();
+    forEveryStep("a link", [](FaultGame& game, std::size_t step) {
+        game.ensureTargetExists(step);
+        const TempDir elsewhere;
+        const stdfs::path path = game.pathOf(game.step(step).name);
+        const stdfs::path linked = elsewhere.path() / "kept";
+        stdfs::copy_file(path, linked);
+        stdfs::remove(path);
+        std::error_code linkError;
+        stdfs::create_symlink(linked, path, linkError);
+        if (linkError) GTEST_SKIP() << "cannot make a symbolic link here: " << linkError.message();
 
-            EXPECT_EQ(game.runThroughFault(std::nullopt, game.plan().size(), [] { return std::string(); }), "");
-            EXPECT_TRUE(stdfs::is_symlink(path));
-            EXPECT_EQ(filesUnder(elsewhere.path()), (DiskTree{{"kept", target.bytes}})) << "a temporary file was left";
-        }
-    }
+        EXPECT_EQ(game.runThroughFault(std::nullopt, game.plan().size(), [] { return std::string(); }), "");
+        EXPECT_TRUE(stdfs::is_symlink(path));
+        EXPECT_EQ(filesUnder(elsewhere.path()), (DiskTree{{"kept", game.step(step).bytes}})) << "a temporary file was left";
+    });
 }
 
 TEST(DiskFaults, aReadOnlyFolderStopsTheCommandBeforeAnythingChanges)
@@ -119,31 +110,27 @@ TEST(DiskFaults, aDiskThatFillsDuringAWriteChangesNothing)
 #else
     const auto pageSize = static_cast<std::uintmax_t>(sysconf(_SC_PAGESIZE));
     const auto pages = [&](std::size_t bytes) { return (bytes + pageSize - 1) / pageSize; };
-    for (const Command& command : Commands) {
-        for (std::size_t step = 0; step < planLength(command); ++step) {
-            FaultGame game(command);
-            SCOPED_TRACE(std::string(command.name) + ", disk full at " + game.step(step).name);
-            // Room for the game as loaded and the temporary files before this step, and one page
-            // less than this step's file needs, so its write is cut short.
-            std::uintmax_t room = 0;
-            for (const auto& [name, bytes] : game.asLoaded()) room += pages(bytes.size());
-            for (std::size_t i = 0; i <= step; ++i) room += pages(game.step(i).bytes.size());
-            room -= 1;
+    forEveryStep("disk full", [&](FaultGame& game, std::size_t step) {
+        // Room for the game as loaded and the temporary files before this step, and one page
+        // less than this step's file needs, so its write is cut short.
+        std::uintmax_t room = 0;
+        for (const auto& [name, bytes] : game.asLoaded()) room += pages(bytes.size());
+        for (std::size_t i = 0; i <= step; ++i) room += pages(game.step(i).bytes.size());
+        room -= 1;
 
-            EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
-                if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
-                const std::string size = "size=" + std::to_string(room * pageSize);
-                if (mount("tmpfs", game.dir().c_str(), "tmpfs", 0, size.c_str()) != 0) {
-                    return std::string(SkipPrefix) + "cannot mount a tmpfs";
-                }
-                writeTree(game.dir(), game.asLoaded());
-                return game.runThroughFault(step, 0, [&] {
-                    const bool grown = mount("tmpfs", game.dir().c_str(), "tmpfs", MS_REMOUNT, "size=64m") == 0;
-                    return grown ? std::string() : std::string("cannot make the tmpfs larger");
-                });
-            }));
-        }
-    }
+        EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
+            if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
+            const std::string size = "size=" + std::to_string(room * pageSize);
+            if (mount("tmpfs", game.dir().c_str(), "tmpfs", 0, size.c_str()) != 0) {
+                return std::string(SkipPrefix) + "cannot mount a tmpfs";
+            }
+            writeTree(game.dir(), game.asLoaded());
+            return game.runThroughFault(step, 0, [&] {
+                const bool grown = mount("tmpfs", game.dir().c_str(), "tmpfs", MS_REMOUNT, "size=64m") == 0;
+                return grown ? std::string() : std::string("cannot make the tmpfs larger");
+            });
+        }));
+    });
 #endif
 }
 
@@ -152,28 +139,24 @@ TEST(DiskFaults, aRenameThatFailsLeavesTheFilesBeforeItNewAndTheRestOld)
 #ifndef __linux__
     GTEST_SKIP() << "needs a file bound over the target in a Linux user namespace";
 #else
-    for (const Command& command : Commands) {
-        for (std::size_t step = 0; step < planLength(command); ++step) {
-            FaultGame game(command);
-            SCOPED_TRACE(std::string(command.name) + ", rename fails at " + game.step(step).name);
-            game.ensureTargetExists(step);
-            const TempDir holder;
-            const stdfs::path path = game.pathOf(game.step(step).name);
-            const stdfs::path mounted = holder.path() / "mounted";
-            stdfs::copy_file(path, mounted);
+    forEveryStep("rename fails", [](FaultGame& game, std::size_t step) {
+        game.ensureTargetExists(step);
+        const TempDir holder;
+        const stdfs::path path = game.pathOf(game.step(step).name);
+        const stdfs::path mounted = holder.path() / "mounted";
+        stdfs::copy_file(path, mounted);
 
-            // A file mounted over the target: its folder entry cannot be replaced while it is there.
-            EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
-                if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
-                if (mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0) {
-                    return std::string(SkipPrefix) + "cannot bind a file over another";
-                }
-                return game.runThroughFault(step, step, [&] {
-                    return umount2(path.c_str(), MNT_DETACH) == 0 ? std::string() : std::string("cannot unmount");
-                });
-            }));
-        }
-    }
+        // A file mounted over the target: its folder entry cannot be replaced while it is there.
+        EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
+            if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
+            if (mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+                return std::string(SkipPrefix) + "cannot bind a file over another";
+            }
+            return game.runThroughFault(step, step, [&] {
+                return umount2(path.c_str(), MNT_DETACH) == 0 ? std::string() : std::string("cannot unmount");
+            });
+        }));
+    });
 #endif
 }
 

@@ -1,8 +1,7 @@
 #include <filesystem>
 
 #include "files/GameSaver.h"
-#include "support/DiskTree.h"
-#include "support/SampleSession.h"
+#include "support/FaultGame.h"
 
 namespace orvane::test {
 namespace {
@@ -10,10 +9,7 @@ namespace {
 namespace stdfs = std::filesystem;
 using Tree = DiskTree;
 
-// The files of a Collector's Edition sample game, and the backup each one gets.
-const std::map<std::string, FileId> GameFiles{
-    {"QEV.EXE", FileId::Exe}, {"GEODATA/ENGLISH.DAT", FileId::English},
-    {"GEODATA/ENGLISH2.DAT", FileId::English2}, {"GEODATA/OBDATA.DAT", FileId::Obdata}};
+// The backup each file of a Collector's Edition sample game gets (the files are FaultGame's GameFiles).
 const std::map<std::string, std::string> BackupOf{
     {"QEV.EXE.bak", "QEV.EXE"}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
     {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}};
@@ -27,36 +23,32 @@ GameFileSet& editEveryImage(SampleSession& game)
     return files;
 }
 
+// Two saves after one load: the backups still hold the files as loaded, a stale backup longer than its file
+// is replaced whole, and the files replaced keep their permissions. (A save without backups writes only the
+// game files: see the disk faults.)
 TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
 {
-    for (const bool makeBackups : {false, true}) {
-        SCOPED_TRACE(makeBackups ? "with backups" : "without backups");
-        SampleSession game(GameEdition::Collectors);
-        const Tree asLoaded = filesUnder(game.dir.path());
-        game.load();
-        // A stale english.bak, longer than the file, and permissions that the files replaced keep.
-        const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
-        writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
-        const std::string obdata = game.dir.str() + "/GEODATA/OBDATA.DAT";
-        stdfs::permissions(game.exePath, stdfs::perms(0750));
-        stdfs::permissions(obdata, stdfs::perms(0640));
-        const stdfs::perms exePermissions = stdfs::status(game.exePath).permissions();
-        const stdfs::perms obdataPermissions = stdfs::status(obdata).permissions();
+    SampleSession game(GameEdition::Collectors);
+    const Tree asLoaded = filesUnder(game.dir.path());
+    game.load();
+    const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
+    writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
+    const std::string obdata = game.dir.str() + "/GEODATA/OBDATA.DAT";
+    stdfs::permissions(game.exePath, stdfs::perms(0750));
+    stdfs::permissions(obdata, stdfs::perms(0640));
+    const stdfs::perms exePermissions = stdfs::status(game.exePath).permissions();
+    const stdfs::perms obdataPermissions = stdfs::status(obdata).permissions();
 
-        // Two saves after one load: the backups still hold the files as loaded.
-        ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, makeBackups).ok);
-        const GameFileSet& files = editEveryImage(game);
-        ASSERT_TRUE(saveGameFiles(files, game.fs, makeBackups).ok);
+    ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, true).ok);
+    const GameFileSet& files = editEveryImage(game);
+    ASSERT_TRUE(saveGameFiles(files, game.fs, true).ok);
 
-        Tree expected{{"GEODATA/english.bak", staleBackup}};
-        for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
-        for (const auto& [backup, name] : BackupOf) {
-            if (makeBackups) expected[backup] = asLoaded.at(name);
-        }
-        EXPECT_EQ(filesUnder(game.dir.path()), expected);
-        EXPECT_EQ(stdfs::status(game.exePath).permissions(), exePermissions);
-        EXPECT_EQ(stdfs::status(obdata).permissions(), obdataPermissions);
-    }
+    Tree expected;
+    for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
+    for (const auto& [backup, name] : BackupOf) expected[backup] = asLoaded.at(name);
+    EXPECT_EQ(filesUnder(game.dir.path()), expected);
+    EXPECT_EQ(stdfs::status(game.exePath).permissions(), exePermissions);
+    EXPECT_EQ(stdfs::status(obdata).permissions(), obdataPermissions);
 }
 
 TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
@@ -74,43 +66,21 @@ TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
     EXPECT_EQ(filesUnder(game.dir.path()), expected);
 }
 
-// The write of failedFile is cut short, or else its rename fails; paths relative to the game folder.
-struct FaultRow { bool shortWrite; std::string failedFile; std::vector<std::string> replacedFiles; };
-
+// On the fake disk, a write cut short without an error (as on a full disk) or a rename that fails: every
+// file is wholly old or new, no temporary file is left, and the message names the file and those already
+// replaced. These run on every platform; the same faults on the real disk are the disk fault tests'.
 TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
 {
-    const std::vector<FaultRow> rows{
-        {true, "GEODATA/english2.bak", {}},
-        {false, "GEODATA/ENGLISH.DAT",
-         {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak", "GEODATA/obdata.bak", "QEV.EXE"}},
-    };
-    for (const FaultRow& row : rows) {
-        SCOPED_TRACE(row.failedFile);
-        SampleSession game(GameEdition::Collectors);
-        const auto inGame = [&](const std::string& name) { return (game.dir.path() / name).make_preferred().string(); };
-        const Tree before = filesUnder(game.dir.path());
-        game.load();
-        FakeFileSystem fs;
-        (row.shortWrite ? fs.shortWriteFor : fs.failReplaceFor) = stdfs::path(row.failedFile).filename().string();
-        const WriteResult result = saveGameFiles(editEveryImage(game), fs, true);
-
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.failedFile, inGame(row.failedFile));
-        const std::string message = describeWriteFailure(result);
-        EXPECT_NE(message.find(result.failedFile), std::string::npos) << message;
-        std::vector<std::string> replaced;
-        for (const auto& name : row.replacedFiles) replaced.push_back(inGame(name));
-        EXPECT_EQ(result.replacedFiles, replaced);
-        for (const auto& name : replaced) EXPECT_NE(message.find(name + "\n"), std::string::npos) << message;
-        EXPECT_EQ(message.find("No file was changed.") != std::string::npos, replaced.empty()) << message;
-
-        // No temporary file is left, and each file is wholly old or wholly new.
-        Tree expected = before;
-        for (const auto& name : row.replacedFiles) {
-            expected[name] =
-                BackupOf.count(name) ? before.at(BackupOf.at(name)) : game.session.image(GameFiles.at(name));
-        }
-        EXPECT_EQ(filesUnder(game.dir.path()), expected);
+    for (const std::size_t step : {2u, 5u}) {
+        FaultGame game(Commands[0]);
+        const bool shortWrite = step == 2;
+        const std::string name = stdfs::path(game.step(step).name).filename().string();
+        SCOPED_TRACE(std::string(shortWrite ? "cut short: " : "not renamed: ") + name);
+        (shortWrite ? game.disk().shortWriteFor : game.disk().failReplaceFor) = name;
+        EXPECT_EQ(game.runThroughFault(step, shortWrite ? 0 : step, [&game] {
+            game.disk().shortWriteFor = game.disk().failReplaceFor = "";
+            return std::string();
+        }), "");
     }
 }
 

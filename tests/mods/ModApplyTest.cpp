@@ -3,7 +3,6 @@
 #include "base/StartingBase.h"
 #include "items/ItemRecord.h"
 #include "mods/ModApply.h"
-#include "samplegame/SampleGame.h"
 #include "support/PageTest.h"
 #include "units/UnitTable.h"
 
@@ -12,14 +11,9 @@ namespace {
 
 GameFileSet sampleGame()
 {
-    const sample::SampleFiles files = sample::makeSampleFiles(GameEdition::Dos14);
-    GameFileSet game;
-    game.edition = GameEdition::Dos14;
-    game.image(FileId::Exe) = files.exe;
-    game.image(FileId::English) = files.english;
-    game.image(FileId::English2) = files.english2;
-    game.image(FileId::Obdata) = files.obdata;
-    return game;
+    test::SampleSession game(GameEdition::Dos14);
+    game.load();
+    return game.session.files();
 }
 
 std::string modText(const std::string& body)

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -6,6 +5,7 @@
 #include "facilities/FacilityTable.h"
 #include "samplegame/SampleLayout.h"
 #include "samplegame/SampleParts.h"
+#include "support/DiskTree.h"
 #include "support/SampleSession.h"
 
 namespace orvane::test {
@@ -31,12 +31,9 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
     TempDir dir;
     const std::string exePath = sample::writeSampleGame(dir.str(), layout.edition);
     EXPECT_EQ(exePath, (dir.path() / layout.exeInFolder).make_preferred().string());
-    EXPECT_EQ(readFileBytes(exePath), files.exe);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/OBDATA.DAT"), files.obdata);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/ENGLISH.DAT"), files.english);
-    EXPECT_EQ(readFileBytes(dir.str() + "/GEODATA/ENGLISH2.DAT"), files.english2);
-    const std::filesystem::recursive_directory_iterator all(dir.path());
-    EXPECT_EQ(std::count_if(begin(all), end(all), [](const auto& entry) { return entry.is_regular_file(); }), 4);
+    EXPECT_EQ(filesUnder(dir.path()), (DiskTree{{layout.exeInFolder, files.exe}, {"GEODATA/OBDATA.DAT", files.obdata},
+                                                {"GEODATA/ENGLISH.DAT", files.english},
+                                                {"GEODATA/ENGLISH2.DAT", files.english2}}));
 }
 
 TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
@@ -70,29 +67,14 @@ TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
     EXPECT_EQ(files.english2.back(), 0);
 }
 
-// No table shares a byte with another. The facility types write only the fields the editor knows (the
-// other bytes of a record keep the filler), and no later table writes over them. The base has what the
-// base tests lean on: squares being built, empty squares with 255 days, and an amount in every hidden slot.
+// The facility types write only the fields the editor knows (the other bytes of a record keep the filler),
+// and no later table writes over them; where the tables stand is checked above. The base has what the base
+// tests lean on: squares being built, empty squares with 255 days, and an amount in every hidden slot.
 TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
 {
     using namespace sample;
     const GameEdition edition = GetParam().edition;
-    const std::pair<const EditionOffsets*, std::size_t> layout[] = {
-        {&StartingBaseStart, 266},
-        {&LastNameTableStart, SoldierNames * LastNameWidth},
-        {&FirstNameTableStart, SoldierNames * FirstNameWidth},
-        {&FacilityTableStart, FacilityTypes * FacilityRecordSize},
-        {&UnitTableStart, UnitRecords * UnitRecordSize}};
-    std::vector<std::pair<std::size_t, std::size_t>> tables; // first byte, one past the last
-    for (const auto& [table, length] : layout) {
-        tables.emplace_back(tableStart(*table, edition), tableStart(*table, edition) + length);
-    }
-    for (std::size_t a = 0; a < tables.size(); ++a) {
-        for (std::size_t b = a + 1; b < tables.size(); ++b) {
-            EXPECT_FALSE(tables[a].first < tables[b].second && tables[b].first < tables[a].second) << a << " " << b;
-        }
-    }
-
+    const std::size_t facilityTable = GetParam().facilityTable;
     // Written: whatever differs from a background of zeros or of 0xFF.
     std::set<std::size_t> written;
     for (const std::uint8_t background : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
@@ -104,9 +86,9 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     }
     const auto first = facilities::recordOffset(edition, exeLengthOf(edition), 0);
     ASSERT_TRUE(first && !written.empty());
-    EXPECT_EQ(*first, tables[3].first);
+    EXPECT_EQ(*first, facilityTable);
     EXPECT_GE(*written.begin(), *first);
-    EXPECT_LT(*written.rbegin(), tables[3].second);
+    EXPECT_LT(*written.rbegin(), facilityTable + FacilityTypes * FacilityRecordSize);
     for (const std::size_t at : written) {
         const std::size_t inRecord = (at - *first) % 16;
         EXPECT_TRUE(inRecord <= 3 || (inRecord >= 6 && inRecord <= 8) || inRecord == 10) << at;
@@ -116,7 +98,7 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     fillFacilityTypes(refilled, edition);
     EXPECT_EQ(refilled, exe);
 
-    const std::size_t base = tables[0].first;
+    const std::size_t base = GetParam().startingBase;
     int building = 0;
     for (std::size_t k = 0; k < BaseSquares; ++k) {
         const std::uint8_t days = exe.at(base + BaseSquares + k);

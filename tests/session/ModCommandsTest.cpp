@@ -1,13 +1,11 @@
 // The File menu's mod commands: the changes since load written through the save dialog, a mod file
 // applied as one undoable change per file with the pages redrawn, and a refused file told.
-#include "core/CodePage.h"
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
 #include "names/NamesEditor.h"
-#include "names/NameTables.h"
 #include "session/ModCommands.h"
 #include "support/PageTest.h"
-#include "units/UnitTable.h"
+#include "support/TypedGame.h"
 
 namespace orvane {
 namespace {
@@ -22,14 +20,9 @@ struct NamedGame {
 
 TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
 {
-    NamedGame edited;
+    test::TypedGame edited(GameEdition::Dos14, false, std::nullopt);
     EditorSession& session = edited.game.session;
-    session.pushSnapshot(FileId::Exe);
-    writeField(session.image(FileId::Exe), *names::slotOffset(names::FirstNames, GameEdition::Dos14, 0), 11, "Zed");
-    session.image(FileId::Exe).at(*units::UnitTableOffsets.in(GameEdition::Dos14) + 2) = 99; // Floater Soldier's health
-    session.image(FileId::Exe).at(10) = static_cast<std::uint8_t>(session.image(FileId::Exe).at(10) + 1); // no page's
-    session.pushSnapshot(FileId::Obdata);
-    session.image(FileId::Obdata).at(22) = 7; // the first item's damage
+    ++session.image(FileId::Exe).at(10); // a byte no page shows
 
     const std::string path = (edited.game.dir.path() / "changes.toml").string();
     edited.game.prompts.answerFile(path);
@@ -39,21 +32,21 @@ TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
     EXPECT_EQ(std::string(written.begin(), written.end()), mods::writeMod(mods::exportChanges(session.files()).mod));
     test::expectOneMessage(edited.game.prompts, "Mod written", "Executable, Offset 10 (0xA): 1 byte that no page shows");
 
+    // The executable, ENGLISH2.DAT and OBDATA.DAT change: one Undo each.
     NamedGame target;
-    const ByteImage exeLoaded = target.game.exe();
+    const auto loaded = test::imagesOf(target.game.session.files());
     target.game.prompts.answerFile(path);
     applyModFile(target.game.session);
     EXPECT_TRUE(target.game.prompts.messages().empty());
-    EXPECT_EQ(target.names.firstNames().at(0), "Zed");
-    EXPECT_EQ(test::changedBytes(session.image(FileId::Exe), target.game.exe()),
-              (test::Changes{{10, exeLoaded.at(10)}}));
-    EXPECT_EQ(target.game.session.image(FileId::Obdata), session.image(FileId::Obdata));
-    EXPECT_EQ(target.game.session.undoCount(), 2u);
+    EXPECT_EQ(target.names.firstNames().at(3), "Ann");
+    auto expected = test::imagesOf(session.files());
+    expected[0].at(10) = loaded[0].at(10);
+    EXPECT_EQ(test::imagesOf(target.game.session.files()), expected);
+    EXPECT_EQ(target.game.session.undoCount(), 3u);
     EXPECT_TRUE(target.game.session.saveAvailable());
-    target.game.session.undo();
-    target.game.session.undo();
-    EXPECT_EQ(target.game.exe(), exeLoaded);
-    EXPECT_NE(target.names.firstNames().at(0), "Zed");
+    for (int undo = 0; undo < 3; ++undo) target.game.session.undo();
+    EXPECT_EQ(test::imagesOf(target.game.session.files()), loaded);
+    EXPECT_NE(target.names.firstNames().at(3), "Ann");
 }
 
 TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
@@ -71,9 +64,7 @@ TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
         test::expectOneMessage(game.prompts, "Mod not applied",
                                chosen == path ? "line 6, unit 0 (Floater Soldier), strength: 300 is above the limit of 100"
                                               : "Unable to read " + chosen);
-        for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
-            EXPECT_EQ(game.session.image(file), loaded.image(file));
-        }
+        EXPECT_EQ(test::imagesOf(game.session.files()), test::imagesOf(loaded));
         EXPECT_EQ(game.session.undoCount(), 0u);
         EXPECT_FALSE(game.session.saveAvailable());
     }

@@ -5,14 +5,12 @@
 #include "changes/RecordTables.h"
 #include "files/PatchFile.h"
 #include "files/PatchLayout.h"
-#include "names/NameTables.h"
 #include "session/PatchApply.h"
 #include "support/PageTest.h"
-#include "units/UnitTable.h"
+#include "support/TypedGame.h"
 
 namespace orvane {
 namespace {
-
 
 // Every field of every page's table, as the page shows it.
 std::vector<std::string> fieldValues(const GameFileSet& files)
@@ -28,7 +26,6 @@ std::vector<std::string> fieldValues(const GameFileSet& files)
     return values;
 }
 
-
 struct PatchTarget {
     explicit PatchTarget(GameEdition edition) : game(edition) { game.load(); }
 
@@ -42,35 +39,19 @@ struct PatchTarget {
         EXPECT_EQ(game.prompts.lastFilter.pattern, "*.qev");
     }
 
-    std::array<ByteImage, 4> images() const
-    {
-        const GameFileSet& files = game.session.files();
-        return {files.image(FileId::Exe), files.image(FileId::English), files.image(FileId::English2),
-                files.image(FileId::Obdata)};
-    }
+    std::array<ByteImage, 4> images() const { return test::imagesOf(game.session.files()); }
 
     test::SampleSession game;
 };
 
-// Edits on every kind of table and a string of another length.
-void editEverything(GameFileSet& files)
-{
-    const auto unit = *units::UnitTableOffsets.in(files.edition);
-    files.image(FileId::Exe).at(unit + 1) = 201;                               // time units of the first unit
-    files.image(FileId::Exe).at(*names::FirstNames.start.in(files.edition)) = 'Q'; // first name 1
-    files.image(FileId::Obdata).at(54 * 79 + 43) = 42;                            // weight of the last item
-    ByteImage& english = files.image(FileId::English);
-    english.insert(english.begin(), {'L', 'o', 'n', 'g', 'e', 'r', ' '});
-}
-
 TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
 {
     for (const GameEdition source : test::AllEditions) {
-        test::SampleSession written(source);
-        written.load();
-        editEverything(written.session.files());
-        const ByteImage patch = buildPatchFile(written.session.files()).value();
-        const auto expected = fieldValues(written.session.files());
+        // A value of every kind typed on its page, and a string of another length.
+        const test::TypedGame typed(source, true, std::nullopt);
+        const ByteImage patch = buildPatchFile(typed.files()).value();
+        const auto expected = fieldValues(typed.files());
+        const auto written = test::imagesOf(typed.files());
 
         for (const GameEdition edition : test::AllEditions) {
             SCOPED_TRACE(test::editionName(source) + " onto " + test::editionName(edition));
@@ -80,9 +61,9 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
             const GameFileSet& files = target.game.session.files();
             EXPECT_TRUE(target.game.prompts.messages().empty());
             EXPECT_EQ(fieldValues(files), expected);
-            EXPECT_EQ(files.image(FileId::English), written.session.image(FileId::English));
-            EXPECT_EQ(files.image(FileId::English2), written.session.image(FileId::English2));
-            EXPECT_EQ(files.image(FileId::Obdata), written.session.image(FileId::Obdata));
+            const auto images = target.images();
+            EXPECT_EQ(std::vector(images.begin() + 1, images.end()), std::vector(written.begin() + 1, written.end()))
+                << "the data files are the patch's";
             // Only the regions of the patch were written into the executable.
             for (const auto& [offset, byte] : test::changedBytes(loaded[0], files.image(FileId::Exe))) {
                 const bool inRegion = std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&](const ExeRegion& r) {

@@ -21,59 +21,29 @@ public:
     std::string resolve(const std::string& path) override { return path; }
 };
 
-class UndoTest : public ::testing::Test {
-protected:
-    UndoTest() : session(disk, prompts)
-    {
-        for (int id = 1; id <= 4; ++id) {
-            auto& file = session.files().file(static_cast<FileId>(id));
-            file.image = ByteImage(16, static_cast<std::uint8_t>(id));
-            file.asRead = file.image;
-            file.loaded = true;
-        }
-        session.onRestored(FileId::Exe, [this] { redrawn.push_back("exe"); });
-        session.onRestored(FileId::Obdata, [this] { redrawn.push_back("obdata"); });
-        session.onRestored(FileId::English, [this] { redrawn.push_back("strings"); });
-        session.onRestored(FileId::English2, [this] { redrawn.push_back("strings"); });
-    }
-
-    // One edit as every page makes it: snapshot, then write.
-    void edit(FileId id, std::size_t offset, std::uint8_t value)
-    {
-        session.pushSnapshot(id);
-        session.image(id).at(offset) = value;
-    }
-
+// At most five snapshots are kept, each goes back into its own image and redraws its own page; Undo
+// leaves Save as it was and does nothing once the history is empty.
+TEST(UndoTest, TheLastFiveSnapshotsGoBackEachIntoItsOwnImage)
+{
     NoDisk disk;
     test::ScriptedPrompts prompts;
-    EditorSession session;
+    EditorSession session(disk, prompts);
     std::vector<std::string> redrawn;
-};
+    for (const auto& [id, page] : {std::pair{FileId::Exe, "exe"}, {FileId::English, "strings"},
+                                   {FileId::English2, "strings"}, {FileId::Obdata, "obdata"}}) {
+        auto& file = session.files().file(id);
+        file.image = ByteImage(16, static_cast<std::uint8_t>(id));
+        file.asRead = file.image;
+        file.loaded = true;
+        session.onRestored(id, [&redrawn, page] { redrawn.emplace_back(page); });
+    }
+    // One edit as every page makes it: snapshot, then write.
+    const auto edit = [&session](FileId id, std::size_t offset, std::uint8_t value) {
+        session.pushSnapshot(id);
+        session.image(id).at(offset) = value;
+    };
 
-TEST_F(UndoTest, SixEditsThenFiveUndosGiveTheStateAfterTheFirstEdit)
-{
-    EXPECT_FALSE(session.undoAvailable());
-    EXPECT_FALSE(session.saveAvailable());
-    for (std::uint8_t n = 1; n <= 6; ++n) edit(FileId::Exe, n, static_cast<std::uint8_t>(100 + n));
-    EXPECT_EQ(session.undoCount(), 5u);
-    EXPECT_TRUE(session.undoAvailable());
-    EXPECT_TRUE(session.saveAvailable());
-
-    ByteImage afterFirst(16, 1);
-    afterFirst[1] = 101;
-    for (int n = 0; n < 5; ++n) session.undo();
-    EXPECT_EQ(session.image(FileId::Exe), afterFirst);
-    EXPECT_FALSE(session.undoAvailable());
-    EXPECT_TRUE(session.saveAvailable()); // Undo leaves Save as it was
-    EXPECT_EQ(redrawn, std::vector<std::string>(5, "exe"));
-
-    session.undo(); // nothing left: nothing happens
-    EXPECT_EQ(session.image(FileId::Exe), afterFirst);
-    EXPECT_EQ(redrawn.size(), 5u);
-}
-
-TEST_F(UndoTest, EverySnapshotGoesBackIntoItsOwnImage)
-{
+    EXPECT_FALSE(session.undoAvailable() || session.saveAvailable());
     edit(FileId::Obdata, 0, 0xA0); // both pushed out by the five after them
     edit(FileId::Exe, 0, 0xB0);
     edit(FileId::Obdata, 1, 0xA1);
@@ -81,13 +51,11 @@ TEST_F(UndoTest, EverySnapshotGoesBackIntoItsOwnImage)
     edit(FileId::Obdata, 2, 0xA2);
     edit(FileId::English, 3, 0xC3);
     edit(FileId::Exe, 2, 0xB2);
+    EXPECT_EQ(session.undoCount(), 5u);
+    EXPECT_TRUE(session.undoAvailable() && session.saveAvailable());
 
-    session.undo();
-    session.undo();
-    session.undo();
-    EXPECT_EQ(redrawn, (std::vector<std::string>{"exe", "strings", "obdata"}));
-    session.undo();
-    session.undo();
+    for (int n = 0; n < 6; ++n) session.undo(); // the sixth finds nothing left
+    EXPECT_EQ(redrawn, (std::vector<std::string>{"exe", "strings", "obdata", "exe", "obdata"}));
     ByteImage exeFirstEdit(16, 1);
     exeFirstEdit[0] = 0xB0;
     EXPECT_EQ(session.image(FileId::Exe), exeFirstEdit);
@@ -96,6 +64,8 @@ TEST_F(UndoTest, EverySnapshotGoesBackIntoItsOwnImage)
     obdataFirstEdit[0] = 0xA0;
     EXPECT_EQ(session.image(FileId::Obdata), obdataFirstEdit);
     EXPECT_EQ(session.image(FileId::English2), ByteImage(16, 3));
+    EXPECT_FALSE(session.undoAvailable());
+    EXPECT_TRUE(session.saveAvailable());
 }
 
 struct UnsavedChangesTest : ::testing::Test {
@@ -111,7 +81,7 @@ struct UnsavedChangesTest : ::testing::Test {
     EditorSession& session = sample.session;
 };
 
-TEST_F(UnsavedChangesTest, FollowsEditsSavesAndUndos)
+TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
 {
     EXPECT_FALSE(session.modified());
     edit(10);
@@ -129,17 +99,13 @@ TEST_F(UnsavedChangesTest, FollowsEditsSavesAndUndos)
     EXPECT_FALSE(session.modified()) << "undo back to the saved images";
     session.undo();
     EXPECT_TRUE(session.modified()) << "the images now differ from the saved files";
-    EXPECT_TRUE(session.undoAvailable());
     session.undo();
     EXPECT_FALSE(session.undoAvailable());
     EXPECT_TRUE(session.modified()) << "back at the loaded images, which are not what was saved";
-}
 
-TEST_F(UnsavedChangesTest, SixEditsAndFiveUndosStayModifiedUntilCloseOrLoad)
-{
+    session.save();
     for (std::size_t offset = 20; offset < 26; ++offset) edit(offset);
     for (int undo = 0; undo < 6; ++undo) session.undo();
-    EXPECT_FALSE(session.undoAvailable());
     EXPECT_TRUE(session.modified()) << "the first edit has dropped out of the history";
 
     sample.prompts.answerYesNo(false);
@@ -147,7 +113,6 @@ TEST_F(UnsavedChangesTest, SixEditsAndFiveUndosStayModifiedUntilCloseOrLoad)
     EXPECT_FALSE(session.modified());
     edit(30); // the page controls that stay usable still edit the images in memory
     EXPECT_TRUE(session.modified());
-
     sample.load();
     EXPECT_FALSE(session.modified());
     session.undo();

@@ -58,17 +58,14 @@ public:
         english.resize(english.size() - 25);
         if (command.kind == CommandKind::SaveWithoutBackups) game_.session.toggleMakeBackups();
 
-        const char* backupSuffix[] = {".bak", ".bak", ".bak", ".bak"};
-        const char* backupNames[] = {"QEV.EXE", "GEODATA/english", "GEODATA/english2", "GEODATA/obdata"};
-        const char* masterNames[] = {"QEV.EXE", "GEODATA/ENGLISH", "GEODATA/ENGLISH2", "GEODATA/OBDATA"};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const ByteImage& loaded = asLoaded_.at(GameFiles[i].first);
-            if (command.kind == CommandKind::SaveWithBackups) {
-                plan_.push_back({backupNames[i] + std::string(backupSuffix[i]), loaded, false});
-            }
-            if (command.kind == CommandKind::MasterBackup) {
-                plan_.push_back({masterNames[i] + std::string("(MASTER).bak"), loaded, false});
-            }
+        const char* backupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
+                                     "GEODATA/obdata.bak"};
+        const char* masterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
+                                     "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
+        const bool backups = command.kind == CommandKind::SaveWithBackups || command.kind == CommandKind::MasterBackup;
+        for (std::size_t i = 0; backups && i < 4; ++i) {
+            const char* name = command.kind == CommandKind::MasterBackup ? masterNames[i] : backupNames[i];
+            plan_.push_back({name, asLoaded_.at(GameFiles[i].first), false});
         }
         if (command.kind == CommandKind::PatchFile) plan_.push_back({PatchName, *buildPatchFile(game_.session.files()), false});
         if (command.kind == CommandKind::MasterBackup || command.kind == CommandKind::PatchFile) return;
@@ -80,6 +77,8 @@ public:
     const std::vector<PlannedFile>& plan() const { return plan_; }
     const PlannedFile& step(std::size_t index) const { return plan_.at(index); }
     const DiskTree& asLoaded() const { return asLoaded_; }
+    // The disk the session writes through, which can cut a write short or fail a rename.
+    FakeFileSystem& disk() { return game_.fs; }
 
     // A file at this step's target, so that there is one to turn into a fault: the file as loaded,
     // or an earlier backup of another length.
@@ -115,10 +114,15 @@ public:
         const auto messages = game_.prompts.messages();
         game_.prompts.clearShown();
         const std::string failedPath = failed ? pathOf(step(*failed).name).string() : std::string();
-        const bool namesFile = messages.size() == 1 && messages[0].text.find(failedPath + "\n") != std::string::npos;
+        const auto says = [&messages](const std::string& part) {
+            return messages.size() == 1 && messages[0].text.find(part) != std::string::npos;
+        };
+        // The failed file, and every file already replaced or else that none was.
+        bool namesFiles = says(failedPath + "\n") && says("No file was changed.") == (replaced == 0);
+        for (std::size_t i = 0; i < replaced; ++i) namesFiles = namesFiles && says(pathOf(plan_[i].name).string() + "\n");
         const bool saysDone = command_.doneMessage ? messages.size() == 1 && messages[0].text == command_.doneMessage
                                                    : messages.empty();
-        if (failed && !namesFile) report += "no single message names " + failedPath + "\n";
+        if (failed && !namesFiles) report += "no single message names " + failedPath + " and the files replaced\n";
         if (!failed && !saysDone) report += "the command did not end as it does when all is written\n";
         if (report.empty()) return report;
         for (const ShownBox& box : messages) report += "shown: " + box.title + ": " + box.text + "\n";
@@ -151,6 +155,19 @@ inline std::size_t planLength(const Command& command)
 {
     if (command.kind == CommandKind::PatchFile) return 1;
     return command.kind == CommandKind::SaveWithBackups ? 8 : 4;
+}
+
+// Runs `check` on a new game for every step of every command, traced by the command, the fault and the
+// step's file.
+inline void forEveryStep(const std::string& fault, const std::function<void(FaultGame&, std::size_t)>& check)
+{
+    for (const Command& command : Commands) {
+        for (std::size_t step = 0; step < planLength(command); ++step) {
+            FaultGame game(command);
+            SCOPED_TRACE(std::string(command.name) + ", " + fault + " at " + game.step(step).name);
+            check(game, step);
+        }
+    }
 }
 
 } // namespace orvane::test

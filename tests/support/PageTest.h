@@ -15,6 +15,17 @@ inline std::string amountLimitPrompt(const std::string& limit, const char* wordi
 }
 inline const std::string WordPrompt = amountLimitPrompt("28,671", "this cannot");
 
+// The changes that give `before` the bytes of `text`, then zeros up to `width`, from `offset` on.
+inline Changes fieldWrite(const ByteImage& before, std::size_t offset, const std::string& text, std::size_t width)
+{
+    Changes changes;
+    for (std::size_t i = 0; i < width; ++i) {
+        const auto byte = i < text.size() ? static_cast<std::uint8_t>(text[i]) : std::uint8_t{0};
+        if (before.at(offset + i) != byte) changes[offset + i] = byte;
+    }
+    return changes;
+}
+
 // A loaded sample game with one page's editor on it, made before the load as the program makes it.
 template <typename Editor>
 struct LoadedPage {

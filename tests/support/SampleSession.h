@@ -3,6 +3,7 @@
 // so the routines they register with the session run as they do in the program.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -30,6 +31,13 @@ inline std::string editionName(GameEdition edition)
     case GameEdition::None: break;
     }
     return "None";
+}
+
+// The four images of a game, to compare whole.
+inline std::array<ByteImage, 4> imagesOf(const GameFileSet& files)
+{
+    return {files.image(FileId::Exe), files.image(FileId::English), files.image(FileId::English2),
+            files.image(FileId::Obdata)};
 }
 
 // Tests name the silent progress sink through this namespace too.

@@ -1,4 +1,3 @@
-#include "names/NamesEditor.h"
 #include "support/PageTest.h"
 #include "units/UnitEditor.h"
 
@@ -20,8 +19,9 @@ struct LoadedUnits : LoadedPage<UnitEditor> {
     }
 };
 
-// Every field of the Hover Tank in every edition: its box names the field's limit and refuses one
-// above it, and the accepted entry changes exactly the one byte at the field's offset.
+// Every field of the Hover Tank in every edition: its box names the field's limit and refuses an entry
+// above it, even one whose whole number is the limit; the accepted entry changes exactly the one byte at
+// the field's offset.
 TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
 {
     using enum UnitStat;
@@ -42,7 +42,7 @@ TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
             SCOPED_TRACE(f.offset);
             const std::uint8_t old = units.game.exe().at(record + f.offset);
             const auto next = static_cast<std::uint8_t>((old + 1) % 100);
-            EXPECT_EQ(units.edit(f.stat, {std::to_string(f.limit + 1), std::to_string(next)}),
+            EXPECT_EQ(units.edit(f.stat, {std::to_string(f.limit) + ".4", std::to_string(next)}),
                       (Changes{{record + f.offset, next}}));
             EXPECT_EQ(units.caption(f.stat), std::to_string(next));
             expectBoxes(units.game.prompts, "Change Amount", amountLimitPrompt(std::to_string(f.limit)),
@@ -56,30 +56,25 @@ TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
     }
 }
 
-// The limit holds for the number as typed, before rounding half to even (the entry rules themselves are
-// the limit loop's). Bravery is entered as 110 - 10 * the stored code; divisibility by ten is asked for,
-// not checked.
-TEST(UnitEditor, EntriesAgainstLimitsRoundingAndTheBraveryCode)
+// Bravery is entered as 110 - 10 * the stored code, rounded half to even; divisibility by ten is asked
+// for, not checked (the entry rules themselves are the limit loop's).
+TEST(UnitEditor, BraveryIsEnteredAs110LessTenTimesTheStoredCode)
 {
-    using enum UnitStat;
     const struct {
-        UnitStat stat;
         Answers answers;
         std::optional<std::uint8_t> stored; // nothing: no write and no snapshot
         std::string shownAfter;
     } cases[] = {
-        {TimeUnits, {"255.4", "254.5"}, 254, "254"}, {PsiStrength, {"100.4", "100"}, 100, "100"},
-        {TimeUnits, {"-3", Cancel}, {}, "2"}, {Bravery, {"110"}, 0, "110"}, {Bravery, {"0"}, 11, "0"}, {Bravery, {"55"}, 6, "50"},
-        {Bravery, {"65"}, 4, "70"}, {Bravery, {"111", "100"}, 1, "100"}, {Bravery, {"-10"}, 12, "-10"},
-        {Bravery, {"-2444"}, 255, "-2440"}, {Bravery, {"-2445", Cancel}, {}, "90"},
+        {{"110"}, 0, "110"}, {{"0"}, 11, "0"},   {{"55"}, 6, "50"},         {{"65"}, 4, "70"},
+        {{"111", "100"}, 1, "100"}, {{"-10"}, 12, "-10"}, {{"-2444"}, 255, "-2440"}, {{"-2445", Cancel}, {}, "90"},
     };
     LoadedUnits units(GameEdition::Dos14, 7);
+    const std::size_t where = 379731 + 39 * 7 + 27;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answers.front().value_or("Cancel"));
-        const std::size_t where = 379731 + 39 * 7 + statOffset(c.stat);
         units.game.exe().at(where) = 2;
-        EXPECT_EQ(units.edit(c.stat, c.answers), (c.stored ? Changes{{where, *c.stored}} : Changes{}));
-        EXPECT_EQ(units.caption(c.stat), c.shownAfter);
+        EXPECT_EQ(units.edit(UnitStat::Bravery, c.answers), (c.stored ? Changes{{where, *c.stored}} : Changes{}));
+        EXPECT_EQ(units.caption(UnitStat::Bravery), c.shownAfter);
         // A write comes after its snapshot, so Undo puts the old byte back.
         ASSERT_EQ(units.game.session.undoCount(), c.stored ? 1u : 0u);
         if (c.stored) units.game.session.undo();
@@ -115,34 +110,6 @@ TEST(UnitEditor, HoverTankInTheCollectorsEdition)
     units.edit(UnitStat::TimeUnits, {"202"});
     units.game.session.undo();
     EXPECT_EQ(units.caption(UnitStat::TimeUnits), "202");
-}
-
-// With no edition, or an executable too short for the edition's tables (as when an image of another load
-// is put in place), nothing is read past the end: the unit and name tables show nothing, nothing is asked.
-TEST(UnitEditor, WithNoEditionOrATableThatDoesNotFitNothingIsShownAskedOrWritten)
-{
-    SampleSession game(GameEdition::Collectors);
-    UnitEditor editor(game.session);
-    names::NamesEditor names(game.session);
-    editor.choose(4);
-    for (const UnitStat stat : AllUnitStats) editor.editStat(stat);
-    editor.setFlying(true);
-    EXPECT_TRUE(game.prompts.shown().empty());
-    EXPECT_EQ(game.session.undoCount(), 0u);
-    EXPECT_TRUE(game.exe().empty());
-
-    game.load();
-    game.exe().resize(Dos14ExeLength);
-    const ByteImage shortExe = game.exe();
-    editor.choose(HoverTank);
-    EXPECT_EQ(editor.view().captions, (std::array<std::string, UnitStatCount>{}));
-    editor.editStat(UnitStat::TimeUnits);
-    editor.setFlying(true);
-    names.firstNameDoubleClicked(0);
-    EXPECT_TRUE(game.prompts.shown().empty());
-    EXPECT_EQ(game.exe(), shortExe);
-    EXPECT_TRUE(names::readNames(names::FirstNames, GameEdition::Collectors, shortExe).empty());
-    EXPECT_EQ(names::readNames(names::LastNames, GameEdition::Dos14, shortExe).size(), names::NameCount);
 }
 
 } // namespace
