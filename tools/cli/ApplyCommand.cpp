@@ -3,7 +3,7 @@
 // before anything is written.
 #include <algorithm>
 #include <cctype>
-#include <map>
+#include <unordered_map>
 
 #include "Commands.h"
 #include "GameOnDisk.h"
@@ -33,16 +33,17 @@ bool isModFile(const std::string& path)
 }
 
 // What the files applied so far set, by value: where it was set, for the later-wins warning.
-using SetBy = std::map<std::string, std::string>;
+using SetBy = std::unordered_map<std::string, std::string>;
 
 class Application {
 public:
     Application(GameFileSet& game, const Options& options) : game_(game), options_(options) {}
 
-    void apply(const std::string& path, const ByteImage& bytes)
+    // `laterFiles`: whether more files come after this one.
+    void apply(const std::string& path, const ByteImage& bytes, bool laterFiles)
     {
         if (isModFile(path)) {
-            applyMod(path, bytes);
+            applyMod(path, bytes, laterFiles);
         } else {
             applyPatch(path, bytes);
         }
@@ -52,22 +53,32 @@ public:
     const std::string& changes() const { return changes_; }
 
 private:
-    void applyMod(const std::string& path, const ByteImage& bytes)
+    void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
     {
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
         if (applied.refusal) throw Refusal{path + ": " + applied.refusal->describe()};
-        for (const mods::AssignedValue& value : applied.assigned) {
-            const std::string here = path + ":" + std::to_string(value.line);
-            const auto [earlier, first] = setBy_.try_emplace(value.describe(), here);
-            if (first) continue;
-            warn(here + ": " + value.describe() + " was set before by " + earlier->second + "; the later value is kept");
-            earlier->second = here;
-        }
+        noteAssigned(path, applied.assigned, laterFiles);
         for (const mods::ValueChange& change : applied.changes) {
+            if (!options_.dryRun) break;
             changes_ += path + ":" + std::to_string(change.line) + ": " + change.record + ", " + change.field + ": " +
                         mods::valueText(change.before) + " -> " + mods::valueText(change.after) + "\n";
         }
         take(std::move(applied.images));
+    }
+
+    // Warns of each value an earlier file set as well. A file sets a value at most once (a record given
+    // twice is refused), so where values were set is remembered only while more files follow.
+    void noteAssigned(const std::string& path, const std::vector<mods::AssignedValue>& assigned, bool laterFiles)
+    {
+        if (setBy_.empty() && !laterFiles) return;
+        for (const mods::AssignedValue& value : assigned) {
+            const std::string key = value.describe();
+            const std::string here = path + ":" + std::to_string(value.line);
+            if (const auto earlier = setBy_.find(key); earlier != setBy_.end()) {
+                warn(here + ": " + key + " was set before by " + earlier->second + "; the later value is kept");
+            }
+            if (laterFiles) setBy_[key] = here;
+        }
     }
 
     void applyPatch(const std::string& path, const ByteImage& bytes)
@@ -151,7 +162,9 @@ void runApply(const Options& options, FileSystem& fs)
     }
     GameFileSet game = loadGame(options.game, fs);
     Application application(game, options);
-    for (const std::string& path : options.files) application.apply(path, readInput(path, fs));
+    for (std::size_t i = 0; i < options.files.size(); ++i) {
+        application.apply(options.files[i], readInput(options.files[i], fs), i + 1 < options.files.size());
+    }
     if (options.dryRun) {
         print(application.changes());
         return;
