@@ -7,7 +7,7 @@
 #include <array>
 
 #include "FuzzCheck.h"
-#include "SampleFiles.h"
+#include "samplegame/SampleGame.h"
 #include "changes/ChangeList.h"
 #include "core/CodePage.h"
 #include "mods/FieldValues.h"
@@ -77,8 +77,8 @@ void checkEveryChangedValue(const GameFileSet& before, const GameFileSet& after)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::array<GameFileSet, 2> games{fuzz::sampleFiles(GameEdition::Dos14),
-                                                  fuzz::sampleFiles(GameEdition::Collectors, 17)};
+    static const std::array<GameFileSet, 2> games{sample::loadedSampleFiles(GameEdition::Dos14),
+                                                  sample::loadedSampleFiles(GameEdition::Collectors, 17)};
     if (size == 0) return 0;
     const GameFileSet& game = games.at(data[0] & 1);
     // Most inputs are given the header, so the search goes into the records.

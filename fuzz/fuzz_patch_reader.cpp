@@ -11,7 +11,7 @@
 #include <array>
 
 #include "FuzzCheck.h"
-#include "SampleFiles.h"
+#include "samplegame/SampleGame.h"
 #include "files/PatchFile.h"
 #include "files/PatchImages.h"
 
@@ -47,9 +47,9 @@ ByteImage outsideRegions(ByteImage exe, const ByteImage& game, GameEdition editi
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::array<GameFileSet, 3> games{fuzz::sampleFiles(GameEdition::Collectors, 3),
-                                                  fuzz::sampleFiles(GameEdition::Dos12),
-                                                  fuzz::sampleFiles(GameEdition::Dos14, 4)};
+    static const std::array<GameFileSet, 3> games{sample::loadedSampleFiles(GameEdition::Collectors, 3),
+                                                  sample::loadedSampleFiles(GameEdition::Dos12),
+                                                  sample::loadedSampleFiles(GameEdition::Dos14, 4)};
     static const std::array<ByteImage, 3> ownPatches{*buildPatchFile(games[0]), *buildPatchFile(games[1]),
                                                      *buildPatchFile(games[2])};
     FuzzedDataProvider input(data, size);

@@ -17,7 +17,6 @@ namespace {
 const std::string Header = "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n"
                            "[mod]\nformat = 1\n";
 const char* const Folders[] = {"ce", "dos12", "dos14"};
-const char* const EditionNames[] = {"Collector's Edition", "DOS version 1.2", "DOS version 1.4"};
 
 struct Tool {
     ProgramRun run(std::vector<std::string> arguments) const
@@ -43,11 +42,7 @@ struct Tool {
 void expectRun(const ProgramRun& run, int status, const std::string& errorPart = {})
 {
     EXPECT_EQ(run.status, status) << run.err;
-    if (errorPart.empty()) {
-        EXPECT_EQ(run.err, "");
-    } else {
-        EXPECT_NE(run.err.find(errorPart), std::string::npos) << run.err;
-    }
+    EXPECT_TRUE(errorPart.empty() ? run.err.empty() : run.err.find(errorPart) != std::string::npos) << run.err;
 }
 
 TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
@@ -59,10 +54,9 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     // On games of random tables: a, b and c alike, then b given values a user could type.
     std::vector<std::string> a, b, c;
     for (std::size_t e = 0; e < 3; ++e) {
-        const std::string name = Folders[e];
-        a.push_back(tool.game("a/" + name, AllEditions[e], 17));
-        b.push_back(tool.game("b/" + name, AllEditions[e], 17));
-        c.push_back(tool.game("c/" + name, AllEditions[e], 17));
+        for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}}) {
+            games->push_back(tool.game(folder + std::string(Folders[e]), AllEditions[e], 17));
+        }
         expectRun(tool.run({"apply", "--no-backups", b[e], "edits.toml"}), 0);
     }
     const DiskTree asMade = tool.files("a");
@@ -78,19 +72,17 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         // The export of b applied to a, saved after backups of a as it was.
         expectRun(tool.run({"apply", a[e], "b.toml"}), 0);
         DiskTree expected = tool.files("b/" + name);
-        for (const auto& [path, bytes] : tool.files("a/" + name)) {
-            if (path.ends_with(".bak")) expected[path] = bytes;
-        }
-        EXPECT_EQ(expected.size(), 8u);
         const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
-        EXPECT_EQ(expected.at(exe + ".bak"), asMade.at(name + "/" + exe));
-        EXPECT_EQ(expected.at("GEODATA/english.bak"), asMade.at(name + "/GEODATA/ENGLISH.DAT"));
+        for (const auto& [backup, file] : {std::pair{exe + ".bak", exe}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+                                           {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
+            expected[backup] = asMade.at(name + "/" + file);
+        }
         EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
         // A diff made on the Collector's Edition, applied at this edition's places.
         expectRun(tool.run({"apply", "--no-backups", c[e], "d.toml"}), 0);
         EXPECT_EQ(treeDifferences(tool.files("b/" + name), tool.files("c/" + name)), "");
         const ProgramRun noDifference = tool.run({"diff", c[e], b[e]});
-        EXPECT_EQ(noDifference.out, Header + "edition = \"" + EditionNames[e] + "\"\n");
+        EXPECT_TRUE(noDifference.out.starts_with(Header) && noDifference.out.find("[[") == std::string::npos);
     }
 }
 
