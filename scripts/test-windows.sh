@@ -68,8 +68,9 @@ echo "Sample games of all three editions: the Windows maker wrote the same 12 fi
 # The round trip with orvane.exe, beside the Linux orvane, each on its own copy of two games made by the
 # Windows maker, in a folder named outside ASCII that every path argument passes through: the
 # Collector's Edition game is given values a user could type (a mod of its own), its complete mod is
-# exported and applied to the DOS 1.4 game, which is saved with backups; the diff of the two games
-# must then be empty, and every file of both copies equal, byte for byte, the mod files included.
+# exported (to a file, and to standard output) and applied to the DOS 1.4 game, which is saved with
+# backups; the diff of the two games must then be empty, a refused mod must give exit status 1, and
+# every file of both copies must be equal, byte for byte, the mod and patch files included.
 trip="$work/round-trip"
 folder="jeux-été"
 for side in linux windows; do
@@ -100,19 +101,20 @@ done
 linux_orvane() { (cd "$trip/linux" && "$root/$host/tools/cli/orvane" "$@"); }
 # Wine turns the arguments into UTF-16 by the locale's character set, so the locale is UTF-8.
 windows_orvane() { (cd "$trip/windows" && LC_ALL=C.UTF-8 wine "$root/$cross/tools/cli/orvane.exe" "$@"); }
-start=$(date +%s)
+milliseconds_since() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
 for run in linux_orvane windows_orvane; do
+  start=$(date +%s%N)
   $run apply --no-backups "$folder/source/QEV.EXE" edits.toml
   $run export "$folder/source/QEV.EXE" -o source.toml
+  $run export "$folder/source/QEV.EXE" >"$trip/${run%_orvane}/stdout.toml"
   $run apply "$folder/target/QEVEXE/GEOSCAPE.EXE" source.toml
   $run diff "$folder/target/QEVEXE/GEOSCAPE.EXE" "$folder/source/QEV.EXE" -o after.toml
   $run make-patch "$folder/target/QEVEXE/GEOSCAPE.EXE" target.qev
   status=0
   $run apply "$folder/target/QEVEXE/GEOSCAPE.EXE" refused.toml 2>/dev/null || status=$?
   [ "$status" -eq 1 ] || { echo "$run: a refused mod gave exit status $status, not 1" >&2; exit 1; }
-  [ "$run" = linux_orvane ] && echo "The Linux orvane's round trip took $(seconds_since "$start") s" && start=$(date +%s)
+  echo "$run: the round trip's seven runs took $(milliseconds_since "$start") ms"
 done
-echo "The round trip with orvane.exe under Wine took $(seconds_since "$start") s"
 if [ "$(grep -c '^\[' "$trip/windows/after.toml")" -ne 1 ]; then
   cat "$trip/windows/after.toml"
   echo "The target game still differs from the source after the round trip with orvane.exe" >&2
