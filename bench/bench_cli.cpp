@@ -55,8 +55,11 @@ Timing runTool(const std::vector<std::string>& arguments)
         std::fprintf(stderr, "orvane %s failed\n", arguments.front().c_str());
         std::exit(1);
     }
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_usec) / 1000; };
-    return {std::chrono::duration<double, std::milli>(end - start).count(), seconds(usage.ru_utime) + seconds(usage.ru_stime)};
+    const auto milliseconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_usec) / 1000;
+    };
+    return {std::chrono::duration<double, std::milli>(end - start).count(),
+            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime)};
 }
 
 Timing median(std::vector<Timing> timings)
@@ -70,7 +73,8 @@ std::string writeGame(const std::filesystem::path& folder, const char* prefix)
 {
     const std::string exe = orvane::sample::writeSampleGame(folder.string(), orvane::GameEdition::Collectors);
     orvane::bench::writeFile(folder / "GEODATA" / "ENGLISH.DAT", orvane::bench::stringFile(prefix));
-    orvane::bench::writeFile(folder / "GEODATA" / "ENGLISH2.DAT", orvane::bench::stringFile((std::string(prefix) + " 2").c_str()));
+    const std::string second = std::string(prefix) + " 2";
+    orvane::bench::writeFile(folder / "GEODATA" / "ENGLISH2.DAT", orvane::bench::stringFile(second.c_str()));
     return exe;
 }
 

@@ -25,7 +25,8 @@ ByteImage patchFrom(FuzzedDataProvider& input, const ByteImage& own)
     ByteImage patch = own;
     const auto edits = input.ConsumeIntegralInRange<std::size_t>(0, 8);
     for (std::size_t e = 0; e < edits && !patch.empty(); ++e) {
-        patch.at(input.ConsumeIntegralInRange<std::size_t>(0, patch.size() - 1)) = input.ConsumeIntegral<std::uint8_t>();
+        const auto value = input.ConsumeIntegral<std::uint8_t>();
+        patch.at(input.ConsumeIntegralInRange<std::size_t>(0, patch.size() - 1)) = value;
     }
     if (input.ConsumeBool()) patch.resize(input.ConsumeIntegralInRange<std::size_t>(0, patch.size()));
     const auto tail = input.ConsumeRemainingBytes<std::uint8_t>();
@@ -63,12 +64,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const PatchContents& contents = *reading.contents;
-    FUZZ_CHECK(!contents.englishLengths.empty() && std::is_sorted(contents.englishLengths.begin(), contents.englishLengths.end()));
+    const std::vector<std::size_t>& lengths = contents.englishLengths;
+    FUZZ_CHECK(!lengths.empty() && std::is_sorted(lengths.begin(), lengths.end()));
     const auto exe = patchedExe(game.image(FileId::Exe), game.edition, contents);
     FUZZ_CHECK(exe && outsideRegions(*exe, game.image(FileId::Exe), game.edition) == game.image(FileId::Exe));
-    for (std::size_t split = 0; split < contents.englishLengths.size() && split < 4; ++split) {
-        const std::size_t length = contents.englishLengths[split];
-        FUZZ_CHECK(std::equal(EndOfEnglish.begin(), EndOfEnglish.end(), contents.strings.begin() + static_cast<std::ptrdiff_t>(length)));
+    for (std::size_t split = 0; split < lengths.size() && split < 4; ++split) {
+        const std::size_t length = lengths[split];
+        const auto marker = contents.strings.begin() + static_cast<std::ptrdiff_t>(length);
+        FUZZ_CHECK(std::equal(EndOfEnglish.begin(), EndOfEnglish.end(), marker));
         GameFileSet after = game;
         for (auto& [file, image] : patchedImages(game, *exe, contents, length)) after.image(file) = std::move(image);
         FUZZ_CHECK(after.image(FileId::Obdata).size() == ObdataLength);

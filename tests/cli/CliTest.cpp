@@ -14,8 +14,8 @@
 namespace orvane::test {
 namespace {
 
-const std::string Header = "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n"
-                           "[mod]\nformat = 1\n";
+const std::string Header =
+    "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n[mod]\nformat = 1\n";
 const char* const Folders[] = {"ce", "dos12", "dos14"};
 
 struct Tool {
@@ -49,8 +49,8 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
     Tool tool;
     tool.write("edits.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n[[english_dat]]\nnumber = 2\n"
-                                      "text = \"Fête d'été, a longer text\"\n[[item]]\nnumber = 7\nitem_name = \"Blaster\"\n"
-                                      "damage_type = \"Laser\"\n[base_stores]\nengineers = 250\n");
+                                      "text = \"Fête d'été, a longer text\"\n[[item]]\nnumber = 7\n"
+                                      "item_name = \"Blaster\"\ndamage_type = \"Laser\"\n[base_stores]\nengineers = 250\n");
     // On games of random tables: a, b and c alike, then b given values a user could type.
     std::vector<std::string> a, b, c;
     for (std::size_t e = 0; e < 3; ++e) {
@@ -73,8 +73,9 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         expectRun(tool.run({"apply", a[e], "b.toml"}), 0);
         DiskTree expected = tool.files("b/" + name);
         const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
-        for (const auto& [backup, file] : {std::pair{exe + ".bak", exe}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
-                                           {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
+        for (const auto& [backup, file] :
+             {std::pair{exe + ".bak", exe}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+              {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
             expected[backup] = asMade.at(name + "/" + file);
         }
         EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
@@ -107,9 +108,11 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     EXPECT_TRUE(info.out.starts_with("Edition: DOS version 1.4\nExecutable: 382957 bytes, game/QEVEXE/GEOSCAPE.EXE\n"));
 
     const DiskTree before = tool.files();
-    expectRun(tool.run({"info", "missing.exe"}), 1, "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
+    expectRun(tool.run({"info", "missing.exe"}), 1,
+              "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
     expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: Could not write the file\ngame/GEODATA\n");
-    expectRun(tool.run({"apply", game, "notes.txt"}), 2, "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
+    expectRun(tool.run({"apply", game, "notes.txt"}), 2,
+              "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
@@ -128,7 +131,8 @@ TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
     const std::pair<const char*, std::string> refused[] = {
         {"syntax.toml", "orvane: syntax.toml: line 4: this is not a TOML file"},
         {"range.toml", "orvane: range.toml: line 4, unit 33: there is no unit 33; they are numbered 0 to 32\n"},
-        {"limit.toml", "orvane: limit.toml: line 6, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n"},
+        {"limit.toml",
+         "orvane: limit.toml: line 6, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n"},
         {"char.toml", "orvane: char.toml: line 6, english_dat 1, text: the character \"€\" is not one of the game's"},
         {"short.qev", "orvane: short.qev: The file is too short to be a patch file"},
     };
@@ -150,7 +154,8 @@ TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
     tool.write("b.toml", Header + "[[item]]\nnumber = 0\nweight = 9\n[[unit]]\nnumber = 3\ntime_units = 70\n");
     const DiskTree before = tool.files();
     const ProgramRun dry = tool.run({"apply", "--dry-run", game, "a.toml", "b.toml"});
-    expectRun(dry, 0, "orvane: warning: b.toml:9: unit 3, time_units was set before by a.toml:6; the later value is kept\n");
+    expectRun(dry, 0,
+              "orvane: warning: b.toml:9: unit 3, time_units was set before by a.toml:6; the later value is kept\n");
     EXPECT_EQ(dry.out, "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
                        "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
                        "b.toml:6: item 0 (Pistol), weight: 5 -> 9\n"
@@ -178,7 +183,8 @@ TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnThe
     const std::string target = tool.game("target", GameEdition::Dos14);
     const DiskTree before = tool.files();
     const ProgramRun open = tool.run({"apply", target, "source.qev"});
-    expectRun(open, 1, "source.qev: the patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than one way");
+    expectRun(open, 1,
+              "source.qev: the patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than one way");
     EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(shorter) + ": ENGLISH.DAT "), std::string::npos);
     EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(marked.size()) + ": "), std::string::npos);
     EXPECT_EQ(treeDifferences(before, tool.files()), "");

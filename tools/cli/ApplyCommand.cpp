@@ -148,7 +148,8 @@ private:
 
 bool anyChange(const GameFileSet& game)
 {
-    return std::any_of(game.files.begin(), game.files.end(), [](const LoadedFile& file) { return file.image != file.asRead; });
+    return std::any_of(game.files.begin(), game.files.end(),
+                       [](const LoadedFile& file) { return file.image != file.asRead; });
 }
 
 } // namespace
