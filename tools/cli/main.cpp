@@ -25,9 +25,17 @@ CLI::App* command(CLI::App& app, const char* name, const char* description, cons
     return sub;
 }
 
+// A path given by its place on the command line; the help shows its name alone, not a type.
+template <typename Value>
+void addPath(CLI::App* sub, const char* name, Value& value, const char* description)
+{
+    sub->add_option(name, value, description)->type_name("")->required();
+}
+
 void addOutput(CLI::App* sub, Options& options)
 {
     sub->add_option("-o,--output", options.output, "the file to write, or - for standard output")
+        ->type_name("FILE")
         ->capture_default_str();
 }
 
@@ -59,12 +67,12 @@ int main(int argc, char** argv)
 
     CLI::App* info = command(app, "info", "Shows the edition of a game and the length and path of each of its files",
                              "orvane info ~/games/orvane/QEV.EXE");
-    info->add_option("GAME", options.game, GameHelp)->required();
+    addPath(info, "GAME", options.game, GameHelp);
     info->callback([&] { run = runInfo; });
 
     CLI::App* exportMod = command(app, "export", "Writes the complete mod of a game: every value of every page",
                                   "orvane export ~/games/orvane/QEV.EXE -o original.toml");
-    exportMod->add_option("GAME", options.game, GameHelp)->required();
+    addPath(exportMod, "GAME", options.game, GameHelp);
     addOutput(exportMod, options);
     addDryRun(exportMod, options, "write nothing; say how many bytes would be written");
     exportMod->callback([&] { run = runExport; });
@@ -72,8 +80,8 @@ int main(int argc, char** argv)
     CLI::App* diff = command(app, "diff", "Writes the mod of the values in which MODDED differs from BASE; the "
                                           "two may be different editions",
                              "orvane diff original/QEV.EXE modded/QEV.EXE -o my-mod.toml");
-    diff->add_option("BASE", options.game, "the executable of the game to compare with")->required();
-    diff->add_option("MODDED", options.modded, "the executable of the game whose values the mod holds")->required();
+    addPath(diff, "BASE", options.game, "the executable of the game to compare with");
+    addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds");
     addOutput(diff, options);
     addDryRun(diff, options, "write nothing; say how many bytes would be written");
     diff->callback([&] { run = runDiff; });
@@ -81,21 +89,21 @@ int main(int argc, char** argv)
     CLI::App* apply = command(app, "apply", "Applies mod files (*.toml) and patch files (*.qev) in order, then saves "
                                             "the game, after .bak copies of its files as they were",
                               "orvane apply ~/games/orvane/QEV.EXE my-mod.toml other-mod.toml");
-    apply->add_option("GAME", options.game, GameHelp)->required();
-    apply->add_option("FILE", options.files, "mod files and patch files; when two set the same value the later wins")
-        ->required();
+    addPath(apply, "GAME", options.game, GameHelp);
+    addPath(apply, "FILE", options.files, "mod files and patch files; when two set the same value the later wins");
     apply->add_flag("--no-backups", options.noBackups, "save without writing the .bak copies first");
     addDryRun(apply, options, "print the changes and write nothing");
     apply->add_option_function<std::size_t>(
         "--english-length", [&](const std::size_t& length) { options.englishLength = length; },
         "the length in bytes of ENGLISH.DAT in a patch file whose split between ENGLISH.DAT and ENGLISH2.DAT "
-        "its markers leave open");
+        "its markers leave open")
+        ->type_name("BYTES");
     apply->callback([&] { run = runApply; });
 
     CLI::App* patch = command(app, "make-patch", "Writes the patch file of a game, as Make Patch Files writes it",
                               "orvane make-patch ~/games/orvane/QEV.EXE everything.qev");
-    patch->add_option("GAME", options.game, GameHelp)->required();
-    patch->add_option("OUT", options.output, "the patch file to write, or - for standard output")->required();
+    addPath(patch, "GAME", options.game, GameHelp);
+    addPath(patch, "OUT", options.output, "the patch file to write, or - for standard output");
     addDryRun(patch, options, "write nothing; say how many bytes would be written");
     patch->callback([&] { run = runMakePatch; });
 
