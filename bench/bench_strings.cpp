@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "BenchPrompts.h"
+#include "BenchStrings.h"
 #include "SampleGame.h"
 #include "files/LoadProgress.h"
 #include "files/RealFileSystem.h"
@@ -25,27 +26,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr int StringCount = 100'000;
+using orvane::bench::StringCount;
 constexpr int Runs = 15;
-
-// 100,000 strings of 10 to 60 characters, numbered so no two are alike.
-orvane::ByteImage stringFile(const char* prefix)
-{
-    orvane::ByteImage file;
-    for (int n = 0; n < StringCount; ++n) {
-        std::string text = std::string(prefix) + " message " + std::to_string(n);
-        text.append(static_cast<std::size_t>(n % 37), static_cast<char>('a' + n % 26));
-        file.insert(file.end(), text.begin(), text.end());
-        file.push_back(0);
-    }
-    return file;
-}
-
-void writeFile(const std::filesystem::path& path, const orvane::ByteImage& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 double milliseconds(Clock::duration spent)
 {
@@ -103,10 +85,10 @@ int main(int argc, char** argv)
     const auto dir = std::filesystem::temp_directory_path() / "orvane-bench-strings";
     std::filesystem::remove_all(dir);
     const std::string exe = orvane::sample::writeSampleGame(dir.string(), orvane::GameEdition::Collectors);
-    const orvane::ByteImage english = stringFile("First file");
-    const orvane::ByteImage english2 = stringFile("Second file");
-    writeFile(dir / "GEODATA" / "ENGLISH.DAT", english);
-    writeFile(dir / "GEODATA" / "ENGLISH2.DAT", english2);
+    const orvane::ByteImage english = orvane::bench::stringFile("First file");
+    const orvane::ByteImage english2 = orvane::bench::stringFile("Second file");
+    orvane::bench::writeFile(dir / "GEODATA" / "ENGLISH.DAT", english);
+    orvane::bench::writeFile(dir / "GEODATA" / "ENGLISH2.DAT", english2);
 
     orvane::RealFileSystem fs;
     orvane::bench::BenchPrompts prompts;

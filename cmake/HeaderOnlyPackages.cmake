@@ -30,3 +30,6 @@ foreach(entry IN LISTS ORVANE_HEADER_ONLY_PACKAGES)
   endif()
 endforeach()
 include_directories(SYSTEM ${ORVANE_HEADER_ONLY_DIR})
+# The model takes toml++'s headers by a folder of its own rather than the package's target, which
+# would link its library: here that folder is this one.
+set(TOMLPLUSPLUS_INCLUDE_DIR ${ORVANE_HEADER_ONLY_DIR} CACHE PATH "Folder that holds toml++/toml.h")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang in their own build folder and runs each on its seed inputs for a
 # few seconds. `bash scripts/fuzz.sh 10000000` runs each for that many inputs instead, and a target
-# name after the count runs that one only (`bash scripts/fuzz.sh 10000000 game_loader`).
+# name after the count runs that one only (`bash scripts/fuzz.sh 10000000 game_loader`). A target with a
+# dictionary of its input's words (fuzz/<name>.dict) is given it.
 # FUZZ_SANITIZERS=undefined builds a second set without AddressSanitizer for long runs of a target
 # whose time goes into fresh large allocations (see docs/RELIABILITY.md). Without clang++ it says so
 # and does nothing.
@@ -31,7 +32,9 @@ for target in "$build"/fuzz/fuzz_${2:-*}; do
   log=$(mktemp)
   echo "== $name ($sanitizers)"
   status=0
-  "$target" "${limit[@]}" -max_len=256 -print_final_stats=1 -artifact_prefix="$build/" \
+  dictionary=()
+  [ -f "fuzz/${name#fuzz_}.dict" ] && dictionary=(-dict="fuzz/${name#fuzz_}.dict")
+  "$target" "${limit[@]}" "${dictionary[@]}" -max_len=256 -print_final_stats=1 -artifact_prefix="$build/" \
     "$found" "fuzz/corpus/${name#fuzz_}" >"$log" 2>&1 || status=$?
   grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|broken|SUMMARY)' "$log" || true
   [ "$status" -eq 0 ] || tail -n 40 "$log"

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
 packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
+packages+=(libcli11-dev groff-base) # the arguments of the command-line tool (headers only); its manual page's check
 packages+=(clang) # the fuzz targets
 # Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the
 # checks of the desktop entry and metainfo.
@@ -13,9 +14,9 @@ packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
 # xcb platform plugin and its libraries come with libqt6gui6.
 packages+=(xvfb dbus at-spi2-core python3-pyatspi)
 if [ "${1:-}" = windows ]; then
-  # MinGW-w64 with POSIX threads, Wine, GoogleTest's sources to build for Windows, and the header-only
-  # libraries the cross build takes from their own folder.
-  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 googletest libtomlplusplus-dev libcli11-dev)
+  # MinGW-w64 with POSIX threads, Wine and GoogleTest's sources to build for Windows. The cross build
+  # takes the header-only libraries above (toml++, CLI11) from a folder of its own.
+  packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 googletest)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -55,16 +55,18 @@ void keep(LoadedFile& file, ByteImage bytes, const std::string& diskPath)
 }
 
 // A failure the user is told about in the step line.
-LoadResult failWith(LoadProgress& progress, const std::string& text)
+LoadResult failWith(LoadProgress& progress, const LoadCalls& calls, FileId file, const std::string& text)
 {
     progress.report(text);
+    if (calls.stopped) calls.stopped(file, text);
     progress.finish();
     return LoadResult::Failed;
 }
 
 // Any other error: the step line keeps the step that was under way.
-LoadResult failAsItStands(LoadProgress& progress)
+LoadResult failAsItStands(LoadProgress& progress, const LoadCalls& calls, FileId file)
 {
+    if (calls.stopped) calls.stopped(file, {});
     progress.finish();
     return LoadResult::Failed;
 }
@@ -93,15 +95,17 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
 
     const std::string exeOnDisk = fs.resolve(exePath);
     const auto exeLength = lengthToLoad(fs, exeOnDisk);
-    if (!exeLength) return failAsItStands(progress);
-    if (*exeLength == 0) return failWith(progress, "Unable to load qev.exe");
+    if (!exeLength) return failAsItStands(progress, calls, FileId::Exe);
+    if (*exeLength == 0) return failWith(progress, calls, FileId::Exe, "Unable to load qev.exe");
     const GameEdition edition = editionForExeLength(*exeLength);
-    if (edition == GameEdition::None) return failWith(progress, "Not correct executable file version.");
+    if (edition == GameEdition::None) {
+        return failWith(progress, calls, FileId::Exe, "Not correct executable file version.");
+    }
 
     // The executable is read before the set takes its edition, so the edition never describes
     // an image of another length.
     auto exeBytes = readMeasured(fs, exeOnDisk, *exeLength);
-    if (!exeBytes) return failAsItStands(progress);
+    if (!exeBytes) return failAsItStands(progress, calls, FileId::Exe);
     files.exePath = exePath;
     files.edition = edition;
     files.complete = false; // from here on the set mixes this load with an earlier one until the end
@@ -122,11 +126,13 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     for (const DataFile& data : DataFiles) {
         const std::string onDisk = fs.resolve(joinGamePath(files.gameDirectory, data.relativePath));
         const auto length = lengthToLoad(fs, onDisk);
-        if (!length) return failAsItStands(progress);
-        if (*length == 0) return failWith(progress, data.unableText);
-        if (data.requiredLength != 0 && *length != data.requiredLength) return failWith(progress, data.wrongLengthText);
+        if (!length) return failAsItStands(progress, calls, data.id);
+        if (*length == 0) return failWith(progress, calls, data.id, data.unableText);
+        if (data.requiredLength != 0 && *length != data.requiredLength) {
+            return failWith(progress, calls, data.id, data.wrongLengthText);
+        }
         auto bytes = readMeasured(fs, onDisk, *length);
-        if (!bytes) return failAsItStands(progress);
+        if (!bytes) return failAsItStands(progress, calls, data.id);
         keep(files.file(data.id), std::move(*bytes), onDisk);
         if (calls.fileRead) calls.fileRead(data.id);
         progress.append(DonePiece);

@@ -1,6 +1,7 @@
 #pragma once
 // Load Files: choose the executable, recognise its edition and read the four game files.
 #include <functional>
+#include <string>
 
 #include "core/GameEdition.h"
 #include "core/Prompts.h"
@@ -17,6 +18,9 @@ struct LoadCalls {
     std::function<void()> updateItemsList;
     std::function<void()> updateBase;
     std::function<void(FileId)> fileRead; // a file's bytes have just replaced its image in the set
+    // The load stopped at `file`: `reason` is the failure the step line shows, or empty when something
+    // is there that cannot be read and the step line keeps the step under way.
+    std::function<void(FileId file, const std::string& reason)> stopped;
 };
 
 enum class LoadResult { Cancelled, Failed, Complete };

@@ -8,15 +8,8 @@
 #include <random>
 #include <utility>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-
 #include "files/GamePaths.h"
+#include "files/WindowsText.h"
 
 namespace orvane {
 
@@ -25,28 +18,6 @@ namespace {
 constexpr const wchar_t* TemporarySuffix = L".orvane-tmp-";
 // ReadFile and WriteFile take at most a DWORD of bytes at a time.
 constexpr std::size_t LargestTransfer = std::size_t{1} << 30;
-
-// A path in UTF-16; nothing when the text is not UTF-8 (no file can be named by it).
-std::optional<std::wstring> wide(const std::string& utf8)
-{
-    if (utf8.empty() || utf8.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) return std::nullopt;
-    const int size = static_cast<int>(utf8.size());
-    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
-    if (length <= 0) return std::nullopt;
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, text.data(), length);
-    return text;
-}
-
-std::string utf8(const std::wstring& text)
-{
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(std::max(length, 0)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-    return bytes;
-}
 
 // An open file, closed when it goes.
 class Handle {

@@ -33,12 +33,8 @@ struct AssignedValue {
     std::string field;
     std::size_t line = 0;
 
-    // "unit 3, time_units"
+    // "unit 3, time_units": the same text for the same value, whichever mod sets it.
     std::string describe() const;
-    bool sameValue(const AssignedValue& other) const
-    {
-        return section == other.section && number == other.number && field == other.field;
-    }
 };
 
 struct ModApplication {

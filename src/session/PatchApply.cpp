@@ -1,10 +1,11 @@
 #include "session/PatchApply.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "files/PatchFile.h"
+#include "files/PatchImages.h"
 #include "files/PatchReader.h"
 #include "session/EditorSession.h"
 
@@ -14,39 +15,17 @@ namespace {
 
 constexpr const char* NotAppliedTitle = "Patch not applied";
 
-std::size_t countStrings(const ByteImage& table)
-{
-    return static_cast<std::size_t>(std::count(table.begin(), table.end(), std::uint8_t{0}));
-}
-
 // The length of ENGLISH.DAT: the only one the markers allow, or the one the user says is meant.
 std::optional<std::size_t> chooseEnglishLength(Prompts& prompts, const PatchContents& contents)
 {
     if (contents.englishLengths.size() == 1) return contents.englishLengths.front();
     for (const std::size_t length : contents.englishLengths) {
-        const ByteImage english = contents.english(length);
-        const ByteImage english2 = contents.english2(length);
         const std::string question =
-            "The patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than one way.\n"
-            "Is ENGLISH.DAT " + std::to_string(english.size()) + " bytes long (" +
-            std::to_string(countStrings(english)) + " strings), leaving ENGLISH2.DAT " +
-            std::to_string(english2.size()) + " bytes (" + std::to_string(countStrings(english2)) + " strings)?";
+            "The patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than one way.\nIs " +
+            describeSplit(contents, length) + "?";
         if (prompts.askYesNo("Split the string files?", question)) return length;
     }
     return std::nullopt;
-}
-
-// The executable as it stands, with every region of the patch at the loaded edition's offsets.
-std::optional<ByteImage> patchedExe(const ByteImage& exe, GameEdition edition, const PatchContents& contents)
-{
-    ByteImage patched = exe;
-    for (std::size_t region = 0; region < PatchExeRegions.size(); ++region) {
-        const auto start = PatchExeRegions.at(region).start.in(edition);
-        const ByteImage& bytes = contents.exeRegions.at(region);
-        if (!start || !fitsIn(patched, *start, bytes.size())) return std::nullopt;
-        std::copy(bytes.begin(), bytes.end(), patched.begin() + static_cast<std::ptrdiff_t>(*start));
-    }
-    return patched;
 }
 
 } // namespace
@@ -72,7 +51,7 @@ void applyPatchFile(EditorSession& session)
         return;
     }
     const PatchContents& contents = *reading.contents;
-    const auto exe = patchedExe(session.image(FileId::Exe), session.edition(), contents);
+    auto exe = patchedExe(session.image(FileId::Exe), session.edition(), contents);
     if (!exe) {
         prompts.showMessage(NotAppliedTitle, "The executable loaded now has no room for the patch's regions.\n"
                                              "Nothing was changed.");
@@ -83,14 +62,8 @@ void applyPatchFile(EditorSession& session)
         prompts.showMessage(NotAppliedTitle, "No split of the string files was chosen.\nNothing was changed.");
         return;
     }
-    const std::pair<FileId, ByteImage> images[] = {
-        {FileId::Exe, *exe},
-        {FileId::English, contents.english(*englishLength)},
-        {FileId::English2, contents.english2(*englishLength)},
-        {FileId::Obdata, contents.obdata},
-    };
-    for (const auto& [file, image] : images) {
-        if (session.image(file) != image) session.replaceImage(file, image);
+    for (auto& [file, image] : patchedImages(session.files(), std::move(*exe), contents, *englishLength)) {
+        session.replaceImage(file, std::move(image));
     }
 }
 

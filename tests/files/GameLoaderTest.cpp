@@ -19,7 +19,10 @@ struct LoadRun : LoadProgress {
         const auto note = [this](const char* event) { return [this, event] { events.emplace_back(event); }; };
         const LoadCalls calls{[this](GameEdition e) { events.push_back("edition " + editionText(e)); },
                               note("enableAll"), note("updateItemsList"), note("updateBase"),
-                              [this](FileId id) { events.push_back("read " + std::to_string(static_cast<int>(id))); }};
+                              [this](FileId id) { events.push_back("read " + std::to_string(static_cast<int>(id))); },
+                              [this](FileId id, const std::string& reason) {
+                                  stopped = std::to_string(static_cast<int>(id)) + ":" + reason;
+                              }};
         result = loadGameFiles(files, fs, prompts, *this, calls);
     }
     void begin() override { events.emplace_back("begin"); }
@@ -30,6 +33,7 @@ struct LoadRun : LoadProgress {
     ScriptedPrompts prompts;
     LoadResult result = LoadResult::Cancelled;
     std::string step;
+    std::string stopped; // the file the load stopped at, and its reason
     std::vector<std::string> pieces;
     std::vector<std::string> events;
 };
@@ -119,6 +123,9 @@ TEST(LoadFailures, eachFailureReportsItsTextAndKeepsWhatCameBefore)
         EXPECT_EQ(run.result, row.spoil == Spoil::Cancel ? LoadResult::Cancelled : LoadResult::Failed);
         EXPECT_EQ(run.events.back(), "finish");
         EXPECT_EQ(run.step, row.step);
+        const int stoppedAt[] = {1, 4, 2, 3}; // the FileIds in the order they are read
+        const std::string reason = row.spoil == Spoil::Folder ? "" : row.step;
+        EXPECT_EQ(run.stopped, row.spoil == Spoil::Cancel ? "" : std::to_string(stoppedAt[row.filesRead]) + ":" + reason);
         EXPECT_EQ(run.pieces, std::vector<std::string>(AllPieces.begin(), AllPieces.begin() + 1 + 2 * row.filesRead));
         EXPECT_EQ(run.events.size() <= 3, row.filesRead == 0); // a refused executable calls no page routine
         // A refused executable leaves the earlier set whole, and still fit to be saved.

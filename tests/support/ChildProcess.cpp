@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <spawn.h>
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -26,7 +27,45 @@ bool writeText(const char* path, const std::string& text)
     return static_cast<bool>(out);
 }
 
+std::string readText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 } // namespace
+
+ProgramRun runProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder)
+{
+    // The outputs go to temporary files, so a large output can never fill a pipe and stall the program.
+    static int runs = 0;
+    const std::string name = "orvane-run-" + std::to_string(getpid()) + "-" + std::to_string(++runs);
+    const std::filesystem::path out = std::filesystem::temp_directory_path() / (name + ".out");
+    const std::filesystem::path err = std::filesystem::temp_directory_path() / (name + ".err");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    ProgramRun run;
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return run;
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    run.out = readText(out);
+    run.err = readText(err);
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return run;
+}
 
 std::string runInChild(const std::function<std::string()>& body)
 {

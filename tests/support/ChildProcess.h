@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace orvane::test {
 
@@ -20,5 +21,17 @@ std::string giveUpRoot(const std::filesystem::path& tree);
 // In a child: a user and mount namespace of its own, with this user as its root, so it may mount a
 // small tmpfs or bind a file over another. Returns a reason on failure.
 std::string takeOwnMounts();
+
+// What a program run to its end left: its exit status (-1 when it did not exit by itself) and what it
+// wrote to standard output and standard error.
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs a program with these arguments (the first is the program's path) in `folder`, its standard
+// input empty, and waits for it.
+ProgramRun runProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder);
 
 } // namespace orvane::test

@@ -71,6 +71,22 @@ SampleFiles makeSampleFiles(GameEdition edition, std::optional<std::uint32_t> ra
     return files;
 }
 
+GameFileSet loadedSampleFiles(GameEdition edition, std::optional<std::uint32_t> randomSeed)
+{
+    SampleFiles made = makeSampleFiles(edition, randomSeed);
+    GameFileSet game;
+    game.edition = edition;
+    game.complete = true;
+    for (auto [id, bytes] : {std::pair{FileId::Exe, &made.exe}, std::pair{FileId::English, &made.english},
+                             std::pair{FileId::English2, &made.english2}, std::pair{FileId::Obdata, &made.obdata}}) {
+        LoadedFile& file = game.file(id);
+        file.image = std::move(*bytes);
+        file.asRead = file.image;
+        file.loaded = true;
+    }
+    return game;
+}
+
 std::string writeSampleGame(const std::string& directory, GameEdition edition, std::optional<std::uint32_t> randomSeed)
 {
     const SampleFiles files = makeSampleFiles(edition, randomSeed);

@@ -7,6 +7,7 @@
 
 #include "core/ByteImage.h"
 #include "core/GameEdition.h"
+#include "files/GameFileSet.h"
 
 namespace orvane::sample {
 
@@ -21,6 +22,10 @@ struct SampleFiles {
 // OBDATA.DAT) holds random bytes instead, and each string file random strings and a few bytes after
 // the last one. The same seed gives the same tables and strings in every edition.
 SampleFiles makeSampleFiles(GameEdition edition, std::optional<std::uint32_t> randomSeed = std::nullopt);
+
+// The files as a complete load leaves them in memory, images and as-read copies alike, with no paths:
+// for tests and fuzz targets that need no disk.
+GameFileSet loadedSampleFiles(GameEdition edition, std::optional<std::uint32_t> randomSeed = std::nullopt);
 
 // Writes one game folder under `directory` as the game lays it out: GEODATA/OBDATA.DAT,
 // GEODATA/ENGLISH.DAT, GEODATA/ENGLISH2.DAT, and QEV.EXE beside GEODATA (Collector's Edition)

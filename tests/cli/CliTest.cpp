@@ -1,0 +1,198 @@
+// The command-line tool as a user meets it: the built `orvane` run as a child process on sample games in
+// a temporary folder, its exit status, its two output streams and every file on disk checked.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "samplegame/SampleGame.h"
+#include "support/ChildProcess.h"
+#include "support/DiskTree.h"
+#include "support/ImageDiff.h"
+#include "support/SampleSession.h"
+#include "support/TempDir.h"
+
+namespace orvane::test {
+namespace {
+
+const std::string Header =
+    "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n[mod]\nformat = 1\n";
+const char* const Folders[] = {"ce", "dos12", "dos14"};
+
+struct Tool {
+    ProgramRun run(std::vector<std::string> arguments) const
+    {
+        arguments.insert(arguments.begin(), ORVANE_CLI);
+        return runProgram(arguments, dir.path());
+    }
+    // Writes a game below the folder; returns its executable's path relative to the folder.
+    std::string game(const std::string& folder, GameEdition edition, std::optional<std::uint32_t> seed = {}) const
+    {
+        const std::string exe = sample::writeSampleGame((dir.path() / folder).string(), edition, seed);
+        return std::filesystem::path(exe).lexically_relative(dir.path()).string();
+    }
+    void write(const std::string& name, const std::string& text) const
+    {
+        writeFileBytes(dir.path() / name, ByteImage(text.begin(), text.end()));
+    }
+    DiskTree files(const std::string& folder = ".") const { return filesUnder(dir.path() / folder); }
+
+    TempDir dir;
+};
+
+void expectRun(const ProgramRun& run, int status, const std::string& errorPart = {})
+{
+    EXPECT_EQ(run.status, status) << run.err;
+    EXPECT_TRUE(errorPart.empty() ? run.err.empty() : run.err.find(errorPart) != std::string::npos) << run.err;
+}
+
+TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
+{
+    Tool tool;
+    tool.write("edits.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n[[english_dat]]\nnumber = 2\n"
+                                      "text = \"Fête d'été, a longer text\"\n[[item]]\nnumber = 7\n"
+                                      "item_name = \"Blaster\"\ndamage_type = \"Laser\"\n[base_stores]\nengineers = 250\n");
+    // On games of random tables: a, b and c alike, then b given values a user could type.
+    std::vector<std::string> a, b, c;
+    for (std::size_t e = 0; e < 3; ++e) {
+        for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}}) {
+            games->push_back(tool.game(folder + std::string(Folders[e]), AllEditions[e], 17));
+        }
+        expectRun(tool.run({"apply", "--no-backups", b[e], "edits.toml"}), 0);
+    }
+    const DiskTree asMade = tool.files("a");
+    expectRun(tool.run({"export", a[0], "-o", "a.toml"}), 0);
+    expectRun(tool.run({"apply", a[0], "a.toml"}), 0);
+    EXPECT_EQ(treeDifferences(asMade, tool.files("a")), "");
+
+    expectRun(tool.run({"export", b[0], "-o", "b.toml"}), 0);
+    expectRun(tool.run({"diff", c[0], b[0], "-o", "d.toml"}), 0);
+    for (std::size_t e = 0; e < 3; ++e) {
+        SCOPED_TRACE(Folders[e]);
+        const std::string name = Folders[e];
+        // The export of b applied to a, saved after backups of a as it was.
+        expectRun(tool.run({"apply", a[e], "b.toml"}), 0);
+        DiskTree expected = tool.files("b/" + name);
+        const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
+        for (const auto& [backup, file] :
+             {std::pair{exe + ".bak", exe}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+              {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
+            expected[backup] = asMade.at(name + "/" + file);
+        }
+        EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
+        // A diff made on the Collector's Edition, applied at this edition's places.
+        expectRun(tool.run({"apply", "--no-backups", c[e], "d.toml"}), 0);
+        EXPECT_EQ(treeDifferences(tool.files("b/" + name), tool.files("c/" + name)), "");
+        const ProgramRun noDifference = tool.run({"diff", c[e], b[e]});
+        EXPECT_TRUE(noDifference.out.starts_with(Header) && noDifference.out.find("[[") == std::string::npos);
+    }
+}
+
+TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Dos14);
+    const ProgramRun nothing = tool.run({});
+    EXPECT_EQ(nothing.out, "");
+    expectRun(nothing, 2, "orvane: A subcommand is required");
+    EXPECT_EQ(tool.run({"--version"}).out, "orvane 1.0\n");
+    for (const std::string command : {"info", "export", "diff", "apply", "make-patch"}) {
+        const ProgramRun help = tool.run({command, "--help"});
+        expectRun(help, 0);
+        EXPECT_NE(help.out.find("Example:\n  orvane " + command + " "), std::string::npos) << help.out;
+    }
+    const ProgramRun exported = tool.run({"export", game});
+    expectRun(exported, 0);
+    EXPECT_TRUE(exported.out.starts_with(Header + "edition = \"DOS version 1.4\"\n\n[[base_square]]\n"));
+    const ProgramRun info = tool.run({"info", game});
+    expectRun(info, 0);
+    EXPECT_TRUE(info.out.starts_with("Edition: DOS version 1.4\nExecutable: 382957 bytes, game/QEVEXE/GEOSCAPE.EXE\n"));
+
+    const DiskTree before = tool.files();
+    expectRun(tool.run({"info", "missing.exe"}), 1,
+              "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
+    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: Could not write the file\ngame/GEODATA\n");
+    expectRun(tool.run({"apply", game, "notes.txt"}), 2,
+              "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
+    expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+}
+
+TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Dos12);
+    tool.write("good.toml", Header + "[[unit]]\nnumber = 0\ntime_units = 1\n");
+    tool.write("syntax.toml", Header + "[[unit]\n");
+    tool.write("range.toml", Header + "[[unit]]\nnumber = 33\n");
+    tool.write("limit.toml", Header + "[[unit]]\nnumber = 0\nstrength = 101\n");
+    tool.write("char.toml", Header + "[[english_dat]]\nnumber = 1\ntext = \"5 €\"\n");
+    tool.write("short.qev", "\x01 not a patch");
+    const DiskTree before = tool.files();
+    const std::pair<const char*, std::string> refused[] = {
+        {"syntax.toml", "orvane: syntax.toml: line 4: this is not a TOML file"},
+        {"range.toml", "orvane: range.toml: line 4, unit 33: there is no unit 33; they are numbered 0 to 32\n"},
+        {"limit.toml",
+         "orvane: limit.toml: line 6, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n"},
+        {"char.toml", "orvane: char.toml: line 6, english_dat 1, text: the character \"€\" is not one of the game's"},
+        {"short.qev", "orvane: short.qev: The file is too short to be a patch file"},
+    };
+    for (const auto& [file, message] : refused) {
+        expectRun(tool.run({"apply", game, "good.toml", file}), 1, message);
+        EXPECT_EQ(treeDifferences(before, tool.files()), "") << file;
+    }
+    std::filesystem::create_directory(tool.dir.path() / "game/GEODATA/english.bak");
+    expectRun(tool.run({"apply", game, "good.toml"}), 1, "Could not write the file");
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+}
+
+TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCanBeLeftOut)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    const std::string original = tool.game("original", GameEdition::Collectors);
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\nhealth = 40\n");
+    tool.write("b.toml", Header + "[[item]]\nnumber = 0\nweight = 9\n[[unit]]\nnumber = 3\ntime_units = 70\n");
+    const DiskTree before = tool.files();
+    const ProgramRun dry = tool.run({"apply", "--dry-run", game, "a.toml", "b.toml"});
+    expectRun(dry, 0,
+              "orvane: warning: b.toml:9: unit 3, time_units was set before by a.toml:6; the later value is kept\n");
+    EXPECT_EQ(dry.out, "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
+                       "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
+                       "b.toml:6: item 0 (Pistol), weight: 5 -> 9\n"
+                       "b.toml:9: unit 3 (Floater Engineer), time_units: 60 -> 70\n");
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+
+    expectRun(tool.run({"apply", "--no-backups", game, "a.toml", "b.toml"}), 0, "warning");
+    for (const auto& [path, bytes] : tool.files("game")) EXPECT_FALSE(path.ends_with(".bak")) << path;
+    EXPECT_EQ(tool.run({"diff", original, game}).out,
+              Header + "edition = \"Collector's Edition\"\n\n[[unit]]\nnumber = 3\nname = \"Floater Engineer\"\n"
+                       "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");
+}
+
+TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
+{
+    Tool tool;
+    const std::string source = tool.game("source", GameEdition::Collectors, 5);
+    const std::filesystem::path english = tool.dir.path() / "source/GEODATA/ENGLISH.DAT";
+    ByteImage marked = readFileBytes(english);
+    const std::size_t shorter = marked.size() + 1;
+    marked.insert(marked.end(), {'A', 0xFF, 0xFF, 0xFF, 'B', 0});
+    writeFileBytes(english, marked);
+    expectRun(tool.run({"make-patch", source, "source.qev"}), 0);
+
+    const std::string target = tool.game("target", GameEdition::Dos14);
+    const DiskTree before = tool.files();
+    const ProgramRun open = tool.run({"apply", target, "source.qev"});
+    expectRun(open, 1,
+              "source.qev: the patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than one way");
+    EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(shorter) + ": ENGLISH.DAT "), std::string::npos);
+    EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(marked.size()) + ": "), std::string::npos);
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+
+    expectRun(tool.run({"apply", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
+    EXPECT_EQ(readFileBytes(tool.dir.path() / "target/GEODATA/ENGLISH.DAT"), marked);
+    EXPECT_EQ(tool.run({"diff", target, source}).out, Header + "edition = \"Collector's Edition\"\n");
+}
+
+} // namespace
+} // namespace orvane::test

@@ -1,0 +1,178 @@
+// orvane apply: mod files and patch files applied one after another to the images of one load, every
+// file checked whole before the next, then saved once, as Save saves. A refused file ends the command
+// before anything is written.
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
+#include "Commands.h"
+#include "GameOnDisk.h"
+#include "changes/ChangeList.h"
+#include "files/GameSaver.h"
+#include "files/PatchImages.h"
+#include "mods/ModApply.h"
+#include "mods/ModText.h"
+
+namespace orvane::cli {
+
+namespace {
+
+using Images = std::vector<std::pair<FileId, ByteImage>>;
+
+bool endsWith(const std::string& path, std::string_view extension)
+{
+    return path.size() >= extension.size() &&
+           std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char wanted, char c) {
+               return wanted == std::tolower(static_cast<unsigned char>(c));
+           });
+}
+
+bool isModFile(const std::string& path)
+{
+    return endsWith(path, ".toml");
+}
+
+// What the files applied so far set, by value: where it was set, for the later-wins warning.
+using SetBy = std::unordered_map<std::string, std::string>;
+
+class Application {
+public:
+    Application(GameFileSet& game, const Options& options) : game_(game), options_(options) {}
+
+    // `laterFiles`: whether more files come after this one.
+    void apply(const std::string& path, const ByteImage& bytes, bool laterFiles)
+    {
+        if (isModFile(path)) {
+            applyMod(path, bytes, laterFiles);
+        } else {
+            applyPatch(path, bytes);
+        }
+    }
+
+    // The changes in the order they were made, one line each.
+    const std::string& changes() const { return changes_; }
+
+private:
+    void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
+    {
+        mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
+        if (applied.refusal) throw Refusal{path + ": " + applied.refusal->describe()};
+        noteAssigned(path, applied.assigned, laterFiles);
+        for (const mods::ValueChange& change : applied.changes) {
+            if (!options_.dryRun) break;
+            changes_ += path + ":" + std::to_string(change.line) + ": " + change.record + ", " + change.field + ": " +
+                        mods::valueText(change.before) + " -> " + mods::valueText(change.after) + "\n";
+        }
+        take(std::move(applied.images));
+    }
+
+    // Warns of each value an earlier file set as well. A file sets a value at most once (a record given
+    // twice is refused), so where values were set is remembered only while more files follow.
+    void noteAssigned(const std::string& path, const std::vector<mods::AssignedValue>& assigned, bool laterFiles)
+    {
+        if (setBy_.empty() && !laterFiles) return;
+        for (const mods::AssignedValue& value : assigned) {
+            const std::string key = value.describe();
+            const std::string here = path + ":" + std::to_string(value.line);
+            if (const auto earlier = setBy_.find(key); earlier != setBy_.end()) {
+                warn(here + ": " + key + " was set before by " + earlier->second + "; the later value is kept");
+            }
+            if (laterFiles) setBy_[key] = here;
+        }
+    }
+
+    void applyPatch(const std::string& path, const ByteImage& bytes)
+    {
+        const PatchReading reading = readPatchFile(bytes);
+        if (!reading.contents) throw Refusal{path + ": " + reading.problem};
+        const PatchContents& contents = *reading.contents;
+        auto exe = patchedExe(game_.image(FileId::Exe), game_.edition, contents);
+        if (!exe) throw Refusal{path + ": the game's executable has no room for the patch's regions"};
+        Images images = patchedImages(game_, std::move(*exe), contents, englishLength(path, contents));
+        if (!setBy_.empty()) {
+            warn(path + ": a patch file carries whole regions, so the values the files before it set are its own now");
+        }
+        if (options_.dryRun) listPatchChanges(path, images);
+        take(std::move(images));
+    }
+
+    // The split of the string files: the only one the markers allow, or the one chosen on the command line.
+    std::size_t englishLength(const std::string& path, const PatchContents& contents) const
+    {
+        const auto& lengths = contents.englishLengths;
+        if (lengths.size() == 1) return lengths.front();
+        const auto chosen = options_.englishLength;
+        if (chosen && std::find(lengths.begin(), lengths.end(), *chosen) != lengths.end()) return *chosen;
+        std::string message = path + ": the patch file can be split into ENGLISH.DAT and ENGLISH2.DAT in more than "
+                                     "one way, at each marker of three bytes 255 in its strings:";
+        for (const std::size_t length : lengths) {
+            message += "\n  --english-length ";
+            message += std::to_string(length);
+            message += ": ";
+            message += describeSplit(contents, length);
+        }
+        if (chosen) {
+            message += "\n--english-length ";
+            message += std::to_string(*chosen);
+            message += " is none of them.";
+        } else {
+            message += "\nChoose one with --english-length.";
+        }
+        throw Refusal{message};
+    }
+
+    // A patch's changes as the change list shows them: the pages' values, strings, and bytes no page shows.
+    void listPatchChanges(const std::string& path, const Images& images)
+    {
+        GameFileSet compared = game_;
+        for (LoadedFile& file : compared.files) file.asRead = file.image;
+        for (const auto& [file, image] : images) compared.image(file) = image;
+        for (const changes::Change& change : changes::listChanges(compared)) {
+            std::string field = change.field;
+            if (field.ends_with(':')) field.pop_back();
+            changes_ += path + ": " + change.pageText + ", " + change.recordText + ", " + field + ": " +
+                        change.oldValue + " -> " + change.newValue + "\n";
+        }
+    }
+
+    void take(Images images)
+    {
+        for (auto& [file, image] : images) game_.image(file) = std::move(image);
+    }
+
+    GameFileSet& game_;
+    const Options& options_;
+    SetBy setBy_;
+    std::string changes_;
+};
+
+bool anyChange(const GameFileSet& game)
+{
+    return std::any_of(game.files.begin(), game.files.end(),
+                       [](const LoadedFile& file) { return file.image != file.asRead; });
+}
+
+} // namespace
+
+void runApply(const Options& options, FileSystem& fs)
+{
+    for (const std::string& path : options.files) {
+        if (!isModFile(path) && !endsWith(path, ".qev")) {
+            throw Refusal{path + ": a file to apply is a mod file (.toml) or a patch file (.qev)", Misused};
+        }
+    }
+    GameFileSet game = loadGame(options.game, fs);
+    Application application(game, options);
+    for (std::size_t i = 0; i < options.files.size(); ++i) {
+        application.apply(options.files[i], readInput(options.files[i], fs), i + 1 < options.files.size());
+    }
+    if (options.dryRun) {
+        print(application.changes());
+        return;
+    }
+    if (!anyChange(game)) return;
+    const WriteResult saved = saveGameFiles(game, fs, !options.noBackups);
+    if (!saved.ok) throw Refusal{describeWriteFailure(saved)};
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,47 @@
+#include "Output.h"
+
+#include <iostream>
+
+#include "files/CommandLine.h"
+#include "files/GameSaver.h"
+
+namespace orvane::cli {
+
+void tell(std::string_view message)
+{
+    std::cerr << "orvane: " << message << '\n';
+}
+
+void warn(std::string_view message)
+{
+    std::cerr << "orvane: warning: " << message << '\n';
+}
+
+void print(std::string_view text)
+{
+    if (!writeStandardOutput(text)) throw Refusal{"could not write to standard output"};
+}
+
+void deliver(const std::string& target, std::string_view data, FileSystem& fs, bool dryRun)
+{
+    if (dryRun) {
+        print((target == "-" ? std::string("standard output") : target) + ": " + std::to_string(data.size()) +
+              " bytes, not written (--dry-run)\n");
+        return;
+    }
+    if (target == "-") {
+        print(data);
+        return;
+    }
+    const WriteResult result = writeWholeFile(target, ByteImage(data.begin(), data.end()), fs);
+    if (!result.ok) throw Refusal{describeWriteFailure(result)};
+}
+
+ByteImage readInput(const std::string& path, FileSystem& fs)
+{
+    auto bytes = fs.readWhole(path);
+    if (!bytes) throw Refusal{path + ": cannot read the file"};
+    return std::move(*bytes);
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,130 @@
+// orvane: the game's data as mod files from a shell, a batch file or a mod manager. A thin client of
+// the model, like a page: it parses the arguments, calls the model and prints. Data goes to standard
+// output, messages to standard error; exit status 0 when done, 1 when refused, 2 when misused.
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <functional>
+#include <iostream>
+#include <new>
+
+#include "Commands.h"
+#include "files/CommandLine.h"
+#include "files/RealFileSystem.h"
+
+namespace {
+
+using namespace orvane::cli;
+
+constexpr const char* GameHelp = "the game's executable: QEV.EXE (Collector's Edition) or GEOSCAPE.EXE (DOS editions)";
+
+CLI::App* command(CLI::App& app, const char* name, const char* description, const char* example)
+{
+    CLI::App* sub = app.add_subcommand(name, description);
+    sub->footer(std::string("Example:\n  ") + example);
+    return sub;
+}
+
+// A path given by its place on the command line; the help shows its name alone, not a type.
+template <typename Value>
+void addPath(CLI::App* sub, const char* name, Value& value, const char* description)
+{
+    sub->add_option(name, value, description)->type_name("")->required();
+}
+
+void addOutput(CLI::App* sub, Options& options)
+{
+    sub->add_option("-o,--output", options.output, "the file to write, or - for standard output")
+        ->type_name("FILE")
+        ->capture_default_str();
+}
+
+void addDryRun(CLI::App* sub, Options& options, const char* what)
+{
+    sub->add_flag("--dry-run", options.dryRun, what);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments = orvane::commandLineArguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const std::string& argument : arguments) pointers.push_back(argument.c_str());
+
+    CLI::App app("Exports, compares and applies the data of the game Orvane as mod files: short TOML texts "
+                 "that list the values they change (see the manual page orvane(1)).",
+                 "orvane");
+    app.allow_windows_style_options(false); // "/path" is a path on every platform
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "orvane " ORVANE_VERSION);
+    app.failure_message([](const CLI::App*, const CLI::Error& error) {
+        return "orvane: " + std::string(error.what()) + "\nSee 'orvane --help' and 'orvane COMMAND --help'.\n";
+    });
+
+    Options options;
+    std::function<void(const Options&, orvane::FileSystem&)> run;
+
+    CLI::App* info = command(app, "info", "Shows the edition of a game and the length and path of each of its files",
+                             "orvane info ~/games/orvane/QEV.EXE");
+    addPath(info, "GAME", options.game, GameHelp);
+    info->callback([&] { run = runInfo; });
+
+    CLI::App* exportMod = command(app, "export", "Writes the complete mod of a game: every value of every page",
+                                  "orvane export ~/games/orvane/QEV.EXE -o original.toml");
+    addPath(exportMod, "GAME", options.game, GameHelp);
+    addOutput(exportMod, options);
+    addDryRun(exportMod, options, "write nothing; say how many bytes would be written");
+    exportMod->callback([&] { run = runExport; });
+
+    CLI::App* diff = command(app, "diff", "Writes the mod of the values in which MODDED differs from BASE; the "
+                                          "two may be different editions",
+                             "orvane diff original/QEV.EXE modded/QEV.EXE -o my-mod.toml");
+    addPath(diff, "BASE", options.game, "the executable of the game to compare with");
+    addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds");
+    addOutput(diff, options);
+    addDryRun(diff, options, "write nothing; say how many bytes would be written");
+    diff->callback([&] { run = runDiff; });
+
+    CLI::App* apply = command(app, "apply", "Applies mod files (*.toml) and patch files (*.qev) in order, then saves "
+                                            "the game, after .bak copies of its files as they were",
+                              "orvane apply ~/games/orvane/QEV.EXE my-mod.toml other-mod.toml");
+    addPath(apply, "GAME", options.game, GameHelp);
+    addPath(apply, "FILE", options.files, "mod files and patch files; when two set the same value the later wins");
+    apply->add_flag("--no-backups", options.noBackups, "save without writing the .bak copies first");
+    addDryRun(apply, options, "print the changes and write nothing");
+    apply->add_option_function<std::size_t>(
+        "--english-length", [&](const std::size_t& length) { options.englishLength = length; },
+        "the length in bytes of ENGLISH.DAT in a patch file whose split between ENGLISH.DAT and ENGLISH2.DAT "
+        "its markers leave open")
+        ->type_name("BYTES");
+    apply->callback([&] { run = runApply; });
+
+    CLI::App* patch = command(app, "make-patch", "Writes the patch file of a game, as Make Patch Files writes it",
+                              "orvane make-patch ~/games/orvane/QEV.EXE everything.qev");
+    addPath(patch, "GAME", options.game, GameHelp);
+    addPath(patch, "OUT", options.output, "the patch file to write, or - for standard output");
+    addDryRun(patch, options, "write nothing; say how many bytes would be written");
+    patch->callback([&] { run = runMakePatch; });
+
+    try {
+        app.parse(static_cast<int>(pointers.size()), pointers.data());
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error);
+        return status == 0 ? Done : Misused;
+    }
+
+    try {
+        orvane::RealFileSystem fs;
+        run(options, fs);
+        return Done;
+    } catch (const Refusal& refusal) {
+        tell(refusal.message);
+        return refusal.status;
+    } catch (const std::bad_alloc&) {
+        tell("not enough memory");
+    } catch (const std::exception& error) {
+        tell(error.what());
+    }
+    return Refused;
+}
