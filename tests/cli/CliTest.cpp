@@ -114,6 +114,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
+    expectRun(tool.run({"exprot", game}), 2, "orvane: 'exprot' is not a command");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 

@@ -107,6 +107,14 @@ int main(int argc, char** argv)
     addDryRun(patch, options, "write nothing; say how many bytes would be written");
     patch->callback([&] { run = runMakePatch; });
 
+    // CLI11 reports an unknown command as a missing one; name it instead.
+    if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
+        app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
+        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply and make-patch\n"
+             "See 'orvane --help' and 'orvane COMMAND --help'.");
+        return Misused;
+    }
+
     try {
         app.parse(static_cast<int>(pointers.size()), pointers.data());
     } catch (const CLI::ParseError& error) {
