@@ -16,6 +16,7 @@
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 #include "ui/SquareButton.h"
+#include "ui/WrappingLabel.h"
 
 namespace orvane::ui {
 namespace {
@@ -192,9 +193,8 @@ QWidget* BasePage::buildStores()
     lstItems_->setObjectName(QStringLiteral("lstItems"));
     lstItems_->setToolTip(QStringLiteral("A list of every item at the starting base."));
     useGameFont(lstItems_);
-    auto* label2 = new QLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    auto* label2 = new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setWordWrap(true);
     column->addWidget(label5);
     column->addWidget(lstItems_, 1);
     column->addWidget(label2);
