@@ -223,10 +223,13 @@ void BasePage::redraw()
 {
     const base::BaseView& view = editor_.view();
     for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
-        squareButtons_.at(k)->setEnabled(view.gridEnabled);
+        SquareButton* square = squareButtons_.at(k);
+        square->setEnabled(view.gridEnabled);
+        // Wrapping a caption measures its text; a square whose caption stays is left as it is.
         const QString caption = QString::fromStdString(view.squareCaptions.at(k));
-        squareButtons_.at(k)->setCaption(caption);
-        speakFieldValue(squareButtons_.at(k), caption);
+        if (caption == square->caption()) continue;
+        square->setCaption(caption);
+        speakFieldValue(square, caption);
     }
     frmChange_->setVisible(view.frameVisible);
     frmChange_->setTitle(QString::fromStdString(view.frameCaption));
