@@ -24,7 +24,9 @@ int WrappingLabel::heightForWidth(int width) const
 
 void WrappingLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) heights_.clear();
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FontChange || type == QEvent::StyleChange || type == QEvent::ContentsRectChange)
+        heights_.clear();
     QLabel::changeEvent(event);
 }
 

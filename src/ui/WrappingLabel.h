@@ -1,7 +1,8 @@
 #pragma once
 // A label whose text is broken into lines to fit its width. Qt measures such a label's text anew each
 // time a layout asks its height for a width, and a layout asks several times as it is laid out; this
-// label keeps its answers for the widths asked until its text, font or style change.
+// label keeps its answers for the widths asked until its text, font, style or contents margins change
+// (its margin and indent stay as Qt makes them).
 #include <QLabel>
 #include <QMap>
 
