@@ -13,6 +13,7 @@ public:
 
     // The caption as the grid words it, its lines joined by line feeds.
     void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
     // Its fixed size: a push button would measure its caption (or a stand-in text) for a size it never takes.
     QSize sizeHint() const override { return minimumSize(); }
     QSize minimumSizeHint() const override { return minimumSize(); }

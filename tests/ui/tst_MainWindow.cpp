@@ -1,7 +1,9 @@
 // The main window as a modder meets it: the pages and menus at start, a load of each edition, Save,
 // Undo, Make Backups and Close files through the menus with the modified marker in the title, and the
-// program's icon. What a screen reader reads is walked through AT-SPI by tests/a11y/.
+// program's icon, and the page strip as the platform's style draws it. What a screen reader reads is walked through AT-SPI by tests/a11y/.
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 
 #include "support/ImageDiff.h"
 #include "ui/ApplicationSetup.h"
@@ -181,6 +183,29 @@ private slots:
         game.load();
         QVERIFY(!game.window.windowIcon().pixmap(32, 32).isNull());
         QVERIFY(!game.find<QWidget>("frmLoad")->windowIcon().pixmap(32, 32).isNull());
+    }
+
+    // The program's style draws the page strip's frame a piece at a time; the pixels on screen are those
+    // of the platform's style, which draws it at once. A full repaint paints the strip around the opaque
+    // list of the Base page, so the pieces are drawn.
+    void thePageStripLooksAsThePlatformStyleDrawsIt()
+    {
+        SampleWindow game;
+        game.load();
+        QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+        QWindow* shown = game.window.windowHandle();
+        const auto onScreen = [&] {
+            game.window.repaint();
+            return shown->screen()->grabWindow(shown->winId()).toImage();
+        };
+        const QImage ours = onScreen();
+        QProxyStyle platform(qobject_cast<QProxyStyle*>(QApplication::style())->baseStyle()->name());
+        auto* strip = game.find<QTabWidget>("tabFac");
+        strip->setStyle(&platform);
+        const QImage platformsOwn = onScreen();
+        strip->setStyle(nullptr);
+        QVERIFY(!ours.isNull());
+        QVERIFY(ours == platformsOwn);
     }
 };
 

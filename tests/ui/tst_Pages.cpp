@@ -191,6 +191,28 @@ private slots:
         }
     }
 
+    // The stores hint keeps its heights for the widths its layout asks; after its text or font changes
+    // it answers as a plain word-wrapped label does.
+    void theStoresHintWrapsAsAPlainLabelAfterTextAndFontChanges()
+    {
+        SampleWindow w;
+        auto* hint = w.find<QLabel>("Label2");
+        QLabel plain;
+        plain.setWordWrap(true);
+        const auto expectPlainHeights = [&] {
+            plain.setText(hint->text());
+            plain.setFont(hint->font());
+            for (const int width : {60, 150, 400}) QCOMPARE(hint->heightForWidth(width), plain.heightForWidth(width));
+        };
+        expectPlainHeights();
+        hint->setText(hint->text() + QStringLiteral(" A second sentence makes it wrap further."));
+        expectPlainHeights();
+        QFont larger = hint->font();
+        larger.setPointSize(larger.pointSize() + 5);
+        hint->setFont(larger);
+        expectPlainHeights();
+    }
+
     void facilityCostAndSwitchThenUndoSaveAndClose()
     {
         SampleWindow w(GameEdition::Dos12);

@@ -10,12 +10,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/AccessibleNames.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 #include "ui/SquareButton.h"
+#include "ui/WrappingLabel.h"
 
 namespace orvane::ui {
 namespace {
@@ -56,7 +61,9 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
-QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
+// `entries` are the box's items, each a caption and the number it stands for.
+QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip, QCompleter& placeholder,
+                         const std::vector<std::pair<std::string, int>>& entries)
 {
     auto* box = new ChoiceBox(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -65,14 +72,23 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip)
     // rather than with the box, which the page builds hidden inside its frame.
     auto* edit = new QLineEdit(box);
     // A completion would pick the item it completes to, so the box has no completer. Given a line
-    // edit without one, the box would first make a completer over all its items.
-    edit->setCompleter(new QCompleter(edit));
+    // edit without one, the box would first make a completer over all its items; the placeholder,
+    // which serves every box of the page, is taken off again at once.
+    edit->setCompleter(&placeholder);
     box->setLineEdit(edit);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
     auto* filter = new TypingIsNoPick(box);
     box->installEventFilter(filter);
     box->lineEdit()->installEventFilter(filter);
+    // The items as addItem makes them, added at once: the box takes in one insertion rather than one each.
+    QList<QStandardItem*> items;
+    for (const auto& [caption, number] : entries) {
+        auto* item = new QStandardItem(QString::fromStdString(caption));
+        item->setData(number, Qt::UserRole);
+        items << item;
+    }
+    qobject_cast<QStandardItemModel*>(box->model())->invisibleRootItem()->appendRows(items);
     return box;
 }
 
@@ -150,16 +166,15 @@ QGroupBox* BasePage::buildChangeFrame()
     frmChange_->setSizePolicy(keepPlace);
     auto* label4 = new QLabel(QStringLiteral("Facility Type:"), frmChange_);
     label4->setObjectName(QStringLiteral("Label4"));
-    combo1_ = makeChoiceBox(frmChange_, "Combo1", "Choose Facility Type");
-    for (const std::uint8_t code : base::facilityChoices()) {
-        combo1_->addItem(QString::fromStdString(base::oneLineFacilityName(code)), int{code});
-    }
+    QCompleter placeholder;
+    std::vector<std::pair<std::string, int>> facilities;
+    for (const std::uint8_t code : base::facilityChoices()) facilities.emplace_back(base::oneLineFacilityName(code), code);
+    combo1_ = makeChoiceBox(frmChange_, "Combo1", "Choose Facility Type", placeholder, facilities);
     auto* label3 = new QLabel(QStringLiteral("Days Left:"), frmChange_);
     label3->setObjectName(QStringLiteral("Label3"));
-    combo2_ = makeChoiceBox(frmChange_, "Combo2", "Choose Days To Completion");
-    for (const std::uint8_t days : base::daysChoices()) {
-        combo2_->addItem(QString::fromStdString(base::daysLabel(days)), int{days});
-    }
+    std::vector<std::pair<std::string, int>> days;
+    for (const std::uint8_t left : base::daysChoices()) days.emplace_back(base::daysLabel(left), left);
+    combo2_ = makeChoiceBox(frmChange_, "Combo2", "Choose Days To Completion", placeholder, days);
     auto* cmdApply = new QPushButton(QStringLiteral("&Apply"), frmChange_);
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
     auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), frmChange_);
@@ -192,9 +207,8 @@ QWidget* BasePage::buildStores()
     lstItems_->setObjectName(QStringLiteral("lstItems"));
     lstItems_->setToolTip(QStringLiteral("A list of every item at the starting base."));
     useGameFont(lstItems_);
-    auto* label2 = new QLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    auto* label2 = new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setWordWrap(true);
     column->addWidget(label5);
     column->addWidget(lstItems_, 1);
     column->addWidget(label2);
@@ -209,10 +223,13 @@ void BasePage::redraw()
 {
     const base::BaseView& view = editor_.view();
     for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
-        squareButtons_.at(k)->setEnabled(view.gridEnabled);
+        SquareButton* square = squareButtons_.at(k);
+        square->setEnabled(view.gridEnabled);
+        // Wrapping a caption measures its text; a square whose caption stays is left as it is.
         const QString caption = QString::fromStdString(view.squareCaptions.at(k));
-        squareButtons_.at(k)->setCaption(caption);
-        speakFieldValue(squareButtons_.at(k), caption);
+        if (caption == square->caption()) continue;
+        square->setCaption(caption);
+        speakFieldValue(square, caption);
     }
     frmChange_->setVisible(view.frameVisible);
     frmChange_->setTitle(QString::fromStdString(view.frameCaption));
