@@ -110,7 +110,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     const DiskTree before = tool.files();
     expectRun(tool.run({"info", "missing.exe"}), 1,
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
-    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: Could not write the file\ngame/GEODATA\n");
+    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: could not write game/GEODATA; no file was changed\n");
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
@@ -142,7 +142,8 @@ TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
         EXPECT_EQ(treeDifferences(before, tool.files()), "") << file;
     }
     std::filesystem::create_directory(tool.dir.path() / "game/GEODATA/english.bak");
-    expectRun(tool.run({"apply", game, "good.toml"}), 1, "Could not write the file");
+    expectRun(tool.run({"apply", game, "good.toml"}), 1,
+              "orvane: could not write game/QEVEXE/../GEODATA/english.bak; no file was changed\n");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 

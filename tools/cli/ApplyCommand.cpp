@@ -172,7 +172,7 @@ void runApply(const Options& options, FileSystem& fs)
     }
     if (!anyChange(game)) return;
     const WriteResult saved = saveGameFiles(game, fs, !options.noBackups);
-    if (!saved.ok) throw Refusal{describeWriteFailure(saved)};
+    if (!saved.ok) throw writeRefused(saved);
 }
 
 } // namespace orvane::cli

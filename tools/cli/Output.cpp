@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "files/CommandLine.h"
-#include "files/GameSaver.h"
 
 namespace orvane::cli {
 
@@ -34,7 +33,16 @@ void deliver(const std::string& target, std::string_view data, FileSystem& fs, b
         return;
     }
     const WriteResult result = writeWholeFile(target, ByteImage(data.begin(), data.end()), fs);
-    if (!result.ok) throw Refusal{describeWriteFailure(result)};
+    if (!result.ok) throw writeRefused(result);
+}
+
+Refusal writeRefused(const WriteResult& result)
+{
+    std::string message = "could not write " + result.failedFile;
+    if (result.replacedFiles.empty()) return {message + "; no file was changed"};
+    message += "; already replaced:";
+    for (const std::string& replaced : result.replacedFiles) message += " " + replaced;
+    return {message + "; the other files were not changed"};
 }
 
 ByteImage readInput(const std::string& path, FileSystem& fs)

@@ -6,6 +6,7 @@
 
 #include "core/ByteImage.h"
 #include "files/FileSystem.h"
+#include "files/GameSaver.h"
 
 namespace orvane::cli {
 
@@ -29,6 +30,10 @@ void deliver(const std::string& target, std::string_view data, FileSystem& fs, b
 
 // Text for standard output, as it is.
 void print(std::string_view text);
+
+// The refusal for a write that failed, on one line: the file that could not be written, and what was
+// already replaced or that nothing was.
+Refusal writeRefused(const WriteResult& result);
 
 // A whole file; refused, naming it, when it cannot be read.
 ByteImage readInput(const std::string& path, FileSystem& fs);
