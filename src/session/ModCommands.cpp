@@ -35,6 +35,16 @@ std::string leftOutMessage(const std::vector<std::string>& leftOut)
     return message + "Make Patch Files carries every byte of the regions the pages edit.";
 }
 
+// A name typed without an extension gets ".toml", so that the open dialog's filter and `orvane apply`
+// find the file again; a name the user gave an extension is kept as typed.
+std::string withModExtension(std::string path)
+{
+    const std::size_t nameStart = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) path += ".toml";
+    return path;
+}
+
 } // namespace
 
 FileFilter modFileFilter()
@@ -49,7 +59,7 @@ void exportChangesAsMod(EditorSession& session)
     const auto target = session.prompts().chooseFileToSave(modFileFilter());
     if (!target) return;
     const std::string text = mods::writeMod(made.mod);
-    const WriteResult result = writeWholeFile(*target, ByteImage(text.begin(), text.end()), session.fileSystem());
+    const WriteResult result = writeWholeFile(withModExtension(*target), ByteImage(text.begin(), text.end()), session.fileSystem());
     if (!result.ok) {
         session.prompts().showMessage(NotWrittenTitle, describeWriteFailure(result));
         return;

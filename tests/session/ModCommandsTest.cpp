@@ -24,13 +24,17 @@ TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
     EditorSession& session = edited.game.session;
     ++session.image(FileId::Exe).at(10); // a byte no page shows
 
+    // A name typed without an extension gets the mod's; one with an extension is written as typed.
     const std::string path = (edited.game.dir.path() / "changes.toml").string();
-    edited.game.prompts.answerFile(path);
+    edited.game.prompts.answerFile(path.substr(0, path.size() - 5));
     exportChangesAsMod(session);
     EXPECT_EQ(edited.game.prompts.lastFilter.pattern, "*.toml");
     const ByteImage written = test::readFileBytes(path);
     EXPECT_EQ(std::string(written.begin(), written.end()), mods::writeMod(mods::exportChanges(session.files()).mod));
     test::expectOneMessage(edited.game.prompts, "Mod written", "Executable, Offset 10 (0xA): 1 byte that no page shows");
+    edited.game.prompts.answerFile(path + ".v2");
+    exportChangesAsMod(session);
+    EXPECT_EQ(test::readFileBytes(path + ".v2"), written);
 
     // The executable, ENGLISH2.DAT and OBDATA.DAT change: one Undo each.
     NamedGame target;
