@@ -21,6 +21,11 @@ public:
         return std::exchange(text, std::string());
     }
     bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
+                          std::size_t escapeButton) override
+    {
+        return escapeButton;
+    }
     void showMessage(const std::string&, const std::string&) override { ++messages; }
     std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return file; }
     std::optional<std::string> chooseFileToSave(const FileFilter&) override { return {}; }

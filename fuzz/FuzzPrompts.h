@@ -26,6 +26,11 @@ public:
         return text;
     }
     bool askYesNo(const std::string&, const std::string&) override { return true; }
+    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&,
+                          std::size_t defaultButton, std::size_t) override
+    {
+        return defaultButton;
+    }
     void showMessage(const std::string& title, const std::string&) override { messageTitles.push_back(title); }
     std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return fileToOpen; }
     std::optional<std::string> chooseFileToSave(const FileFilter&) override { return std::nullopt; }

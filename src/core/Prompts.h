@@ -1,7 +1,9 @@
 #pragma once
 // The port through which the model asks and tells the user; the window implements it with Qt boxes.
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orvane {
 
@@ -20,6 +22,11 @@ public:
                                                const std::string& defaultText) = 0;
     // A message box with Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& title, const std::string& text) = 0;
+    // A message box with the buttons given, left to right; answers the index of the one chosen.
+    // Enter chooses `defaultButton`; Escape, or closing the box, chooses `escapeButton`.
+    virtual std::size_t askChoice(const std::string& title, const std::string& text,
+                                  const std::vector<std::string>& buttons, std::size_t defaultButton,
+                                  std::size_t escapeButton) = 0;
     // A message box with OK.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
     // The open-file dialog; the full path of the chosen file, or nothing for Cancel.

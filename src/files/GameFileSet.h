@@ -5,6 +5,7 @@
 
 #include "core/ByteImage.h"
 #include "core/GameEdition.h"
+#include "files/FileSystem.h"
 
 namespace orvane {
 
@@ -13,6 +14,9 @@ struct LoadedFile {
     ByteImage asRead;     // never edited; what backups are written from
     std::string diskPath; // the file on disk the image was read from; empty until read
     bool loaded = false;
+    // The file on disk as this program last read or wrote it, to tell another program's change.
+    std::uint64_t diskChecksum = 0;
+    std::optional<FileStamp> diskStamp;
 };
 
 struct GameFileSet {

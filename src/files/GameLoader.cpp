@@ -4,7 +4,9 @@
 #include <optional>
 #include <utility>
 
+#include "files/DiskState.h"
 #include "files/GamePaths.h"
+#include "files/GameTransaction.h"
 
 namespace orvane {
 
@@ -46,12 +48,42 @@ std::optional<ByteImage> readMeasured(FileSystem& fs, const std::string& path, s
     return bytes;
 }
 
-void keep(LoadedFile& file, ByteImage bytes, const std::string& diskPath)
+void keep(LoadedFile& file, ByteImage bytes, const std::string& diskPath, FileSystem& fs)
 {
     file.asRead = std::move(bytes);
     file.image = file.asRead;
     file.diskPath = diskPath;
     file.loaded = true;
+    rememberOnDisk(file, file.asRead, fs);
+}
+
+std::string nameOf(const std::string& path)
+{
+    std::size_t start = path.size();
+    while (start > 0 && !isPathSeparator(path[start - 1])) --start;
+    return path.substr(start);
+}
+
+// A folder that holds "ENGLISH.DAT" and "english.dat" both (or a game folder with two GEODATA folders)
+// cannot say which is the game's: the load names them and stops, rather than read one and write it
+// back over the other. The executable needs no such check: the user chose that very file.
+std::optional<std::string> ambiguity(FileSystem& fs, const std::string& path)
+{
+    std::string folder = path;
+    while (!folder.empty() && !isPathSeparator(folder.back())) folder.pop_back();
+    while (!folder.empty() && isPathSeparator(folder.back())) folder.pop_back();
+    for (const std::string& candidate : {path, folder}) {
+        if (candidate.empty()) continue;
+        const std::vector<std::string> same = fs.sameNameIgnoringCase(candidate);
+        if (same.size() < 2) continue;
+        std::string names;
+        for (std::size_t i = 0; i < same.size(); ++i) {
+            names += i == 0 ? "" : i + 1 == same.size() ? " and " : ", ";
+            names += nameOf(same[i]);
+        }
+        return "The folder holds both " + names + ", so it is not clear which is the game's; rename or remove one.";
+    }
+    return std::nullopt;
 }
 
 // A failure the user is told about in the step line.
@@ -80,7 +112,7 @@ void runStep(LoadProgress& progress, const char* stepText, const std::function<v
 } // namespace
 
 LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
-                         const LoadCalls& calls)
+                         const LoadCalls& calls, const GameLock* heldLock)
 {
     progress.begin();
     progress.append("QEV.EXE...  ");
@@ -92,6 +124,16 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     }
     const std::string& exePath = *chosen;
     const std::string candidateDirectory = folderOf(exePath);
+
+    std::optional<GameLock> ownLock;
+    if (heldLock == nullptr) {
+        ownLock = GameLock::acquire(fs, exePath);
+        if (!ownLock) return failWith(progress, calls, FileId::Exe, GameBusyText);
+    }
+    const GameLock& lock = heldLock != nullptr ? *heldLock : *ownLock;
+    if (const auto finished = finishInterruptedWrite(fs, lock.journalPath()); finished && calls.notice) {
+        calls.notice(*finished);
+    }
 
     const std::string exeOnDisk = fs.resolve(exePath);
     const auto exeLength = lengthToLoad(fs, exeOnDisk);
@@ -109,7 +151,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     files.exePath = exePath;
     files.edition = edition;
     files.complete = false; // from here on the set mixes this load with an earlier one until the end
-    keep(files.file(FileId::Exe), std::move(*exeBytes), exeOnDisk);
+    keep(files.file(FileId::Exe), std::move(*exeBytes), exeOnDisk, fs);
     if (calls.fileRead) calls.fileRead(FileId::Exe);
     if (calls.editionRecognised) calls.editionRecognised(edition);
 
@@ -125,6 +167,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
 
     for (const DataFile& data : DataFiles) {
         const std::string onDisk = fs.resolve(joinGamePath(files.gameDirectory, data.relativePath));
+        if (const auto unclear = ambiguity(fs, onDisk)) return failWith(progress, calls, data.id, *unclear);
         const auto length = lengthToLoad(fs, onDisk);
         if (!length) return failAsItStands(progress, calls, data.id);
         if (*length == 0) return failWith(progress, calls, data.id, data.unableText);
@@ -133,7 +176,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         }
         auto bytes = readMeasured(fs, onDisk, *length);
         if (!bytes) return failAsItStands(progress, calls, data.id);
-        keep(files.file(data.id), std::move(*bytes), onDisk);
+        keep(files.file(data.id), std::move(*bytes), onDisk, fs);
         if (calls.fileRead) calls.fileRead(data.id);
         progress.append(DonePiece);
         if (data.nextPiece != nullptr) progress.append(data.nextPiece);

@@ -7,6 +7,7 @@
 #include "core/Prompts.h"
 #include "files/FileSystem.h"
 #include "files/GameFileSet.h"
+#include "files/GameLock.h"
 #include "files/LoadProgress.h"
 
 namespace orvane {
@@ -21,6 +22,8 @@ struct LoadCalls {
     // The load stopped at `file`: `reason` is the failure the step line shows, or empty when something
     // is there that cannot be read and the step line keeps the step under way.
     std::function<void(FileId file, const std::string& reason)> stopped;
+    // One line for the user: an earlier write of this game was cut off and has been finished.
+    std::function<void(const std::string&)> notice;
 };
 
 enum class LoadResult { Cancelled, Failed, Complete };
@@ -28,8 +31,10 @@ enum class LoadResult { Cancelled, Failed, Complete };
 inline constexpr const char* AllFilesLoadedText = "All files loaded successfully!";
 
 // Runs the load up to "All files loaded successfully!" and the OK button. What a complete load
-// does to the pages afterwards (lists, undo stack, title) is the caller's.
+// does to the pages afterwards (lists, undo stack, title) is the caller's. The files are read under
+// the game's lock, so never half-way through another program's write; a caller that holds the lock
+// already (to write right after) passes it.
 LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
-                         const LoadCalls& calls);
+                         const LoadCalls& calls, const GameLock* heldLock = nullptr);
 
 } // namespace orvane

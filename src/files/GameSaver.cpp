@@ -1,67 +1,13 @@
 #include "files/GameSaver.h"
 
-#include <array>
-#include <utility>
-
+#include "files/DiskState.h"
 #include "files/GamePaths.h"
 
 namespace orvane {
 
 namespace {
 
-struct PlannedWrite {
-    std::string target;
-    const ByteImage* bytes;
-    bool mustExist = false; // a game file: one that is gone since the load is not made anew
-};
-
-// A target that cannot be written over as it stands: a game file deleted since the load, a folder,
-// a read-only file. Found before anything is written, so refusing it changes nothing.
-const PlannedWrite* firstBlocked(const std::vector<PlannedWrite>& plan, FileSystem& fs)
-{
-    for (const PlannedWrite& write : plan) {
-        if ((write.mustExist && !fs.fileLength(write.target)) || !fs.canReplace(write.target)) return &write;
-    }
-    return nullptr;
-}
-
-// Writes every file to a temporary file first; only when all are on disk are they renamed over
-// their targets, in order. A failure before the first rename leaves the disk as it was.
-WriteResult writeAll(const std::vector<PlannedWrite>& plan, FileSystem& fs)
-{
-    WriteResult result;
-    if (const PlannedWrite* blocked = firstBlocked(plan, fs)) {
-        result.ok = false;
-        result.failedFile = blocked->target;
-        return result;
-    }
-    std::vector<std::string> temporaries;
-    const auto removeTemporariesFrom = [&](std::size_t first) {
-        for (std::size_t i = first; i < temporaries.size(); ++i) fs.remove(temporaries[i]);
-    };
-
-    for (const PlannedWrite& write : plan) {
-        auto temporary = fs.writeTemporary(write.target, *write.bytes);
-        if (!temporary) {
-            removeTemporariesFrom(0);
-            result.ok = false;
-            result.failedFile = write.target;
-            return result;
-        }
-        temporaries.push_back(std::move(*temporary));
-    }
-
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (!fs.replace(temporaries[i], plan[i].target)) {
-            removeTemporariesFrom(i);
-            result.ok = false;
-            result.failedFile = plan[i].target;
-            return result;
-        }
-        result.replacedFiles.push_back(plan[i].target);
-    }
-    return result;
-}
+constexpr FileId AllFiles[] = {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata};
 
 // The file a name below the game folder stands for on disk.
 std::string inGameFolder(const GameFileSet& files, FileSystem& fs, const char* relativePath)
@@ -86,52 +32,96 @@ WriteResult notLoaded(const GameFileSet& files)
     return result;
 }
 
+void planGameFiles(const GameFileSet& files, const std::array<const ByteImage*, 4>& images,
+                   std::vector<PlannedWrite>& plan)
+{
+    // Each image goes back to the very file it was read from, whatever the case of its name on disk.
+    for (std::size_t i = 0; i < 4; ++i) plan.push_back({files.file(AllFiles[i]).diskPath, images[i], true});
+}
+
+void rememberWritten(GameFileSet& files, const std::array<const ByteImage*, 4>& images, FileSystem& fs)
+{
+    for (std::size_t i = 0; i < 4; ++i) rememberOnDisk(files.file(AllFiles[i]), *images[i], fs);
+}
+
 } // namespace
 
-WriteResult saveGameFiles(const GameFileSet& files, FileSystem& fs, bool makeBackups)
+std::array<std::string, 4> backupPaths(const GameFileSet& files, FileSystem& fs, BackupKind kind)
+{
+    if (kind == BackupKind::Master) {
+        return {fs.resolve(files.exePath + "(MASTER).bak"), inGameFolder(files, fs, "\\geodata\\ENGLISH(MASTER).bak"),
+                inGameFolder(files, fs, "\\geodata\\ENGLISH2(MASTER).bak"),
+                inGameFolder(files, fs, "\\geodata\\OBDATA(MASTER).bak")};
+    }
+    return {fs.resolve(files.exePath + ".bak"), inGameFolder(files, fs, "\\geodata\\english.bak"),
+            inGameFolder(files, fs, "\\geodata\\english2.bak"), inGameFolder(files, fs, "\\geodata\\obdata.bak")};
+}
+
+std::vector<std::string> filesOfGame(const GameFileSet& files, FileSystem& fs)
+{
+    std::vector<std::string> paths;
+    for (const LoadedFile& file : files.files) {
+        if (!file.diskPath.empty()) paths.push_back(file.diskPath);
+    }
+    for (const BackupKind kind : {BackupKind::Bak, BackupKind::Master}) {
+        for (const std::string& path : backupPaths(files, fs, kind)) paths.push_back(path);
+    }
+    return paths;
+}
+
+std::optional<std::string> refuseGameFileAsOutput(const GameFileSet& files, FileSystem& fs, const std::string& target)
+{
+    const std::string asWritten = fs.absolute(fs.resolve(target));
+    for (const std::string& own : filesOfGame(files, fs)) {
+        if (fs.sameFile(target, own) || fs.absolute(own) == asWritten) {
+            return target + " is one of the game's files; choose another name.";
+        }
+    }
+    return std::nullopt;
+}
+
+WriteResult saveGameFiles(GameFileSet& files, FileSystem& fs, const GameLock& lock, const SaveOptions& options)
 {
     if (!everyFileLoaded(files)) return notLoaded(files);
 
     std::vector<PlannedWrite> plan;
-    if (makeBackups) {
-        plan.push_back({fs.resolve(files.exePath + ".bak"), &files.file(FileId::Exe).asRead});
-        plan.push_back({inGameFolder(files, fs, "\\geodata\\english.bak"), &files.file(FileId::English).asRead});
-        plan.push_back({inGameFolder(files, fs, "\\geodata\\english2.bak"), &files.file(FileId::English2).asRead});
-        plan.push_back({inGameFolder(files, fs, "\\geodata\\obdata.bak"), &files.file(FileId::Obdata).asRead});
+    if (options.masterBackupWhereMissing) {
+        const auto masters = backupPaths(files, fs, BackupKind::Master);
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (!fs.exists(masters[i])) plan.push_back({masters[i], &files.file(AllFiles[i]).asRead});
+        }
     }
-    // Each image goes back to the very file it was read from, whatever the case of its name on disk.
-    for (const FileId id : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
-        plan.push_back({files.file(id).diskPath, &files.image(id), true});
+    if (options.makeBackups) {
+        const auto backups = backupPaths(files, fs, BackupKind::Bak);
+        for (std::size_t i = 0; i < 4; ++i) plan.push_back({backups[i], &files.file(AllFiles[i]).asRead});
     }
-    return writeAll(plan, fs);
+    const std::array<const ByteImage*, 4> images{&files.image(FileId::Exe), &files.image(FileId::English),
+                                                 &files.image(FileId::English2), &files.image(FileId::Obdata)};
+    planGameFiles(files, images, plan);
+    WriteResult result = writeAsOneUnit(plan, fs, lock, options.interrupted);
+    if (result.ok) rememberWritten(files, images, fs);
+    return result;
 }
 
-WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs)
+WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs, const GameLock& lock)
 {
     if (!everyFileLoaded(files)) return notLoaded(files);
-
-    const std::vector<PlannedWrite> plan{
-        {fs.resolve(files.exePath + "(MASTER).bak"), &files.file(FileId::Exe).asRead},
-        {inGameFolder(files, fs, "\\geodata\\ENGLISH(MASTER).bak"), &files.file(FileId::English).asRead},
-        {inGameFolder(files, fs, "\\geodata\\ENGLISH2(MASTER).bak"), &files.file(FileId::English2).asRead},
-        {inGameFolder(files, fs, "\\geodata\\OBDATA(MASTER).bak"), &files.file(FileId::Obdata).asRead},
-    };
-    return writeAll(plan, fs);
+    const auto masters = backupPaths(files, fs, BackupKind::Master);
+    std::vector<PlannedWrite> plan;
+    for (std::size_t i = 0; i < 4; ++i) plan.push_back({masters[i], &files.file(AllFiles[i]).asRead});
+    return writeAsOneUnit(plan, fs, lock);
 }
 
-WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, FileSystem& fs)
+WriteResult restoreGameFiles(GameFileSet& files, const std::array<ByteImage, 4>& images, FileSystem& fs,
+                             const GameLock& lock)
 {
-    return writeAll({{target, &bytes}}, fs);
-}
-
-std::string describeWriteFailure(const WriteResult& result)
-{
-    if (result.ok) return {};
-    std::string message = "Could not write the file\n" + result.failedFile + "\n";
-    if (result.replacedFiles.empty()) return message + "No file was changed.";
-    message += "These files were already replaced:\n";
-    for (const std::string& replaced : result.replacedFiles) message += replaced + "\n";
-    return message + "The other files were not changed.";
+    if (!everyFileLoaded(files)) return notLoaded(files);
+    std::vector<PlannedWrite> plan;
+    const std::array<const ByteImage*, 4> pointers{&images[0], &images[1], &images[2], &images[3]};
+    planGameFiles(files, pointers, plan);
+    WriteResult result = writeAsOneUnit(plan, fs, lock);
+    if (result.ok) rememberWritten(files, pointers, fs);
+    return result;
 }
 
 } // namespace orvane

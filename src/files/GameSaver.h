@@ -1,31 +1,50 @@
 #pragma once
-// Save and Make Master Backup: every file is written whole to a temporary file first, and only
-// when all are written are they renamed over their targets, so no game file is ever half-written.
+// Save, Make Master Backup and the copies a write puts back: the game's files and their backups are
+// written as one unit (files/GameTransaction), under the game's lock.
+#include <array>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "files/FileSystem.h"
 #include "files/GameFileSet.h"
+#include "files/GameTransaction.h"
 
 namespace orvane {
 
-struct WriteResult {
-    bool ok = true;
-    std::string failedFile;                // the file that could not be written
-    std::vector<std::string> replacedFiles; // files already replaced when the failure came
+enum class BackupKind { Bak, Master };
+
+// The four backup files of a game, in FileId order: "QEV.EXE.bak", "\geodata\english.bak", ... or the
+// "(MASTER).bak" copies.
+std::array<std::string, 4> backupPaths(const GameFileSet& files, FileSystem& fs, BackupKind kind);
+
+// Every file that belongs to the game: the four files and both kinds of backup. No other output may
+// be written over any of them.
+std::vector<std::string> filesOfGame(const GameFileSet& files, FileSystem& fs);
+
+// The refusal of an output (a patch file, a mod, an export) that would be written over one of the
+// game's files or backups, however its name is spelt; nothing when the target is another file.
+std::optional<std::string> refuseGameFileAsOutput(const GameFileSet& files, FileSystem& fs, const std::string& target);
+
+struct SaveOptions {
+    bool makeBackups = true;
+    // The "(MASTER).bak" copies of the files as loaded, for each the game has none of yet; one that
+    // is there is never replaced.
+    bool masterBackupWhereMissing = false;
+    std::function<bool()> interrupted;
 };
 
-// The four game files, after the ".bak" copies of the files as loaded when makeBackups is set.
-WriteResult saveGameFiles(const GameFileSet& files, FileSystem& fs, bool makeBackups);
+// The four game files, after the backups the options ask for. On success each file remembers the
+// bytes now on disk.
+WriteResult saveGameFiles(GameFileSet& files, FileSystem& fs, const GameLock& lock, const SaveOptions& options);
 
 // The "(MASTER).bak" copies of the four files as loaded.
-WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs);
+WriteResult writeMasterBackup(const GameFileSet& files, FileSystem& fs, const GameLock& lock);
 
-// One file, written to a temporary file beside it and renamed over it: an existing file is replaced
-// whole, by one of exactly the new length, or left as it was.
-WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, FileSystem& fs);
-
-// The message that tells the user which file could not be written and what was already replaced.
-std::string describeWriteFailure(const WriteResult& result);
+// The game files replaced by the given images (in FileId order), with no backup: putting a game back
+// from its backups. On success each file remembers the bytes now on disk.
+WriteResult restoreGameFiles(GameFileSet& files, const std::array<ByteImage, 4>& images, FileSystem& fs,
+                             const GameLock& lock);
 
 } // namespace orvane

@@ -9,7 +9,10 @@
 #include <system_error>
 #include <vector>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,7 +36,7 @@ void flushFolder(const fs::path& folder)
     close(descriptor);
 }
 
-bool sameNameIgnoringCase(const std::string& a, const std::string& b)
+bool equalIgnoringCase(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
@@ -51,7 +54,7 @@ std::optional<std::string> nameInFolder(const std::string& folder, const std::st
     std::vector<std::string> matches;
     for (const auto& entry : entries) {
         const std::string entryName = entry.path().filename().string();
-        if (sameNameIgnoringCase(entryName, name)) matches.push_back(entryName);
+        if (equalIgnoringCase(entryName, name)) matches.push_back(entryName);
     }
     if (matches.empty()) return std::nullopt;
     return *std::min_element(matches.begin(), matches.end());
@@ -80,7 +83,106 @@ fs::perms newFilePermissions()
     return static_cast<fs::perms>(0666 & ~mask);
 }
 
+// A file run as root (sudo) must not leave the user's game owned by root: the new file takes the
+// owner and group of the file it replaces, or of its folder when it is new. Only root may give a
+// file away; anyone else makes files that are theirs already, so a refusal changes nothing.
+void keepOwner(const std::string& temporary, const std::string& target)
+{
+    if (geteuid() != 0) return;
+    struct stat owner {};
+    if (stat(target.c_str(), &owner) != 0) {
+        const std::string folder = fs::path(target).parent_path().string();
+        if (stat(folder.empty() ? "." : folder.c_str(), &owner) != 0) return;
+    }
+    [[maybe_unused]] const int ignored = chown(temporary.c_str(), owner.st_uid, owner.st_gid);
+}
+
+class NoLockPossible : public HeldLock {};
+
+// flock: released by the system when the descriptor is closed, which it is when the process dies.
+class FlockHeld : public HeldLock {
+public:
+    explicit FlockHeld(int descriptor) : descriptor_(descriptor) {}
+    ~FlockHeld() override { close(descriptor_); }
+    FlockHeld(const FlockHeld&) = delete;
+    FlockHeld& operator=(const FlockHeld&) = delete;
+
+private:
+    int descriptor_;
+};
+
 } // namespace
+
+void RealFileSystem::noteError(int code)
+{
+    lastError_ = std::strerror(code);
+}
+
+std::unique_ptr<HeldLock> RealFileSystem::tryLock(const std::string& path)
+{
+    // Read access is all flock needs, so a lock file left by another user (or by root) serves too.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    // Where no lock file can be made (a read-only folder, a disc) nobody can write the game either,
+    // so there is no writer to wait for.
+    if (descriptor < 0) return std::make_unique<NoLockPossible>();
+    int result = 0;
+    do result = flock(descriptor, LOCK_EX | LOCK_NB);
+    while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        noteError(errno);
+        close(descriptor);
+        return nullptr;
+    }
+    return std::make_unique<FlockHeld>(descriptor);
+}
+
+std::vector<std::string> RealFileSystem::listFolder(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entries(folder.empty() ? "." : folder, error), end; !error && entries != end;
+         entries.increment(error)) {
+        names.push_back(entries->path().filename().string());
+    }
+    return names;
+}
+
+std::optional<FileStamp> RealFileSystem::stamp(const std::string& path)
+{
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    const std::int64_t modified = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
+                                  static_cast<std::int64_t>(status.st_mtim.tv_nsec);
+    const std::uint64_t identity = static_cast<std::uint64_t>(status.st_ino) ^
+                                   (static_cast<std::uint64_t>(status.st_dev) << 40);
+    return FileStamp{static_cast<std::uint64_t>(status.st_size), modified, identity};
+}
+
+bool RealFileSystem::sameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return fs::equivalent(a, b, error) && !error;
+}
+
+std::string RealFileSystem::absolute(const std::string& path)
+{
+    std::error_code error;
+    const fs::path full = fs::absolute(path, error);
+    return error ? path : full.lexically_normal().string();
+}
+
+std::vector<std::string> RealFileSystem::sameNameIgnoringCase(const std::string& path)
+{
+    const fs::path asGiven(path);
+    const std::string folder = asGiven.parent_path().string();
+    const std::string name = asGiven.filename().string();
+    std::vector<std::string> matches;
+    for (const std::string& entry : listFolder(folder)) {
+        if (equalIgnoringCase(entry, name)) matches.push_back((asGiven.parent_path() / entry).string());
+    }
+    std::sort(matches.begin(), matches.end());
+    return matches;
+}
 
 std::optional<std::uint64_t> RealFileSystem::fileLength(const std::string& path)
 {
@@ -121,14 +223,25 @@ bool RealFileSystem::canReplace(const std::string& target)
     if (!fs::is_regular_file(status)) return false;
     const bool writeBitSet = (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
                                                       fs::perms::others_write)) != fs::perms::none;
-    return writeBitSet && access(file.c_str(), W_OK) == 0;
+    if (!writeBitSet) {
+        noteError(EACCES);
+        return false;
+    }
+    if (access(file.c_str(), W_OK) != 0) {
+        noteError(errno);
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
     std::string temporary = followLinks(target).string() + TemporarySuffix;
     const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) return std::nullopt;
+    if (descriptor < 0) {
+        noteError(errno);
+        return std::nullopt;
+    }
 
     // Every count is checked: a write that takes fewer bytes than offered is a failure even when
     // it reports no error (a full disk or a file size limit).
@@ -138,11 +251,21 @@ std::optional<std::string> RealFileSystem::writeTemporary(const std::string& tar
         const std::size_t offered = bytes.size() - done;
         const ssize_t count = write(descriptor, bytes.data() + done, bytesHandedOn(offered));
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0 || static_cast<std::size_t>(count) != offered) written = false;
-        else done += offered;
+        if (count < 0 || static_cast<std::size_t>(count) != offered) {
+            noteError(count < 0 ? errno : ENOSPC);
+            written = false;
+        } else {
+            done += offered;
+        }
     }
-    written = written && fsync(descriptor) == 0;
-    written = close(descriptor) == 0 && written;
+    if (written && fsync(descriptor) != 0) {
+        noteError(errno);
+        written = false;
+    }
+    if (close(descriptor) != 0 && written) {
+        noteError(errno);
+        written = false;
+    }
     if (!written) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
@@ -158,10 +281,13 @@ bool RealFileSystem::replace(const std::string& temporary, const std::string& li
     const fs::file_status targetStatus = fs::status(target, error);
     const fs::perms permissions =
         fs::exists(targetStatus) ? targetStatus.permissions() & fs::perms::mask : newFilePermissions();
+    keepOwner(temporary, target);
     fs::permissions(temporary, permissions, fs::perm_options::replace, error);
-    if (error) return false;
-    fs::rename(temporary, target, error);
-    if (error) return false;
+    if (!error) fs::rename(temporary, target, error);
+    if (error) {
+        noteError(error.value());
+        return false;
+    }
     flushFolder(fs::path(target).parent_path());
     return true;
 }

@@ -20,11 +20,23 @@ public:
     bool replace(const std::string& temporary, const std::string& target) override;
     bool remove(const std::string& path) override;
     std::string resolve(const std::string& path) override;
+    std::string lastError() const override { return lastError_; }
+    std::unique_ptr<HeldLock> tryLock(const std::string& path) override;
+    std::vector<std::string> listFolder(const std::string& folder) override;
+    std::optional<FileStamp> stamp(const std::string& path) override;
+    bool sameFile(const std::string& a, const std::string& b) override;
+    std::string absolute(const std::string& path) override;
+    std::vector<std::string> sameNameIgnoringCase(const std::string& path) override;
 
 protected:
     // How many of the bytes offered to one write are handed to the file. Tests override it to cut
     // a write short, as a full disk does without reporting an error.
     virtual std::size_t bytesHandedOn(std::size_t offered) { return offered; }
+    // Keeps the system's reason for a call that failed, for lastError.
+    void noteError(int code);
+
+private:
+    std::string lastError_;
 };
 
 } // namespace orvane

@@ -1,9 +1,46 @@
 #include "session/EditorSession.h"
 
+#include <algorithm>
+
+#include "changes/DiskRebase.h"
+#include "files/DiskState.h"
 #include "files/GameSaver.h"
 #include "files/PatchFile.h"
 
 namespace orvane {
+
+namespace {
+
+constexpr const char* DiskChangedTitle = "Files changed on disk";
+enum DiskChoice : std::size_t { KeepBoth, Overwrite, Cancel };
+
+std::string listOfLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+std::string diskChangedText(const GameFileSet& files, const std::vector<FileId>& changed)
+{
+    std::vector<std::string> paths;
+    for (const FileId id : changed) paths.push_back(files.file(id).diskPath);
+    return "Another program changed these files on disk after they were loaded:\n" + listOfLines(paths) +
+           "Keep Both puts your changes on top of theirs; Overwrite replaces theirs with yours; Cancel saves nothing.";
+}
+
+// A file read again must still be one the pages can show: the executable of the loaded edition,
+// OBDATA.DAT of its one length, a string file that is not empty.
+bool takeable(FileId id, GameEdition edition, const ByteImage& bytes)
+{
+    switch (id) {
+    case FileId::Exe: return editionForExeLength(bytes.size()) == edition;
+    case FileId::Obdata: return bytes.size() == ObdataLength;
+    default: return !bytes.empty();
+    }
+}
+
+} // namespace
 
 EditorSession::EditorSession(FileSystem& fs, Prompts& prompts) : fs_(fs), prompts_(prompts) {}
 
@@ -34,6 +71,7 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
     if (!steps.updateItemsList) steps.updateItemsList = updateItemsList_;
     if (!steps.updateBase) steps.updateBase = updateBase_;
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
+    toldDiskStamps_.clear();
     if (result != LoadResult::Complete) return result;
     for (const auto& routine : loadCompleted_) routine();
     notify();
@@ -90,15 +128,51 @@ bool EditorSession::canWriteFiles(const char* refusalTitle)
     return false;
 }
 
+std::optional<GameLock> EditorSession::lockGame(const char* refusalTitle)
+{
+    auto lock = GameLock::acquire(fs_, files_.exePath);
+    if (!lock) prompts_.showMessage(refusalTitle, GameBusyText);
+    return lock;
+}
+
+bool EditorSession::settleDiskChanges()
+{
+    const auto changed = changedOnDisk(files_, fs_);
+    if (changed.empty()) return true;
+    switch (prompts_.askChoice(DiskChangedTitle, diskChangedText(files_, changed), {"Keep Both", "Overwrite", "Cancel"},
+                               KeepBoth, Cancel)) {
+    case KeepBoth: return takeFromDisk(changed, true);
+    case Overwrite:
+        // What is on disk now is what the save may replace; the backups still hold the files as loaded.
+        for (const FileId id : changed) {
+            LoadedFile& file = files_.file(id);
+            rememberOnDisk(file, fs_.readWhole(file.diskPath).value_or(ByteImage{}), fs_);
+        }
+        return true;
+    default: return false;
+    }
+}
+
 bool EditorSession::save()
 {
     const char* notSaved = "Files not saved";
     if (!canWriteFiles(notSaved)) return false;
-    const WriteResult result = saveGameFiles(files_, fs_, makeBackups_);
-    if (!result.ok) {
-        prompts_.showMessage(notSaved, describeWriteFailure(result));
-        return false;
+    while (true) {
+        if (!settleDiskChanges()) return false;
+        const auto lock = lockGame(notSaved);
+        if (!lock) return false;
+        // Another program may have written between the question and the lock (or died writing, leaving
+        // a write this finishes): then the user is asked again about what is on disk now.
+        finishInterruptedWrite(fs_, lock->journalPath());
+        if (!changedOnDisk(files_, fs_).empty()) continue;
+        const WriteResult result = saveGameFiles(files_, fs_, *lock, {makeBackups_, false, {}});
+        if (!result.ok) {
+            prompts_.showMessage(notSaved, describeWriteFailure(result));
+            return false;
+        }
+        break;
     }
+    toldDiskStamps_.clear();
     prompts_.showMessage("Files saved.", "All files saved.");
     saveAvailable_ = false;
     unsaved_.reset();
@@ -115,7 +189,9 @@ void EditorSession::makeMasterBackup()
     }
     const char* notMade = "Master backup not made";
     if (!canWriteFiles(notMade)) return;
-    const WriteResult result = writeMasterBackup(files_, fs_);
+    const auto lock = lockGame(notMade);
+    if (!lock) return;
+    const WriteResult result = writeMasterBackup(files_, fs_, *lock);
     if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
 }
 
@@ -128,8 +204,97 @@ void EditorSession::makePatchFile()
     if (!patch) return;
     const std::optional<std::string> target = prompts_.chooseFileToSave(patchFileFilter());
     if (!target) return;
+    if (const auto refusal = refuseGameFileAsOutput(files_, fs_, *target)) {
+        prompts_.showMessage(notMade, *refusal);
+        return;
+    }
     const WriteResult result = writeWholeFile(*target, *patch, fs_);
     if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
+}
+
+std::vector<FileId> EditorSession::newDiskChanges()
+{
+    if (!filesOpen_ || !files_.complete) return {};
+    std::vector<FileId> fresh;
+    for (const FileId id : changedOnDiskSinceStamps(files_, fs_)) {
+        const auto now = fs_.stamp(files_.file(id).diskPath);
+        const auto told = toldDiskStamps_.find(id);
+        if (told != toldDiskStamps_.end() && told->second == now) continue;
+        toldDiskStamps_[id] = now;
+        fresh.push_back(id);
+    }
+    return fresh;
+}
+
+bool EditorSession::keepBothWithDisk()
+{
+    const auto changed = changedOnDisk(files_, fs_);
+    return changed.empty() || takeFromDisk(changed, true);
+}
+
+bool EditorSession::reloadFromDisk()
+{
+    if (modified() && !prompts_.askYesNo("Reload?", "Drop the changes you have not saved and read the files "
+                                                    "from disk again?")) {
+        return false;
+    }
+    return takeFromDisk(changedOnDisk(files_, fs_), false);
+}
+
+bool EditorSession::takeFromDisk(const std::vector<FileId>& changed, bool keepEdits)
+{
+    std::vector<std::pair<FileId, ByteImage>> read;
+    for (const FileId id : changed) {
+        const std::string& path = files_.file(id).diskPath;
+        auto bytes = fs_.readWhole(path);
+        if (!bytes || !takeable(id, files_.edition, *bytes)) {
+            prompts_.showMessage(DiskChangedTitle, path + " cannot be read again as the game's file. Nothing "
+                                                          "was changed; load the files again to go on.");
+            return false;
+        }
+        read.emplace_back(id, std::move(*bytes));
+    }
+    std::vector<std::string> bothChanged;
+    std::vector<std::string> notPlaced;
+    for (auto& [id, onDisk] : read) {
+        LoadedFile& file = files_.file(id);
+        if (keepEdits) {
+            changes::Rebased rebased = changes::rebaseOnDisk(id, files_.edition, file.asRead, file.image, onDisk);
+            undo_.transform(id, [&](ByteImage& snapshot) {
+                snapshot = changes::rebaseOnDisk(id, files_.edition, file.asRead, snapshot, onDisk).image;
+            });
+            bothChanged.insert(bothChanged.end(), rebased.bothChanged.begin(), rebased.bothChanged.end());
+            notPlaced.insert(notPlaced.end(), rebased.notPlaced.begin(), rebased.notPlaced.end());
+            file.image = std::move(rebased.image);
+        } else {
+            file.image = onDisk;
+        }
+        file.asRead = std::move(onDisk);
+        rememberOnDisk(file, file.asRead, fs_);
+        toldDiskStamps_.erase(id);
+    }
+    if (!keepEdits) {
+        for (LoadedFile& file : files_.files) file.image = file.asRead;
+        undo_.clear();
+        undoAvailable_ = false;
+    }
+    const bool differs = std::any_of(files_.files.begin(), files_.files.end(),
+                                     [](const LoadedFile& file) { return file.image != file.asRead; });
+    if (differs) unsaved_.diskMovedOn();
+    else unsaved_.reset();
+    saveAvailable_ = differs;
+    for (const FileId id : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
+        tellImageReplaced(id);
+        redrawPagesOf(id);
+    }
+    notify();
+    if (!bothChanged.empty() || !notPlaced.empty()) {
+        std::string text = "Your changes were put on top of the files on disk.\n";
+        if (!bothChanged.empty()) text += "Both changed these values; yours were kept:\n" + listOfLines(bothChanged);
+        if (!notPlaced.empty()) text += "These changes found no place in the files on disk:\n" + listOfLines(notPlaced);
+        prompts_.showMessage(DiskChangedTitle, text);
+    }
+    return true;
 }
 
 void EditorSession::closeFiles(const std::function<void()>& disableAll)

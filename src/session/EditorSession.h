@@ -9,6 +9,7 @@
 #include "files/FileSystem.h"
 #include "files/GameFileSet.h"
 #include "files/GameLoader.h"
+#include "files/GameLock.h"
 #include "files/LoadProgress.h"
 #include "history/UndoStack.h"
 #include "session/UnsavedChanges.h"
@@ -71,6 +72,16 @@ public:
     // as they stand. Cancel writes nothing; a failed write is told, naming the file.
     void makePatchFile();
 
+    // Files another program changed on disk since this session last read or wrote them, noticed by their
+    // stamps (the window asks every second or so): each change is told once, until the file changes again.
+    std::vector<FileId> newDiskChanges();
+    // Keep Both: reads the changed files again and puts this session's changes on top of them, value by
+    // value, through the undo history too; tells the values both changed and what found no place.
+    // False when a file on disk can no longer be taken (gone, or of a length the game cannot have).
+    bool keepBothWithDisk();
+    // Reload: drops every edit (after asking, when there are unsaved ones) and reads the changed files again.
+    bool reloadFromDisk();
+
     // Close files: offers Save when there are unsaved changes, then `disableAll`, then empties the history.
     // When the Save it offered fails or is refused it stops there, with the files, the history and Save as
     // they were, so the edits can still be saved once the fault is mended.
@@ -78,6 +89,11 @@ public:
 
 private:
     bool canWriteFiles(const char* refusalTitle);
+    // Before a write: when another program changed the files, asks whether to keep both, overwrite or
+    // cancel. False for Cancel (or a Keep Both that could not read the files).
+    bool settleDiskChanges();
+    bool takeFromDisk(const std::vector<FileId>& changed, bool keepEdits);
+    std::optional<GameLock> lockGame(const char* refusalTitle);
     void redrawPagesOf(FileId id);
     void tellImageReplaced(FileId id);
     void notify();
@@ -97,6 +113,7 @@ private:
     std::vector<std::function<void(FileId)>> imageReplaced_;
     std::function<void()> updateItemsList_;
     std::function<void()> updateBase_;
+    std::map<FileId, std::optional<FileStamp>> toldDiskStamps_;
 };
 
 } // namespace orvane

@@ -58,8 +58,13 @@ void exportChangesAsMod(EditorSession& session)
     const mods::MadeMod made = mods::exportChanges(session.files());
     const auto target = session.prompts().chooseFileToSave(modFileFilter());
     if (!target) return;
+    const std::string path = withModExtension(*target);
+    if (const auto refusal = refuseGameFileAsOutput(session.files(), session.fileSystem(), path)) {
+        session.prompts().showMessage(NotWrittenTitle, *refusal);
+        return;
+    }
     const std::string text = mods::writeMod(made.mod);
-    const WriteResult result = writeWholeFile(withModExtension(*target), ByteImage(text.begin(), text.end()), session.fileSystem());
+    const WriteResult result = writeWholeFile(path, ByteImage(text.begin(), text.end()), session.fileSystem());
     if (!result.ok) {
         session.prompts().showMessage(NotWrittenTitle, describeWriteFailure(result));
         return;

@@ -18,6 +18,8 @@ public:
     void undone();
     // The images now stand for the files on disk (a load, a save) or are out of use (Close files).
     void reset() { saved_ = current_; }
+    // The files on disk are now none of the states the images have been in (another program wrote them).
+    void diskMovedOn() { saved_ = next_++; }
 
 private:
     std::uint64_t current_ = 0;

@@ -1,9 +1,12 @@
 #include "ui/QtPrompts.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace orvane::ui {
 
@@ -41,6 +44,24 @@ bool QtPrompts::askYesNo(const std::string& title, const std::string& text)
 {
     return QMessageBox::question(parent_, QString::fromStdString(title), QString::fromStdString(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::size_t QtPrompts::askChoice(const std::string& title, const std::string& text,
+                                 const std::vector<std::string>& buttons, std::size_t defaultButton,
+                                 std::size_t escapeButton)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, parent_);
+    box.setObjectName(QStringLiteral("ChoiceBox"));
+    std::vector<QPushButton*> added;
+    for (const std::string& caption : buttons) {
+        added.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));
+    }
+    box.setDefaultButton(added.at(defaultButton));
+    box.setEscapeButton(added.at(escapeButton));
+    box.exec();
+    const auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? escapeButton : static_cast<std::size_t>(chosen - added.begin());
 }
 
 void QtPrompts::showMessage(const std::string& title, const std::string& text)

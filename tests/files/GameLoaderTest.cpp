@@ -22,7 +22,8 @@ struct LoadRun : LoadProgress {
                               [this](FileId id) { events.push_back("read " + std::to_string(static_cast<int>(id))); },
                               [this](FileId id, const std::string& reason) {
                                   stopped = std::to_string(static_cast<int>(id)) + ":" + reason;
-                              }};
+                              },
+                              {}};
         result = loadGameFiles(files, fs, prompts, *this, calls);
     }
     void begin() override { events.emplace_back("begin"); }

@@ -39,9 +39,11 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
     const stdfs::perms exePermissions = stdfs::status(game.exePath).permissions();
     const stdfs::perms obdataPermissions = stdfs::status(obdata).permissions();
 
-    ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, true).ok);
-    const GameFileSet& files = editEveryImage(game);
-    ASSERT_TRUE(saveGameFiles(files, game.fs, true).ok);
+    const auto lock = GameLock::acquire(game.fs, game.exePath);
+    ASSERT_TRUE(lock);
+    ASSERT_TRUE(saveGameFiles(editEveryImage(game), game.fs, *lock, {}).ok);
+    GameFileSet& files = editEveryImage(game);
+    ASSERT_TRUE(saveGameFiles(files, game.fs, *lock, {}).ok);
 
     Tree expected;
     for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
@@ -57,7 +59,9 @@ TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
     writeFileBytes(game.dir.str() + "/GEODATA/OBDATA(MASTER).bak", ByteImage(9000, 3)); // an earlier master set
     Tree expected = filesUnder(game.dir.path());
     game.load();
-    ASSERT_TRUE(writeMasterBackup(editEveryImage(game), game.fs).ok);
+    const auto lock = GameLock::acquire(game.fs, game.exePath);
+    ASSERT_TRUE(lock);
+    ASSERT_TRUE(writeMasterBackup(editEveryImage(game), game.fs, *lock).ok);
 
     expected["QEVEXE/GEOSCAPE.EXE(MASTER).bak"] = expected.at("QEVEXE/GEOSCAPE.EXE");
     expected["GEODATA/ENGLISH(MASTER).bak"] = expected.at("GEODATA/ENGLISH.DAT");

@@ -9,6 +9,8 @@ DiskTree filesUnder(const std::filesystem::path& folder)
     DiskTree found;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
         const std::string name = entry.path().lexically_relative(folder).generic_string();
+        // The game's lock file stays beside the executable once made, holding nothing.
+        if (entry.path().filename() == ".orvane-lock") continue;
         if (entry.is_regular_file()) found[name] = readFileBytes(entry.path());
     }
     return found;

@@ -1,5 +1,7 @@
 #include "support/ScriptedPrompts.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace orvane::test {
@@ -19,6 +21,12 @@ ScriptedPrompts& ScriptedPrompts::answerYesNo(bool yes)
 ScriptedPrompts& ScriptedPrompts::answerFile(std::optional<std::string> path)
 {
     filesToChoose_.push_back(std::move(path));
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::answerChoice(std::string button)
+{
+    choices_.push_back(std::move(button));
     return *this;
 }
 
@@ -47,6 +55,15 @@ std::optional<std::string> ScriptedPrompts::askText(const std::string& title, co
 bool ScriptedPrompts::askYesNo(const std::string& title, const std::string& text)
 {
     return next(yesNo_, {"yesno", title, text, {}}, false);
+}
+
+std::size_t ScriptedPrompts::askChoice(const std::string& title, const std::string& text,
+                                       const std::vector<std::string>& buttons, std::size_t, std::size_t escapeButton)
+{
+    const auto button = next(choices_, {"choice", title, text, {}}, std::optional<std::string>{});
+    const auto chosen = std::find(buttons.begin(), buttons.end(), button.value_or(""));
+    if (button && chosen == buttons.end()) ADD_FAILURE() << "the box \"" << title << "\" has no button " << *button;
+    return chosen == buttons.end() ? escapeButton : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 void ScriptedPrompts::showMessage(const std::string& title, const std::string& text)

@@ -23,10 +23,14 @@ public:
     ScriptedPrompts& answer(std::optional<std::string> text);
     ScriptedPrompts& answerYesNo(bool yes);
     ScriptedPrompts& answerFile(std::optional<std::string> path);
+    // The caption of the button to press in the next box with buttons of its own.
+    ScriptedPrompts& answerChoice(std::string button);
 
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultText) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
+    std::size_t askChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons,
+                          std::size_t defaultButton, std::size_t escapeButton) override;
     void showMessage(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
     std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
@@ -37,7 +41,10 @@ public:
     // Boxes that came when the script had no answer for them (also reported to GoogleTest).
     const std::vector<ShownBox>& unexpected() const { return unexpected_; }
     // True when every queued answer was used.
-    bool scriptUsed() const { return texts_.empty() && yesNo_.empty() && filesToChoose_.empty(); }
+    bool scriptUsed() const
+    {
+        return texts_.empty() && yesNo_.empty() && filesToChoose_.empty() && choices_.empty();
+    }
     FileFilter lastFilter;
 
 private:
@@ -48,6 +55,7 @@ private:
     std::deque<std::optional<std::string>> texts_;
     std::deque<bool> yesNo_;
     std::deque<std::optional<std::string>> filesToChoose_;
+    std::deque<std::optional<std::string>> choices_;
     std::vector<ShownBox> shown_;
     std::vector<ShownBox> unexpected_;
 };

@@ -8,7 +8,9 @@
 #include "Commands.h"
 #include "GameOnDisk.h"
 #include "changes/ChangeList.h"
+#include "files/DiskState.h"
 #include "files/GameSaver.h"
+#include "files/Interrupts.h"
 #include "files/PatchImages.h"
 #include "mods/ModApply.h"
 #include "mods/ModText.h"
@@ -18,6 +20,8 @@ namespace orvane::cli {
 namespace {
 
 using Images = std::vector<std::pair<FileId, ByteImage>>;
+
+constexpr int MostReadings = 3;
 
 bool endsWith(const std::string& path, std::string_view extension)
 {
@@ -161,18 +165,36 @@ void runApply(const Options& options, FileSystem& fs)
             throw Refusal{path + ": a file to apply is a mod file (.toml) or a patch file (.qev)", Misused};
         }
     }
-    GameFileSet game = loadGame(options.game, fs);
-    Application application(game, options);
-    for (std::size_t i = 0; i < options.files.size(); ++i) {
-        application.apply(options.files[i], readInput(options.files[i], fs), i + 1 < options.files.size());
-    }
-    if (options.dryRun) {
-        print(application.changes());
+    std::vector<ByteImage> inputs;
+    for (const std::string& path : options.files) inputs.push_back(readInput(path, fs));
+
+    // The lock is held from the read to the write, so no other writer of ours comes between; a program
+    // that takes no lock still can, and then the files are read and the mods applied again.
+    const GameLock lock = lockGame(options.game, fs);
+    for (int attempt = 1;; ++attempt) {
+        GameFileSet game = loadGame(options.game, fs, &lock);
+        Application application(game, options);
+        for (std::size_t i = 0; i < options.files.size(); ++i) {
+            application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
+        }
+        if (options.dryRun) {
+            print(application.changes());
+            return;
+        }
+        if (!anyChange(game)) return;
+        if (!changedOnDisk(game, fs).empty()) {
+            if (attempt == MostReadings) {
+                throw Refusal{options.game + ": the game's files changed on disk while they were being written, "
+                                             "each of " + std::to_string(MostReadings) + " times; no file was changed"};
+            }
+            continue;
+        }
+        const DeferInterrupts whileWriting;
+        const SaveOptions save{!options.noBackups, true, [] { return interruptRequested(); }};
+        const WriteResult saved = saveGameFiles(game, fs, lock, save);
+        if (!saved.ok) throw writeRefused(saved);
         return;
     }
-    if (!anyChange(game)) return;
-    const WriteResult saved = saveGameFiles(game, fs, !options.noBackups);
-    if (!saved.ok) throw writeRefused(saved);
 }
 
 } // namespace orvane::cli

@@ -19,6 +19,7 @@ struct Options {
     bool noBackups = false;              // apply
     bool dryRun = false;
     std::optional<std::size_t> englishLength; // apply: the split of an ambiguous patch file
+    std::string from = "master";              // restore: "master" or "bak"
 };
 
 // Edition, and each file's length and path.
@@ -29,6 +30,8 @@ void runExport(const Options& options, FileSystem& fs);
 void runDiff(const Options& options, FileSystem& fs);
 // Mod and patch files applied in order, then the game saved as Save saves it.
 void runApply(const Options& options, FileSystem& fs);
+// The game's files put back from its master copies or its .bak copies.
+void runRestore(const Options& options, FileSystem& fs);
 // The patch file of the game, as Make Patch Files makes it.
 void runMakePatch(const Options& options, FileSystem& fs);
 

@@ -3,6 +3,7 @@
 #include "Output.h"
 #include "changes/ChangeList.h"
 #include "files/GameLoader.h"
+#include "files/GameSaver.h"
 #include "files/LoadProgress.h"
 
 namespace orvane::cli {
@@ -20,6 +21,11 @@ public:
         return std::nullopt;
     }
     bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
+                          std::size_t escapeButton) override
+    {
+        return escapeButton;
+    }
     void showMessage(const std::string&, const std::string&) override {}
     std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return path_; }
     std::optional<std::string> chooseFileToSave(const FileFilter&) override { return std::nullopt; }
@@ -30,7 +36,7 @@ private:
 
 } // namespace
 
-GameFileSet loadGame(const std::string& exePath, FileSystem& fs)
+GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock)
 {
     GivenPath prompts(exePath);
     SilentProgress progress;
@@ -40,11 +46,27 @@ GameFileSet loadGame(const std::string& exePath, FileSystem& fs)
         const std::string name = file == FileId::Exe ? exePath : changes::fileCaption(file);
         why = reason.empty() ? name + " is there but cannot be read" : reason;
     };
+    calls.notice = [&exePath](const std::string& line) { tell(exePath + ": " + line); };
     GameFileSet game;
-    if (loadGameFiles(game, fs, prompts, progress, calls) != LoadResult::Complete) {
+    if (loadGameFiles(game, fs, prompts, progress, calls, heldLock) != LoadResult::Complete) {
         throw Refusal{"cannot load the game " + exePath + ": " + why};
     }
     return game;
+}
+
+GameLock lockGame(const std::string& exePath, FileSystem& fs)
+{
+    auto lock = GameLock::acquire(fs, exePath);
+    if (!lock) throw Refusal{GameBusyText};
+    return std::move(*lock);
+}
+
+void refuseOutputOverGame(const std::string& output, const std::vector<const GameFileSet*>& games, FileSystem& fs)
+{
+    if (output == "-") return;
+    for (const GameFileSet* game : games) {
+        if (const auto refusal = refuseGameFileAsOutput(*game, fs, output)) throw Refusal{*refusal};
+    }
 }
 
 } // namespace orvane::cli

@@ -5,11 +5,20 @@
 
 #include "files/FileSystem.h"
 #include "files/GameFileSet.h"
+#include "files/GameLock.h"
 
 namespace orvane::cli {
 
 // The four files of the game whose executable is `exePath`; refused with the load's own reason when
 // the load stops.
-GameFileSet loadGame(const std::string& exePath, FileSystem& fs);
+// A write cut off earlier is finished first, and said so on standard error. A command that writes the
+// game holds its lock from before the load and passes it.
+GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock = nullptr);
+
+// The game's lock, waited for as every writer waits; refused when another program keeps it.
+GameLock lockGame(const std::string& exePath, FileSystem& fs);
+
+// Refuses an output that would be written over a file of one of the games.
+void refuseOutputOverGame(const std::string& output, const std::vector<const GameFileSet*>& games, FileSystem& fs);
 
 } // namespace orvane::cli

@@ -38,11 +38,15 @@ void deliver(const std::string& target, std::string_view data, FileSystem& fs, b
 
 Refusal writeRefused(const WriteResult& result)
 {
+    if (result.interrupted) return {"interrupted; no file was changed"};
     std::string message = "could not write " + result.failedFile;
+    if (!result.reason.empty()) message += " (" + result.reason + ")";
     if (result.replacedFiles.empty()) return {message + "; no file was changed"};
-    message += "; already replaced:";
+    message += "; new contents in:";
     for (const std::string& replaced : result.replacedFiles) message += " " + replaced;
-    return {message + "; the other files were not changed"};
+    message += "; old contents in:";
+    for (const std::string& unchanged : result.unchangedFiles) message += " " + unchanged;
+    return {message + "; the next load of the game finishes the write"};
 }
 
 ByteImage readInput(const std::string& path, FileSystem& fs)

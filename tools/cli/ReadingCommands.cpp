@@ -36,19 +36,24 @@ void runInfo(const Options& options, FileSystem& fs)
 
 void runExport(const Options& options, FileSystem& fs)
 {
-    deliverMod(mods::exportGame(loadGame(options.game, fs)), options, fs);
+    const GameFileSet game = loadGame(options.game, fs);
+    refuseOutputOverGame(options.output, {&game}, fs);
+    deliverMod(mods::exportGame(game), options, fs);
 }
 
 void runDiff(const Options& options, FileSystem& fs)
 {
     const GameFileSet base = loadGame(options.game, fs);
     const GameFileSet modded = loadGame(options.modded, fs);
+    refuseOutputOverGame(options.output, {&base, &modded}, fs);
     deliverMod(mods::diffGames(base, modded), options, fs);
 }
 
 void runMakePatch(const Options& options, FileSystem& fs)
 {
-    const auto patch = buildPatchFile(loadGame(options.game, fs));
+    const GameFileSet game = loadGame(options.game, fs);
+    refuseOutputOverGame(options.output, {&game}, fs);
+    const auto patch = buildPatchFile(game);
     if (!patch) throw Refusal{options.game + ": the game's files do not hold what a patch file gathers"};
     deliver(options.output, asText(*patch), fs, options.dryRun);
 }

@@ -10,6 +10,7 @@
 
 #include "Commands.h"
 #include "files/CommandLine.h"
+#include "files/Interrupts.h"
 #include "files/RealFileSystem.h"
 
 namespace {
@@ -107,10 +108,21 @@ int main(int argc, char** argv)
     addDryRun(patch, options, "write nothing; say how many bytes would be written");
     patch->callback([&] { run = runMakePatch; });
 
+    CLI::App* restore = command(app, "restore", "Puts a game back from its (MASTER).bak copies, which the first apply "
+                                                "makes, or from its .bak copies: how a mod manager uninstalls",
+                                "orvane restore ~/games/orvane/QEV.EXE --from master");
+    addPath(restore, "GAME", options.game, GameHelp);
+    restore->add_option("--from", options.from, "master: the copies made before the first change; bak: the copies "
+                                                "of the files as they were before the last save")
+        ->check(CLI::IsMember({"master", "bak"}))
+        ->capture_default_str();
+    addDryRun(restore, options, "list the files that would be put back and write nothing");
+    restore->callback([&] { run = runRestore; });
+
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
-        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply and make-patch\n"
+        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply, restore and make-patch\n"
              "See 'orvane --help' and 'orvane COMMAND --help'.");
         return Misused;
     }
@@ -122,12 +134,15 @@ int main(int argc, char** argv)
         return status == 0 ? Done : Misused;
     }
 
+    orvane::watchInterrupts();
     try {
         orvane::RealFileSystem fs;
         run(options, fs);
+        if (orvane::interruptRequested()) return orvane::interruptExitStatus();
         return Done;
     } catch (const Refusal& refusal) {
         tell(refusal.message);
+        if (orvane::interruptRequested()) return orvane::interruptExitStatus();
         return refusal.status;
     } catch (const std::bad_alloc&) {
         tell("not enough memory");

@@ -1,0 +1,54 @@
+#include "files/DiskState.h"
+
+#include "files/Checksum.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr FileId AllFiles[] = {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata};
+
+bool holdsRemembered(const LoadedFile& file, FileSystem& fs)
+{
+    const auto bytes = fs.readWhole(file.diskPath);
+    return bytes && checksumOf(*bytes) == file.diskChecksum;
+}
+
+} // namespace
+
+void rememberOnDisk(LoadedFile& file, const ByteImage& bytes, FileSystem& fs)
+{
+    file.diskChecksum = checksumOf(bytes);
+    file.diskStamp = fs.stamp(file.diskPath);
+}
+
+std::vector<FileId> changedOnDisk(const GameFileSet& files, FileSystem& fs)
+{
+    std::vector<FileId> changed;
+    for (const FileId id : AllFiles) {
+        const LoadedFile& file = files.file(id);
+        if (!file.loaded) continue;
+        // A stamp that has not moved (same file, length and time of last write to the nanosecond) is
+        // taken as the bytes not having moved either, which spares reading whole files before each write.
+        const auto now = fs.stamp(file.diskPath);
+        if (now && now->modified != 0 && now == file.diskStamp) continue;
+        if (!holdsRemembered(file, fs)) changed.push_back(id);
+    }
+    return changed;
+}
+
+std::vector<FileId> changedOnDiskSinceStamps(GameFileSet& files, FileSystem& fs)
+{
+    std::vector<FileId> changed;
+    for (const FileId id : AllFiles) {
+        LoadedFile& file = files.file(id);
+        if (!file.loaded) continue;
+        const auto now = fs.stamp(file.diskPath);
+        if (now == file.diskStamp) continue;
+        if (holdsRemembered(file, fs)) file.diskStamp = now;
+        else changed.push_back(id);
+    }
+    return changed;
+}
+
+} // namespace orvane
