@@ -8,10 +8,11 @@ namespace {
 
 constexpr FileId AllFiles[] = {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata};
 
+// A file that cannot be read counts as empty: gone is a change from a file that was there, and after
+// Overwrite it is what the write goes on from.
 bool holdsRemembered(const LoadedFile& file, FileSystem& fs)
 {
-    const auto bytes = fs.readWhole(file.diskPath);
-    return bytes && checksumOf(*bytes) == file.diskChecksum;
+    return checksumOf(fs.readWhole(file.diskPath).value_or(ByteImage{})) == file.diskChecksum;
 }
 
 } // namespace

@@ -165,7 +165,10 @@ TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 
     expectRun(tool.run({"apply", "--no-backups", game, "a.toml", "b.toml"}), 0, "warning");
-    for (const auto& [path, bytes] : tool.files("game")) EXPECT_FALSE(path.ends_with(".bak")) << path;
+    // The master copies of the game as it was are made all the same: the first write of a game makes them.
+    for (const auto& [path, bytes] : tool.files("game")) {
+        EXPECT_TRUE(!path.ends_with(".bak") || path.ends_with("(MASTER).bak")) << path;
+    }
     EXPECT_EQ(tool.run({"diff", original, game}).out,
               Header + "edition = \"Collector's Edition\"\n\n[[unit]]\nnumber = 3\nname = \"Floater Engineer\"\n"
                        "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");

@@ -81,7 +81,8 @@ TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
         const std::string name = stdfs::path(game.step(step).name).filename().string();
         SCOPED_TRACE(std::string(shortWrite ? "cut short: " : "not renamed: ") + name);
         (shortWrite ? game.disk().shortWriteFor : game.disk().failReplaceFor) = name;
-        EXPECT_EQ(game.runThroughFault(step, shortWrite ? 0 : step, [&game] {
+        // A rename that keeps failing is undone: the files replaced before it get their old bytes back.
+        EXPECT_EQ(game.runThroughFault(step, 0, [&game] {
             game.disk().shortWriteFor = game.disk().failReplaceFor = "";
             return std::string();
         }), "");

@@ -137,6 +137,7 @@ TEST_F(UnsavedChangesTest, AFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles
     };
     const auto exeFolder = std::filesystem::path(sample.exePath).parent_path();
     std::filesystem::rename(exeFolder, sample.dir.path() / "moved");
+    sample.prompts.answerChoice("Overwrite"); // the files are gone from where they were loaded
     expectStillOpen("Files not saved", sample.dir.str());
 
     std::filesystem::rename(sample.dir.path() / "moved", exeFolder);

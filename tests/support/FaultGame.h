@@ -79,6 +79,7 @@ public:
     const DiskTree& asLoaded() const { return asLoaded_; }
     // The disk the session writes through, which can cut a write short or fail a rename.
     FakeFileSystem& disk() { return game_.fs; }
+    ScriptedPrompts& prompts() { return game_.prompts; }
 
     // A file at this step's target, so that there is one to turn into a fault: the file as loaded,
     // or an earlier backup of another length.
