@@ -182,6 +182,10 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         if (data.nextPiece != nullptr) progress.append(data.nextPiece);
     }
 
+    std::vector<std::string> beside{lock.journalPath()};
+    for (const LoadedFile& file : files.files) beside.push_back(file.diskPath);
+    removeLeftTemporaries(beside, fs);
+
     files.complete = true;
     progress.report(AllFilesLoadedText);
     progress.finish();

@@ -35,18 +35,6 @@ std::string folderPart(const std::string& path)
     return path.substr(0, end);
 }
 
-// Temporary files of earlier writes that were cut off before their journal, beside the targets.
-void removeLeftTemporaries(const std::vector<PlannedWrite>& plan, const std::string& journalPath, FileSystem& fs)
-{
-    std::set<std::string> folders{folderPart(journalPath)};
-    for (const PlannedWrite& write : plan) folders.insert(folderPart(write.target));
-    for (const std::string& folder : folders) {
-        for (const std::string& name : fs.listFolder(folder.empty() ? "." : folder)) {
-            if (isTemporary(name)) fs.remove(folder + name);
-        }
-    }
-}
-
 WriteResult failure(const std::string& file, FileSystem& fs)
 {
     WriteResult result;
@@ -178,10 +166,23 @@ WriteResult commit(const std::vector<PlannedWrite>& plan, FileSystem& fs, const 
 
 } // namespace
 
+void removeLeftTemporaries(const std::vector<std::string>& besideThese, FileSystem& fs)
+{
+    std::set<std::string> folders;
+    for (const std::string& path : besideThese) folders.insert(folderPart(path));
+    for (const std::string& folder : folders) {
+        for (const std::string& name : fs.listFolder(folder.empty() ? "." : folder)) {
+            if (isTemporary(name)) fs.remove(folder + name);
+        }
+    }
+}
+
 WriteResult writeAsOneUnit(const std::vector<PlannedWrite>& plan, FileSystem& fs, const GameLock& lock,
                            const std::function<bool()>& interrupted)
 {
-    removeLeftTemporaries(plan, lock.journalPath(), fs);
+    std::vector<std::string> beside{lock.journalPath()};
+    for (const PlannedWrite& write : plan) beside.push_back(write.target);
+    removeLeftTemporaries(beside, fs);
     return commit(plan, fs, lock.journalPath(), interrupted);
 }
 

@@ -41,6 +41,10 @@ WriteResult writeAsOneUnit(const std::vector<PlannedWrite>& plan, FileSystem& fs
 // One file that is not a game's (a patch file, a mod): written to a temporary file and renamed.
 WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, FileSystem& fs);
 
+// Removes the temporary files of this program that writes cut off before their journal left in the
+// folders of these paths. Call it holding the game's lock, so no write of the game is under way.
+void removeLeftTemporaries(const std::vector<std::string>& besideThese, FileSystem& fs);
+
 // Finishes a write that a journal at `journalPath` shows was cut off, or throws its temporary files
 // away when the journal itself was cut off. One line saying what was done; nothing when there was no
 // journal. Call it holding the game's lock, before reading the game.
