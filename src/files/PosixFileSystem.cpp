@@ -216,11 +216,15 @@ std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
 
 bool RealFileSystem::canReplace(const std::string& target)
 {
+    lastError_.clear();
     const fs::path file = followLinks(target);
     std::error_code error;
     const fs::file_status status = fs::status(file, error);
     if (!fs::exists(status)) return true;
-    if (!fs::is_regular_file(status)) return false;
+    if (!fs::is_regular_file(status)) {
+        noteError(fs::is_directory(status) ? EISDIR : EPERM);
+        return false;
+    }
     const bool writeBitSet = (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
                                                       fs::perms::others_write)) != fs::perms::none;
     if (!writeBitSet) {
@@ -236,6 +240,7 @@ bool RealFileSystem::canReplace(const std::string& target)
 
 std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
+    lastError_.clear();
     std::string temporary = followLinks(target).string() + TemporarySuffix;
     const int descriptor = mkstemp(temporary.data());
     if (descriptor < 0) {
@@ -276,6 +281,7 @@ std::optional<std::string> RealFileSystem::writeTemporary(const std::string& tar
 
 bool RealFileSystem::replace(const std::string& temporary, const std::string& linkOrTarget)
 {
+    lastError_.clear();
     const std::string target = followLinks(linkOrTarget).string();
     std::error_code error;
     const fs::file_status targetStatus = fs::status(target, error);

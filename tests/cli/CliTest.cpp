@@ -4,46 +4,10 @@
 
 #include <filesystem>
 
-#include "samplegame/SampleGame.h"
-#include "support/ChildProcess.h"
-#include "support/DiskTree.h"
-#include "support/ImageDiff.h"
-#include "support/SampleSession.h"
-#include "support/TempDir.h"
+#include "cli/CliTool.h"
 
 namespace orvane::test {
 namespace {
-
-const std::string Header =
-    "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n[mod]\nformat = 1\n";
-const char* const Folders[] = {"ce", "dos12", "dos14"};
-
-struct Tool {
-    ProgramRun run(std::vector<std::string> arguments) const
-    {
-        arguments.insert(arguments.begin(), ORVANE_CLI);
-        return runProgram(arguments, dir.path());
-    }
-    // Writes a game below the folder; returns its executable's path relative to the folder.
-    std::string game(const std::string& folder, GameEdition edition, std::optional<std::uint32_t> seed = {}) const
-    {
-        const std::string exe = sample::writeSampleGame((dir.path() / folder).string(), edition, seed);
-        return std::filesystem::path(exe).lexically_relative(dir.path()).string();
-    }
-    void write(const std::string& name, const std::string& text) const
-    {
-        writeFileBytes(dir.path() / name, ByteImage(text.begin(), text.end()));
-    }
-    DiskTree files(const std::string& folder = ".") const { return filesUnder(dir.path() / folder); }
-
-    TempDir dir;
-};
-
-void expectRun(const ProgramRun& run, int status, const std::string& errorPart = {})
-{
-    EXPECT_EQ(run.status, status) << run.err;
-    EXPECT_TRUE(errorPart.empty() ? run.err.empty() : run.err.find(errorPart) != std::string::npos) << run.err;
-}
 
 TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
@@ -110,7 +74,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     const DiskTree before = tool.files();
     expectRun(tool.run({"info", "missing.exe"}), 1,
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
-    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: could not write game/GEODATA; no file was changed\n");
+    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: could not write game/GEODATA (Is a directory); no file was changed\n");
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
@@ -143,7 +107,7 @@ TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
     }
     std::filesystem::create_directory(tool.dir.path() / "game/GEODATA/english.bak");
     expectRun(tool.run({"apply", game, "good.toml"}), 1,
-              "orvane: could not write game/QEVEXE/../GEODATA/english.bak; no file was changed\n");
+              "orvane: could not write game/QEVEXE/../GEODATA/english.bak (Is a directory); no file was changed\n");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 

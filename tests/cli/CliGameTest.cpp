@@ -1,0 +1,174 @@
+// orvane and the game as a whole: the original kept as master copies and put back by restore, no
+// output written over a file of the game, two writers at once, owners kept, the system's reason told,
+// and a name that two files share refused.
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "cli/CliTool.h"
+
+namespace orvane::test {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+const char* const GameFiles[] = {"QEV.EXE", "GEODATA/ENGLISH.DAT", "GEODATA/ENGLISH2.DAT", "GEODATA/OBDATA.DAT"};
+
+DiskTree gameFilesOf(const DiskTree& tree)
+{
+    DiskTree files;
+    for (const char* name : GameFiles) files[name] = tree.at(name);
+    return files;
+}
+
+TEST(CliGame, TheFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    const DiskTree original = gameFilesOf(tool.files("game"));
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    tool.write("b.toml", Header + "[[item]]\nnumber = 0\nweight = 9\n");
+    expectRun(tool.run({"apply", game, "a.toml"}), 0);
+    const DiskTree afterA = gameFilesOf(tool.files("game"));
+    expectRun(tool.run({"apply", game, "b.toml"}), 0);
+
+    DiskTree after = tool.files("game");
+    const std::pair<const char*, const char*> masters[] = {{"QEV.EXE(MASTER).bak", "QEV.EXE"},
+                                                           {"GEODATA/ENGLISH(MASTER).bak", "GEODATA/ENGLISH.DAT"},
+                                                           {"GEODATA/ENGLISH2(MASTER).bak", "GEODATA/ENGLISH2.DAT"},
+                                                           {"GEODATA/OBDATA(MASTER).bak", "GEODATA/OBDATA.DAT"}};
+    for (const auto& [master, file] : masters) EXPECT_EQ(after.at(master), original.at(file)) << master;
+
+    const ProgramRun dry = tool.run({"restore", "--dry-run", game});
+    expectRun(dry, 0);
+    EXPECT_NE(dry.out.find("QEV.EXE <- game/QEV.EXE(MASTER).bak"), std::string::npos) << dry.out;
+    EXPECT_NE(dry.out.find("ENGLISH.DAT: already as the backup"), std::string::npos) << dry.out;
+    EXPECT_EQ(treeDifferences(after, tool.files("game")), "");
+
+    expectRun(tool.run({"restore", "--from", "bak", game}), 0);
+    EXPECT_EQ(treeDifferences(afterA, gameFilesOf(tool.files("game"))), "");
+    expectRun(tool.run({"restore", game}), 0);
+    EXPECT_EQ(treeDifferences(original, gameFilesOf(tool.files("game"))), "");
+    // The masters stay as they were made, however often the game is written after.
+    after = tool.files("game");
+    for (const auto& [master, file] : masters) EXPECT_EQ(after.at(master), original.at(file)) << master;
+
+    stdfs::resize_file(tool.dir.path() / "game/GEODATA/OBDATA(MASTER).bak", 100);
+    const DiskTree before = tool.files();
+    expectRun(tool.run({"restore", game}), 1, "OBDATA(MASTER).bak: not a copy of OBDATA.DAT of this game");
+    expectRun(tool.run({"restore", "--from", "elsewhere", game}), 2, "--from");
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+}
+
+TEST(CliGame, NoOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Dos12);
+    const std::string other = tool.game("other", GameEdition::Collectors);
+    stdfs::copy_file(tool.dir.path() / "game/GEODATA/OBDATA.DAT", tool.dir.path() / "game/GEODATA/obdata.bak");
+    const DiskTree before = tool.files();
+    const std::vector<std::vector<std::string>> runs{
+        {"export", game, "-o", game},
+        {"export", game, "-o", "game/QEVEXE/../QEVEXE/GEOSCAPE.EXE"},
+        {"export", game, "-o", "game/GEODATA/obdata.bak"},
+        {"export", game, "-o", "game/GEODATA/ENGLISH(MASTER).bak"},
+        {"make-patch", game, "game/GEODATA/ENGLISH.DAT"},
+        {"diff", game, other, "-o", "other/GEODATA/ENGLISH2.DAT"},
+    };
+    for (const auto& arguments : runs) {
+        const ProgramRun run = tool.run(arguments);
+        expectRun(run, 1, " is one of the game's files; choose another name.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+}
+
+TEST(CliGame, TwoAppliesAtOnceKeepBothModsEveryTime)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    for (int round = 0; round < 8; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = " + std::to_string(60 + round) + "\n");
+        tool.write("b.toml", Header + "[[item]]\nnumber = 0\nweight = " + std::to_string(10 + round) + "\n");
+        int go[2];
+        ASSERT_EQ(pipe(go), 0);
+        pid_t writers[2];
+        for (int k = 0; k < 2; ++k) {
+            writers[k] = fork();
+            ASSERT_GE(writers[k], 0);
+            if (writers[k] != 0) continue;
+            close(go[1]);
+            char c = 0;
+            [[maybe_unused]] const auto started = read(go[0], &c, 1); // both start together
+            const ProgramRun run = tool.run({"apply", game, k == 0 ? "a.toml" : "b.toml"});
+            const bool refusedAsBusy = run.status == 1 && run.err.find(GameBusyText) != std::string::npos;
+            _exit(run.status == 0 ? 0 : refusedAsBusy ? 3 : 4);
+        }
+        close(go[0]);
+        close(go[1]);
+        int outcomes[2] = {};
+        for (int k = 0; k < 2; ++k) {
+            int status = 0;
+            waitpid(writers[k], &status, 0);
+            outcomes[k] = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            EXPECT_TRUE(outcomes[k] == 0 || outcomes[k] == 3) << "writer " << k << " ended with " << outcomes[k];
+        }
+        const std::string exported = tool.run({"export", game}).out;
+        const std::string timeUnits = "time_units = " + std::to_string(60 + round) + "\n";
+        const std::string weight = "weight = " + std::to_string(10 + round) + "\n";
+        EXPECT_TRUE(outcomes[0] != 0 || exported.find(timeUnits) != std::string::npos) << "the first mod is lost";
+        EXPECT_TRUE(outcomes[1] != 0 || exported.find(weight) != std::string::npos) << "the second mod is lost";
+    }
+}
+
+TEST(CliGame, ARootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Dos14);
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    const stdfs::path exe = tool.dir.path() / game;
+    if (geteuid() == 0) {
+        // A modder's game, written by `sudo orvane apply`: the files stay the modder's.
+        const uid_t modder = 65534;
+        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {
+            ASSERT_EQ(lchown(entry.path().c_str(), modder, modder), 0);
+        }
+        ASSERT_EQ(chown((tool.dir.path() / "game").c_str(), modder, modder), 0);
+        expectRun(tool.run({"apply", game, "a.toml"}), 0);
+        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {
+            if (entry.path().filename() == ".orvane-lock") continue;
+            struct stat status {};
+            ASSERT_EQ(stat(entry.path().c_str(), &status), 0);
+            EXPECT_EQ(status.st_uid, modder) << entry.path();
+        }
+    }
+    stdfs::permissions(exe, stdfs::perms(0444));
+    const std::string report = runInChild([&] {
+        if (std::string reason = giveUpRoot(tool.dir.path()); !reason.empty()) return reason;
+        const ProgramRun run = tool.run({"apply", "--no-backups", game, "a.toml"});
+        return run.err.find("(Permission denied); no file was changed") != std::string::npos ? std::string() : run.err;
+    });
+    if (report.rfind(SkipPrefix, 0) == 0) GTEST_SKIP() << report;
+    EXPECT_EQ(report, "");
+}
+
+TEST(CliGame, AFolderHoldingTwoFilesOfOneNameIsRefusedNamingBoth)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    stdfs::copy_file(tool.dir.path() / "game/GEODATA/ENGLISH.DAT", tool.dir.path() / "game/GEODATA/english.dat");
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    const DiskTree before = tool.files();
+    for (const std::string command : {"info", "apply"}) {
+        std::vector<std::string> arguments{command, game};
+        if (command == "apply") arguments.push_back("a.toml");
+        expectRun(tool.run(arguments), 1, "The folder holds both ENGLISH.DAT and english.dat");
+    }
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+}
+
+} // namespace
+} // namespace orvane::test
