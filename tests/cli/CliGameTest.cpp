@@ -1,13 +1,19 @@
 // orvane and the game as a whole: the original kept as master copies and put back by restore, no
 // output written over a file of the game, two writers at once, owners kept, the system's reason told,
 // and a name that two files share refused.
+#include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <random>
+#include <thread>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "cli/CliTool.h"
+#include "files/GameLock.h"
+#include "files/RealFileSystem.h"
 
 namespace orvane::test {
 namespace {
@@ -153,6 +159,52 @@ TEST(CliGame, ARootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
     });
     if (report.rfind(SkipPrefix, 0) == 0) GTEST_SKIP() << report;
     EXPECT_EQ(report, "");
+}
+
+bool temporaryLeft(const stdfs::path& folder)
+{
+    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".orvane-tmp-") != std::string::npos || name == ".orvane-journal") return true;
+    }
+    return false;
+}
+
+TEST(CliGame, AnInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothingBeside)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    const DiskTree before = tool.files("game");
+
+    // Waiting for another writer's lock is no write: a termination ends it at once.
+    RealFileSystem disk;
+    {
+        const auto held = GameLock::acquire(disk, (tool.dir.path() / game).string());
+        ASSERT_TRUE(held);
+        const StartedProgram waiting = startProgram({ORVANE_CLI, "apply", game, "a.toml"}, tool.dir.path());
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(waiting.pid, SIGTERM);
+        EXPECT_EQ(waitForProgram(waiting).status, 143);
+        EXPECT_EQ(treeDifferences(before, tool.files("game")), "");
+    }
+    // At random moments of a write: the write is finished or undone before the program ends.
+    std::mt19937 random(7);
+    for (int run = 0; run < 12; ++run) {
+        stdfs::remove_all(tool.dir.path() / "game");
+        tool.game("game", GameEdition::Collectors);
+        const StartedProgram applying = startProgram({ORVANE_CLI, "apply", game, "a.toml"}, tool.dir.path());
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 60'000));
+        kill(applying.pid, SIGINT);
+        const ProgramRun ended = waitForProgram(applying);
+        EXPECT_TRUE(ended.status == 0 || ended.status == 130) << ended.status << ended.err;
+        EXPECT_FALSE(temporaryLeft(tool.dir.path() / "game")) << "left by a run that ended with " << ended.status;
+        const DiskTree after = gameFilesOf(tool.files("game"));
+        const bool old = treeDifferences(gameFilesOf(before), after).empty();
+        const bool changedExeOnly = after.at("GEODATA/ENGLISH.DAT") == before.at("GEODATA/ENGLISH.DAT") &&
+                                    after.at("QEV.EXE") != before.at("QEV.EXE");
+        EXPECT_TRUE(old || changedExeOnly) << "neither the old game nor the new one";
+    }
 }
 
 TEST(CliGame, AFolderHoldingTwoFilesOfOneNameIsRefusedNamingBoth)

@@ -35,36 +35,46 @@ std::string readText(const std::filesystem::path& path)
 
 } // namespace
 
-ProgramRun runProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder)
+StartedProgram startProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder)
 {
     // The outputs go to temporary files, so a large output can never fill a pipe and stall the program.
     static int runs = 0;
     const std::string name = "orvane-run-" + std::to_string(getpid()) + "-" + std::to_string(++runs);
-    const std::filesystem::path out = std::filesystem::temp_directory_path() / (name + ".out");
-    const std::filesystem::path err = std::filesystem::temp_directory_path() / (name + ".err");
+    StartedProgram started;
+    started.out = std::filesystem::temp_directory_path() / (name + ".out");
+    started.err = std::filesystem::temp_directory_path() / (name + ".err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, started.out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, started.err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    ProgramRun run;
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    if (posix_spawn(&started.pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) started.pid = -1;
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return run;
+    return started;
+}
+
+ProgramRun waitForProgram(const StartedProgram& started)
+{
+    ProgramRun run;
+    if (started.pid < 0) return run;
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(started.pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    run.out = readText(out);
-    run.err = readText(err);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
+    run.out = readText(started.out);
+    run.err = readText(started.err);
+    std::filesystem::remove(started.out);
+    std::filesystem::remove(started.err);
     return run;
+}
+
+ProgramRun runProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder)
+{
+    return waitForProgram(startProgram(arguments, folder));
 }
 
 std::string runInChild(const std::function<std::string()>& body)

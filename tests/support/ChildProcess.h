@@ -34,4 +34,13 @@ struct ProgramRun {
 // input empty, and waits for it.
 ProgramRun runProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder);
 
+// The same in two halves, for a test that does something while the program runs (signals it).
+struct StartedProgram {
+    int pid = -1;
+    std::filesystem::path out;
+    std::filesystem::path err;
+};
+StartedProgram startProgram(const std::vector<std::string>& arguments, const std::filesystem::path& folder);
+ProgramRun waitForProgram(const StartedProgram& started);
+
 } // namespace orvane::test
