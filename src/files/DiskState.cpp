@@ -17,6 +17,15 @@ bool holdsRemembered(const LoadedFile& file, FileSystem& fs)
 
 } // namespace
 
+bool fitsAsGameFile(FileId id, GameEdition edition, const ByteImage& bytes)
+{
+    switch (id) {
+    case FileId::Exe: return editionForExeLength(bytes.size()) == edition;
+    case FileId::Obdata: return bytes.size() == ObdataLength;
+    default: return !bytes.empty();
+    }
+}
+
 void rememberOnDisk(LoadedFile& file, const ByteImage& bytes, FileSystem& fs)
 {
     file.diskChecksum = checksumOf(bytes);

@@ -8,6 +8,11 @@
 
 namespace orvane {
 
+// True when `bytes` can be the game's file `id` of this edition, as the load checks it: the executable
+// of the edition's length, OBDATA.DAT of its one length, a string file that is not empty. A file read
+// again (Keep Both, Reload) or put back from a backup (restore) must pass it.
+bool fitsAsGameFile(FileId id, GameEdition edition, const ByteImage& bytes);
+
 // Notes `bytes` as what the file's disk path holds now.
 void rememberOnDisk(LoadedFile& file, const ByteImage& bytes, FileSystem& fs);
 

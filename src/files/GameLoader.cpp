@@ -57,13 +57,6 @@ void keep(LoadedFile& file, ByteImage bytes, const std::string& diskPath, FileSy
     rememberOnDisk(file, file.asRead, fs);
 }
 
-std::string nameOf(const std::string& path)
-{
-    std::size_t start = path.size();
-    while (start > 0 && !isPathSeparator(path[start - 1])) --start;
-    return path.substr(start);
-}
-
 // A folder that holds "ENGLISH.DAT" and "english.dat" both (or a game folder with two GEODATA folders)
 // cannot say which is the game's: the load names them and stops, rather than read one and write it
 // back over the other. The executable needs no such check: the user chose that very file.
@@ -79,7 +72,7 @@ std::optional<std::string> ambiguity(FileSystem& fs, const std::string& path)
         std::string names;
         for (std::size_t i = 0; i < same.size(); ++i) {
             names += i == 0 ? "" : i + 1 == same.size() ? " and " : ", ";
-            names += nameOf(same[i]);
+            names += fileNameOf(same[i]);
         }
         return "The folder holds both " + names + ", so it is not clear which is the game's; rename or remove one.";
     }

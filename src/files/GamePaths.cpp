@@ -51,6 +51,13 @@ std::string folderOf(const std::string& filePath)
     return "."; // a bare file name lies in the current folder
 }
 
+std::string fileNameOf(const std::string& path)
+{
+    std::size_t start = path.size();
+    while (start > 0 && !isPathSeparator(path[start - 1])) --start;
+    return path.substr(start);
+}
+
 std::string joinGamePath(const std::string& base, std::string_view relative)
 {
     std::string joined = base;

@@ -18,6 +18,9 @@ std::size_t rootLength(std::string_view path);
 // The folder part of a full file path, as the open dialog leaves it behind.
 std::string folderOf(const std::string& filePath);
 
+// The last component of a path: "QEV.EXE" of "/games/orvane/QEV.EXE".
+std::string fileNameOf(const std::string& path);
+
 // base followed by a relative path written with backslashes, each backslash becoming the
 // platform's separator. The text is joined as it stands, not normalised ("\.." stays).
 std::string joinGamePath(const std::string& base, std::string_view relative);

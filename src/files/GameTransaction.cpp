@@ -21,18 +21,10 @@ bool isTemporary(const std::string& path)
     return path.find(TemporaryMark) != std::string::npos;
 }
 
-std::string nameOf(const std::string& path)
-{
-    std::size_t start = path.size();
-    while (start > 0 && !isPathSeparator(path[start - 1])) --start;
-    return path.substr(start);
-}
-
+// The folder part of a path with its separator, so a name can be put after it.
 std::string folderPart(const std::string& path)
 {
-    std::size_t end = path.size();
-    while (end > 0 && !isPathSeparator(path[end - 1])) --end;
-    return path.substr(0, end);
+    return path.substr(0, path.size() - fileNameOf(path).size());
 }
 
 WriteResult failure(const std::string& file, FileSystem& fs)
@@ -222,7 +214,7 @@ std::optional<std::string> finishInterruptedWrite(FileSystem& fs, const std::str
         } else if (const auto onDisk = fs.readWhole(entry.target)) {
             done = onDisk->size() == entry.length && checksumOf(*onDisk) == entry.checksum;
         }
-        (done ? finished : lost).push_back(nameOf(entry.target));
+        (done ? finished : lost).push_back(fileNameOf(entry.target));
     }
     for (const JournalEntry& entry : *entries) {
         if (!entry.temporary.empty() && isTemporary(entry.temporary)) fs.remove(entry.temporary);

@@ -29,17 +29,6 @@ std::string diskChangedText(const GameFileSet& files, const std::vector<FileId>&
            "Keep Both puts your changes on top of theirs; Overwrite replaces theirs with yours; Cancel saves nothing.";
 }
 
-// A file read again must still be one the pages can show: the executable of the loaded edition,
-// OBDATA.DAT of its one length, a string file that is not empty.
-bool takeable(FileId id, GameEdition edition, const ByteImage& bytes)
-{
-    switch (id) {
-    case FileId::Exe: return editionForExeLength(bytes.size()) == edition;
-    case FileId::Obdata: return bytes.size() == ObdataLength;
-    default: return !bytes.empty();
-    }
-}
-
 } // namespace
 
 EditorSession::EditorSession(FileSystem& fs, Prompts& prompts) : fs_(fs), prompts_(prompts) {}
@@ -247,7 +236,7 @@ bool EditorSession::takeFromDisk(const std::vector<FileId>& changed, bool keepEd
     for (const FileId id : changed) {
         const std::string& path = files_.file(id).diskPath;
         auto bytes = fs_.readWhole(path);
-        if (!bytes || !takeable(id, files_.edition, *bytes)) {
+        if (!bytes || !fitsAsGameFile(id, files_.edition, *bytes)) {
             prompts_.showMessage(DiskChangedTitle, path + " cannot be read again as the game's file. Nothing "
                                                           "was changed; load the files again to go on.");
             return false;

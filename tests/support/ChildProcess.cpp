@@ -65,6 +65,7 @@ ProgramRun waitForProgram(const StartedProgram& started)
     while (waitpid(started.pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) run.signal = WTERMSIG(status);
     run.out = readText(started.out);
     run.err = readText(started.err);
     std::filesystem::remove(started.out);

@@ -26,6 +26,7 @@ std::string takeOwnMounts();
 // wrote to standard output and standard error.
 struct ProgramRun {
     int status = -1;
+    int signal = 0; // the signal that ended it, when it did not exit by itself
     std::string out;
     std::string err;
 };

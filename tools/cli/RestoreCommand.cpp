@@ -4,6 +4,7 @@
 #include "GameOnDisk.h"
 #include "changes/ChangeList.h"
 #include "core/GameEdition.h"
+#include "files/DiskState.h"
 #include "files/GameSaver.h"
 #include "files/Interrupts.h"
 
@@ -12,17 +13,6 @@ namespace orvane::cli {
 namespace {
 
 constexpr FileId AllFiles[] = {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata};
-
-// A backup must be a file the game can have in that place: the executable of the same edition,
-// OBDATA.DAT of its one length, a string file that is not empty.
-bool fitsTheGame(FileId id, const GameFileSet& game, const ByteImage& bytes)
-{
-    switch (id) {
-    case FileId::Exe: return editionForExeLength(bytes.size()) == game.edition;
-    case FileId::Obdata: return bytes.size() == ObdataLength;
-    default: return !bytes.empty();
-    }
-}
 
 } // namespace
 
@@ -39,7 +29,7 @@ void runRestore(const Options& options, FileSystem& fs)
         const FileId id = AllFiles[i];
         auto bytes = fs.readWhole(backups[i]);
         if (!bytes) throw Refusal{backups[i] + ": cannot read the backup; no file was changed"};
-        if (!fitsTheGame(id, game, *bytes)) {
+        if (!fitsAsGameFile(id, game.edition, *bytes)) {
             throw Refusal{backups[i] + ": not a copy of " + changes::fileCaption(id) +
                           " of this game (its length does not fit); no file was changed"};
         }
