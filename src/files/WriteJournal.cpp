@@ -28,8 +28,8 @@ std::string unescaped(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            const std::string code = text.substr(i + 1, 2);
+        const std::string code = text[i] == '%' ? text.substr(i + 1, 2) : std::string();
+        if (code == "25" || code == "09" || code == "0A") {
             out += code == "25" ? '%' : code == "09" ? '\t' : '\n';
             i += 2;
         } else {
