@@ -1,6 +1,7 @@
 // The keyboard does on the pages what the mouse does: a key that moves in a list chooses the entry,
 // Enter opens it, the Copy key copies it and closes nothing (Close files keeps Ctrl+C elsewhere), and
 // Tab goes through each page's controls in reading order.
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
@@ -78,6 +79,29 @@ private slots:
 
     // Every list of the main window copies its chosen entry (a row of the change list cell by cell);
     // on a button Ctrl+C is Close files.
+    // A base square's boxes take a pick only from their list: a matching name typed into the focused
+    // box stays text when the box loses the focus, by Tab or by a click on Apply.
+    void aNameTypedIntoABaseBoxIsNoPickHoweverTheBoxLosesTheFocus()
+    {
+        ActiveWindow w;
+        const orvane::ByteImage before = w.image(orvane::FileId::Exe);
+        for (const char* box : {"Combo1", "Combo2"}) {
+            for (const bool byTab : {true, false}) {
+                QTest::mouseClick(w.find<QPushButton>("Command8"), Qt::LeftButton);
+                auto* combo = w.find<QComboBox>(box);
+                combo->setFocus(Qt::MouseFocusReason);
+                QVERIFY(combo->hasFocus());
+                combo->lineEdit()->selectAll();
+                const QString typed = QString::fromLatin1(combo == w.find<QComboBox>("Combo1") ? "Workshop" : "12 Days");
+                QTest::keyClicks(combo->lineEdit(), typed);
+                if (byTab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QVERIFY(!combo->hasFocus() || !byTab);
+                QTest::mouseClick(w.find<QPushButton>("cmdApply"), Qt::LeftButton);
+                QVERIFY2(w.image(orvane::FileId::Exe) == before, qPrintable(QString::fromLatin1(box) + " took a typed name"));
+            }
+        }
+    }
+
     void theCopyKeyCopiesTheEntryOfEveryListAndClosesNothing()
     {
         ActiveWindow w;

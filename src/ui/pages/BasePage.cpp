@@ -78,6 +78,9 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip,
     box->setLineEdit(edit);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // The box takes the text of a line edit that finishes editing (Tab, a click elsewhere) as a choice
+    // of the item of that name and reports it as `activated`; typed text must stay text.
+    QObject::disconnect(edit, &QLineEdit::editingFinished, box, nullptr);
     auto* filter = new TypingIsNoPick(box);
     box->installEventFilter(filter);
     box->lineEdit()->installEventFilter(filter);
