@@ -245,7 +245,10 @@ bool EditorSession::takeFromDisk(const std::vector<FileId>& changed, bool keepEd
     }
     std::vector<std::string> bothChanged;
     std::vector<std::string> notPlaced;
-    for (auto& [id, onDisk] : read) {
+    for (auto& [fileId, bytesOnDisk] : read) {
+        // Plain names for the binding: clang 14 lets no lambda capture a structured binding.
+        const FileId id = fileId;
+        ByteImage& onDisk = bytesOnDisk;
         LoadedFile& file = files_.file(id);
         if (keepEdits) {
             changes::Rebased rebased = changes::rebaseOnDisk(id, files_.edition, file.asRead, file.image, onDisk);
