@@ -130,7 +130,7 @@ bool EditorSession::settleDiskChanges()
     if (changed.empty()) return true;
     switch (prompts_.askChoice(DiskChangedTitle, diskChangedText(files_, changed), {"Keep Both", "Overwrite", "Cancel"},
                                KeepBoth, Cancel)) {
-    case KeepBoth: return takeFromDisk(changed, true);
+    case KeepBoth: return takeFromDisk(true);
     case Overwrite:
         // What is on disk now is what the save may replace; the backups still hold the files as loaded.
         for (const FileId id : changed) {
@@ -217,8 +217,7 @@ std::vector<FileId> EditorSession::newDiskChanges()
 
 bool EditorSession::keepBothWithDisk()
 {
-    const auto changed = changedOnDisk(files_, fs_);
-    return changed.empty() || takeFromDisk(changed, true);
+    return takeFromDisk(true);
 }
 
 bool EditorSession::reloadFromDisk()
@@ -227,13 +226,17 @@ bool EditorSession::reloadFromDisk()
                                                     "from disk again?")) {
         return false;
     }
-    return takeFromDisk(changedOnDisk(files_, fs_), false);
+    return takeFromDisk(false);
 }
 
-bool EditorSession::takeFromDisk(const std::vector<FileId>& changed, bool keepEdits)
+bool EditorSession::takeFromDisk(bool keepEdits)
 {
+    // Read under the lock, as a load reads, so never half-way through another program's write.
+    const auto lock = lockGame(DiskChangedTitle);
+    if (!lock) return false;
+    finishInterruptedWrite(fs_, lock->journalPath());
     std::vector<std::pair<FileId, ByteImage>> read;
-    for (const FileId id : changed) {
+    for (const FileId id : changedOnDisk(files_, fs_)) {
         const std::string& path = files_.file(id).diskPath;
         auto bytes = fs_.readWhole(path);
         if (!bytes || !fitsAsGameFile(id, files_.edition, *bytes)) {

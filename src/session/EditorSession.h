@@ -92,7 +92,9 @@ private:
     // Before a write: when another program changed the files, asks whether to keep both, overwrite or
     // cancel. False for Cancel (or a Keep Both that could not read the files).
     bool settleDiskChanges();
-    bool takeFromDisk(const std::vector<FileId>& changed, bool keepEdits);
+    // Reads again, under the game's lock, every file that differs from what this session last read or
+    // wrote, and takes it with this session's changes on top (keepEdits) or in place of them.
+    bool takeFromDisk(bool keepEdits);
     std::optional<GameLock> lockGame(const char* refusalTitle);
     void redrawPagesOf(FileId id);
     void tellImageReplaced(FileId id);
