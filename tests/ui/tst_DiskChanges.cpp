@@ -87,6 +87,7 @@ private slots:
         const std::uint8_t theirs = static_cast<std::uint8_t>(loaded.at(TheirHealth) + 7);
         game.editTimeUnits(0, "8");
         const ByteImage onDisk = setTheirHealth(game.exePath, theirs);
+        QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
         const auto treeBefore = orvane::test::filesUnder(game.dir.path());
 
         // Cancel writes nothing, not even a backup, and keeps the edit to be saved later.
@@ -103,6 +104,7 @@ private slots:
         QCOMPARE(changedBytes(loaded, game.image(FileId::Exe)), (Changes{{OurTimeUnits, 8}}));
         QVERIFY(game.find<QAction>("mnuSave")->isEnabled());
         QVERIFY(game.window.isWindowModified());
+        QVERIFY(barShown(game)); // their change is still unsettled
 
         // Keep Both puts the edit on top of the other program's file and saves both.
         game.prompts.clearShown();
@@ -115,6 +117,7 @@ private slots:
         QCOMPARE(game.image(FileId::Exe), saved);
         QVERIFY(!game.window.isWindowModified());
         QVERIFY(!game.find<QAction>("mnuSave")->isEnabled());
+        QVERIFY(!barShown(game));
         // The backup holds what was on disk before this save: the other program's file.
         QCOMPARE(readFileBytes(game.exePath + ".bak"), onDisk);
 
@@ -238,11 +241,13 @@ private slots:
         const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
         QStringList captionsSeen;
         QString titleSeen;
+        QString defaultSeen;
         const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
             QTimer::singleShot(0, [&, press] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 if (box == nullptr) return;
                 titleSeen = box->windowTitle();
+                defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
                 QList<QAbstractButton*> shown = box->buttons();
                 std::sort(shown.begin(), shown.end(),
                           [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
@@ -255,6 +260,7 @@ private slots:
 
         QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }), std::size_t{2});
         QCOMPARE(titleSeen, QStringLiteral("Files changed on disk"));
+        QCOMPARE(defaultSeen, QStringLiteral("Keep Both"));
         QCOMPARE(captionsSeen, (QStringList{"Keep Both", "Overwrite", "Cancel"}));
         QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }), std::size_t{0});
         const auto clickOverwrite = [](QMessageBox& box) {
