@@ -274,6 +274,7 @@ DiskChangedBar& MainWindow::diskChangedBar()
     if (barDiskChanged_ != nullptr) return *barDiskChanged_;
     // The bar stands above the page strip: both go into a holder that becomes the central widget.
     auto* holder = new QWidget(this);
+    holder->setObjectName(QStringLiteral("pnlPages"));
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     barDiskChanged_ = new DiskChangedBar(holder);

@@ -150,6 +150,8 @@ private slots:
         QCOMPARE(game.find<QPushButton>("cmdReloadDisk")->text(), QStringLiteral("Reload"));
         QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->text(), QStringLiteral("Ignore"));
         QVERIFY(game.prompts.shown().empty()); // the bar interrupts nothing
+        // Above the pages, so before them in Tab order.
+        QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->nextInFocusChain(), game.find<QTabWidget>("tabFac"));
 
         // Ignore hides it; the same change is not told again, a new one is.
         click(game, "cmdIgnoreDisk");
