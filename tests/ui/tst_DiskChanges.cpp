@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "files/Checksum.h"
@@ -153,12 +154,20 @@ private slots:
         // Above the pages, so before them in Tab order.
         QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->nextInFocusChain(), game.find<QTabWidget>("tabFac"));
 
-        // Ignore hides it; the same change is not told again, a new one is.
+        // Ignore hides it; the same change is not told again, a new one is, even one written in place
+        // into the file that was renamed over the loaded one.
         click(game, "cmdIgnoreDisk");
         QVERIFY(!barShown(game));
         QTest::qWait(1500);
         QVERIFY(!barShown(game));
-        const ByteImage onDisk = setTheirHealth(game.exePath, theirs(2));
+        ByteImage onDisk = readFileBytes(game.exePath);
+        onDisk.at(TheirHealth) = theirs(2);
+        {
+            std::fstream inPlace(game.exePath, std::ios::in | std::ios::out | std::ios::binary);
+            inPlace.seekp(static_cast<std::streamoff>(TheirHealth));
+            inPlace.put(static_cast<char>(theirs(2)));
+            QVERIFY(inPlace.good());
+        }
         QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
 
         // Keep Both takes their file with the edit on top, and writes nothing until Save.
