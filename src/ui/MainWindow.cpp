@@ -1,14 +1,18 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "session/ModCommands.h"
 #include "session/PatchApply.h"
 #include "ui/AboutWindow.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ChangesPanel.h"
+#include "ui/DiskChangedBar.h"
+#include "ui/DiskWatcher.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
 #include "ui/PageEditors.h"
@@ -27,6 +31,7 @@ namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
 // Where Qt shows the modified marker; it is not part of the visible title.
 const QString ModifiedMarker = QStringLiteral("[*]");
+constexpr const char* InterruptedSaveTitle = "Interrupted save";
 
 // Shows a window that is not modal, made the first time; one already open is brought up again. It is a
 // window of its own, not the main window's: it stays when the main window is closed, and the program
@@ -155,7 +160,7 @@ void MainWindow::buildMenus()
     });
     connect(mnuMaster_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
     connect(mnuPatch_, &QAction::triggered, this, [this] { session_->makePatchFile(); });
-    connect(mnuSave_, &QAction::triggered, this, [this] { session_->save(); });
+    connect(mnuSave_, &QAction::triggered, this, &MainWindow::save);
     connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
@@ -204,7 +209,18 @@ void MainWindow::loadFiles()
     LoadCalls calls;
     calls.editionRecognised = [this](GameEdition edition) { editors_->base.showEdition(edition); };
     calls.enableAll = [this] { EnableAll(); };
-    if (session_->loadFiles(*loadWindow_, calls) != LoadResult::Complete) return;
+    std::string notice;
+    calls.notice = [&notice](const std::string& line) { notice = line; };
+    const LoadResult result = session_->loadFiles(*loadWindow_, calls);
+    if (!notice.empty()) session_->prompts().showMessage(InterruptedSaveTitle, notice);
+    // A load the user cancelled left the files open as they were.
+    if (result == LoadResult::Cancelled) return;
+    dismissDiskChanges();
+    if (result != LoadResult::Complete) {
+        if (diskWatcher_ != nullptr) diskWatcher_->stop();
+        return;
+    }
+    followDiskChanges();
     tabFac_->setEnabled(true);
     // A "[*]" inside the path is doubled so that Qt shows it as written.
     QString path = QString::fromStdString(session_->files().exePath);
@@ -222,6 +238,64 @@ void MainWindow::openChange(int page, int list, std::size_t record)
 void MainWindow::closeFiles()
 {
     session_->closeFiles([this] { DisableAll(); });
+    if (session_->filesOpen()) return;
+    if (diskWatcher_ != nullptr) diskWatcher_->stop();
+    dismissDiskChanges();
+}
+
+void MainWindow::save()
+{
+    // A save writes over whatever another program left, once the user chose how.
+    if (session_->save()) dismissDiskChanges();
+}
+
+void MainWindow::followDiskChanges()
+{
+    if (diskWatcher_ == nullptr) {
+        diskWatcher_ = new DiskWatcher(this);
+        connect(diskWatcher_, &DiskWatcher::mayHaveChanged, this, &MainWindow::tellDiskChanges);
+    }
+    QStringList paths;
+    for (const LoadedFile& file : session_->files().files) paths.append(QString::fromStdString(file.diskPath));
+    diskWatcher_->watch(paths);
+}
+
+void MainWindow::tellDiskChanges()
+{
+    QStringList names;
+    for (const FileId id : session_->newDiskChanges()) {
+        names.append(QFileInfo(QString::fromStdString(session_->files().file(id).diskPath)).fileName());
+    }
+    if (!names.isEmpty()) diskChangedBar().showChangedFiles(names);
+}
+
+DiskChangedBar& MainWindow::diskChangedBar()
+{
+    if (barDiskChanged_ != nullptr) return *barDiskChanged_;
+    // The bar stands above the page strip: both go into a holder that becomes the central widget.
+    auto* holder = new QWidget(this);
+    holder->setObjectName(QStringLiteral("pnlPages"));
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    barDiskChanged_ = new DiskChangedBar(holder);
+    layout->addWidget(barDiskChanged_);
+    layout->addWidget(takeCentralWidget());
+    setCentralWidget(holder);
+    tabFac_->show();
+    connect(barDiskChanged_, &DiskChangedBar::keepBothRequested, this, [this] {
+        if (session_->keepBothWithDisk()) dismissDiskChanges();
+    });
+    connect(barDiskChanged_, &DiskChangedBar::reloadRequested, this, [this] {
+        if (session_->reloadFromDisk()) dismissDiskChanges();
+    });
+    // The window's controls were named as it was shown; these come later.
+    nameControls(barDiskChanged_);
+    return *barDiskChanged_;
+}
+
+void MainWindow::dismissDiskChanges()
+{
+    if (barDiskChanged_ != nullptr) barDiskChanged_->dismiss();
 }
 
 } // namespace orvane::ui

@@ -16,6 +16,8 @@ namespace orvane::ui {
 
 class AboutWindow;
 class ChangesPanel;
+class DiskChangedBar;
+class DiskWatcher;
 class HelpWindow;
 class LoadWindow;
 class PageHolder;
@@ -40,9 +42,16 @@ private:
     void updateMenus();
     void loadFiles();
     void closeFiles();
+    void save();
     void openChange(int page, int list, std::size_t record);
     // frmChanges, made the first time it is shown.
     ChangesPanel& changesPanel();
+    // Another program's writes to the open files: followed from the first complete load, told in the
+    // bar above the pages, made the first time it is shown.
+    void followDiskChanges();
+    void tellDiskChanges();
+    DiskChangedBar& diskChangedBar();
+    void dismissDiskChanges();
 
     std::unique_ptr<EditorSession> session_;
     std::unique_ptr<PageEditors> editors_;
@@ -62,6 +71,8 @@ private:
     QAction* mnuApplyMod_ = nullptr;
     QAction* mnuChanges_ = nullptr;
     ChangesPanel* frmChanges_ = nullptr;
+    DiskWatcher* diskWatcher_ = nullptr;
+    DiskChangedBar* barDiskChanged_ = nullptr;
 };
 
 } // namespace orvane::ui

@@ -6,7 +6,8 @@ File > Load Files and its file dialog, and then on every page checks that each c
 reach says what it is (a value button its field and its value), that lists read their entries, that
 disabled controls read as disabled, and that Tab visits the page's controls in reading order with the
 focus reported on every stop. The "Change Amount" input box and the "Save?" question of Close files
-must read their text and their buttons and take the focus. Every gap found is printed; any gap fails.
+must read their text and their buttons and take the focus; the bar that tells another program's change to
+the files must name the file and read its buttons. Every gap found is printed; any gap fails.
 
   dbus-run-session -- /usr/bin/python3 screen_reader_walk.py EDITOR SAMPLE_GAME_MAKER
 """
@@ -453,6 +454,29 @@ def edit_then_close(main):
         fail("Close files", "the squares of the base read as usable after Close files")
 
 
+def disk_changed_bar(main, game):
+    """Another program writes a game file as orvane apply does (a temporary file renamed over it): the bar
+    above the pages names the file, reads its three buttons by their captions, and Ignore hides it."""
+    where = "the disk-changed bar"
+    target = os.path.join(game, "GEODATA", "ENGLISH2.DAT")
+    with open(target, "rb") as file:
+        data = bytearray(file.read())
+    data[0] = ord("Y") if data[0] == ord("Z") else ord("Z")
+    with open(target + ".apply-tmp", "wb") as file:
+        file.write(data)
+    os.replace(target + ".apply-tmp", target)
+    bar = wait_for("the disk-changed bar", lambda: next(
+        (a for a in descendants(main) if a.name == "Files changed on disk" and has(a, pyatspi.STATE_SHOWING)), None))
+    if not any(role(a) == "label" and "ENGLISH2.DAT" in a.name for a in descendants(bar)):
+        fail(where, "no label of the bar names ENGLISH2.DAT")
+    buttons = [spoken(a) for a in shown_controls(bar)]
+    expected = ["Keep Both push button", "Reload push button", "Ignore push button"]
+    if buttons != expected:
+        fail(where, f"its controls read {buttons!r}, not {expected!r}")
+    do_action(button(bar, "Ignore"), "press")
+    wait_for("the bar to hide", lambda: not has(bar, pyatspi.STATE_SHOWING))
+
+
 # ---------------------------------------------------------------- the walk
 
 def load_game(main, exe_path):
@@ -499,6 +523,7 @@ def walk_in(editor, maker, folder):
         walk_page(main, 3, choose_first_record)
         walk_page(main, 4, open_first_entry)
         walk_page(main, 5, open_first_entry)
+        disk_changed_bar(main, game)
         edit_then_close(main)
     finally:
         desktop.close()

@@ -1,0 +1,67 @@
+#include "ui/DiskChangedBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvane::ui {
+
+namespace {
+
+QPushButton* addButton(QWidget* bar, QHBoxLayout* layout, const char* name, const QString& caption,
+                       const QString& tip)
+{
+    auto* button = new QPushButton(caption, bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    layout->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+DiskChangedBar::DiskChangedBar(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("barDiskChanged"));
+    setAccessibleName(QStringLiteral("Files changed on disk"));
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setForegroundRole(QPalette::ToolTipText);
+
+    auto* layout = new QHBoxLayout(this);
+    lblDiskChanged_ = new QLabel(this);
+    lblDiskChanged_->setObjectName(QStringLiteral("lblDiskChanged"));
+    lblDiskChanged_->setWordWrap(true);
+    lblDiskChanged_->setTextFormat(Qt::PlainText);
+    layout->addWidget(lblDiskChanged_, 1);
+    auto* keepBoth = addButton(this, layout, "cmdKeepBoth", QStringLiteral("Keep Both"),
+                               QStringLiteral("Read the files again and put your changes on top of theirs"));
+    auto* reload = addButton(this, layout, "cmdReloadDisk", QStringLiteral("Reload"),
+                             QStringLiteral("Read the files again and drop your changes"));
+    auto* ignore = addButton(this, layout, "cmdIgnoreDisk", QStringLiteral("Ignore"),
+                             QStringLiteral("Hide this bar; Save will ask again"));
+
+    connect(keepBoth, &QPushButton::clicked, this, &DiskChangedBar::keepBothRequested);
+    connect(reload, &QPushButton::clicked, this, &DiskChangedBar::reloadRequested);
+    connect(ignore, &QPushButton::clicked, this, &DiskChangedBar::dismiss);
+    hide();
+}
+
+void DiskChangedBar::showChangedFiles(const QStringList& files)
+{
+    for (const QString& file : files) {
+        if (!files_.contains(file)) files_.append(file);
+    }
+    const QString text = QStringLiteral("Another program changed %1 on disk.").arg(files_.join(QStringLiteral(", ")));
+    lblDiskChanged_->setText(text);
+    show();
+}
+
+void DiskChangedBar::dismiss()
+{
+    files_.clear();
+    hide();
+}
+
+} // namespace orvane::ui

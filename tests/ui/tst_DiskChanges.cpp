@@ -1,0 +1,288 @@
+// Another program writes the open game's files, as orvane apply does (a temporary file beside the game
+// file, renamed over it), while the editor holds edits of its own: Save asks what to do, the bar above
+// the pages tells it without Save, and neither side's change is lost unless the user drops it. The
+// test itself plays the other program. A load that finds an interrupted save finishes it and says so.
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "files/Checksum.h"
+#include "files/GameLock.h"
+#include "files/WriteJournal.h"
+#include "support/DiskTree.h"
+#include "support/ImageDiff.h"
+#include "ui/DiskChangedBar.h"
+#include "ui/QtPrompts.h"
+#include "units/UnitTable.h"
+#include "widgets/SampleWindow.h"
+
+using orvane::ByteImage;
+using orvane::FileId;
+using orvane::GameEdition;
+using orvane::test::Changes;
+using orvane::test::changedBytes;
+using orvane::test::readFileBytes;
+using orvane::test::SampleWindow;
+
+namespace {
+
+constexpr auto Edition = GameEdition::Collectors;
+constexpr int BarWaitMs = 3000;
+
+std::size_t unitStat(int record, orvane::units::UnitStat stat)
+{
+    return *orvane::units::unitFieldOffset(Edition, orvane::units::UnitRecordSize * static_cast<std::size_t>(record),
+                                           orvane::units::statOffset(stat));
+}
+
+// Time Units of the first unit: what the editor changes. Health of the second: what the other program changes.
+const std::size_t OurTimeUnits = unitStat(0, orvane::units::UnitStat::TimeUnits);
+const std::size_t TheirHealth = unitStat(1, orvane::units::UnitStat::Health);
+
+// The other program: the whole file written beside the game file and renamed over it.
+void writeAsAnotherProgram(const std::string& path, const ByteImage& bytes)
+{
+    const std::filesystem::path temporary = path + ".apply-tmp";
+    orvane::test::writeFileBytes(temporary, bytes);
+    std::filesystem::rename(temporary, path);
+}
+
+// The other program sets the second unit's Health in the executable on disk; answers the new file.
+ByteImage setTheirHealth(const std::string& exePath, std::uint8_t health)
+{
+    ByteImage bytes = readFileBytes(exePath);
+    bytes.at(TheirHealth) = health;
+    writeAsAnotherProgram(exePath, bytes);
+    return bytes;
+}
+
+bool barShown(SampleWindow& game)
+{
+    const auto* bar = game.window.findChild<orvane::ui::DiskChangedBar*>(QStringLiteral("barDiskChanged"));
+    return bar != nullptr && bar->isVisible();
+}
+
+void click(SampleWindow& game, const char* button)
+{
+    QTest::mouseClick(game.find<QPushButton>(button), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestDiskChanges : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { orvane::test::closeAllWindows(); }
+
+    void saveAsksBeforeWritingOverAnotherProgramsChange()
+    {
+        SampleWindow game(Edition);
+        game.load();
+        const ByteImage loaded = readFileBytes(game.exePath);
+        const std::uint8_t theirs = static_cast<std::uint8_t>(loaded.at(TheirHealth) + 7);
+        game.editTimeUnits(0, "8");
+        const ByteImage onDisk = setTheirHealth(game.exePath, theirs);
+        QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
+        const auto treeBefore = orvane::test::filesUnder(game.dir.path());
+
+        // Cancel writes nothing, not even a backup, and keeps the edit to be saved later.
+        game.prompts.clearShown();
+        game.prompts.answerChoice("Cancel");
+        game.trigger("mnuSave");
+        QCOMPARE(game.prompts.shown().size(), std::size_t{1});
+        const auto& box = game.prompts.shown().front();
+        QCOMPARE(box.kind, std::string("choice"));
+        QCOMPARE(box.title, std::string("Files changed on disk"));
+        QVERIFY2(box.text.find(game.exePath) != std::string::npos, box.text.c_str());
+        QVERIFY2(box.text.find("ENGLISH.DAT") == std::string::npos, box.text.c_str()); // only the changed file
+        QCOMPARE(orvane::test::treeDifferences(treeBefore, orvane::test::filesUnder(game.dir.path())), std::string());
+        QCOMPARE(changedBytes(loaded, game.image(FileId::Exe)), (Changes{{OurTimeUnits, 8}}));
+        QVERIFY(game.find<QAction>("mnuSave")->isEnabled());
+        QVERIFY(game.window.isWindowModified());
+        QVERIFY(barShown(game)); // their change is still unsettled
+
+        // Keep Both puts the edit on top of the other program's file and saves both.
+        game.prompts.clearShown();
+        game.prompts.answerChoice("Keep Both");
+        game.trigger("mnuSave");
+        QVERIFY(game.prompts.scriptUsed());
+        QCOMPARE(game.prompts.messages().back().text, std::string("All files saved."));
+        const ByteImage saved = readFileBytes(game.exePath);
+        QCOMPARE(changedBytes(loaded, saved), (Changes{{OurTimeUnits, 8}, {TheirHealth, theirs}}));
+        QCOMPARE(game.image(FileId::Exe), saved);
+        QVERIFY(!game.window.isWindowModified());
+        QVERIFY(!game.find<QAction>("mnuSave")->isEnabled());
+        QVERIFY(!barShown(game));
+        // The backup holds what was on disk before this save: the other program's file.
+        QCOMPARE(readFileBytes(game.exePath + ".bak"), onDisk);
+
+        // Nothing changed since: the next Save asks nothing.
+        game.prompts.clearShown();
+        game.editTimeUnits(0, "9");
+        game.trigger("mnuSave");
+        QCOMPARE(game.prompts.messages().back().text, std::string("All files saved."));
+        QVERIFY(game.prompts.unexpected().empty());
+        QTest::qWait(1000); // this program's own writes are not another program's
+        QVERIFY(!barShown(game));
+    }
+
+    void theBarTellsAnotherProgramsChangeWithoutSave()
+    {
+        SampleWindow game(Edition);
+        game.load();
+        QVERIFY(!barShown(game));
+        const ByteImage loaded = readFileBytes(game.exePath);
+        const auto theirs = [&](int step) { return static_cast<std::uint8_t>(loaded.at(TheirHealth) + step); };
+        game.editTimeUnits(0, "8");
+        game.prompts.clearShown();
+
+        setTheirHealth(game.exePath, theirs(1));
+        QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
+        QCOMPARE(game.find<QLabel>("lblDiskChanged")->text(), QStringLiteral("Another program changed QEV.EXE on disk."));
+        for (const char* name : {"cmdKeepBoth", "cmdReloadDisk", "cmdIgnoreDisk"})
+            QVERIFY2(game.find<QPushButton>(name)->isVisible(), name);
+        QCOMPARE(game.find<QPushButton>("cmdKeepBoth")->text(), QStringLiteral("Keep Both"));
+        QCOMPARE(game.find<QPushButton>("cmdReloadDisk")->text(), QStringLiteral("Reload"));
+        QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->text(), QStringLiteral("Ignore"));
+        QVERIFY(game.prompts.shown().empty()); // the bar interrupts nothing
+        // Above the pages, so before them in Tab order.
+        QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->nextInFocusChain(), game.find<QTabWidget>("tabFac"));
+
+        // Ignore hides it; the same change is not told again, a new one is, even one written in place
+        // into the file that was renamed over the loaded one.
+        click(game, "cmdIgnoreDisk");
+        QVERIFY(!barShown(game));
+        QTest::qWait(1500);
+        QVERIFY(!barShown(game));
+        ByteImage onDisk = readFileBytes(game.exePath);
+        onDisk.at(TheirHealth) = theirs(2);
+        {
+            std::fstream inPlace(game.exePath, std::ios::in | std::ios::out | std::ios::binary);
+            inPlace.seekp(static_cast<std::streamoff>(TheirHealth));
+            inPlace.put(static_cast<char>(theirs(2)));
+            QVERIFY(inPlace.good());
+        }
+        QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
+
+        // Keep Both takes their file with the edit on top, and writes nothing until Save.
+        click(game, "cmdKeepBoth");
+        QVERIFY(!barShown(game));
+        QCOMPARE(changedBytes(loaded, game.image(FileId::Exe)), (Changes{{OurTimeUnits, 8}, {TheirHealth, theirs(2)}}));
+        QCOMPARE(readFileBytes(game.exePath), onDisk);
+        QVERIFY(game.window.isWindowModified());
+        game.trigger("mnuSave"); // no question: the disk holds what Keep Both read
+        QVERIFY(game.prompts.unexpected().empty());
+        QCOMPARE(changedBytes(loaded, readFileBytes(game.exePath)),
+                 (Changes{{OurTimeUnits, 8}, {TheirHealth, theirs(2)}}));
+
+        // Reload asks before it drops an unsaved edit; No keeps the edit and the bar.
+        game.editTimeUnits(0, "9");
+        const std::string english2 = game.gameFile("GEODATA/ENGLISH2.DAT");
+        ByteImage theirStrings = readFileBytes(english2);
+        theirStrings.front() = static_cast<std::uint8_t>(theirStrings.front() == 'Z' ? 'Y' : 'Z');
+        writeAsAnotherProgram(english2, theirStrings);
+        const ByteImage theirExe = setTheirHealth(game.exePath, theirs(3));
+        QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
+        const QString named = game.find<QLabel>("lblDiskChanged")->text();
+        QVERIFY2(named.contains(QStringLiteral("QEV.EXE")) && named.contains(QStringLiteral("ENGLISH2.DAT")),
+                 qPrintable(named));
+        game.prompts.clearShown();
+        game.prompts.answerYesNo(false);
+        click(game, "cmdReloadDisk");
+        QCOMPARE(game.prompts.shown().size(), std::size_t{1});
+        QCOMPARE(game.prompts.shown().front().kind, std::string("yesno"));
+        QCOMPARE(game.image(FileId::Exe).at(OurTimeUnits), std::uint8_t{9});
+        QVERIFY(barShown(game));
+
+        // Yes drops it and shows the files as the other program left them.
+        game.prompts.answerYesNo(true);
+        click(game, "cmdReloadDisk");
+        QVERIFY(!barShown(game));
+        QCOMPARE(game.image(FileId::Exe), theirExe);
+        QCOMPARE(game.image(FileId::English2), theirStrings);
+        QVERIFY(!game.window.isWindowModified());
+        QVERIFY(!game.find<QAction>("mnuSave")->isEnabled());
+        QVERIFY(!game.find<QAction>("mnuUndo")->isEnabled());
+
+        // Closed files are not followed.
+        game.trigger("mnuClose");
+        setTheirHealth(game.exePath, theirs(4));
+        QTest::qWait(1500);
+        QVERIFY(!barShown(game));
+        QVERIFY(game.prompts.unexpected().empty());
+    }
+
+    void aLoadFinishesAnInterruptedSaveAndSaysSo()
+    {
+        SampleWindow game(Edition);
+        // A writer died after its journal and before its rename: the new executable waits beside the old.
+        ByteImage newExe = readFileBytes(game.exePath);
+        newExe.at(TheirHealth) = static_cast<std::uint8_t>(newExe.at(TheirHealth) + 3);
+        const auto temporary = game.fs.writeTemporary(game.exePath, newExe);
+        QVERIFY(temporary.has_value());
+        const std::string journal = orvane::formatJournal(
+            {{*temporary, game.exePath, newExe.size(), orvane::checksumOf(newExe)}});
+        orvane::test::writeFileBytes(orvane::gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
+
+        game.prompts.answerFile(game.exePath);
+        game.trigger("mnuOpen");
+        QCOMPARE(orvane::test::labelText("lblComp"), QStringLiteral("All files loaded successfully!"));
+        const auto told = game.prompts.messages();
+        QCOMPARE(told.size(), std::size_t{1});
+        QCOMPARE(told.front().title, std::string("Interrupted save"));
+        QCOMPARE(told.front().text, std::string("An interrupted save was finished: QEV.EXE."));
+        QCOMPARE(game.image(FileId::Exe), newExe);
+        QCOMPARE(readFileBytes(game.exePath), newExe);
+        QVERIFY(!std::filesystem::exists(*temporary));
+        QVERIFY(!std::filesystem::exists(orvane::gameJournalPath(game.exePath)));
+    }
+
+    // The real box: Keep Both is the default, Escape is Cancel, and the buttons stand in the order given.
+    void theQtChoiceBoxDefaultsToKeepBothAndEscapeCancels()
+    {
+        QWidget parent;
+        parent.show();
+        orvane::ui::QtPrompts prompts(&parent);
+        const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
+        QStringList captionsSeen;
+        QString titleSeen;
+        QString defaultSeen;
+        const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
+            QTimer::singleShot(0, [&, press] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr) return;
+                titleSeen = box->windowTitle();
+                defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
+                QList<QAbstractButton*> shown = box->buttons();
+                std::sort(shown.begin(), shown.end(),
+                          [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+                captionsSeen.clear();
+                for (QAbstractButton* button : shown) captionsSeen.append(button->text());
+                press(*box);
+            });
+            return prompts.askChoice("Files changed on disk", "Another program changed QEV.EXE.", buttons, 0, 2);
+        };
+
+        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }), std::size_t{2});
+        QCOMPARE(titleSeen, QStringLiteral("Files changed on disk"));
+        QCOMPARE(defaultSeen, QStringLiteral("Keep Both"));
+        QCOMPARE(captionsSeen, (QStringList{"Keep Both", "Overwrite", "Cancel"}));
+        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }), std::size_t{0});
+        const auto clickOverwrite = [](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text() == QStringLiteral("Overwrite")) button->click();
+            }
+        };
+        QCOMPARE(answerWith(clickOverwrite), std::size_t{1});
+        QCOMPARE(answerWith([](QMessageBox& box) { box.close(); }), std::size_t{2});
+    }
+};
+
+ORVANE_WIDGET_TEST_MAIN(TestDiskChanges)
+#include "tst_DiskChanges.moc"
