@@ -182,6 +182,8 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         if (data.nextPiece != nullptr) progress.append(data.nextPiece);
     }
 
+    // What writes cut off before their journal left beside the files is of use to nobody.
+    removeLeftTemporaries(fs, {exeOnDisk, files.file(FileId::English).diskPath});
     files.complete = true;
     progress.report(AllFilesLoadedText);
     progress.finish();

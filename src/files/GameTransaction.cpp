@@ -36,15 +36,11 @@ std::string folderPart(const std::string& path)
 }
 
 // Temporary files of earlier writes that were cut off before their journal, beside the targets.
-void removeLeftTemporaries(const std::vector<PlannedWrite>& plan, const std::string& journalPath, FileSystem& fs)
+void removeTemporariesBeside(const std::vector<PlannedWrite>& plan, const std::string& journalPath, FileSystem& fs)
 {
-    std::set<std::string> folders{folderPart(journalPath)};
-    for (const PlannedWrite& write : plan) folders.insert(folderPart(write.target));
-    for (const std::string& folder : folders) {
-        for (const std::string& name : fs.listFolder(folder.empty() ? "." : folder)) {
-            if (isTemporary(name)) fs.remove(folder + name);
-        }
-    }
+    std::vector<std::string> folders{journalPath};
+    for (const PlannedWrite& write : plan) folders.push_back(write.target);
+    removeLeftTemporaries(fs, folders);
 }
 
 WriteResult failure(const std::string& file, FileSystem& fs)
@@ -178,10 +174,21 @@ WriteResult commit(const std::vector<PlannedWrite>& plan, FileSystem& fs, const 
 
 } // namespace
 
+void removeLeftTemporaries(FileSystem& fs, const std::vector<std::string>& filesInFolders)
+{
+    std::set<std::string> folders;
+    for (const std::string& file : filesInFolders) folders.insert(folderPart(file));
+    for (const std::string& folder : folders) {
+        for (const std::string& name : fs.listFolder(folder.empty() ? "." : folder)) {
+            if (isTemporary(name)) fs.remove(folder + name);
+        }
+    }
+}
+
 WriteResult writeAsOneUnit(const std::vector<PlannedWrite>& plan, FileSystem& fs, const GameLock& lock,
                            const std::function<bool()>& interrupted)
 {
-    removeLeftTemporaries(plan, lock.journalPath(), fs);
+    removeTemporariesBeside(plan, lock.journalPath(), fs);
     return commit(plan, fs, lock.journalPath(), interrupted);
 }
 

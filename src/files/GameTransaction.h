@@ -46,6 +46,10 @@ WriteResult writeWholeFile(const std::string& target, const ByteImage& bytes, Fi
 // journal. Call it holding the game's lock, before reading the game.
 std::optional<std::string> finishInterruptedWrite(FileSystem& fs, const std::string& journalPath);
 
+// Removes the temporary files of writes cut off before their journal from the folders of these files.
+// Call it holding the game's lock: no write of ours is under way then.
+void removeLeftTemporaries(FileSystem& fs, const std::vector<std::string>& filesInFolders);
+
 // The message that tells the user which file could not be written, why, and what that left.
 std::string describeWriteFailure(const WriteResult& result);
 
