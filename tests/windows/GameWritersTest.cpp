@@ -213,7 +213,8 @@ struct KillTally {
     std::string describe() const
     {
         return std::to_string(old) + " old, " + std::to_string(finished) + " finished by the load, " +
-               std::to_string(whole) + " new; " + std::to_string(temporariesFound) + " left temporary files";
+               std::to_string(whole) + " new; " + std::to_string(temporariesFound) +
+               " had left temporary files or a journal";
     }
 };
 
@@ -260,46 +261,60 @@ bool writeBegun(const stdfs::path& game)
     return false;
 }
 
+// The two parts of a write as another process sees them: the temporary files being written, from
+// the first one to the journal, then the renames, from the journal to its removal.
+struct WriteTimes {
+    Clock::duration temporaries{};
+    Clock::duration renames{};
+};
+
 TEST_F(GameWriters, orvaneEndedAtMomentsSpreadOverItsWriteLeavesTheOldGameOrOneTheNextLoadFinishes)
 {
     const GameFiles written = appliedInTurn({"a.toml"}, "by-the-tool");
-    // Runs orvane.exe on the game and, from the moment its first temporary file is there, ends it after
-    // `killAfter`; without it, lets it write and gives the time from that moment until its journal went.
-    const auto run = [&](const stdfs::path& game, std::optional<Clock::duration> killAfter) {
+    const auto journalThere = [](const stdfs::path& game) { return stdfs::exists(game / ".orvane-journal"); };
+    // Runs orvane.exe on the game, waits for its first temporary file (and its journal, when
+    // `fromJournal`) and ends it `after` that moment.
+    const auto killed = [&](const stdfs::path& game, bool fromJournal, Clock::duration after) {
+        ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()},
+                          dir.path());
+        tool.start();
+        while (tool.running() && !writeBegun(game)) std::this_thread::yield();
+        while (fromJournal && tool.running() && !journalThere(game)) std::this_thread::yield();
+        const auto from = Clock::now();
+        while (tool.running() && Clock::now() - from < after) std::this_thread::yield();
+        tool.terminate();
+    };
+    // A whole run, watched.
+    const WriteTimes times = [&] {
+        const stdfs::path game = copyOfGame("timed");
         ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()},
                           dir.path());
         tool.start();
         while (tool.running() && !writeBegun(game)) std::this_thread::yield();
         const auto begun = Clock::now();
-        if (killAfter) {
-            while (tool.running() && Clock::now() - begun < *killAfter) std::this_thread::yield();
-            tool.terminate();
-            return *killAfter;
-        }
-        bool journalSeen = false;
-        while (tool.running()) {
-            const bool journal = stdfs::exists(game / ".orvane-journal");
-            if (journalSeen && !journal) break;
-            journalSeen = journal;
-        }
-        const auto took = Clock::now() - begun;
+        while (tool.running() && !journalThere(game)) std::this_thread::yield();
+        const auto journal = Clock::now();
+        while (tool.running() && journalThere(game)) std::this_thread::yield();
+        const auto done = Clock::now();
         EXPECT_EQ(tool.wait(), 0) << tool.errors();
-        return took;
-    };
-    const Clock::duration window = run(copyOfGame("timed"), std::nullopt);
+        return WriteTimes{journal - begun, done - journal};
+    }();
 
-    constexpr int Kills = 20;
+    constexpr int KillsEach = 10;
     KillTally tally;
-    for (int kill = 0; kill < Kills; ++kill) {
+    for (int kill = 0; kill < 2 * KillsEach; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill));
+        const bool inRenames = kill >= KillsEach;
+        const Clock::duration part = inRenames ? times.renames : times.temporaries;
         const stdfs::path game = copyOfGame("kill-" + std::to_string(kill));
-        run(game, window * kill / (Kills - 1));
+        killed(game, inRenames, part * (kill % KillsEach) / (KillsEach - 1));
         tally.loadAndCheck(game, original(), written);
     }
-    std::printf("[ orvane.exe killed ] %d kills over the %lld ms from its first temporary file to its journal's "
-                "removal: %s\n",
-                Kills, static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(window).count()),
-                tally.describe().c_str());
+    const auto ms = [](Clock::duration time) {
+        return static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(time).count() / 1000);
+    };
+    std::printf("[ orvane.exe killed ] %d kills spread over %lld ms of temporary files and %lld ms of renames: %s\n",
+                2 * KillsEach, ms(times.temporaries), ms(times.renames), tally.describe().c_str());
 }
 
 } // namespace
