@@ -40,9 +40,18 @@ std::unique_ptr<HeldLock> RealFileSystem::tryLock(const std::string& path)
     const HANDLE file = name ? CreateFileW(name->c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_ALWAYS,
                                            FILE_ATTRIBUTE_HIDDEN, nullptr)
                              : INVALID_HANDLE_VALUE;
-    // Where no lock file can be made (a read-only folder, a disc) nobody can write the game either,
-    // so there is no writer to wait for.
-    if (file == INVALID_HANDLE_VALUE) return std::make_unique<NoLockPossible>();
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD reason = GetLastError();
+        // A program that opened the lock file without sharing it (a virus scanner, for a moment) is
+        // waited for like a writer.
+        if (reason == ERROR_SHARING_VIOLATION) {
+            noteError(static_cast<int>(reason));
+            return nullptr;
+        }
+        // Where no lock file can be made (a read-only folder, a disc) nobody can write the game
+        // either, so there is no writer to wait for.
+        return std::make_unique<NoLockPossible>();
+    }
     OVERLAPPED start{};
     if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, WholeFile, WholeFile, &start)) {
         noteError(static_cast<int>(GetLastError()));

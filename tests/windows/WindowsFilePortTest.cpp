@@ -75,6 +75,20 @@ TEST(WindowsFilePort, aLockWhoseHolderIsKilledIsFreeForTheNextWriter)
     EXPECT_TRUE(GameLock::acquire(fs, text(dir.path() / "QEV.EXE"), std::chrono::milliseconds(1000)));
 }
 
+TEST(WindowsFilePort, aLockFileAnotherProgramOpenedWithoutSharingIsWaitedForAsAWriter)
+{
+    TempDir dir;
+    const stdfs::path lockFile = dir.path() / ".orvane-lock";
+    const HANDLE scanner = CreateFileW(lockFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                       nullptr);
+    ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
+    RealFileSystem fs;
+    EXPECT_EQ(fs.tryLock(text(lockFile)), nullptr);
+    EXPECT_NE(fs.lastError(), "");
+    CloseHandle(scanner);
+    EXPECT_NE(fs.tryLock(text(lockFile)), nullptr);
+}
+
 TEST(WindowsFilePort, whereNoLockFileCanBeMadeThereIsNobodyToWaitFor)
 {
     TempDir dir;
