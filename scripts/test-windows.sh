@@ -45,6 +45,9 @@ skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\?, listed below:/\1/p' "$lo
 failed=$(sed -n 's/^\[  FAILED  \] \([0-9]*\) tests\?, listed below:/\1/p' "$log")
 # Each skipped test with its reason, the line after gtest's "Skipped".
 awk '/^\[ RUN      \]/ { name = $4 } skip { print "skipped: " name ": " $0; skip = 0 } /: Skipped$/ { skip = 1 }' "$log"
+# What the tests of several processes writing one game saw: two orvane.exe at once, and writes ended by
+# TerminateProcess.
+sed -n 's/^\[ \(two writers\|killed at each step\|orvane.exe killed\) \] /\1: /p' "$log"
 echo "Model tests under Wine: ${ran:-0} run in ${elapsed} s: ${passed:-0} passed, ${failed:-0} failed, ${skipped:-0} skipped"
 if [ "$status" -ne 0 ] || [ -z "$ran" ] || [ "${failed:-0}" -ne 0 ]; then
   cat "$log"
@@ -123,5 +126,18 @@ fi
 count=$(find "$trip/windows" -type f | wc -l)
 diff -r "$trip/linux" "$trip/windows" || { echo "orvane.exe wrote other files than the Linux orvane" >&2; exit 1; }
 echo "The round trip with orvane.exe: the same $count files as the Linux orvane, byte for byte"
+
+# A game folder holding ENGLISH.DAT and english.dat (Wine keeps the Linux names, as a case-sensitive
+# folder on Windows does): orvane.exe names both and refuses, rather than read one and write it over the other.
+twins="$work/twins"
+cp -r "$work/windows/ce" "$twins"
+cp "$twins/GEODATA/ENGLISH.DAT" "$twins/GEODATA/english.dat"
+status=0
+message=$(wine "$root/$cross/tools/cli/orvane.exe" info "$twins/QEV.EXE" 2>&1 >/dev/null | tr -d '\r') || status=$?
+if [ "$status" -ne 1 ] || [[ "$message" != *"holds both ENGLISH.DAT and english.dat"* ]]; then
+  echo "orvane.exe on a folder with ENGLISH.DAT and english.dat: exit status $status, \"$message\"" >&2
+  exit 1
+fi
+echo "A folder with ENGLISH.DAT and english.dat: orvane.exe refused with exit status 1, naming both"
 
 echo "windows: ${passed} passed, 0 failed, ${skipped:-0} skipped"

@@ -1,6 +1,7 @@
 // The file system on disk through the Win32 API: UTF-8 paths turned into wide ones, a temporary
 // file beside its target flushed with FlushFileBuffers, then moved over the target with
-// MoveFileExW, written through.
+// MoveFileExW, written through. Every call that fails keeps the system's reason for lastError.
+// The game's lock is in WindowsFileLock.cpp, listings and full paths in WindowsFolders.cpp.
 #include "files/RealFileSystem.h"
 
 #include <algorithm>
@@ -66,6 +67,17 @@ std::optional<std::uint64_t> lengthOf(const Handle& file)
 
 DWORD attributesOf(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
 
+// What the system knows of an open file without reading it; nothing for a folder or a device.
+std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(const std::wstring& path, DWORD flags)
+{
+    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, ShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!file.isOpen() || !GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
+    return information;
+}
+
+std::uint64_t joined(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
+
 bool isMissing(DWORD attributes)
 {
     if (attributes != INVALID_FILE_ATTRIBUTES) return false;
@@ -126,11 +138,49 @@ std::optional<std::string> nameInFolder(const std::string& folder, const std::st
 
 } // namespace
 
+void RealFileSystem::noteError(int code)
+{
+    lastError_ = systemMessage(static_cast<DWORD>(code));
+}
+
 std::optional<std::uint64_t> RealFileSystem::fileLength(const std::string& path)
 {
     const auto name = wide(path);
     if (!name) return std::nullopt;
-    return lengthOf(openRegularFile(*name));
+    const Handle file = openRegularFile(*name);
+    if (!file.isOpen()) noteError(static_cast<int>(GetLastError()));
+    return lengthOf(file);
+}
+
+std::optional<FileStamp> RealFileSystem::stamp(const std::string& path)
+{
+    const auto name = wide(path);
+    if (!name) return std::nullopt;
+    const auto information = informationOf(*name, FILE_ATTRIBUTE_NORMAL);
+    if (!information) {
+        noteError(static_cast<int>(GetLastError()));
+        return std::nullopt;
+    }
+    if ((information->dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return std::nullopt;
+    // The volume's serial number is spread over the whole word: the file index alone tells files
+    // apart on one volume, and the mix seldom makes two volumes' files alike.
+    const std::uint64_t volume = std::uint64_t{information->dwVolumeSerialNumber} * 0x9E3779B97F4A7C15u;
+    const std::uint64_t index = joined(information->nFileIndexHigh, information->nFileIndexLow);
+    const FILETIME& written = information->ftLastWriteTime;
+    return FileStamp{joined(information->nFileSizeHigh, information->nFileSizeLow),
+                     static_cast<std::int64_t>(joined(written.dwHighDateTime, written.dwLowDateTime)), index ^ volume};
+}
+
+bool RealFileSystem::sameFile(const std::string& a, const std::string& b)
+{
+    const auto first = wide(a);
+    const auto second = wide(b);
+    if (!first || !second) return false;
+    // Folders too: a folder's handle needs backup semantics.
+    const auto one = informationOf(*first, FILE_FLAG_BACKUP_SEMANTICS);
+    const auto other = informationOf(*second, FILE_FLAG_BACKUP_SEMANTICS);
+    return one && other && one->dwVolumeSerialNumber == other->dwVolumeSerialNumber &&
+           one->nFileIndexHigh == other->nFileIndexHigh && one->nFileIndexLow == other->nFileIndexLow;
 }
 
 bool RealFileSystem::exists(const std::string& path)
@@ -144,6 +194,7 @@ std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
     const auto name = wide(path);
     if (!name) return std::nullopt;
     const Handle file = openRegularFile(*name);
+    if (!file.isOpen()) noteError(static_cast<int>(GetLastError()));
     const auto length = lengthOf(file);
     if (!length || *length > std::numeric_limits<std::size_t>::max()) return std::nullopt;
     ByteImage bytes(static_cast<std::size_t>(*length));
@@ -151,7 +202,14 @@ std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
     while (done < bytes.size()) {
         const auto wanted = static_cast<DWORD>(std::min(bytes.size() - done, LargestTransfer));
         DWORD count = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, wanted, &count, nullptr) || count == 0) return std::nullopt;
+        if (!ReadFile(file.get(), bytes.data() + done, wanted, &count, nullptr)) {
+            noteError(static_cast<int>(GetLastError()));
+            return std::nullopt;
+        }
+        if (count == 0) {
+            noteError(ERROR_HANDLE_EOF); // the file shrank while it was read
+            return std::nullopt;
+        }
         done += count;
     }
     // The file must end where its length said: one that grew while being read was not read whole.
@@ -164,40 +222,63 @@ std::optional<ByteImage> RealFileSystem::readWhole(const std::string& path)
 bool RealFileSystem::canReplace(const std::string& target)
 {
     const auto name = wide(target);
-    if (!name) return false;
+    if (!name) {
+        noteError(ERROR_INVALID_NAME);
+        return false;
+    }
     const std::wstring file = followLinks(*name);
     const DWORD attributes = attributesOf(file);
     if (isMissing(attributes)) return true;
-    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        noteError(static_cast<int>(GetLastError()));
+        return false;
+    }
+    // Moving a file over a folder or a read-only file is refused with this reason.
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+        noteError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     // A file another process holds open without letting others delete it cannot be moved over:
     // asking for the same access now finds that out before anything is written.
-    return Handle(CreateFileW(file.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-        .isOpen();
+    const Handle probe(CreateFileW(file.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!probe.isOpen()) noteError(static_cast<int>(GetLastError()));
+    return probe.isOpen();
 }
 
 std::optional<std::string> RealFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
     const auto name = wide(target);
-    if (!name) return std::nullopt;
+    if (!name) {
+        noteError(ERROR_INVALID_NAME);
+        return std::nullopt;
+    }
     std::wstring temporary;
     Handle file = createTemporary(followLinks(*name), temporary);
-    if (!file.isOpen()) return std::nullopt;
+    if (!file.isOpen()) {
+        noteError(static_cast<int>(GetLastError()));
+        return std::nullopt;
+    }
 
     // Every count is checked: a write that takes fewer bytes than offered is a failure even when
-    // it reports no error.
+    // it reports no error (as a full disk would).
+    const auto fail = [this](DWORD code) {
+        noteError(static_cast<int>(code));
+        return false;
+    };
     bool written = true;
     std::size_t done = 0;
     while (written && done < bytes.size()) {
         const std::size_t offered = std::min(bytes.size() - done, LargestTransfer);
         DWORD count = 0;
-        written = WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytesHandedOn(offered)), &count,
-                            nullptr) != 0 &&
-                  count == offered;
+        if (!WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytesHandedOn(offered)), &count, nullptr)) {
+            written = fail(GetLastError());
+        } else if (count != offered) {
+            written = fail(ERROR_DISK_FULL);
+        }
         done += offered;
     }
-    written = written && FlushFileBuffers(file.get()) != 0;
-    written = file.close() && written;
+    if (written && !FlushFileBuffers(file.get())) written = fail(GetLastError());
+    if (!file.close() && written) written = fail(GetLastError());
     if (!written) {
         DeleteFileW(temporary.c_str());
         return std::nullopt;
@@ -209,7 +290,10 @@ bool RealFileSystem::replace(const std::string& temporary, const std::string& li
 {
     const auto from = wide(temporary);
     const auto name = wide(linkOrTarget);
-    if (!from || !name) return false;
+    if (!from || !name) {
+        noteError(ERROR_INVALID_NAME);
+        return false;
+    }
     const std::wstring target = followLinks(*name);
     // The new file keeps the target's hidden and system marks; its access list is the folder's, as
     // for any new file there.
@@ -217,16 +301,22 @@ bool RealFileSystem::replace(const std::string& temporary, const std::string& li
     const DWORD kept = targetAttributes == INVALID_FILE_ATTRIBUTES
                            ? 0
                            : targetAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    if (kept != 0 && !SetFileAttributesW(from->c_str(), attributesOf(*from) | kept)) return false;
-    return MoveFileExW(from->c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const bool moved = (kept == 0 || SetFileAttributesW(from->c_str(), attributesOf(*from) | kept)) &&
+                       MoveFileExW(from->c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!moved) noteError(static_cast<int>(GetLastError()));
+    return moved;
 }
 
 bool RealFileSystem::remove(const std::string& path)
 {
     const auto name = wide(path);
     if (!name) return true; // no file can have a name that is not UTF-8
-    DeleteFileW(name->c_str());
-    return isMissing(attributesOf(*name));
+    const bool deleted = DeleteFileW(name->c_str()) != 0;
+    const DWORD reason = GetLastError();
+    if (isMissing(attributesOf(*name))) return true;
+    // Deleted while another process still holds it open: it goes when that process lets it go.
+    noteError(static_cast<int>(deleted ? ERROR_DELETE_PENDING : reason));
+    return false;
 }
 
 std::string RealFileSystem::resolve(const std::string& path)

@@ -37,4 +37,18 @@ inline std::string utf8(const std::wstring& text)
     return bytes;
 }
 
+// The system's text for an error code ("Access is denied."), in UTF-8, without the line end Windows
+// puts after it; the code's number when the system has no text for it.
+inline std::string systemMessage(DWORD code)
+{
+    wchar_t* buffer = nullptr;
+    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
+    const DWORD length = FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length == 0 || buffer == nullptr ? std::wstring() : std::wstring(buffer, length);
+    if (buffer != nullptr) LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
+    if (text.empty()) return "Windows error " + std::to_string(code);
+    return utf8(text);
+}
+
 } // namespace orvane
