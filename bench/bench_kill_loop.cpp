@@ -55,34 +55,14 @@ pid_t start(const std::vector<std::string>& arguments)
     return child;
 }
 
-// Answers the open dialog with the game's path, as the command-line tool does.
-class GivenPath : public orvane::Prompts {
-public:
-    explicit GivenPath(std::string path) : path_(std::move(path)) {}
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override { return {}; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
-                          std::size_t escape) override
-    {
-        return escape;
-    }
-    void showMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFileToOpen(const orvane::FileFilter&) override { return path_; }
-    std::optional<std::string> chooseFileToSave(const orvane::FileFilter&) override { return {}; }
-
-private:
-    std::string path_;
-};
-
 std::array<ByteImage, 4> load(const std::string& exe, std::string& notice)
 {
     orvane::RealFileSystem disk;
-    GivenPath prompts(exe);
     orvane::SilentProgress progress;
     orvane::LoadCalls calls;
     calls.notice = [&notice](const std::string& line) { notice = line; };
     orvane::GameFileSet files;
-    if (orvane::loadGameFiles(files, disk, prompts, progress, calls) != orvane::LoadResult::Complete) return {};
+    if (orvane::loadGameFilesAt(exe, files, disk, progress, calls) != orvane::LoadResult::Complete) return {};
     return {files.image(FileId::Exe), files.image(FileId::English), files.image(FileId::English2),
             files.image(FileId::Obdata)};
 }

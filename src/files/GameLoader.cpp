@@ -102,7 +102,37 @@ void runStep(LoadProgress& progress, const char* stepText, const std::function<v
     if (call) call();
 }
 
+// Answers the open dialog with a path given beforehand. The load asks nothing else.
+class GivenPath : public Prompts {
+public:
+    explicit GivenPath(std::string path) : path_(std::move(path)) {}
+
+    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
+                          std::size_t escapeButton) override
+    {
+        return escapeButton;
+    }
+    void showMessage(const std::string&, const std::string&) override {}
+    std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return path_; }
+    std::optional<std::string> chooseFileToSave(const FileFilter&) override { return std::nullopt; }
+
+private:
+    std::string path_;
+};
+
 } // namespace
+
+LoadResult loadGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
+                           const LoadCalls& calls, const GameLock* heldLock)
+{
+    GivenPath prompts(exePath);
+    return loadGameFiles(files, fs, prompts, progress, calls, heldLock);
+}
 
 LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
                          const LoadCalls& calls, const GameLock* heldLock)

@@ -37,4 +37,9 @@ inline constexpr const char* AllFilesLoadedText = "All files loaded successfully
 LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, LoadProgress& progress,
                          const LoadCalls& calls, const GameLock* heldLock = nullptr);
 
+// The same load with nobody to ask: the executable's path, given beforehand, answers the open dialog
+// (the command-line tool, and programs that load a game by themselves).
+LoadResult loadGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
+                           const LoadCalls& calls, const GameLock* heldLock = nullptr);
+
 } // namespace orvane

@@ -24,6 +24,16 @@ void writeTree(const std::filesystem::path& folder, const DiskTree& tree)
     }
 }
 
+std::vector<std::string> leftOfAWrite(const std::filesystem::path& folder)
+{
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).generic_string();
+        if (name.find(".orvane-tmp-") != std::string::npos || name.ends_with(".orvane-journal")) left.push_back(name);
+    }
+    return left;
+}
+
 std::string treeDifferences(const DiskTree& expected, const DiskTree& actual)
 {
     std::string differences;

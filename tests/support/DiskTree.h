@@ -2,6 +2,7 @@
 // The regular files below a folder, by their path relative to it, with their bytes.
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/ByteImage.h"
 #include <filesystem>
@@ -17,6 +18,9 @@ DiskTree filesUnder(const std::filesystem::path& folder);
 void writeTree(const std::filesystem::path& folder, const DiskTree& tree);
 
 // What differs between two trees, one line per file; empty when they are equal.
+// What a write cut off leaves behind below the folder: its temporary files and its journal, by name.
+std::vector<std::string> leftOfAWrite(const std::filesystem::path& folder);
+
 std::string treeDifferences(const DiskTree& expected, const DiskTree& actual);
 
 } // namespace orvane::test

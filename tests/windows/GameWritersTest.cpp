@@ -18,6 +18,7 @@
 #include "files/GameLock.h"
 #include "files/RealFileSystem.h"
 #include "samplegame/SampleGame.h"
+#include "support/DiskTree.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -54,16 +55,6 @@ GameFiles gameFilesIn(const stdfs::path& folder)
     return files;
 }
 
-// What a write leaves behind when it is cut off: its temporary files and its journal.
-std::vector<std::string> leftOfAWrite(const stdfs::path& folder)
-{
-    std::vector<std::string> left;
-    for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-        const std::string name = text(entry.path().lexically_relative(folder));
-        if (name.find(".orvane-tmp-") != std::string::npos || name.ends_with(".orvane-journal")) left.push_back(name);
-    }
-    return left;
-}
 
 // Master copies hold the game as it was before its first write, whenever there are any.
 std::string mastersDifferingFrom(const stdfs::path& folder, const GameFiles& original)

@@ -11,7 +11,6 @@
 
 #include <windows.h>
 
-#include "core/Prompts.h"
 #include "files/GameLoader.h"
 #include "files/GameSaver.h"
 #include "files/RealFileSystem.h"
@@ -58,26 +57,6 @@ private:
     long steps_ = 0;
 };
 
-class GivenGame : public orvane::Prompts {
-public:
-    explicit GivenGame(std::string exe) : exe_(std::move(exe)) {}
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
-                          std::size_t escapeButton) override
-    {
-        return escapeButton;
-    }
-    void showMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFileToOpen(const orvane::FileFilter&) override { return exe_; }
-    std::optional<std::string> chooseFileToSave(const orvane::FileFilter&) override { return std::nullopt; }
-
-private:
-    std::string exe_;
-};
 
 int fail(const std::string& why)
 {
@@ -99,9 +78,8 @@ int main(int argc, char** argv)
     const auto lock = GameLock::acquire(fs, exe);
     if (!lock) return fail(GameBusyText);
     GameFileSet game;
-    GivenGame prompts(exe);
     SilentProgress progress;
-    if (loadGameFiles(game, fs, prompts, progress, LoadCalls{}, &*lock) != LoadResult::Complete) {
+    if (loadGameFilesAt(exe, game, fs, progress, LoadCalls{}, &*lock) != LoadResult::Complete) {
         return fail("cannot load " + exe);
     }
     mods::ModApplication applied = mods::applyModText(game, mod);

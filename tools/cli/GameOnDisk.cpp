@@ -8,37 +8,9 @@
 
 namespace orvane::cli {
 
-namespace {
-
-// Answers the open dialog with the given path. The load asks nothing else; anything else is declined,
-// so a script is never held up by a question.
-class GivenPath : public Prompts {
-public:
-    explicit GivenPath(std::string path) : path_(std::move(path)) {}
-
-    std::optional<std::string> askText(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::size_t askChoice(const std::string&, const std::string&, const std::vector<std::string>&, std::size_t,
-                          std::size_t escapeButton) override
-    {
-        return escapeButton;
-    }
-    void showMessage(const std::string&, const std::string&) override {}
-    std::optional<std::string> chooseFileToOpen(const FileFilter&) override { return path_; }
-    std::optional<std::string> chooseFileToSave(const FileFilter&) override { return std::nullopt; }
-
-private:
-    std::string path_;
-};
-
-} // namespace
 
 GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock)
 {
-    GivenPath prompts(exePath);
     SilentProgress progress;
     std::string why;
     LoadCalls calls;
@@ -48,7 +20,7 @@ GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock*
     };
     calls.notice = [&exePath](const std::string& line) { tell(exePath + ": " + line); };
     GameFileSet game;
-    if (loadGameFiles(game, fs, prompts, progress, calls, heldLock) != LoadResult::Complete) {
+    if (loadGameFilesAt(exePath, game, fs, progress, calls, heldLock) != LoadResult::Complete) {
         throw Refusal{"cannot load the game " + exePath + ": " + why};
     }
     return game;
