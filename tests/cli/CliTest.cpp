@@ -57,11 +57,11 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}}) {
             games->push_back(tool.game(folder + std::string(Folders[e]), AllEditions[e], 17));
         }
-        expectRun(tool.run({"apply", "--no-backups", b[e], "edits.toml"}), 0);
+        expectRun(tool.run({"apply", "-q", "--no-backups", b[e], "edits.toml"}), 0);
     }
     const DiskTree asMade = tool.files("a");
     expectRun(tool.run({"export", a[0], "-o", "a.toml"}), 0);
-    expectRun(tool.run({"apply", a[0], "a.toml"}), 0);
+    expectRun(tool.run({"apply", a[0], "a.toml"}), 0, "orvane: nothing to change\n");
     EXPECT_EQ(treeDifferences(asMade, tool.files("a")), "");
 
     expectRun(tool.run({"export", b[0], "-o", "b.toml"}), 0);
@@ -70,7 +70,7 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         SCOPED_TRACE(Folders[e]);
         const std::string name = Folders[e];
         // The export of b applied to a, saved after backups of a as it was.
-        expectRun(tool.run({"apply", a[e], "b.toml"}), 0);
+        expectRun(tool.run({"apply", a[e], "b.toml"}), 0, "files; 4 files saved, backups beside them\n");
         DiskTree expected = tool.files("b/" + name);
         const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
         for (const auto& [backup, file] :
@@ -80,7 +80,7 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         }
         EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
         // A diff made on the Collector's Edition, applied at this edition's places.
-        expectRun(tool.run({"apply", "--no-backups", c[e], "d.toml"}), 0);
+        expectRun(tool.run({"apply", "--quiet", "--no-backups", c[e], "d.toml"}), 0);
         EXPECT_EQ(treeDifferences(tool.files("b/" + name), tool.files("c/" + name)), "");
         const ProgramRun noDifference = tool.run({"diff", c[e], b[e]});
         EXPECT_TRUE(noDifference.out.starts_with(Header) && noDifference.out.find("[[") == std::string::npos);
@@ -114,6 +114,9 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
+    expectRun(tool.run({"--bogus"}), 2, "orvane: unknown option --bogus\n");
+    expectRun(tool.run({"--bogus=3", "info", game}), 2, "orvane: unknown option --bogus\n");
+    expectRun(tool.run({"apply", "-q", "-v", game, "x.toml"}), 2, "excludes");
     expectRun(tool.run({"exprot", game}), 2, "orvane: 'exprot' is not a command");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
@@ -171,6 +174,35 @@ TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
                        "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");
 }
 
+TEST(Cli, ApplyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheChanges)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\nhealth = 40\n[[item]]\nnumber = 0\nweight = 9\n");
+    tool.write("b.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 70\n");
+    const std::string list = "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
+                             "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
+                             "a.toml:10: item 0 (Pistol), weight: 5 -> 9\n";
+    ProgramRun run = tool.run({"apply", "--dry-run", game, "a.toml"});
+    EXPECT_EQ(run.out, list);
+    EXPECT_EQ(run.err, "orvane: 3 values would change in 2 files; nothing written (--dry-run)\n");
+    run = tool.run({"apply", "-v", game, "a.toml"});
+    EXPECT_EQ(run.out, list);
+    EXPECT_EQ(run.err, "orvane: 3 values changed in 2 files; 4 files saved, backups beside them\n");
+    run = tool.run({"apply", game, "a.toml"});
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "orvane: nothing to change\n");
+    run = tool.run({"apply", "--no-backups", game, "a.toml", "b.toml"});
+    EXPECT_EQ(run.err, "orvane: warning: b.toml:6: unit 3, time_units was set before by a.toml:6; the later value is "
+                       "kept\norvane: 1 value changed in 1 file; 4 files saved, no backups (--no-backups)\n");
+    run = tool.run({"apply", "--quiet", "--no-backups", game, "b.toml", "a.toml"});
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(run.status, 0);
+    tool.write("bad.toml", Header + "[[unit]]\nnumber = 3\nhealth = 400\n");
+    run = tool.run({"apply", "-q", game, "bad.toml"});
+    expectRun(run, 1, "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n");
+}
+
 TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;
@@ -191,7 +223,7 @@ TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnThe
     EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(marked.size()) + ": "), std::string::npos);
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 
-    expectRun(tool.run({"apply", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
+    expectRun(tool.run({"apply", "-q", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
     EXPECT_EQ(readFileBytes(tool.dir.path() / "target/GEODATA/ENGLISH.DAT"), marked);
     EXPECT_EQ(tool.run({"diff", target, source}).out, Header + "edition = \"Collector's Edition\"\n");
 }

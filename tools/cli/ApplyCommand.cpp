@@ -11,6 +11,7 @@
 #include "files/GameSaver.h"
 #include "files/PatchImages.h"
 #include "mods/ModApply.h"
+#include "mods/ModSummary.h"
 #include "mods/ModText.h"
 
 namespace orvane::cli {
@@ -49,8 +50,10 @@ public:
         }
     }
 
-    // The changes in the order they were made, one line each.
+    // The changes in the order they were made, one line each, when they are listed (--dry-run, -v).
     const std::string& changes() const { return changes_; }
+    // How many values the files changed, counted file by file.
+    std::size_t changeCount() const { return changeCount_; }
 
 private:
     void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
@@ -58,8 +61,9 @@ private:
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
         if (applied.refusal) throw Refusal{path + ": " + applied.refusal->describe()};
         noteAssigned(path, applied.assigned, laterFiles);
+        changeCount_ += applied.changes.size();
         for (const mods::ValueChange& change : applied.changes) {
-            if (!options_.dryRun) break;
+            if (!listing()) break;
             changes_ += path + ":" + std::to_string(change.line) + ": " + change.record + ", " + change.field + ": " +
                         mods::valueText(change.before) + " -> " + mods::valueText(change.after) + "\n";
         }
@@ -92,7 +96,7 @@ private:
         if (!setBy_.empty()) {
             warn(path + ": a patch file carries whole regions, so the values the files before it set are its own now");
         }
-        if (options_.dryRun) listPatchChanges(path, images);
+        listPatchChanges(path, images);
         take(std::move(images));
     }
 
@@ -128,12 +132,16 @@ private:
         for (LoadedFile& file : compared.files) file.asRead = file.image;
         for (const auto& [file, image] : images) compared.image(file) = image;
         for (const changes::Change& change : changes::listChanges(compared)) {
+            ++changeCount_;
+            if (!listing()) continue;
             std::string field = change.field;
             if (field.ends_with(':')) field.pop_back();
             changes_ += path + ": " + change.pageText + ", " + change.recordText + ", " + field + ": " +
                         change.oldValue + " -> " + change.newValue + "\n";
         }
     }
+
+    bool listing() const { return options_.dryRun || options_.verbose; }
 
     void take(Images images)
     {
@@ -144,12 +152,28 @@ private:
     const Options& options_;
     SetBy setBy_;
     std::string changes_;
+    std::size_t changeCount_ = 0;
 };
 
 bool anyChange(const GameFileSet& game)
 {
     return std::any_of(game.files.begin(), game.files.end(),
                        [](const LoadedFile& file) { return file.image != file.asRead; });
+}
+
+std::size_t changedFiles(const GameFileSet& game)
+{
+    return static_cast<std::size_t>(std::count_if(game.files.begin(), game.files.end(),
+                                                  [](const LoadedFile& file) { return file.image != file.asRead; }));
+}
+
+// "4 files saved, backups beside them": what Save wrote.
+std::string savedFiles(const GameFileSet& game, bool backups)
+{
+    const auto saved = static_cast<std::size_t>(
+        std::count_if(game.files.begin(), game.files.end(), [](const LoadedFile& file) { return file.loaded; }));
+    return std::to_string(saved) + (saved == 1 ? " file saved" : " files saved") +
+           (backups ? ", backups beside them" : ", no backups (--no-backups)");
 }
 
 } // namespace
@@ -166,13 +190,17 @@ void runApply(const Options& options, FileSystem& fs)
     for (std::size_t i = 0; i < options.files.size(); ++i) {
         application.apply(options.files[i], readInput(options.files[i], fs), i + 1 < options.files.size());
     }
+    const std::string summary = mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun);
     if (options.dryRun) {
         print(application.changes());
+        note(summary + (anyChange(game) ? "; nothing written (--dry-run)" : ""));
         return;
     }
-    if (!anyChange(game)) return;
+    if (!anyChange(game)) return note(summary);
     const WriteResult saved = saveGameFiles(game, fs, !options.noBackups);
     if (!saved.ok) throw writeRefused(saved);
+    print(application.changes());
+    note(summary + "; " + savedFiles(game, !options.noBackups));
 }
 
 } // namespace orvane::cli

@@ -6,6 +6,22 @@
 
 namespace orvane::cli {
 
+namespace {
+
+Verbosity chosenVerbosity = Verbosity::Normal;
+
+} // namespace
+
+void setVerbosity(Verbosity verbosity)
+{
+    chosenVerbosity = verbosity;
+}
+
+Verbosity verbosity()
+{
+    return chosenVerbosity;
+}
+
 void tell(std::string_view message)
 {
     std::cerr << "orvane: " << message << '\n';
@@ -13,7 +29,14 @@ void tell(std::string_view message)
 
 void warn(std::string_view message)
 {
+    if (chosenVerbosity == Verbosity::Quiet) return;
     std::cerr << "orvane: warning: " << message << '\n';
+}
+
+void note(std::string_view message)
+{
+    if (chosenVerbosity == Verbosity::Quiet) return;
+    std::cerr << "orvane: " << message << '\n';
 }
 
 void print(std::string_view text)

@@ -18,10 +18,17 @@ struct Refusal {
     ExitStatus status = Refused;
 };
 
-// "orvane: <message>" on standard error.
+// How much the tool says besides its data and its errors: -q/--quiet, -v/--verbose.
+enum class Verbosity { Quiet, Normal, Verbose };
+void setVerbosity(Verbosity verbosity);
+Verbosity verbosity();
+
+// "orvane: <message>" on standard error, always: an error.
 void tell(std::string_view message);
-// "orvane: warning: <message>" on standard error.
+// "orvane: warning: <message>" on standard error, unless quiet.
 void warn(std::string_view message);
+// "orvane: <message>" on standard error, unless quiet: what a command did.
+void note(std::string_view message);
 
 // Data for the user: to standard output when `target` is "-", else into the file, written whole through
 // a temporary file as Save writes. With `dryRun` nothing is written; a line on standard output tells
