@@ -87,8 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const mods::ModApplication applied = mods::applyModText(game, text);
     if (applied.refusal) {
-        FUZZ_CHECK(!applied.refusal->reason.empty() && applied.images.empty() && applied.changes.empty());
-        FUZZ_CHECK(applied.refusal->line <= 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+        FUZZ_CHECK(applied.images.empty() && applied.changes.empty() && !applied.refusals.empty());
+        const auto lines = 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        std::size_t previous = 0;
+        for (const mods::ModRefusal& refusal : applied.refusals) {
+            // Every fault, each with its reason and a line of the file, in the order of their lines.
+            FUZZ_CHECK(!refusal.reason.empty() && refusal.line <= lines && refusal.line >= previous);
+            previous = refusal.line;
+        }
         return 0;
     }
     GameFileSet after = withImages(game, applied.images); // its as-read copies are the game's images

@@ -38,7 +38,11 @@ struct AssignedValue {
 };
 
 struct ModApplication {
-    std::optional<ModRefusal> refusal; // when set, nothing else is
+    std::optional<ModRefusal> refusal; // the first of the refusals; when set, nothing below is but them
+    std::vector<ModRefusal> refusals;  // every fault of a refused mod, in the order of their lines
+    // What the mod says that may not be what its writer meant, though it applies: a record's name that
+    // names another record. Given whether or not the mod is refused.
+    std::vector<ModRefusal> warnings;
     // The new whole image of each file the mod changed, in FileId order; files it leaves as they are
     // are not listed.
     std::vector<std::pair<FileId, ByteImage>> images;

@@ -1,13 +1,14 @@
 // Reading a mod file with toml++, built so that a parse error comes back as a value with its place.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <limits>
+#include <iterator>
 #include <variant>
 
 #include <toml++/toml.h>
 
+#include "core/Unicode.h"
 #include "mods/ModLayout.h"
+#include "mods/ModMaking.h"
 #include "mods/ModText.h"
 
 namespace orvane::mods {
@@ -164,31 +165,41 @@ private:
     std::string problem_;
 };
 
-std::string numberText(double number)
+// A number written with a decimal point, as the message quotes it: 46.0, 12.5, 1e+20.
+std::string realText(double number)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", number);
-    return text;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", number);
+    std::string written = text;
+    if (written.find_first_of(".eIn") == std::string::npos) written += ".0";
+    return written;
 }
 
-// Collects the records and keeps the refusal of the earliest line, so a file with several faults is
-// refused for the first one a reader meets.
+std::vector<std::string_view> editionNames()
+{
+    static const std::string names[] = {editionName(GameEdition::Collectors), editionName(GameEdition::Dos12),
+                                        editionName(GameEdition::Dos14)};
+    return {std::begin(names), std::end(names)};
+}
+
+// Collects the records and every fault, each with its line.
 class Reader {
 public:
     ModReading read(std::string_view text)
     {
+        if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
         std::string ascii;
         if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
             auto converted = AsciiText(text).convert();
-            if (auto* refused = std::get_if<ModRefusal>(&converted)) return {std::nullopt, std::move(*refused)};
+            if (auto* refused = std::get_if<ModRefusal>(&converted)) return {std::nullopt, {std::move(*refused)}};
             ascii = std::move(std::get<std::string>(converted));
             text = ascii;
         }
         toml::parse_result parsed = toml::parse(text);
         if (!parsed) {
             const toml::parse_error& error = parsed.error();
-            refuse(error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description()));
-            return finish();
+            return {std::nullopt,
+                    {{error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description())}}};
         }
         // The texts are moved out of the parsed tree, which is not needed afterwards.
         toml::table& root = parsed.table();
@@ -218,20 +229,16 @@ public:
         if (!std::is_sorted(mod_.records.begin(), mod_.records.end(), byLine)) {
             std::stable_sort(mod_.records.begin(), mod_.records.end(), byLine);
         }
-        return finish();
+        sortByLine(refusals_);
+        return {std::move(mod_), std::move(refusals_)};
     }
 
 private:
+    static constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
     void refuse(std::size_t line, std::string record, std::string field, std::string reason)
     {
-        if (refusal_ && refusal_->line <= line) return;
-        refusal_ = ModRefusal{line, std::move(record), std::move(field), std::move(reason)};
-    }
-
-    ModReading finish()
-    {
-        if (refusal_) return {std::nullopt, std::move(refusal_)};
-        return {std::move(mod_), std::nullopt};
+        refusals_.push_back({line, std::move(record), std::move(field), std::move(reason)});
     }
 
     void readHeader(const toml::node& node)
@@ -245,19 +252,39 @@ private:
         const toml::node* format = header->get("format");
         if (format == nullptr) {
             refuse(lineOf(node), where, "format", "[mod] gives the format of the file: format = 1");
+        } else if (const auto* real = format->as_floating_point()) {
+            refuse(lineOf(*format), where, "format", decimalPoint(real->get()));
         } else if (!format->is_integer() || format->as_integer()->get() != ModFormat) {
             refuse(lineOf(*format), where, "format",
                    "this program reads mod files of format " + std::to_string(ModFormat) + " only");
         }
         for (auto&& [key, value] : *header) {
-            if (key.str() == "format") continue;
-            if (key.str() == "edition" && value.is_string()) {
-                mod_.edition = value.as_string()->get();
-            } else if (key.str() == "edition") {
-                refuse(lineOf(value), where, "edition", "the edition is a text in double quotes");
+            const std::string_view name = key.str();
+            if (name == "format") continue;
+            if (name == "edition") {
+                readEdition(value);
             } else {
-                refuse(lineOf(value), where, std::string(key.str()), "[mod] has no such key; it gives format and edition");
+                std::string reason = "unknown key `" + std::string(name) + "` in [mod]";
+                const std::string nearest = nearestKey(name, {"format", "edition"});
+                reason += nearest.empty() ? "; it gives format and edition" : "; did you mean `" + nearest + "`?";
+                refuse(lineOf(value), where, std::string(name), std::move(reason));
             }
+        }
+    }
+
+    void readEdition(const toml::node& value)
+    {
+        const auto names = editionNames();
+        std::string list;
+        for (const std::string_view name : names) list += (list.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+        const auto* text = value.as_string();
+        if (text == nullptr) {
+            refuse(lineOf(value), "[mod]", "edition", "the edition is a text in double quotes: one of " + list);
+        } else if (std::find(names.begin(), names.end(), text->get()) == names.end()) {
+            refuse(lineOf(value), "[mod]", "edition",
+                   valueText(normalizedText(text->get())) + " is not an edition; the editions are " + list);
+        } else {
+            mod_.edition = text->get();
         }
     }
 
@@ -269,6 +296,10 @@ private:
         std::string label = section;
         if (inList) {
             const toml::node* number = table.get(NumberKey);
+            if (number != nullptr && number->is_floating_point()) {
+                refuse(lineOf(*number), section, std::string(NumberKey), decimalPoint(number->as_floating_point()->get()));
+                return;
+            }
             if (number == nullptr || !number->is_integer()) {
                 refuse(number != nullptr ? lineOf(*number) : record.line, section, std::string(NumberKey),
                        "each [[" + section + "]] table gives its record's number as a whole number");
@@ -285,7 +316,8 @@ private:
                        "[" + section + "] is one record with no number; numbered records are written [[" + section + "]]");
             } else if (name == NameKey) {
                 if (node.is_string()) {
-                    record.name = node.as_string()->get();
+                    record.name = normalizedText(node.as_string()->get());
+                    record.nameLine = lineOf(node);
                 } else {
                     refuse(lineOf(node), label, name, "the name is a text in double quotes, for reading only");
                 }
@@ -300,18 +332,19 @@ private:
         mod_.records.push_back(std::move(record));
     }
 
+    // The one wording of a number with a decimal point, wherever it stands.
+    static std::string decimalPoint(double value)
+    {
+        return realText(value) + " is written with a decimal point; a mod's numbers are whole numbers, written "
+                                 "without one";
+    }
+
     std::optional<ModValue> valueOf(toml::node& node, const std::string& record, const std::string& field)
     {
         if (const auto* number = node.as_integer()) return number->get();
-        if (auto* text = node.as_string()) return std::move(text->get());
+        if (auto* text = node.as_string()) return normalizedText(std::move(text->get()));
         if (const auto* real = node.as_floating_point()) {
-            // 12.0 is the whole number 12; 12.5 is no whole number.
-            const double value = real->get();
-            constexpr double Largest = 9.2e18;
-            if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < Largest) {
-                return static_cast<std::int64_t>(value);
-            }
-            refuse(lineOf(node), record, field, numberText(value) + " is not a whole number");
+            refuse(lineOf(node), record, field, decimalPoint(real->get()));
             return std::nullopt;
         }
         refuse(lineOf(node), record, field, "a value is a whole number or a text in double quotes");
@@ -319,7 +352,7 @@ private:
     }
 
     ModDocument mod_;
-    std::optional<ModRefusal> refusal_;
+    std::vector<ModRefusal> refusals_;
 };
 
 } // namespace

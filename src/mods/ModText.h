@@ -4,19 +4,24 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mods/ModDocument.h"
 
 namespace orvane::mods {
 
 struct ModReading {
-    std::optional<ModDocument> mod; // its records in the order of the file's lines
-    std::optional<ModRefusal> refusal;
+    // The records that could be read, in the order of the file's lines; nothing when the file is not TOML.
+    std::optional<ModDocument> mod;
+    // Every fault found, in the order of their lines: the mod is refused when there is any.
+    std::vector<ModRefusal> refusals;
 };
 
-// Reads a mod file. Refused: text that is not TOML, no [mod] table or a format other than 1, a key
-// outside the tables, a table that is not a record ([section] or [[section]] with its number), or a
-// value that is neither a whole number nor a text.
+// Reads a mod file; a UTF-8 byte-order mark before it is passed over, and every text is normalised to
+// composed form (NFC). Refused: text that is not TOML, no [mod] table, a format other than 1, an edition
+// other than the three, a key outside the tables, a table that is not a record ([section] or [[section]]
+// with its number), a number written with a decimal point, or a value that is neither a whole number
+// nor a text.
 ModReading readMod(std::string_view text);
 
 // The text of a mod: the [mod] table, then one table per record in the document's order, its number

@@ -81,7 +81,8 @@ void applyModFile(EditorSession& session)
         mods::applyModText(session.files(), std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     if (applied.refusal) {
         session.prompts().showMessage(NotAppliedTitle, "The mod file " + *path + " cannot be applied:\n" +
-                                                           applied.refusal->describe() + "\nNothing was changed.");
+                                                           mods::describeRefusals(applied.refusals, MostLeftOutShown) +
+                                                           "\nNothing was changed.");
         return;
     }
     for (auto& [file, image] : applied.images) session.replaceImage(file, std::move(image));

@@ -203,6 +203,29 @@ TEST(Cli, ApplyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheCh
     expectRun(run, 1, "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n");
 }
 
+TEST(Cli, ARefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWarnedOf)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    std::string many = Header;
+    for (int unit = 0; unit < 30; ++unit) {
+        many += "[[unit]]\nnumber = " + std::to_string(unit) + "\nhealth = 256\nstrength = 101\n";
+    }
+    tool.write("many.toml", many);
+    const DiskTree before = tool.files();
+    const ProgramRun run = tool.run({"apply", game, "many.toml"});
+    expectRun(run, 1, "orvane: many.toml: line 6, unit 0 (Floater Soldier), health: 256 is above the limit of 255\n"
+                      "orvane: many.toml: line 7, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 51) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\norvane: and 10 more\n")) << run.err;
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+
+    tool.write("claim.toml", Header + "[[unit]]\nnumber = 7\nname = \"Ethereal Commander\"\nhealth = 46\n");
+    expectRun(tool.run({"apply", "--dry-run", game, "claim.toml"}), 0,
+              "orvane: warning: claim.toml: line 6, unit 7 (Sectoid Soldier), name: \"Ethereal Commander\" is the name "
+              "of unit 20, not of unit 7 (Sectoid Soldier); the values go to unit 7, as its number says\n");
+}
+
 TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;

@@ -20,6 +20,9 @@ namespace {
 
 using Images = std::vector<std::pair<FileId, ByteImage>>;
 
+// The faults of a refused mod told at most, one line each.
+constexpr std::size_t MostFaultsTold = 50;
+
 bool endsWith(const std::string& path, std::string_view extension)
 {
     return path.size() >= extension.size() &&
@@ -59,7 +62,8 @@ private:
     void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
     {
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
-        if (applied.refusal) throw Refusal{path + ": " + applied.refusal->describe()};
+        for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
+        if (applied.refusal) throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
         noteAssigned(path, applied.assigned, laterFiles);
         changeCount_ += applied.changes.size();
         for (const mods::ValueChange& change : applied.changes) {
