@@ -226,6 +226,34 @@ TEST(Cli, ARefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWar
               "of unit 20, not of unit 7 (Sectoid Soldier); the values go to unit 7, as its number says\n");
 }
 
+TEST(Cli, ModsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    const std::string cli = ORVANE_CLI;
+    const auto shell = [&tool](const std::string& command) { return runProgram({"/bin/sh", "-c", command}, tool.dir.path()); };
+    // A mod piped in, after the byte-order mark Notepad writes.
+    tool.write("bom.toml", "\xEF\xBB\xBF" + Header + "[[unit]]\nnumber = 7\nhealth = 47\n");
+    ProgramRun run = shell("cat bom.toml | '" + cli + "' apply --dry-run " + game + " -");
+    EXPECT_EQ(run.out, "standard input:6: unit 7 (Sectoid Soldier), health: 30 -> 47\n");
+    run = shell("printf '[mod]\\nformat = 1\\n[[unit]]\\nnumber = 7\\nhealth = 470\\n' | '" + cli + "' apply " + game + " -");
+    expectRun(run, 1, "orvane: standard input: line 5, unit 7 (Sectoid Soldier), health: 470 is above the limit of 255\n");
+    expectRun(tool.run({"apply", game, "-", "-"}), 2, "standard input (-) can be given once only");
+
+    const std::string exported = tool.run({"export", game}).out;
+    ASSERT_FALSE(exported.empty());
+    // /dev/stdout on a pipe, on a file the shell truncated and on one it appends to; a named pipe.
+    EXPECT_EQ(shell("'" + cli + "' export " + game + " -o /dev/stdout | cat").out, exported);
+    EXPECT_EQ(shell("'" + cli + "' export " + game + " -o - | cat").out, exported);
+    EXPECT_EQ(shell("echo old > out.toml; '" + cli + "' export " + game + " -o /dev/stdout > out.toml; cat out.toml").out,
+              exported);
+    EXPECT_EQ(shell("echo old > log.txt; '" + cli + "' export " + game + " -o /dev/stdout >> log.txt; cat log.txt").out,
+              "old\n" + exported);
+    run = shell("mkfifo pipe && { cat pipe > piped.toml & '" + cli + "' export " + game + " -o pipe; wait; } && cat piped.toml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, exported);
+}
+
 TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;

@@ -7,6 +7,7 @@
 
 #include "Commands.h"
 #include "GameOnDisk.h"
+#include "Streams.h"
 #include "changes/ChangeList.h"
 #include "files/GameSaver.h"
 #include "files/PatchImages.h"
@@ -31,9 +32,10 @@ bool endsWith(const std::string& path, std::string_view extension)
            });
 }
 
+// A mod file by its name; standard input ("-") is always read as a mod file.
 bool isModFile(const std::string& path)
 {
-    return endsWith(path, ".toml");
+    return endsWith(path, ".toml") || path == StandardInput;
 }
 
 // What the files applied so far set, by value: where it was set, for the later-wins warning.
@@ -59,8 +61,9 @@ public:
     std::size_t changeCount() const { return changeCount_; }
 
 private:
-    void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
+    void applyMod(const std::string& file, const ByteImage& bytes, bool laterFiles)
     {
+        const std::string path = file == StandardInput ? std::string(StandardInputName) : file;
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
         for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
         if (applied.refusal) throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
@@ -188,6 +191,9 @@ void runApply(const Options& options, FileSystem& fs)
         if (!isModFile(path) && !endsWith(path, ".qev")) {
             throw Refusal{path + ": a file to apply is a mod file (.toml) or a patch file (.qev)", Misused};
         }
+    }
+    if (std::count(options.files.begin(), options.files.end(), StandardInput) > 1) {
+        throw Refusal{"standard input (-) can be given once only", Misused};
     }
     GameFileSet game = loadGame(options.game, fs);
     Application application(game, options);

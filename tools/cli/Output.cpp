@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "Streams.h"
 #include "files/CommandLine.h"
 
 namespace orvane::cli {
@@ -55,6 +56,7 @@ void deliver(const std::string& target, std::string_view data, FileSystem& fs, b
         print(data);
         return;
     }
+    if (writtenDirectly(target)) return writeDirectly(target, data);
     const WriteResult result = writeWholeFile(target, ByteImage(data.begin(), data.end()), fs);
     if (!result.ok) throw writeRefused(result);
 }
@@ -70,6 +72,7 @@ Refusal writeRefused(const WriteResult& result)
 
 ByteImage readInput(const std::string& path, FileSystem& fs)
 {
+    if (path == StandardInput) return readStandardInput();
     auto bytes = fs.readWhole(path);
     if (!bytes) throw Refusal{path + ": cannot read the file"};
     return std::move(*bytes);

@@ -30,8 +30,9 @@ void warn(std::string_view message);
 // "orvane: <message>" on standard error, unless quiet: what a command did.
 void note(std::string_view message);
 
-// Data for the user: to standard output when `target` is "-", else into the file, written whole through
-// a temporary file as Save writes. With `dryRun` nothing is written; a line on standard output tells
+// Data for the user: to standard output when `target` is "-", straight into a target that is not a
+// regular file (a pipe, /dev/stdout), else into the file, written whole through a temporary file as
+// Save writes. With `dryRun` nothing is written; a line on standard output tells
 // what would have been.
 void deliver(const std::string& target, std::string_view data, FileSystem& fs, bool dryRun);
 
@@ -42,7 +43,7 @@ void print(std::string_view text);
 // already replaced or that nothing was.
 Refusal writeRefused(const WriteResult& result);
 
-// A whole file; refused, naming it, when it cannot be read.
+// A whole file, or standard input for "-"; refused, naming it, when it cannot be read.
 ByteImage readInput(const std::string& path, FileSystem& fs);
 
 inline std::string_view asText(const ByteImage& bytes)
