@@ -41,6 +41,7 @@ bool pageTakes(const mods::SectionField& field, std::size_t record, const mods::
                                                  [caption](const FieldOption& o) { return *caption == o.caption; });
     }
     const auto* number = std::get_if<std::int64_t>(&value);
+    if (number != nullptr && specialValue(rule, *number) != nullptr) return true; // the game's own, with a meaning
     if (number == nullptr || static_cast<double>(*number) > rule.limit) return false;
     const auto stored = acceptEntry(static_cast<double>(*number), rule);
     return stored && shownNumber(*stored, rule) == *number;

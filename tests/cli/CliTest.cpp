@@ -254,6 +254,43 @@ TEST(Cli, ModsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
     EXPECT_EQ(run.out, exported);
 }
 
+TEST(Cli, ADiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatItLeavesOutInALineEach)
+{
+    Tool tool;
+    const std::string shipped = tool.game("shipped", GameEdition::Collectors);
+    const std::string modded = tool.game("modded", GameEdition::Collectors);
+    // Values the shipped game holds outside the pages' limits: the items' 255 "no ammo", the Grav
+    // Shield's defense strength of -1,500.
+    tool.write("mod.toml", Header + "[[item]]\nnumber = 0\nammo_type_2 = 5\n[[facility_type]]\nnumber = 12\n"
+                                    "defense_strength = 100\n[[unit]]\nnumber = 3\nhealth = 50\n");
+    expectRun(tool.run({"apply", "-q", "--no-backups", modded, "mod.toml"}), 0);
+    // Strings the modded game added, and bytes no page shows that it changed.
+    const std::filesystem::path english = tool.dir.path() / "modded/GEODATA/ENGLISH.DAT";
+    ByteImage strings = readFileBytes(english);
+    const std::size_t count = static_cast<std::size_t>(std::count(strings.begin(), strings.end(), 0));
+    for (int i = 0; i < 2000; ++i) strings.insert(strings.end(), {'x', 0});
+    writeFileBytes(english, strings);
+    ByteImage exe = readFileBytes(tool.dir.path() / modded);
+    exe.at(100) ^= 1;
+    exe.at(102) ^= 1;
+    writeFileBytes(tool.dir.path() / modded, exe);
+
+    const ProgramRun undo = tool.run({"diff", modded, shipped, "-o", "undo.toml"});
+    EXPECT_EQ(undo.status, 0);
+    EXPECT_EQ(undo.err, "orvane: warning: not in the mod: ENGLISH.DAT: strings " + std::to_string(count + 1) + " to " +
+                            std::to_string(count + 2000).insert(1, ",") + " are only in BASE (" + modded +
+                            ") and are left out; a mod changes strings, it does not add or remove them\n"
+                            "orvane: warning: not in the mod: bytes that no page shows differ at 2 places "
+                            "(Executable: 2) and are left out; a patch file (make-patch) carries them\n");
+    expectRun(tool.run({"apply", "--no-backups", modded, "undo.toml"}), 0, "orvane: 3 values changed in 2 files");
+    EXPECT_EQ(readFileBytes(tool.dir.path() / "modded/GEODATA/OBDATA.DAT"),
+              readFileBytes(tool.dir.path() / "shipped/GEODATA/OBDATA.DAT"));
+    exe = readFileBytes(tool.dir.path() / modded);
+    exe.at(100) ^= 1;
+    exe.at(102) ^= 1;
+    EXPECT_EQ(exe, readFileBytes(tool.dir.path() / shipped));
+}
+
 TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;

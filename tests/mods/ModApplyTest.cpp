@@ -1,6 +1,7 @@
 // Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
 // is, and mods that set different values combine while the later of two that set the same one wins.
 #include "base/StartingBase.h"
+#include "core/Unicode.h"
 #include "items/ItemRecord.h"
 #include "mods/ModApply.h"
 #include "support/PageTest.h"
@@ -131,8 +132,18 @@ TEST(ModApply, ANameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
     EXPECT_EQ(result.changes[0].record, "unit 7 (Sectoid Soldier)");
 }
 
+TEST(ModApply, AByteOrderMarkBeforeTheFileIsPassedOver)
+{
+    const ModApplication result =
+        applyModText(sampleGame(), "\xEF\xBB\xBF" + modText("[[unit]]\nnumber = 7\nhealth = 47\n"));
+    ASSERT_FALSE(result.refusal) << result.refusal->describe();
+    EXPECT_EQ(result.changes.size(), 1u);
+    EXPECT_EQ(result.changes.at(0).line, 5u);
+}
+
 TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacterAndAByteOrderMarkIsPassedOver)
 {
+    if (!unicodeNormalisation()) GTEST_SKIP() << "this build has no utf8proc: texts are taken as written";
     GameFileSet game = sampleGame();
     // "Fusée" with the e and its accent apart, as macOS writes it, after the mark Notepad writes.
     const ModApplication result =
