@@ -95,7 +95,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     EXPECT_EQ(nothing.out, "");
     expectRun(nothing, 2, "orvane: A subcommand is required");
     EXPECT_EQ(tool.run({"--version"}).out, "orvane 1.0\n");
-    for (const std::string command : {"info", "export", "diff", "apply", "make-patch"}) {
+    for (const std::string command : {"info", "export", "diff", "apply", "make-patch", "schema"}) {
         const ProgramRun help = tool.run({command, "--help"});
         expectRun(help, 0);
         EXPECT_NE(help.out.find("Example:\n  orvane " + command + " "), std::string::npos) << help.out;

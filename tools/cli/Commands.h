@@ -34,5 +34,7 @@ void runDiff(const Options& options, FileSystem& fs);
 void runApply(const Options& options, FileSystem& fs);
 // The patch file of the game, as Make Patch Files makes it.
 void runMakePatch(const Options& options, FileSystem& fs);
+// The JSON Schema of the mod format.
+void runSchema(const Options& options, FileSystem& fs);
 
 } // namespace orvane::cli

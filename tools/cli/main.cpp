@@ -138,10 +138,18 @@ int main(int argc, char** argv)
     addVerbosity(patch, options, false);
     patch->callback([&] { run = runMakePatch; });
 
+    CLI::App* schema = command(app, "schema", "Writes the JSON Schema of the mod format, for a text editor's TOML "
+                                              "language server (a \"#:schema\" line at the top of a mod)",
+                               "orvane schema -o orvane-mod.schema.json");
+    addOutput(schema, options);
+    addDryRun(schema, options, "write nothing; say how many bytes would be written");
+    addVerbosity(schema, options, false);
+    schema->callback([&] { run = runSchema; });
+
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
-        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply and make-patch\n"
+        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply, make-patch and schema\n"
              "See 'orvane --help' and 'orvane COMMAND --help'.");
         return Misused;
     }
