@@ -16,6 +16,7 @@ public:
                                        const std::string& defaultText) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    void showWarning(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
     std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
 

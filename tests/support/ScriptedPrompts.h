@@ -28,6 +28,8 @@ public:
                                        const std::string& defaultText) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    // Recorded as a box of kind "warning"; messages() lists it with the messages.
+    void showWarning(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
     std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
 
