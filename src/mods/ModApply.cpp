@@ -9,6 +9,8 @@
 #include "mods/FieldValues.h"
 #include "mods/ModLayout.h"
 #include "mods/ModText.h"
+
+#include <functional>
 #include "strings/StringTable.h"
 
 namespace orvane::mods {
@@ -41,31 +43,42 @@ struct StringFile {
     bool split = false;
     struct Edit {
         std::size_t index;
-        const std::string* text;
+        std::string text;
     };
     std::vector<Edit> edits;
 };
 
 class Applier {
 public:
-    Applier(const GameFileSet& target, ModApplication& result)
-        : target_(target), layout_(target.edition), result_(result), seen_(layout_.sections().size())
+    Applier(const GameFileSet& target, ModApplication& result, const ApplyDetail& detail)
+        : target_(target), layout_(target.edition), result_(result), detail_(detail), seen_(layout_.sections().size())
     {
         for (const FileId file : {FileId::Exe, FileId::Obdata}) working_.at(slotOf(file)) = target.image(file);
     }
 
     void apply(const ModDocument& mod)
     {
+        for (const ModRecord& record : mod.records) applyOne(record);
+        finish();
+    }
+
+    // One record, checked and applied to the working images; a fault is kept and the next goes on.
+    void applyOne(const ModRecord& record)
+    {
+        if (target_.edition == GameEdition::None) return;
+        try {
+            applyRecord(record);
+        } catch (const Refused& refused) {
+            result_.refusals.push_back(refused.refusal);
+        }
+    }
+
+    // The new images, when nothing was refused.
+    void finish()
+    {
         if (target_.edition == GameEdition::None) {
             result_.refusals.push_back({0, {}, {}, "the game's edition is not known"});
             return;
-        }
-        for (const ModRecord& record : mod.records) {
-            try {
-                applyRecord(record);
-            } catch (const Refused& refused) {
-                result_.refusals.push_back(refused.refusal);
-            }
         }
         if (!result_.refusals.empty()) return;
         for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) finishFile(file);
@@ -188,7 +201,13 @@ private:
 
     void assigned(const Section& section, const ModRecord& record, const std::string& field, std::size_t line)
     {
-        result_.assigned.push_back({section.key, record.number, field, line});
+        if (detail_.assigned) result_.assigned.push_back({section.key, record.number, field, line});
+    }
+
+    void noteChange(const std::string& label, const std::string& field, ModValue before, ModValue after, std::size_t line)
+    {
+        ++result_.changeCount;
+        if (detail_.changes) result_.changes.push_back({label, field, std::move(before), std::move(after), line});
     }
 
     void applyFields(const Section& section, std::size_t index, const ModRecord& record)
@@ -216,7 +235,7 @@ private:
             assigned(section, record, given.key, given.line);
             if (!changed) continue;
             changedFields.push_back(field);
-            result_.changes.push_back({label, given.key, before, fieldValue(target, *field, index), given.line});
+            noteChange(label, given.key, before, fieldValue(target, *field, index), given.line);
         }
         if (section.squares && !changedFields.empty() && result_.refusals.size() == faultsBefore) {
             settleSquare(section, index, record, label);
@@ -241,7 +260,7 @@ private:
         }
         const ModValue before = fieldValue(exe, days, square);
         exe.at(days.at(square)) = settled;
-        result_.changes.push_back({label, days.key, before, fieldValue(exe, days, square), record.line});
+        noteChange(label, days.key, before, fieldValue(exe, days, square), record.line);
     }
 
     void applyStrings(const Section& section, std::size_t index, const ModRecord& record)
@@ -269,8 +288,12 @@ private:
                 fault(given.line, label, given.key, *reason);
                 continue;
             }
-            file.edits.push_back({index, text});
-            result_.changes.push_back({label, given.key, std::move(current), *text, given.line});
+            file.edits.push_back({index, *text});
+            if (detail_.changes) {
+                noteChange(label, given.key, std::move(current), *text, given.line);
+            } else {
+                ++result_.changeCount;
+            }
         }
     }
 
@@ -298,7 +321,7 @@ private:
         std::size_t copiedTo = 0;
         for (const StringFile::Edit& edit : file.edits) {
             rebuilt.insert(rebuilt.end(), at(copiedTo), at(file.starts[edit.index]));
-            const std::vector<std::uint8_t> bytes = encodeGameText(*edit.text);
+            const std::vector<std::uint8_t> bytes = encodeGameText(edit.text);
             rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
             rebuilt.push_back(0);
             copiedTo = file.starts[edit.index + 1];
@@ -310,6 +333,7 @@ private:
     const GameFileSet& target_;
     ModLayout layout_;
     ModApplication& result_;
+    const ApplyDetail& detail_;
     std::array<ByteImage, 4> working_;
     std::array<StringFile, 2> strings_;
     std::vector<std::vector<std::size_t>> seen_; // by section and record: the line that gave it, 0 for none
@@ -345,21 +369,42 @@ ModApplication refused(std::vector<ModRefusal> refusals, std::vector<ModRefusal>
 
 } // namespace
 
-ModApplication applyMod(const GameFileSet& target, const ModDocument& mod)
+ModApplication applyMod(const GameFileSet& target, const ModDocument& mod, const ApplyDetail& detail)
 {
     ModApplication result;
-    Applier(target, result).apply(mod);
+    Applier(target, result, detail).apply(mod);
     if (!result.refusals.empty()) return refused(std::move(result.refusals), std::move(result.warnings));
     sortByLine(result.warnings);
     return result;
 }
 
-ModApplication applyModText(const GameFileSet& target, std::string_view text)
+ModApplication applyModText(const GameFileSet& target, std::string_view text, const ApplyDetail& detail)
 {
-    ModReading reading = readMod(text);
-    if (!reading.mod) return refused(std::move(reading.refusals), {});
-    ModApplication applied = applyMod(target, *reading.mod);
-    if (reading.refusals.empty()) return applied;
+    // The plain lines most mods are made of are applied record by record as they are read, so the
+    // records of a mod of 200,000 strings are never all held at once; any other file is read whole.
+    ModApplication applied;
+    std::optional<ModReading> streamed;
+    {
+        Applier applier(target, applied, detail);
+        streamed = readPlainMod(text, [&applier](const ModRecord& record) { applier.applyOne(record); });
+        if (streamed) applier.finish();
+    }
+    ModReading reading;
+    if (streamed) {
+        reading = std::move(*streamed);
+    } else {
+        applied = ModApplication{};
+        reading = readMod(text);
+        if (!reading.mod) return refused(std::move(reading.refusals), {});
+        applied = applyMod(target, *reading.mod, detail);
+    }
+    if (!applied.refusals.empty() && reading.refusals.empty()) {
+        return refused(std::move(applied.refusals), std::move(applied.warnings));
+    }
+    if (reading.refusals.empty()) {
+        sortByLine(applied.warnings);
+        return applied;
+    }
     // The faults of the file's shape and those of its values, all of them.
     std::vector<ModRefusal> all = std::move(reading.refusals);
     all.insert(all.end(), applied.refusals.begin(), applied.refusals.end());

@@ -1,6 +1,7 @@
 #pragma once
 // The text of a mod file (TOML, format 1): read into a ModDocument, checked for its shape only, and
 // written from one. Which sections, keys and values a game accepts is checked when the mod is applied.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,14 @@ struct ModReading {
 // with its number), a number written with a decimal point, or a value that is neither a whole number
 // nor a text.
 ModReading readMod(std::string_view text);
+// The same reading by toml++ alone: readMod reads the plain lines most mods are made of itself, in one
+// pass, and gives anything else to toml++; both give the same mod and faults (the tests and the fuzz
+// target compare them).
+ModReading readModWithToml(std::string_view text);
+// Reads a file of plain lines only, handing each record to `each` as soon as it is read, in the order
+// of the file, and keeping none; the reading's mod holds no records. Nothing when the file holds
+// anything else: then what was handed is to be thrown away and the file read by readMod.
+std::optional<ModReading> readPlainMod(std::string_view text, const std::function<void(const ModRecord&)>& each);
 
 // The text of a mod: the [mod] table, then one table per record in the document's order, its number
 // and name first, each value on a line of its own.

@@ -91,7 +91,7 @@ void applyModFile(EditorSession& session)
                                                            "\nNothing was changed." + warnings);
         return;
     }
-    const std::string summary = mods::describeChanges(applied.changes.size(), applied.images.size());
+    const std::string summary = mods::describeChanges(applied.changeCount, applied.images.size());
     for (auto& [file, image] : applied.images) session.replaceImage(file, std::move(image));
     session.prompts().showMessage(AppliedTitle, "The mod file " + *path + ": " + summary +
                                                     (applied.images.empty() ? "." : ". Save writes them to the game's files; Undo takes them back.") +

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "mods/ModSummary.h"
 #include "samplegame/SampleGame.h"
 #include "support/ChildProcess.h"
 #include "support/DiskTree.h"
@@ -278,7 +279,7 @@ TEST(Cli, ADiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatIt
     const ProgramRun undo = tool.run({"diff", modded, shipped, "-o", "undo.toml"});
     EXPECT_EQ(undo.status, 0);
     EXPECT_EQ(undo.err, "orvane: warning: not in the mod: ENGLISH.DAT: strings " + std::to_string(count + 1) + " to " +
-                            std::to_string(count + 2000).insert(1, ",") + " are only in BASE (" + modded +
+                            mods::groupedNumber(count + 2000) + " are only in BASE (" + modded +
                             ") and are left out; a mod changes strings, it does not add or remove them\n"
                             "orvane: warning: not in the mod: bytes that no page shows differ at 2 places "
                             "(Executable: 2) and are left out; a patch file (make-patch) carries them\n");

@@ -64,11 +64,12 @@ private:
     void applyMod(const std::string& file, const ByteImage& bytes, bool laterFiles)
     {
         const std::string path = file == StandardInput ? std::string(StandardInputName) : file;
-        mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
+        const mods::ApplyDetail detail{listing(), laterFiles || !setBy_.empty()};
+        mods::ModApplication applied = mods::applyModText(game_, asText(bytes), detail);
         for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
         if (applied.refusal) throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
         noteAssigned(path, applied.assigned, laterFiles);
-        changeCount_ += applied.changes.size();
+        changeCount_ += applied.changeCount;
         for (const mods::ValueChange& change : applied.changes) {
             if (!listing()) break;
             changes_ += path + ":" + std::to_string(change.line) + ": " + change.record + ", " + change.field + ": " +
