@@ -553,8 +553,14 @@ private:
                 continue;
             }
             if (c != '\\') {
-                out += static_cast<char>(c);
-                ++at_;
+                // A run of plain characters, appended at once.
+                const std::size_t from = at_;
+                while (at_ < text_.size()) {
+                    const auto next = static_cast<unsigned char>(text_[at_]);
+                    if (next == '"' || next == '\\' || next >= 0x80 || control(next)) break;
+                    ++at_;
+                }
+                out.append(text_.substr(from, at_ - from));
                 continue;
             }
             if (++at_ >= text_.size()) return false;

@@ -67,7 +67,9 @@ private:
         const mods::ApplyDetail detail{listing(), laterFiles || !setBy_.empty()};
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes), detail);
         for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
-        if (applied.refusal) throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
+        if (applied.refusal) {
+            throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
+        }
         noteAssigned(path, applied.assigned, laterFiles);
         changeCount_ += applied.changeCount;
         for (const mods::ValueChange& change : applied.changes) {
