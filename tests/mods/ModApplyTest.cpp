@@ -141,11 +141,11 @@ TEST(ModApply, AByteOrderMarkBeforeTheFileIsPassedOver)
     EXPECT_EQ(result.changes.at(0).line, 5u);
 }
 
-TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacterAndAByteOrderMarkIsPassedOver)
+TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacter)
 {
     if (!unicodeNormalisation()) GTEST_SKIP() << "this build has no utf8proc: texts are taken as written";
     GameFileSet game = sampleGame();
-    // "Fusée" with the e and its accent apart, as macOS writes it, after the mark Notepad writes.
+    // "Fusée" with the e and its accent apart, as macOS writes it, after the mark Notepad writes (passed over).
     const ModApplication result =
         applyModText(game, "\xEF\xBB\xBF" + modText("[[item]]\nnumber = 0\nitem_name = \"Fuse\u0301e\"\n"));
     ASSERT_FALSE(result.refusal) << result.refusal->describe();
