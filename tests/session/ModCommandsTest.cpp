@@ -92,7 +92,7 @@ TEST(ModCommands, ARefusalListsEveryFaultUpToTenThenHowManyMore)
     test::expectOneMessage(game.prompts, "Mod not applied",
                            "cannot be applied:\nline 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
                            "line 8, unit 1 (Floater Navigator), health");
-    const std::string& text = game.prompts.messages().at(0).text;
+    const std::string text = game.prompts.messages().at(0).text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << text;
     EXPECT_NE(text.find("\nand 2 more\nNothing was changed."), std::string::npos) << text;
     EXPECT_EQ(game.session.undoCount(), 0u);
