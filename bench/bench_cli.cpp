@@ -29,6 +29,7 @@ constexpr double ApplyTarget = 2000;
 struct Timing {
     double wall = 0; // milliseconds
     double cpu = 0;
+    double peak = 0; // the child's peak resident size, in MB
 };
 
 // Runs the tool with its output to /dev/null; its wall time and the CPU time it used.
@@ -40,6 +41,7 @@ Timing runTool(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const auto start = Clock::now();
     pid_t child = 0;
     if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
@@ -59,7 +61,7 @@ Timing runTool(const std::vector<std::string>& arguments)
         return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_usec) / 1000;
     };
     return {std::chrono::duration<double, std::milli>(end - start).count(),
-            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime)};
+            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime), static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
 Timing median(std::vector<Timing> timings)
@@ -78,9 +80,12 @@ std::string writeGame(const std::filesystem::path& folder, const char* prefix)
     return exe;
 }
 
+double modMegabytes = 0;
+
 void report(const char* what, const Timing& timing, double target)
 {
-    std::printf("%-58s %8.1f ms wall %8.1f ms CPU  (target %.0f ms)\n", what, timing.wall, timing.cpu, target);
+    std::printf("%-58s %8.1f ms wall %8.1f ms CPU %6.1f MB peak (%.1f x the mod)  (target %.0f ms)\n", what,
+                timing.wall, timing.cpu, timing.peak, timing.peak / modMegabytes, target);
 }
 
 } // namespace
@@ -101,6 +106,7 @@ int main()
     }
     std::printf("strings per file %d, mod file %ju bytes, median of %d runs\n", orvane::bench::StringCount,
                 static_cast<std::uintmax_t>(std::filesystem::file_size(mod)), Runs);
+    modMegabytes = static_cast<double>(std::filesystem::file_size(mod)) / (1024 * 1024);
     const Timing exported = median(exports);
     const Timing applied = median(applies);
     report("orvane export (complete mod)", exported, ExportTarget);

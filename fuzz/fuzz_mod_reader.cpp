@@ -14,6 +14,7 @@
 #include "mods/ModApply.h"
 #include "mods/ModLayout.h"
 #include "mods/ModMaking.h"
+#include "mods/ModText.h"
 #include "strings/StringTable.h"
 
 using namespace orvane;
@@ -41,6 +42,7 @@ bool pageTakes(const mods::SectionField& field, std::size_t record, const mods::
                                                  [caption](const FieldOption& o) { return *caption == o.caption; });
     }
     const auto* number = std::get_if<std::int64_t>(&value);
+    if (number != nullptr && specialValue(rule, *number) != nullptr) return true; // the game's own, with a meaning
     if (number == nullptr || static_cast<double>(*number) > rule.limit) return false;
     const auto stored = acceptEntry(static_cast<double>(*number), rule);
     return stored && shownNumber(*stored, rule) == *number;
@@ -73,6 +75,31 @@ void checkEveryChangedValue(const GameFileSet& before, const GameFileSet& after)
     for (const changes::Change& change : changes::listChanges(after)) FUZZ_CHECK(change.page.has_value());
 }
 
+bool sameReading(const mods::ModReading& a, const mods::ModReading& b)
+{
+    if (a.mod.has_value() != b.mod.has_value() || a.refusals.size() != b.refusals.size()) return false;
+    for (std::size_t i = 0; i < a.refusals.size(); ++i) {
+        if (a.refusals[i].describe() != b.refusals[i].describe()) return false;
+    }
+    if (!a.mod) return true;
+    if (a.mod->edition != b.mod->edition || a.mod->records.size() != b.mod->records.size()) return false;
+    for (std::size_t r = 0; r < a.mod->records.size(); ++r) {
+        const mods::ModRecord& x = a.mod->records[r];
+        const mods::ModRecord& y = b.mod->records[r];
+        if (x.section != y.section || x.number != y.number || x.name != y.name || x.line != y.line ||
+            x.nameLine != y.nameLine || x.fields.size() != y.fields.size()) {
+            return false;
+        }
+        for (std::size_t f = 0; f < x.fields.size(); ++f) {
+            if (x.fields[f].key != y.fields[f].key || x.fields[f].value != y.fields[f].value ||
+                x.fields[f].line != y.fields[f].line) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -85,10 +112,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string text = (data[0] & 2) != 0 ? "" : "[mod]\nformat = 1\n";
     text.append(reinterpret_cast<const char*>(data + 1), size - 1);
 
+    // The plain-line reader and toml++ read every file alike.
+    FUZZ_CHECK(sameReading(mods::readMod(text), mods::readModWithToml(text)));
+
     const mods::ModApplication applied = mods::applyModText(game, text);
     if (applied.refusal) {
-        FUZZ_CHECK(!applied.refusal->reason.empty() && applied.images.empty() && applied.changes.empty());
-        FUZZ_CHECK(applied.refusal->line <= 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+        FUZZ_CHECK(applied.images.empty() && applied.changes.empty() && !applied.refusals.empty());
+        const auto lines = 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+        std::size_t previous = 0;
+        for (const mods::ModRefusal& refusal : applied.refusals) {
+            // Every fault, each with its reason and a line of the file, in the order of their lines.
+            FUZZ_CHECK(!refusal.reason.empty() && refusal.line <= lines && refusal.line >= previous);
+            previous = refusal.line;
+        }
         return 0;
     }
     GameFileSet after = withImages(game, applied.images); // its as-read copies are the game's images

@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
 packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
+packages+=(libutf8proc-dev) # the mod files' texts brought to composed form (NFC)
+packages+=(python3-jsonschema) # the check of the mod files' JSON Schema (tests/schema)
 packages+=(libcli11-dev groff-base) # the arguments of the command-line tool (headers only); its manual page's check
 packages+=(clang) # the fuzz targets
 # Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the

@@ -27,6 +27,14 @@ std::optional<std::int64_t> storeAsWord(double number)
     return storeWhole(number, 0xFFFF);
 }
 
+const SpecialValue* specialValue(const EntryRule& rule, std::int64_t value)
+{
+    for (const SpecialValue& special : rule.specials) {
+        if (special.value == value) return &special;
+    }
+    return nullptr;
+}
+
 std::optional<std::int64_t> acceptEntry(double entry, const EntryRule& rule)
 {
     const double compared = rule.check == LimitCheck::OnEntry ? entry : roundHalfEven(entry);

@@ -24,6 +24,14 @@ struct FieldOption {
     std::uint8_t code;
 };
 
+// A value the game itself holds outside a page's limit, with a meaning in the game's design: an
+// ammunition type of 255 is "no ammo". The page's box does not take it; a mod may give it back, so that
+// a diff of a modded game against the game as shipped can undo the mod.
+struct SpecialValue {
+    std::int64_t value; // as the page shows it, and as it is stored
+    const char* meaning;
+};
+
 struct EntryRule {
     // The largest entry the page accepts; for a text, the most characters it accepts.
     double limit = 255;
@@ -37,7 +45,19 @@ struct EntryRule {
     std::span<const FieldOption> (*options)(std::size_t record) = nullptr;
     // For a text: how many bytes of its field a new text is written over; the rest stay as they are.
     std::size_t writableWidth = 0;
+    // The values outside the limit that the game itself holds, with their meanings (see SpecialValue).
+    std::span<const SpecialValue> specials = {};
 };
+
+// The rule with the game's own values outside its limit.
+constexpr EntryRule withSpecials(EntryRule rule, std::span<const SpecialValue> specials)
+{
+    rule.specials = specials;
+    return rule;
+}
+
+// The special value `value` of the rule, if it is one.
+const SpecialValue* specialValue(const EntryRule& rule, std::int64_t value);
 
 // A one-byte number typed under a limit.
 constexpr EntryRule byteEntry(double limit, LimitCheck check = LimitCheck::OnEntry)

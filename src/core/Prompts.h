@@ -29,6 +29,9 @@ public:
                                   std::size_t escapeButton) = 0;
     // A message box with OK.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // A message box with OK and the warning icon: something the user asked for was not done. A port
+    // with no icons shows it as any message.
+    virtual void showWarning(const std::string& title, const std::string& text) { showMessage(title, text); }
     // The open-file dialog; the full path of the chosen file, or nothing for Cancel.
     virtual std::optional<std::string> chooseFileToOpen(const FileFilter& filter) = 0;
     // The save-file dialog; the path as typed or chosen, or nothing for Cancel.

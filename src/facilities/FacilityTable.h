@@ -36,11 +36,14 @@ std::span<const FieldOption> standardOptions(std::size_t record);
 
 // The five values in FacilityValue order, with the page's labels and the largest entry each box
 // accepts. A two-byte value is signed, low byte first, and entered as an amount of at most 28,671.
+// The Grav Shield's defense strength in the game as shipped: -1,500, which the page shows (signed) but
+// its box, which takes amounts of 0 to 28,671, cannot give back.
+inline constexpr SpecialValue ShippedDefense[] = {{-1500, "the Grav Shield's defense strength in the game as shipped"}};
 inline constexpr std::array<FieldLayout, FacilityValueCount> ValueFields{{
     {"Construction Cost/$k:", 0, 2, FieldEncoding::Signed, WordEntry, &groupedText},
     {"Construction Time:", 2, 1, FieldEncoding::Unsigned, byteEntry(255)},
     {"Monthly Cost/$k:", 3, 1, FieldEncoding::Unsigned, byteEntry(255)},
-    {"Defense Strength:", 6, 2, FieldEncoding::Signed, WordEntry, &groupedText},
+    {"Defense Strength:", 6, 2, FieldEncoding::Signed, withSpecials(WordEntry, ShippedDefense), &groupedText},
     {"Hit Ratio (%):", 8, 1, FieldEncoding::Unsigned, byteEntry(100)},
 }};
 inline constexpr FieldLayout StandardField{"Standard to Build?:", StandardOffset, 1, FieldEncoding::Unsigned,

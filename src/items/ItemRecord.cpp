@@ -115,7 +115,7 @@ const std::vector<FieldLayout>& recordFields()
     static const std::vector<FieldLayout> fields = [] {
         std::vector<FieldLayout> all{{"Name:", 0, NameWidth, FieldEncoding::Text, textEntry(NameWidth, NameWidth)}};
         for (const auto& field : ValueFields) {
-            all.push_back({field.label, field.offset, 1, FieldEncoding::Unsigned, entryOf(field)});
+            all.push_back({field.label, field.offset, 1, FieldEncoding::Unsigned, modEntryOf(field)});
         }
         all.push_back(groupField(OptionGroup::DamageType, &groupOptions<OptionGroup::DamageType>));
         all.push_back(groupField(OptionGroup::GrenadeKind, &groupOptions<OptionGroup::GrenadeKind>));

@@ -62,9 +62,18 @@ static_assert([] {
 
 const ValueField& fieldOf(ItemValue value);
 // What a value's box accepts: at most its limit, held against the whole number the entry becomes.
+// An ammunition type of 255: the weapon takes no (more) ammunition, as the box's prompt says.
+inline constexpr SpecialValue NoAmmo[] = {{255, "no ammo: the weapon has no ammunition of this type"}};
+
 constexpr EntryRule entryOf(const ValueField& field)
 {
     return byteEntry(field.limit, LimitCheck::OnWholeNumber);
+}
+
+// The rule a mod holds the field to: the page's, with the game's own special values.
+constexpr EntryRule modEntryOf(const ValueField& field)
+{
+    return field.ammunition ? withSpecials(entryOf(field), NoAmmo) : entryOf(field);
 }
 
 // The three option groups: damage type, grenade kind, clip flag.

@@ -67,6 +67,11 @@ std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const 
     const std::int64_t* number = std::get_if<std::int64_t>(&value);
     if (number == nullptr) return "this field holds a whole number, not a text";
     const EntryRule& rule = field.entry;
+    // A value the game itself holds outside the limit, with its meaning: written as it stands.
+    if (specialValue(rule, *number) != nullptr) {
+        writeStored(image, at, field, *number);
+        return std::nullopt;
+    }
     const auto entry = static_cast<double>(*number);
     if (entry > rule.limit) return std::to_string(*number) + " is above the limit of " + numberText(rule.limit);
     const auto stored = acceptEntry(entry, rule);

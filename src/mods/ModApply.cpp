@@ -9,6 +9,8 @@
 #include "mods/FieldValues.h"
 #include "mods/ModLayout.h"
 #include "mods/ModText.h"
+
+#include <functional>
 #include "strings/StringTable.h"
 
 namespace orvane::mods {
@@ -20,7 +22,7 @@ std::size_t slotOf(FileId file)
     return static_cast<std::size_t>(file) - 1;
 }
 
-// A refusal ends the application; it is thrown inside this file only and caught by applyMod.
+// A fault that ends the record it is found in: thrown inside this file only, caught for each record.
 struct Refused {
     ModRefusal refusal;
 };
@@ -30,29 +32,55 @@ struct Refused {
     throw Refused{{line, std::move(record), std::move(field), std::move(reason)}};
 }
 
+std::string tableText(const std::string& section, bool numbered)
+{
+    return numbered ? "[[" + section + "]]" : "[" + section + "]";
+}
+
 // A string file's strings as the mod finds them, and the new texts it gives some of them.
 struct StringFile {
     std::vector<std::size_t> starts;
     bool split = false;
     struct Edit {
         std::size_t index;
-        const std::string* text;
+        std::string text;
     };
     std::vector<Edit> edits;
 };
 
 class Applier {
 public:
-    Applier(const GameFileSet& target, ModApplication& result)
-        : target_(target), layout_(target.edition), result_(result), seen_(layout_.sections().size())
+    Applier(const GameFileSet& target, ModApplication& result, const ApplyDetail& detail)
+        : target_(target), layout_(target.edition), result_(result), detail_(detail), seen_(layout_.sections().size())
     {
         for (const FileId file : {FileId::Exe, FileId::Obdata}) working_.at(slotOf(file)) = target.image(file);
     }
 
     void apply(const ModDocument& mod)
     {
-        if (target_.edition == GameEdition::None) refuse(0, {}, {}, "the game's edition is not known");
-        for (const ModRecord& record : mod.records) applyRecord(record);
+        for (const ModRecord& record : mod.records) applyOne(record);
+        finish();
+    }
+
+    // One record, checked and applied to the working images; a fault is kept and the next goes on.
+    void applyOne(const ModRecord& record)
+    {
+        if (target_.edition == GameEdition::None) return;
+        try {
+            applyRecord(record);
+        } catch (const Refused& refused) {
+            result_.refusals.push_back(refused.refusal);
+        }
+    }
+
+    // The new images, when nothing was refused.
+    void finish()
+    {
+        if (target_.edition == GameEdition::None) {
+            result_.refusals.push_back({0, {}, {}, "the game's edition is not known"});
+            return;
+        }
+        if (!result_.refusals.empty()) return;
         for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) finishFile(file);
     }
 
@@ -111,10 +139,21 @@ private:
     {
         const Section* section = layout_.section(record.section);
         if (section == nullptr) {
-            const std::string written = record.number ? "[[" + record.section + "]]" : "[" + record.section + "]";
-            refuse(record.line, written, {}, "a mod has no table " + written);
+            const std::string written = tableText(record.section, record.number.has_value());
+            std::vector<std::string_view> known;
+            for (const Section& s : layout_.sections()) known.push_back(s.key);
+            const std::string nearest = nearestKey(record.section, known);
+            const Section* meant = nearest.empty() ? nullptr : layout_.section(nearest);
+            refuse(record.line, written, {},
+                   "unknown table " + written +
+                       (meant ? "; did you mean " + tableText(meant->key, !meant->single) + "?" : ""));
         }
         const std::size_t index = placeOf(*section, record);
+        if (record.nameLine != 0 && (section->single || section->strings)) {
+            fault(record.nameLine, tableText(section->key, !section->single), std::string(NameKey),
+                  "`name` is not a key of " + tableText(section->key, !section->single) + ": " +
+                      (section->strings ? "a string is known by its number alone" : "it is one record, with no name"));
+        }
         if (section->strings) {
             applyStrings(*section, index, record);
         } else {
@@ -128,9 +167,47 @@ private:
         return section.recordLabel(index) + (name.empty() ? "" : " (" + name + ")");
     }
 
+    // A fault that leaves the rest of the record to be checked.
+    void fault(std::size_t line, std::string record, std::string field, std::string reason)
+    {
+        result_.refusals.push_back({line, std::move(record), std::move(field), std::move(reason)});
+    }
+
+    // The record's name, for reading only, against the record its number gives: a name that is another
+    // record's is worth a warning, since the values go to the record of the number.
+    void checkName(const Section& section, std::size_t index, const ModRecord& record, const ByteImage& image,
+                   const std::string& label)
+    {
+        if (record.nameLine == 0 || section.single || section.strings) return;
+        const std::string own = section.recordName(image, index);
+        if (record.name == own) return;
+        for (std::size_t other = 0; other < section.count; ++other) {
+            if (other == index || section.recordName(image, other) != record.name) continue;
+            result_.warnings.push_back(
+                {record.nameLine, label, std::string(NameKey),
+                 valueText(record.name) + " is the name of " + section.recordLabel(other) + ", not of " +
+                     section.recordLabel(index) + " (" + own + "); the values go to " + section.recordLabel(index) +
+                     ", as its number says"});
+            return;
+        }
+    }
+
+    std::vector<std::string_view> fieldKeys(const Section& section) const
+    {
+        std::vector<std::string_view> keys;
+        for (const SectionField& field : section.fields) keys.push_back(field.key);
+        return keys;
+    }
+
     void assigned(const Section& section, const ModRecord& record, const std::string& field, std::size_t line)
     {
-        result_.assigned.push_back({section.key, record.number, field, line});
+        if (detail_.assigned) result_.assigned.push_back({section.key, record.number, field, line});
+    }
+
+    void noteChange(const std::string& label, const std::string& field, ModValue before, ModValue after, std::size_t line)
+    {
+        ++result_.changeCount;
+        if (detail_.changes) result_.changes.push_back({label, field, std::move(before), std::move(after), line});
     }
 
     void applyFields(const Section& section, std::size_t index, const ModRecord& record)
@@ -139,20 +216,31 @@ private:
         const std::string label = labelOf(section, index, target);
         if (!section.fits(target)) refuse(record.line, label, {}, "the game's file has no room for this table");
         std::vector<const SectionField*> changedFields;
+        const std::size_t faultsBefore = result_.refusals.size();
         for (const ModField& given : record.fields) {
             const SectionField* field = section.field(given.key);
-            if (field == nullptr) refuse(given.line, label, given.key, section.key + " has no such field");
+            if (field == nullptr) {
+                const std::string nearest = nearestKey(given.key, fieldKeys(section));
+                fault(given.line, label, given.key,
+                      "unknown key `" + given.key + "` in " + tableText(section.key, !section.single) +
+                          (nearest.empty() ? "" : "; did you mean `" + nearest + "`?"));
+                continue;
+            }
             const ModValue before = fieldValue(target, *field, index);
             bool changed = false;
             if (auto reason = assignField(target, *field, index, given.value, changed)) {
-                refuse(given.line, label, given.key, *reason);
+                fault(given.line, label, given.key, *reason);
+                continue;
             }
             assigned(section, record, given.key, given.line);
             if (!changed) continue;
             changedFields.push_back(field);
-            result_.changes.push_back({label, given.key, before, fieldValue(target, *field, index), given.line});
+            noteChange(label, given.key, before, fieldValue(target, *field, index), given.line);
         }
-        if (section.squares && !changedFields.empty()) settleSquare(section, index, record, label);
+        if (section.squares && !changedFields.empty() && result_.refusals.size() == faultsBefore) {
+            settleSquare(section, index, record, label);
+        }
+        checkName(section, index, record, target, label);
     }
 
     // The page gives an Empty square 255 days whatever days were picked; a mod does the same, and
@@ -172,7 +260,7 @@ private:
         }
         const ModValue before = fieldValue(exe, days, square);
         exe.at(days.at(square)) = settled;
-        result_.changes.push_back({label, days.key, before, fieldValue(exe, days, square), record.line});
+        noteChange(label, days.key, before, fieldValue(exe, days, square), record.line);
     }
 
     void applyStrings(const Section& section, std::size_t index, const ModRecord& record)
@@ -181,17 +269,31 @@ private:
         const ByteImage& table = target_.image(section.file);
         const std::string label = section.recordLabel(index);
         for (const ModField& given : record.fields) {
-            if (given.key != TextKey) refuse(given.line, label, given.key, "a string has one field: text");
+            if (given.key != TextKey) {
+                fault(given.line, label, given.key,
+                      "unknown key `" + given.key + "` in " + tableText(section.key, true) + "; a string has one key: text");
+                continue;
+            }
             const std::string* text = std::get_if<std::string>(&given.value);
-            if (text == nullptr) refuse(given.line, label, given.key, "a string is a text in double quotes");
+            if (text == nullptr) {
+                fault(given.line, label, given.key, "a string is a text in double quotes");
+                continue;
+            }
             assigned(section, record, given.key, given.line);
             std::string current;
             const std::span<const std::uint8_t> bytes(table);
             appendGameText(current, bytes.subspan(file.starts[index], file.starts[index + 1] - 1 - file.starts[index]));
             if (current == *text) continue;
-            if (auto reason = refuseCharacters(*text)) refuse(given.line, label, given.key, *reason);
-            file.edits.push_back({index, text});
-            result_.changes.push_back({label, given.key, std::move(current), *text, given.line});
+            if (auto reason = refuseCharacters(*text)) {
+                fault(given.line, label, given.key, *reason);
+                continue;
+            }
+            file.edits.push_back({index, *text});
+            if (detail_.changes) {
+                noteChange(label, given.key, std::move(current), *text, given.line);
+            } else {
+                ++result_.changeCount;
+            }
         }
     }
 
@@ -219,7 +321,7 @@ private:
         std::size_t copiedTo = 0;
         for (const StringFile::Edit& edit : file.edits) {
             rebuilt.insert(rebuilt.end(), at(copiedTo), at(file.starts[edit.index]));
-            const std::vector<std::uint8_t> bytes = encodeGameText(*edit.text);
+            const std::vector<std::uint8_t> bytes = encodeGameText(edit.text);
             rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
             rebuilt.push_back(0);
             copiedTo = file.starts[edit.index + 1];
@@ -231,6 +333,7 @@ private:
     const GameFileSet& target_;
     ModLayout layout_;
     ModApplication& result_;
+    const ApplyDetail& detail_;
     std::array<ByteImage, 4> working_;
     std::array<StringFile, 2> strings_;
     std::vector<std::vector<std::size_t>> seen_; // by section and record: the line that gave it, 0 for none
@@ -250,22 +353,62 @@ std::string AssignedValue::describe() const
     return text;
 }
 
-ModApplication applyMod(const GameFileSet& target, const ModDocument& mod)
+namespace {
+
+// A refused application: its faults and warnings, nothing else.
+ModApplication refused(std::vector<ModRefusal> refusals, std::vector<ModRefusal> warnings)
 {
+    sortByLine(refusals);
+    sortByLine(warnings);
     ModApplication result;
-    try {
-        Applier(target, result).apply(mod);
-    } catch (const Refused& refused) {
-        return {refused.refusal, {}, {}, {}};
-    }
+    result.refusal = refusals.front();
+    result.refusals = std::move(refusals);
+    result.warnings = std::move(warnings);
     return result;
 }
 
-ModApplication applyModText(const GameFileSet& target, std::string_view text)
+} // namespace
+
+ModApplication applyMod(const GameFileSet& target, const ModDocument& mod, const ApplyDetail& detail)
 {
-    ModReading reading = readMod(text);
-    if (!reading.mod) return {std::move(reading.refusal), {}, {}, {}};
-    return applyMod(target, *reading.mod);
+    ModApplication result;
+    Applier(target, result, detail).apply(mod);
+    if (!result.refusals.empty()) return refused(std::move(result.refusals), std::move(result.warnings));
+    sortByLine(result.warnings);
+    return result;
+}
+
+ModApplication applyModText(const GameFileSet& target, std::string_view text, const ApplyDetail& detail)
+{
+    // The plain lines most mods are made of are applied record by record as they are read, so the
+    // records of a mod of 200,000 strings are never all held at once; any other file is read whole.
+    ModApplication applied;
+    std::optional<ModReading> streamed;
+    {
+        Applier applier(target, applied, detail);
+        streamed = readPlainMod(text, [&applier](const ModRecord& record) { applier.applyOne(record); });
+        if (streamed) applier.finish();
+    }
+    ModReading reading;
+    if (streamed) {
+        reading = std::move(*streamed);
+    } else {
+        applied = ModApplication{};
+        reading = readMod(text);
+        if (!reading.mod) return refused(std::move(reading.refusals), {});
+        applied = applyMod(target, *reading.mod, detail);
+    }
+    if (!applied.refusals.empty() && reading.refusals.empty()) {
+        return refused(std::move(applied.refusals), std::move(applied.warnings));
+    }
+    if (reading.refusals.empty()) {
+        sortByLine(applied.warnings);
+        return applied;
+    }
+    // The faults of the file's shape and those of its values, all of them.
+    std::vector<ModRefusal> all = std::move(reading.refusals);
+    all.insert(all.end(), applied.refusals.begin(), applied.refusals.end());
+    return refused(std::move(all), std::move(applied.warnings));
 }
 
 } // namespace orvane::mods

@@ -38,17 +38,29 @@ struct AssignedValue {
 };
 
 struct ModApplication {
-    std::optional<ModRefusal> refusal; // when set, nothing else is
+    std::optional<ModRefusal> refusal; // the first of the refusals; when set, nothing below is but them
+    std::vector<ModRefusal> refusals;  // every fault of a refused mod, in the order of their lines
+    // What the mod says that may not be what its writer meant, though it applies: a record's name that
+    // names another record. Given whether or not the mod is refused.
+    std::vector<ModRefusal> warnings;
     // The new whole image of each file the mod changed, in FileId order; files it leaves as they are
     // are not listed.
     std::vector<std::pair<FileId, ByteImage>> images;
-    std::vector<ValueChange> changes;    // in the mod's order
-    std::vector<AssignedValue> assigned; // in the mod's order
+    std::vector<ValueChange> changes;    // in the mod's order (when ApplyDetail::changes)
+    std::vector<AssignedValue> assigned; // in the mod's order (when ApplyDetail::assigned)
+    std::size_t changeCount = 0;         // the values changed, listed or not
+};
+
+// What an application lists besides the new images: a mod of 200,000 strings makes lists of 200,000
+// entries, which a caller that needs only the count can do without.
+struct ApplyDetail {
+    bool changes = true;  // each value changed, before and after
+    bool assigned = true; // each value set, for the later-wins warning
 };
 
 // Applies a mod to the images of a complete load (the GameFileSet's images, not its as-read copies).
-ModApplication applyMod(const GameFileSet& target, const ModDocument& mod);
+ModApplication applyMod(const GameFileSet& target, const ModDocument& mod, const ApplyDetail& detail = {});
 // Reads a mod file's text and applies it; a file that cannot be read is refused as any mod is.
-ModApplication applyModText(const GameFileSet& target, std::string_view text);
+ModApplication applyModText(const GameFileSet& target, std::string_view text, const ApplyDetail& detail = {});
 
 } // namespace orvane::mods

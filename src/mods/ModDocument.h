@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct ModRecord {
     std::string name;    // how the page names the record, for reading only; empty when not given
     std::vector<ModField> fields;
     std::size_t line = 0;
+    std::size_t nameLine = 0; // the line that gives the name; 0 when none is given
 };
 
 struct ModDocument {
@@ -49,5 +51,17 @@ struct ModRefusal {
     // "line 12, unit 3 (Floater Engineer), time_units: 256 is above the limit of 255"
     std::string describe() const;
 };
+
+// The faults of a refused mod as a list: at most `most`, each on a line of its own after `prefix`, then
+// "and N more" when there are more; each line after the first begins with `lead` as well.
+std::string describeRefusals(const std::vector<ModRefusal>& refusals, std::size_t most, const std::string& prefix = {},
+                             const std::string& lead = {});
+
+// The faults of a mod in the order of their lines (stable for faults of one line).
+void sortByLine(std::vector<ModRefusal>& refusals);
+
+// The known key nearest to `wanted`, when one is near enough to be a slip of the keyboard
+// ("time_unit" for "time_units"); empty when none is.
+std::string nearestKey(std::string_view wanted, const std::vector<std::string_view>& known);
 
 } // namespace orvane::mods

@@ -9,6 +9,7 @@
 #include "core/CodePage.h"
 #include "mods/FieldValues.h"
 #include "mods/ModLayout.h"
+#include "mods/ModSummary.h"
 #include "strings/StringTable.h"
 
 namespace orvane::mods {
@@ -39,24 +40,51 @@ void addString(ModDocument& mod, const Section& section, std::size_t index, cons
     mod.records.push_back(std::move(record));
 }
 
-// The strings of `after` that differ from those of `before`; a string that only one of them holds
-// cannot be carried by a mod, which changes strings and never adds or removes them.
-void addChangedStrings(MadeMod& made, const Section& section, const ByteImage& before, const ByteImage& after)
+// The strings of `after` that differ from those of `before`. The strings that only one of them holds
+// cannot be carried by a mod, which changes strings and never adds or removes them: one line says so.
+void addChangedStrings(MadeMod& made, const Section& section, const ByteImage& before, const ByteImage& after,
+                       const GameNames& names)
 {
     std::vector<std::size_t> beforeStarts;
     std::vector<std::size_t> afterStarts;
     strings::findStringStarts(before, beforeStarts);
     strings::findStringStarts(after, afterStarts);
-    const std::size_t common = std::min(beforeStarts.size(), afterStarts.size()) - 1;
+    const std::size_t beforeCount = beforeStarts.size() - 1;
+    const std::size_t afterCount = afterStarts.size() - 1;
+    const std::size_t common = std::min(beforeCount, afterCount);
     for (const std::size_t index : changes::changedStrings(before, beforeStarts, after, afterStarts)) {
-        if (index < common) {
-            addString(made.mod, section, index, after, afterStarts);
-        } else {
-            made.leftOut.push_back(std::string(changes::fileCaption(section.file)) + ", string " +
-                                   std::to_string(index + 1) + ": held by one file only; a mod changes strings, "
-                                   "it does not add or remove them");
-        }
+        if (index >= common) break;
+        addString(made.mod, section, index, after, afterStarts);
     }
+    if (beforeCount == afterCount) return;
+    const std::size_t last = std::max(beforeCount, afterCount);
+    const std::string which = common + 1 == last ? "string " + groupedNumber(last) + " is"
+                                                 : "strings " + groupedNumber(common + 1) + " to " + groupedNumber(last) + " are";
+    made.leftOut.push_back(std::string(changes::fileCaption(section.file)) + ": " + which + " only in " +
+                           (afterCount > beforeCount ? names.after : names.before) +
+                           " and are left out; a mod changes strings, it does not add or remove them");
+}
+
+// The bytes no page shows that differ between two games of one edition, counted in one line.
+void countUnshownBytes(MadeMod& made, const GameFileSet& base, const GameFileSet& modded)
+{
+    if (base.edition != modded.edition) return;
+    GameFileSet compared = modded;
+    for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
+        compared.file(file).asRead = base.image(file);
+    }
+    std::map<std::string, std::size_t> places;
+    std::size_t total = 0;
+    for (const changes::Change& change : changes::listChanges(compared)) {
+        if (change.page) continue;
+        ++places[change.pageText];
+        ++total;
+    }
+    if (total == 0) return;
+    std::string where;
+    for (const auto& [file, count] : places) where += (where.empty() ? "" : ", ") + file + ": " + groupedNumber(count);
+    made.leftOut.push_back("bytes that no page shows differ at " + groupedNumber(total) + (total == 1 ? " place" : " places") +
+                           " (" + where + ") and are left out; a patch file (make-patch) carries them");
 }
 
 } // namespace
@@ -124,7 +152,7 @@ MadeMod exportChanges(const GameFileSet& files)
         const Section& section = sections[s];
         const LoadedFile& loaded = files.file(section.file);
         if (section.strings) {
-            if (loaded.loaded) addChangedStrings(made, section, loaded.asRead, loaded.image);
+            if (loaded.loaded) addChangedStrings(made, section, loaded.asRead, loaded.image, {"the files as loaded", "the files as edited"});
             continue;
         }
         for (auto found = changed.lower_bound({s, 0}); found != changed.end() && found->first.first == s; ++found) {
@@ -148,7 +176,7 @@ MadeMod exportChanges(const GameFileSet& files)
     return made;
 }
 
-MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded)
+MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded, const GameNames& names)
 {
     MadeMod made;
     made.mod.edition = editionName(modded.edition);
@@ -159,7 +187,7 @@ MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded)
         const ByteImage& before = base.image(section.file);
         const ByteImage& after = modded.image(section.file);
         if (section.strings) {
-            addChangedStrings(made, section, before, after);
+            addChangedStrings(made, section, before, after, names);
             continue;
         }
         if (baseSection == nullptr || !baseSection->fits(before) || !section.fits(after)) {
@@ -177,6 +205,7 @@ MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded)
             if (!record.fields.empty()) made.mod.records.push_back(std::move(record));
         }
     }
+    countUnshownBytes(made, base, modded);
     return made;
 }
 

@@ -23,8 +23,16 @@ MadeMod exportGame(const GameFileSet& game);
 // as-read copies), with their new values.
 MadeMod exportChanges(const GameFileSet& files);
 
+// How the messages of a diff name its two games.
+struct GameNames {
+    std::string before = "the base game";
+    std::string after = "the modded game";
+};
+
 // The values of `modded` that differ from those of `base`; applied to `base` it gives it those values.
-MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded);
+// What it leaves out is told in a line each: the strings only one game holds, per file, and, for two
+// games of one edition, the bytes no page shows that differ, counted.
+MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded, const GameNames& names = {});
 
 // "Collector's Edition", "DOS version 1.2", "DOS version 1.4": the edition a mod says it was made on.
 std::string editionName(GameEdition edition);

@@ -1,13 +1,15 @@
 // Reading a mod file with toml++, built so that a parse error comes back as a value with its place.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <limits>
+#include <iterator>
+#include <unordered_map>
 #include <variant>
 
 #include <toml++/toml.h>
 
+#include "core/Unicode.h"
 #include "mods/ModLayout.h"
+#include "mods/ModMaking.h"
 #include "mods/ModText.h"
 
 namespace orvane::mods {
@@ -164,169 +166,582 @@ private:
     std::string problem_;
 };
 
-std::string numberText(double number)
+// A number written with a decimal point, as the message quotes it: 46.0, 12.5, 1e+20.
+std::string realText(double number)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.15g", number);
-    return text;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", number);
+    std::string written = text;
+    if (written.find_first_of(".eIn") == std::string::npos) written += ".0";
+    return written;
 }
 
-// Collects the records and keeps the refusal of the earliest line, so a file with several faults is
-// refused for the first one a reader meets.
+std::vector<std::string_view> editionNames()
+{
+    static const std::string names[] = {editionName(GameEdition::Collectors), editionName(GameEdition::Dos12),
+                                        editionName(GameEdition::Dos14)};
+    return {std::begin(names), std::end(names)};
+}
+
+// A table of the file as both readers give it: its entries in the order of the file, each value one
+// of the kinds a mod may hold, or another kind to be refused.
+struct RawValue {
+    enum class Kind { Integer, Text, Real, Other } kind = Kind::Other;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string text;
+    std::size_t line = 0;
+};
+struct RawEntry {
+    std::string key;
+    RawValue value;
+};
+struct RawTable {
+    std::string name;
+    bool inList = false; // [[name]]
+    std::size_t line = 0;
+    std::vector<RawEntry> entries;
+};
+
+// The one wording of a number with a decimal point, wherever it stands.
+std::string decimalPoint(double value)
+{
+    return realText(value) + " is written with a decimal point; a mod's numbers are whole numbers, written without one";
+}
+
+// What a mod's tables mean: the records and every fault, each with its line. Given the tables of the
+// file one by one, by either reader.
 class Reader {
 public:
-    ModReading read(std::string_view text)
-    {
-        std::string ascii;
-        if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
-            auto converted = AsciiText(text).convert();
-            if (auto* refused = std::get_if<ModRefusal>(&converted)) return {std::nullopt, std::move(*refused)};
-            ascii = std::move(std::get<std::string>(converted));
-            text = ascii;
-        }
-        toml::parse_result parsed = toml::parse(text);
-        if (!parsed) {
-            const toml::parse_error& error = parsed.error();
-            refuse(error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description()));
-            return finish();
-        }
-        // The texts are moved out of the parsed tree, which is not needed afterwards.
-        toml::table& root = parsed.table();
-        const toml::node* header = root.get(HeaderKey);
-        if (header == nullptr) {
-            refuse(1, {}, {}, "a mod file begins with a [mod] table that gives its format");
-        }
-        for (auto&& [key, node] : root) {
-            const std::string section(key.str());
-            if (section == HeaderKey) {
-                readHeader(node);
-            } else if (toml::array* list = node.as_array()) {
-                for (toml::node& element : *list) {
-                    if (toml::table* table = element.as_table()) {
-                        readRecord(section, *table, true);
-                    } else {
-                        refuse(lineOf(element), section, {}, "[[" + section + "]] holds tables, one per record");
-                    }
-                }
-            } else if (toml::table* table = node.as_table()) {
-                readRecord(section, *table, false);
-            } else {
-                refuse(lineOf(node), {}, section, "every value belongs to a table: [mod] or a record's");
-            }
-        }
-        const auto byLine = [](const ModRecord& a, const ModRecord& b) { return a.line < b.line; };
-        if (!std::is_sorted(mod_.records.begin(), mod_.records.end(), byLine)) {
-            std::stable_sort(mod_.records.begin(), mod_.records.end(), byLine);
-        }
-        return finish();
-    }
-
-private:
     void refuse(std::size_t line, std::string record, std::string field, std::string reason)
     {
-        if (refusal_ && refusal_->line <= line) return;
-        refusal_ = ModRefusal{line, std::move(record), std::move(field), std::move(reason)};
+        refusals_.push_back({line, std::move(record), std::move(field), std::move(reason)});
+    }
+
+    void table(RawTable& table)
+    {
+        if (table.name == HeaderKey) {
+            sawHeader_ = true;
+            readHeader(table);
+        } else {
+            readRecord(table);
+        }
     }
 
     ModReading finish()
     {
-        if (refusal_) return {std::nullopt, std::move(refusal_)};
-        return {std::move(mod_), std::nullopt};
+        if (!sawHeader_) refuse(1, {}, {}, "a mod file begins with a [mod] table that gives its format");
+        const auto byLine = [](const ModRecord& a, const ModRecord& b) { return a.line < b.line; };
+        if (!std::is_sorted(mod_.records.begin(), mod_.records.end(), byLine)) {
+            std::stable_sort(mod_.records.begin(), mod_.records.end(), byLine);
+        }
+        sortByLine(refusals_);
+        return {std::move(mod_), std::move(refusals_)};
     }
 
-    void readHeader(const toml::node& node)
+    void reserve(std::size_t records) { mod_.records.reserve(records); }
+    void sawHeader() { sawHeader_ = true; }
+
+private:
+    static const RawEntry* find(const RawTable& table, std::string_view key)
+    {
+        for (const RawEntry& entry : table.entries) {
+            if (entry.key == key) return &entry;
+        }
+        return nullptr;
+    }
+
+    void readHeader(const RawTable& header)
     {
         const std::string where = "[mod]";
-        const toml::table* header = node.as_table();
-        if (header == nullptr) {
-            refuse(lineOf(node), where, {}, "[mod] is a table");
-            return;
-        }
-        const toml::node* format = header->get("format");
+        const RawEntry* format = find(header, "format");
         if (format == nullptr) {
-            refuse(lineOf(node), where, "format", "[mod] gives the format of the file: format = 1");
-        } else if (!format->is_integer() || format->as_integer()->get() != ModFormat) {
-            refuse(lineOf(*format), where, "format",
+            refuse(header.line, where, "format", "[mod] gives the format of the file: format = 1");
+        } else if (format->value.kind == RawValue::Kind::Real) {
+            refuse(format->value.line, where, "format", decimalPoint(format->value.real));
+        } else if (format->value.kind != RawValue::Kind::Integer || format->value.integer != ModFormat) {
+            refuse(format->value.line, where, "format",
                    "this program reads mod files of format " + std::to_string(ModFormat) + " only");
         }
-        for (auto&& [key, value] : *header) {
-            if (key.str() == "format") continue;
-            if (key.str() == "edition" && value.is_string()) {
-                mod_.edition = value.as_string()->get();
-            } else if (key.str() == "edition") {
-                refuse(lineOf(value), where, "edition", "the edition is a text in double quotes");
+        for (const RawEntry& entry : header.entries) {
+            if (entry.key == "format") continue;
+            if (entry.key == "edition") {
+                readEdition(entry.value);
             } else {
-                refuse(lineOf(value), where, std::string(key.str()), "[mod] has no such key; it gives format and edition");
+                std::string reason = "unknown key `" + entry.key + "` in [mod]";
+                const std::string nearest = nearestKey(entry.key, {"format", "edition"});
+                reason += nearest.empty() ? "; it gives format and edition" : "; did you mean `" + nearest + "`?";
+                refuse(entry.value.line, where, entry.key, std::move(reason));
             }
         }
     }
 
-    void readRecord(const std::string& section, toml::table& table, bool inList)
+    void readEdition(const RawValue& value)
     {
+        const auto names = editionNames();
+        std::string list;
+        for (const std::string_view name : names) list += (list.empty() ? "\"" : ", \"") + std::string(name) + "\"";
+        if (value.kind != RawValue::Kind::Text) {
+            refuse(value.line, "[mod]", "edition", "the edition is a text in double quotes: one of " + list);
+        } else if (std::find(names.begin(), names.end(), value.text) == names.end()) {
+            refuse(value.line, "[mod]", "edition",
+                   valueText(normalizedText(value.text)) + " is not an edition; the editions are " + list);
+        } else {
+            mod_.edition = value.text;
+        }
+    }
+
+    void readRecord(RawTable& table)
+    {
+        const std::string& section = table.name;
         ModRecord record;
         record.section = section;
-        record.line = lineOf(table);
+        record.line = table.line;
         std::string label = section;
-        if (inList) {
-            const toml::node* number = table.get(NumberKey);
-            if (number == nullptr || !number->is_integer()) {
-                refuse(number != nullptr ? lineOf(*number) : record.line, section, std::string(NumberKey),
+        if (table.inList) {
+            const RawEntry* number = find(table, NumberKey);
+            if (number != nullptr && number->value.kind == RawValue::Kind::Real) {
+                refuse(number->value.line, section, std::string(NumberKey), decimalPoint(number->value.real));
+                return;
+            }
+            if (number == nullptr || number->value.kind != RawValue::Kind::Integer) {
+                refuse(number != nullptr ? number->value.line : record.line, section, std::string(NumberKey),
                        "each [[" + section + "]] table gives its record's number as a whole number");
                 return;
             }
-            record.number = number->as_integer()->get();
+            record.number = number->value.integer;
             label += " " + std::to_string(*record.number);
         }
-        for (auto&& [key, node] : table) {
-            const std::string name(key.str());
-            if (name == NumberKey && inList) continue;
+        record.fields.reserve(table.entries.size());
+        for (RawEntry& entry : table.entries) {
+            const std::string& name = entry.key;
+            if (name == NumberKey && table.inList) continue;
             if (name == NumberKey) {
-                refuse(lineOf(node), label, name,
+                refuse(entry.value.line, label, name,
                        "[" + section + "] is one record with no number; numbered records are written [[" + section + "]]");
             } else if (name == NameKey) {
-                if (node.is_string()) {
-                    record.name = node.as_string()->get();
+                if (entry.value.kind == RawValue::Kind::Text) {
+                    record.name = normalizedText(std::move(entry.value.text));
+                    record.nameLine = entry.value.line;
                 } else {
-                    refuse(lineOf(node), label, name, "the name is a text in double quotes, for reading only");
+                    refuse(entry.value.line, label, name, "the name is a text in double quotes, for reading only");
                 }
-            } else if (auto value = valueOf(node, label, name)) {
-                record.fields.push_back({name, std::move(*value), lineOf(node)});
+            } else if (auto value = valueOf(entry.value, label, name)) {
+                record.fields.push_back({name, std::move(*value), entry.value.line});
             }
         }
         const auto byLine = [](const ModField& a, const ModField& b) { return a.line < b.line; };
         if (!std::is_sorted(record.fields.begin(), record.fields.end(), byLine)) {
             std::stable_sort(record.fields.begin(), record.fields.end(), byLine);
         }
-        mod_.records.push_back(std::move(record));
+        if (each_ != nullptr) {
+            (*each_)(record);
+        } else {
+            mod_.records.push_back(std::move(record));
+        }
     }
 
-    std::optional<ModValue> valueOf(toml::node& node, const std::string& record, const std::string& field)
+    std::optional<ModValue> valueOf(RawValue& value, const std::string& record, const std::string& field)
     {
-        if (const auto* number = node.as_integer()) return number->get();
-        if (auto* text = node.as_string()) return std::move(text->get());
-        if (const auto* real = node.as_floating_point()) {
-            // 12.0 is the whole number 12; 12.5 is no whole number.
-            const double value = real->get();
-            constexpr double Largest = 9.2e18;
-            if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < Largest) {
-                return static_cast<std::int64_t>(value);
-            }
-            refuse(lineOf(node), record, field, numberText(value) + " is not a whole number");
-            return std::nullopt;
+        switch (value.kind) {
+        case RawValue::Kind::Integer: return value.integer;
+        case RawValue::Kind::Text: return normalizedText(std::move(value.text));
+        case RawValue::Kind::Real: refuse(value.line, record, field, decimalPoint(value.real)); return std::nullopt;
+        case RawValue::Kind::Other: break;
         }
-        refuse(lineOf(node), record, field, "a value is a whole number or a text in double quotes");
+        refuse(value.line, record, field, "a value is a whole number or a text in double quotes");
         return std::nullopt;
     }
 
     ModDocument mod_;
-    std::optional<ModRefusal> refusal_;
+    std::vector<ModRefusal> refusals_;
+    bool sawHeader_ = false;
+    const std::function<void(const ModRecord&)>* each_ = nullptr;
+
+public:
+    // Records go to `each` as they are read, and are not kept.
+    void handTo(const std::function<void(const ModRecord&)>* each) { each_ = each; }
 };
+
+// The plain lines most mod files are made of, read in one pass with no tree: comments, [table] and
+// [[table]] headers of bare keys, and `key = value` lines whose value is a decimal whole number or a
+// one-line text in quotes. Anything else, and anything TOML refuses, gives up, and the file is read
+// again by toml++, which knows all of TOML and words its faults; so both readers give the same mod.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text, const std::function<void(const ModRecord&)>* each = nullptr)
+        : text_(text), handing_(each != nullptr)
+    {
+        reader_.handTo(each);
+    }
+
+    // Nothing when the file holds anything but plain lines.
+    std::optional<ModReading> read()
+    {
+        // A mod of many records kept whole: about one table per four lines.
+        if (!handing_) reader_.reserve(static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n')) / 4 + 1);
+        while (at_ < text_.size()) {
+            if (!line()) return std::nullopt;
+        }
+        if (open_) reader_.table(table_);
+        return reader_.finish();
+    }
+
+private:
+    static bool bareKeyCharacter(char c)
+    {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    }
+
+    static bool control(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
+
+    void blanks()
+    {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
+    }
+
+    std::string_view bareKey()
+    {
+        const std::size_t from = at_;
+        while (at_ < text_.size() && bareKeyCharacter(text_[at_])) ++at_;
+        return text_.substr(from, at_ - from);
+    }
+
+    // The rest of the line after a value or header: blanks, perhaps a comment, then its end.
+    bool lineEnd()
+    {
+        blanks();
+        if (at_ < text_.size() && text_[at_] == '#') {
+            ++at_;
+            while (at_ < text_.size() && text_[at_] != '\n' && text_[at_] != '\r') {
+                const auto c = static_cast<unsigned char>(text_[at_]);
+                if (control(c)) return false;
+                if (c >= 0x80) {
+                    if (!utf8()) return false;
+                } else {
+                    ++at_;
+                }
+            }
+        }
+        if (at_ < text_.size() && text_[at_] == '\r' && ++at_ >= text_.size()) return false; // CR alone: toml++'s
+        if (at_ >= text_.size()) return true;
+        if (text_[at_] != '\n') return false;
+        ++at_;
+        ++lineNumber_;
+        return true;
+    }
+
+    // One well-formed UTF-8 character at at_, passed over; false for anything else.
+    bool utf8()
+    {
+        const auto lead = static_cast<unsigned char>(text_[at_]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+        if (length == 0 || lead > 0xF4 || at_ + length > text_.size()) return false;
+        char32_t code = lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text_[at_ + i]);
+            if ((next & 0xC0) != 0x80) return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < Smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        at_ += length;
+        return true;
+    }
+
+    bool line()
+    {
+        blanks();
+        if (at_ >= text_.size()) return true;
+        const char c = text_[at_];
+        if (c == '#' || c == '\n' || c == '\r') return lineEnd();
+        if (c == '[') return header();
+        return keyValue();
+    }
+
+    bool header()
+    {
+        const std::size_t line = lineNumber_;
+        const bool list = text_.substr(at_, 2) == "[[";
+        at_ += list ? 2 : 1;
+        blanks();
+        const std::string_view name = bareKey();
+        blanks();
+        if (name.empty() || text_.substr(at_, list ? 2 : 1) != (list ? "]]" : "]")) return false;
+        at_ += list ? 2 : 1;
+        if (!lineEnd()) return false;
+        // A table given twice, or as both kinds, is TOML's fault to word; [[mod]] is toml++'s to tell.
+        const auto [kind, added] = kinds_.try_emplace(std::string(name), list);
+        if ((!added && (!list || !kind->second)) || (list && name == HeaderKey)) return false;
+        if (open_) reader_.table(table_);
+        table_.name.assign(name);
+        table_.inList = list;
+        table_.line = line;
+        table_.entries.clear();
+        open_ = true;
+        return true;
+    }
+
+    bool keyValue()
+    {
+        if (!open_) return false; // a value outside the tables: toml++ and the reader word it
+        const std::size_t line = lineNumber_;
+        const std::string_view key = bareKey();
+        blanks();
+        if (key.empty() || at_ >= text_.size() || text_[at_] != '=') return false;
+        ++at_;
+        blanks();
+        for (const RawEntry& entry : table_.entries) {
+            if (entry.key == key) return false; // a key given twice
+        }
+        RawEntry& entry = table_.entries.emplace_back();
+        entry.key.assign(key);
+        entry.value.line = line;
+        if (!value(entry.value)) return false;
+        return lineEnd();
+    }
+
+    bool value(RawValue& value)
+    {
+        if (at_ >= text_.size()) return false;
+        const char c = text_[at_];
+        if (c == '"') return basicText(value);
+        if (c == '\'') return literalText(value);
+        return integer(value);
+    }
+
+    bool integer(RawValue& value)
+    {
+        const bool negative = text_[at_] == '-';
+        if (text_[at_] == '+' || negative) ++at_;
+        const std::size_t digits = at_;
+        std::uint64_t number = 0;
+        constexpr std::uint64_t Most = std::uint64_t{1} << 63;
+        while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9') {
+            if (at_ - digits >= 19) return false;
+            number = number * 10 + static_cast<std::uint64_t>(text_[at_] - '0');
+            ++at_;
+        }
+        const std::size_t count = at_ - digits;
+        if (count == 0 || (count > 1 && text_[digits] == '0') || number > Most || (number == Most && !negative)) {
+            return false;
+        }
+        // Whatever follows must end the value: a point, an exponent, an underscore are toml++'s.
+        if (at_ < text_.size() && text_[at_] != ' ' && text_[at_] != '\t' && text_[at_] != '#' && text_[at_] != '\n' &&
+            text_[at_] != '\r') {
+            return false;
+        }
+        value.kind = RawValue::Kind::Integer;
+        value.integer = negative ? static_cast<std::int64_t>(0 - number) : static_cast<std::int64_t>(number);
+        return true;
+    }
+
+    bool basicText(RawValue& value)
+    {
+        if (text_.substr(at_, 3) == "\"\"\"") return false;
+        ++at_;
+        std::string& out = value.text;
+        for (;;) {
+            if (at_ >= text_.size()) return false;
+            const auto c = static_cast<unsigned char>(text_[at_]);
+            if (c == '"') break;
+            if (control(c)) return false;
+            if (c >= 0x80) {
+                const std::size_t from = at_;
+                if (!utf8()) return false;
+                out.append(text_.substr(from, at_ - from));
+                continue;
+            }
+            if (c != '\\') {
+                // A run of plain characters, appended at once.
+                const std::size_t from = at_;
+                while (at_ < text_.size()) {
+                    const auto next = static_cast<unsigned char>(text_[at_]);
+                    if (next == '"' || next == '\\' || next >= 0x80 || control(next)) break;
+                    ++at_;
+                }
+                out.append(text_.substr(from, at_ - from));
+                continue;
+            }
+            if (++at_ >= text_.size()) return false;
+            switch (text_[at_++]) {
+            case '"': out += '"'; break;
+            case '\\': out += '\\'; break;
+            case 'b': out += '\b'; break;
+            case 't': out += '\t'; break;
+            case 'n': out += '\n'; break;
+            case 'f': out += '\f'; break;
+            case 'r': out += '\r'; break;
+            case 'u':
+                if (!escaped(out, 4)) return false;
+                break;
+            case 'U':
+                if (!escaped(out, 8)) return false;
+                break;
+            default: return false;
+            }
+        }
+        ++at_;
+        value.kind = RawValue::Kind::Text;
+        return true;
+    }
+
+    // A \u or \U escape's hexadecimal digits at at_, written as UTF-8.
+    bool escaped(std::string& out, std::size_t digits)
+    {
+        if (at_ + digits > text_.size()) return false;
+        char32_t code = 0;
+        for (std::size_t i = 0; i < digits; ++i) {
+            const char h = text_[at_ + i];
+            int digit = -1;
+            if (h >= '0' && h <= '9') digit = h - '0';
+            if (h >= 'a' && h <= 'f') digit = h - 'a' + 10;
+            if (h >= 'A' && h <= 'F') digit = h - 'A' + 10;
+            if (digit < 0) return false;
+            code = (code << 4) | static_cast<char32_t>(digit);
+        }
+        at_ += digits;
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
+        if (code < 0x80) {
+            put(code);
+        } else if (code < 0x800) {
+            put(0xC0 | (code >> 6));
+            put(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            put(0xE0 | (code >> 12));
+            put(0x80 | ((code >> 6) & 0x3F));
+            put(0x80 | (code & 0x3F));
+        } else {
+            put(0xF0 | (code >> 18));
+            put(0x80 | ((code >> 12) & 0x3F));
+            put(0x80 | ((code >> 6) & 0x3F));
+            put(0x80 | (code & 0x3F));
+        }
+        return true;
+    }
+
+    bool literalText(RawValue& value)
+    {
+        if (text_.substr(at_, 3) == "'''") return false;
+        ++at_;
+        const std::size_t from = at_;
+        for (;;) {
+            if (at_ >= text_.size()) return false;
+            const auto c = static_cast<unsigned char>(text_[at_]);
+            if (c == '\'') break;
+            if (control(c)) return false;
+            if (c >= 0x80) {
+                if (!utf8()) return false;
+            } else {
+                ++at_;
+            }
+        }
+        value.text.assign(text_.substr(from, at_ - from));
+        ++at_;
+        value.kind = RawValue::Kind::Text;
+        return true;
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    std::size_t lineNumber_ = 1;
+    bool open_ = false;
+    RawTable table_;
+    std::unordered_map<std::string, bool> kinds_; // each table's name: true for [[name]]
+    Reader reader_;
+    bool handing_ = false;
+};
+
+RawValue rawValue(toml::node& node)
+{
+    RawValue value;
+    value.line = lineOf(node);
+    if (const auto* number = node.as_integer()) {
+        value.kind = RawValue::Kind::Integer;
+        value.integer = number->get();
+    } else if (auto* text = node.as_string()) {
+        value.kind = RawValue::Kind::Text;
+        value.text = std::move(text->get());
+    } else if (const auto* real = node.as_floating_point()) {
+        value.kind = RawValue::Kind::Real;
+        value.real = real->get();
+    }
+    return value;
+}
+
+RawTable rawTable(std::string name, toml::table& table, bool inList)
+{
+    RawTable raw{std::move(name), inList, lineOf(table), {}};
+    for (auto&& [key, node] : table) raw.entries.push_back({std::string(key.str()), rawValue(node)});
+    const auto byLine = [](const RawEntry& a, const RawEntry& b) { return a.value.line < b.value.line; };
+    std::stable_sort(raw.entries.begin(), raw.entries.end(), byLine);
+    return raw;
+}
+
+// Any TOML file, read by toml++ into its tree and given to the reader table by table.
+ModReading readWithToml(std::string_view text)
+{
+    std::string ascii;
+    if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        auto converted = AsciiText(text).convert();
+        if (auto* refused = std::get_if<ModRefusal>(&converted)) return {std::nullopt, {std::move(*refused)}};
+        ascii = std::move(std::get<std::string>(converted));
+        text = ascii;
+    }
+    toml::parse_result parsed = toml::parse(text);
+    if (!parsed) {
+        const toml::parse_error& error = parsed.error();
+        return {std::nullopt,
+                {{error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description())}}};
+    }
+    Reader reader;
+    for (auto&& [key, node] : parsed.table()) {
+        const std::string section(key.str());
+        if (section == HeaderKey && !node.is_table()) {
+            reader.sawHeader();
+            reader.refuse(lineOf(node), "[mod]", {}, "[mod] is a table");
+        } else if (toml::array* list = node.as_array()) {
+            for (toml::node& element : *list) {
+                if (toml::table* table = element.as_table()) {
+                    RawTable raw = rawTable(section, *table, true);
+                    reader.table(raw);
+                } else {
+                    reader.refuse(lineOf(element), section, {}, "[[" + section + "]] holds tables, one per record");
+                }
+            }
+        } else if (toml::table* table = node.as_table()) {
+            RawTable raw = rawTable(section, *table, false);
+            reader.table(raw);
+        } else {
+            reader.refuse(lineOf(node), {}, section, "every value belongs to a table: [mod] or a record's");
+        }
+    }
+    return reader.finish();
+}
 
 } // namespace
 
 ModReading readMod(std::string_view text)
 {
-    return Reader().read(text);
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+    if (auto read = LineReader(text).read()) return std::move(*read);
+    return readWithToml(text);
+}
+
+std::optional<ModReading> readPlainMod(std::string_view text, const std::function<void(const ModRecord&)>& each)
+{
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+    return LineReader(text, &each).read();
+}
+
+ModReading readModWithToml(std::string_view text)
+{
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(ByteOrderMark)) text.remove_prefix(ByteOrderMark.size());
+    return readWithToml(text);
 }
 
 } // namespace orvane::mods

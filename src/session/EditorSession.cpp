@@ -156,7 +156,7 @@ bool EditorSession::save()
         if (!changedOnDisk(files_, fs_).empty()) continue;
         const WriteResult result = saveGameFiles(files_, fs_, *lock, {makeBackups_, false, {}});
         if (!result.ok) {
-            prompts_.showMessage(notSaved, describeWriteFailure(result));
+            prompts_.showWarning(notSaved, describeWriteFailure(result));
             return false;
         }
         break;
@@ -181,7 +181,7 @@ void EditorSession::makeMasterBackup()
     const auto lock = lockGame(notMade);
     if (!lock) return;
     const WriteResult result = writeMasterBackup(files_, fs_, *lock);
-    if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
+    if (!result.ok) prompts_.showWarning(notMade, describeWriteFailure(result));
 }
 
 void EditorSession::makePatchFile()
@@ -198,7 +198,7 @@ void EditorSession::makePatchFile()
         return;
     }
     const WriteResult result = writeWholeFile(*target, *patch, fs_);
-    if (!result.ok) prompts_.showMessage(notMade, describeWriteFailure(result));
+    if (!result.ok) prompts_.showWarning(notMade, describeWriteFailure(result));
 }
 
 std::vector<FileId> EditorSession::newDiskChanges()

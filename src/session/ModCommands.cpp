@@ -5,6 +5,7 @@
 #include "files/GameSaver.h"
 #include "mods/ModApply.h"
 #include "mods/ModMaking.h"
+#include "mods/ModSummary.h"
 #include "mods/ModText.h"
 #include "session/EditorSession.h"
 
@@ -14,7 +15,9 @@ namespace {
 
 constexpr const char* NotWrittenTitle = "Mod not written";
 constexpr const char* NotAppliedTitle = "Mod not applied";
+constexpr const char* AppliedTitle = "Mod applied";
 constexpr std::size_t MostLeftOutShown = 10;
+constexpr std::size_t MostFaultsShown = 10; // of a refused mod, then "and N more"
 
 // A mod is made from, and applied to, the images of one complete load only.
 bool completeLoad(EditorSession& session, const char* title, const char* command)
@@ -79,17 +82,25 @@ void applyModFile(EditorSession& session)
     if (!path) return;
     const auto bytes = session.fileSystem().readWhole(*path);
     if (!bytes) {
-        session.prompts().showMessage(NotAppliedTitle, "Unable to read " + *path + ".");
+        session.prompts().showWarning(NotAppliedTitle, "Unable to read " + *path + ".");
         return;
     }
     mods::ModApplication applied =
         mods::applyModText(session.files(), std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const std::string warnings = applied.warnings.empty()
+                                     ? std::string()
+                                     : "\nWarnings:\n" + mods::describeRefusals(applied.warnings, MostFaultsShown);
     if (applied.refusal) {
-        session.prompts().showMessage(NotAppliedTitle, "The mod file " + *path + " cannot be applied:\n" +
-                                                           applied.refusal->describe() + "\nNothing was changed.");
+        session.prompts().showWarning(NotAppliedTitle, "The mod file " + *path + " cannot be applied:\n" +
+                                                           mods::describeRefusals(applied.refusals, MostFaultsShown) +
+                                                           "\nNothing was changed." + warnings);
         return;
     }
+    const std::string summary = mods::describeChanges(applied.changeCount, applied.images.size());
     for (auto& [file, image] : applied.images) session.replaceImage(file, std::move(image));
+    session.prompts().showMessage(AppliedTitle, "The mod file " + *path + ": " + summary +
+                                                    (applied.images.empty() ? "." : ". Save writes them to the game's files; Undo takes them back.") +
+                                                    warnings);
 }
 
 } // namespace orvane

@@ -69,6 +69,11 @@ void QtPrompts::showMessage(const std::string& title, const std::string& text)
     QMessageBox::information(parent_, QString::fromStdString(title), QString::fromStdString(text));
 }
 
+void QtPrompts::showWarning(const std::string& title, const std::string& text)
+{
+    QMessageBox::warning(parent_, QString::fromStdString(title), QString::fromStdString(text));
+}
+
 std::optional<std::string> QtPrompts::chooseFileToOpen(const FileFilter& filter)
 {
     const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), dialogFilter(filter), nullptr,

@@ -18,6 +18,7 @@ public:
     std::size_t askChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons,
                           std::size_t defaultButton, std::size_t escapeButton) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    void showWarning(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
     std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
 

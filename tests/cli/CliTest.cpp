@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cli/CliTool.h"
+#include "mods/ModSummary.h"
 
 namespace orvane::test {
 namespace {
@@ -21,11 +22,11 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}}) {
             games->push_back(tool.game(folder + std::string(Folders[e]), AllEditions[e], 17));
         }
-        expectRun(tool.run({"apply", "--no-backups", b[e], "edits.toml"}), 0);
+        expectRun(tool.run({"apply", "-q", "--no-backups", b[e], "edits.toml"}), 0);
     }
     const DiskTree asMade = tool.files("a");
     expectRun(tool.run({"export", a[0], "-o", "a.toml"}), 0);
-    expectRun(tool.run({"apply", a[0], "a.toml"}), 0);
+    expectRun(tool.run({"apply", a[0], "a.toml"}), 0, "orvane: nothing to change\n");
     EXPECT_EQ(treeDifferences(asMade, tool.files("a")), "");
 
     expectRun(tool.run({"export", b[0], "-o", "b.toml"}), 0);
@@ -34,7 +35,7 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         SCOPED_TRACE(Folders[e]);
         const std::string name = Folders[e];
         // The export of b applied to a, saved after backups of a as it was.
-        expectRun(tool.run({"apply", a[e], "b.toml"}), 0);
+        expectRun(tool.run({"apply", a[e], "b.toml"}), 0, "files; 4 files saved, backups beside them\n");
         DiskTree expected = tool.files("b/" + name);
         const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
         for (const auto& [backup, file] :
@@ -44,7 +45,7 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         }
         EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
         // A diff made on the Collector's Edition, applied at this edition's places.
-        expectRun(tool.run({"apply", "--no-backups", c[e], "d.toml"}), 0);
+        expectRun(tool.run({"apply", "--quiet", "--no-backups", c[e], "d.toml"}), 0);
         EXPECT_EQ(treeDifferences(tool.files("b/" + name), tool.files("c/" + name)), "");
         const ProgramRun noDifference = tool.run({"diff", c[e], b[e]});
         EXPECT_TRUE(noDifference.out.starts_with(Header) && noDifference.out.find("[[") == std::string::npos);
@@ -59,7 +60,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     EXPECT_EQ(nothing.out, "");
     expectRun(nothing, 2, "orvane: A subcommand is required");
     EXPECT_EQ(tool.run({"--version"}).out, "orvane 1.0\n");
-    for (const std::string command : {"info", "export", "diff", "apply", "make-patch"}) {
+    for (const std::string command : {"info", "export", "diff", "apply", "make-patch", "schema"}) {
         const ProgramRun help = tool.run({command, "--help"});
         expectRun(help, 0);
         EXPECT_NE(help.out.find("Example:\n  orvane " + command + " "), std::string::npos) << help.out;
@@ -78,6 +79,9 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
+    expectRun(tool.run({"--bogus"}), 2, "orvane: unknown option --bogus\n");
+    expectRun(tool.run({"--bogus=3", "info", game}), 2, "orvane: unknown option --bogus\n");
+    expectRun(tool.run({"apply", "-q", "-v", game, "x.toml"}), 2, "excludes");
     expectRun(tool.run({"exprot", game}), 2, "orvane: 'exprot' is not a command");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
@@ -138,6 +142,123 @@ TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
                        "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");
 }
 
+TEST(Cli, ApplyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheChanges)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\nhealth = 40\n[[item]]\nnumber = 0\nweight = 9\n");
+    tool.write("b.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 70\n");
+    const std::string list = "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
+                             "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
+                             "a.toml:10: item 0 (Pistol), weight: 5 -> 9\n";
+    ProgramRun run = tool.run({"apply", "--dry-run", game, "a.toml"});
+    EXPECT_EQ(run.out, list);
+    EXPECT_EQ(run.err, "orvane: 3 values would change in 2 files; nothing written (--dry-run)\n");
+    run = tool.run({"apply", "-v", game, "a.toml"});
+    EXPECT_EQ(run.out, list);
+    EXPECT_EQ(run.err, "orvane: 3 values changed in 2 files; 4 files saved, backups beside them\n");
+    run = tool.run({"apply", game, "a.toml"});
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "orvane: nothing to change\n");
+    run = tool.run({"apply", "--no-backups", game, "a.toml", "b.toml"});
+    EXPECT_EQ(run.err, "orvane: warning: b.toml:6: unit 3, time_units was set before by a.toml:6; the later value is "
+                       "kept\norvane: 1 value changed in 1 file; 4 files saved, no backups (--no-backups)\n");
+    run = tool.run({"apply", "--quiet", "--no-backups", game, "b.toml", "a.toml"});
+    EXPECT_EQ(run.out + run.err, "");
+    EXPECT_EQ(run.status, 0);
+    tool.write("bad.toml", Header + "[[unit]]\nnumber = 3\nhealth = 400\n");
+    run = tool.run({"apply", "-q", game, "bad.toml"});
+    expectRun(run, 1, "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n");
+}
+
+TEST(Cli, ARefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWarnedOf)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    std::string many = Header;
+    for (int unit = 0; unit < 30; ++unit) {
+        many += "[[unit]]\nnumber = " + std::to_string(unit) + "\nhealth = 256\nstrength = 101\n";
+    }
+    tool.write("many.toml", many);
+    const DiskTree before = tool.files();
+    const ProgramRun run = tool.run({"apply", game, "many.toml"});
+    expectRun(run, 1, "orvane: many.toml: line 6, unit 0 (Floater Soldier), health: 256 is above the limit of 255\n"
+                      "orvane: many.toml: line 7, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n");
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 51) << run.err;
+    EXPECT_TRUE(run.err.ends_with("\norvane: and 10 more\n")) << run.err;
+    EXPECT_EQ(treeDifferences(before, tool.files()), "");
+
+    tool.write("claim.toml", Header + "[[unit]]\nnumber = 7\nname = \"Ethereal Commander\"\nhealth = 46\n");
+    expectRun(tool.run({"apply", "--dry-run", game, "claim.toml"}), 0,
+              "orvane: warning: claim.toml: line 6, unit 7 (Sectoid Soldier), name: \"Ethereal Commander\" is the name "
+              "of unit 20, not of unit 7 (Sectoid Soldier); the values go to unit 7, as its number says\n");
+}
+
+TEST(Cli, ModsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
+{
+    Tool tool;
+    const std::string game = tool.game("game", GameEdition::Collectors);
+    const std::string cli = ORVANE_CLI;
+    const auto shell = [&tool](const std::string& command) { return runProgram({"/bin/sh", "-c", command}, tool.dir.path()); };
+    // A mod piped in, after the byte-order mark Notepad writes.
+    tool.write("bom.toml", "\xEF\xBB\xBF" + Header + "[[unit]]\nnumber = 7\nhealth = 47\n");
+    ProgramRun run = shell("cat bom.toml | '" + cli + "' apply --dry-run " + game + " -");
+    EXPECT_EQ(run.out, "standard input:6: unit 7 (Sectoid Soldier), health: 30 -> 47\n");
+    run = shell("printf '[mod]\\nformat = 1\\n[[unit]]\\nnumber = 7\\nhealth = 470\\n' | '" + cli + "' apply " + game + " -");
+    expectRun(run, 1, "orvane: standard input: line 5, unit 7 (Sectoid Soldier), health: 470 is above the limit of 255\n");
+    expectRun(tool.run({"apply", game, "-", "-"}), 2, "standard input (-) can be given once only");
+
+    const std::string exported = tool.run({"export", game}).out;
+    ASSERT_FALSE(exported.empty());
+    // /dev/stdout on a pipe, on a file the shell truncated and on one it appends to; a named pipe.
+    EXPECT_EQ(shell("'" + cli + "' export " + game + " -o /dev/stdout | cat").out, exported);
+    EXPECT_EQ(shell("'" + cli + "' export " + game + " -o - | cat").out, exported);
+    EXPECT_EQ(shell("echo old > out.toml; '" + cli + "' export " + game + " -o /dev/stdout > out.toml; cat out.toml").out,
+              exported);
+    EXPECT_EQ(shell("echo old > log.txt; '" + cli + "' export " + game + " -o /dev/stdout >> log.txt; cat log.txt").out,
+              "old\n" + exported);
+    run = shell("mkfifo pipe && { cat pipe > piped.toml & '" + cli + "' export " + game + " -o pipe; wait; } && cat piped.toml");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, exported);
+}
+
+TEST(Cli, ADiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatItLeavesOutInALineEach)
+{
+    Tool tool;
+    const std::string shipped = tool.game("shipped", GameEdition::Collectors);
+    const std::string modded = tool.game("modded", GameEdition::Collectors);
+    // Values the shipped game holds outside the pages' limits: the items' 255 "no ammo", the Grav
+    // Shield's defense strength of -1,500.
+    tool.write("mod.toml", Header + "[[item]]\nnumber = 0\nammo_type_2 = 5\n[[facility_type]]\nnumber = 12\n"
+                                    "defense_strength = 100\n[[unit]]\nnumber = 3\nhealth = 50\n");
+    expectRun(tool.run({"apply", "-q", "--no-backups", modded, "mod.toml"}), 0);
+    // Strings the modded game added, and bytes no page shows that it changed.
+    const std::filesystem::path english = tool.dir.path() / "modded/GEODATA/ENGLISH.DAT";
+    ByteImage strings = readFileBytes(english);
+    const std::size_t count = static_cast<std::size_t>(std::count(strings.begin(), strings.end(), 0));
+    for (int i = 0; i < 2000; ++i) strings.insert(strings.end(), {'x', 0});
+    writeFileBytes(english, strings);
+    ByteImage exe = readFileBytes(tool.dir.path() / modded);
+    exe.at(100) ^= 1;
+    exe.at(102) ^= 1;
+    writeFileBytes(tool.dir.path() / modded, exe);
+
+    const ProgramRun undo = tool.run({"diff", modded, shipped, "-o", "undo.toml"});
+    EXPECT_EQ(undo.status, 0);
+    EXPECT_EQ(undo.err, "orvane: warning: not in the mod: ENGLISH.DAT: strings " + std::to_string(count + 1) + " to " +
+                            mods::groupedNumber(count + 2000) + " are only in BASE (" + modded +
+                            ") and are left out; a mod changes strings, it does not add or remove them\n"
+                            "orvane: warning: not in the mod: bytes that no page shows differ at 2 places "
+                            "(Executable: 2) and are left out; a patch file (make-patch) carries them\n");
+    expectRun(tool.run({"apply", "--no-backups", modded, "undo.toml"}), 0, "orvane: 3 values changed in 2 files");
+    EXPECT_EQ(readFileBytes(tool.dir.path() / "modded/GEODATA/OBDATA.DAT"),
+              readFileBytes(tool.dir.path() / "shipped/GEODATA/OBDATA.DAT"));
+    exe = readFileBytes(tool.dir.path() / modded);
+    exe.at(100) ^= 1;
+    exe.at(102) ^= 1;
+    EXPECT_EQ(exe, readFileBytes(tool.dir.path() / shipped));
+}
+
 TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;
@@ -158,7 +279,7 @@ TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnThe
     EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(marked.size()) + ": "), std::string::npos);
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 
-    expectRun(tool.run({"apply", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
+    expectRun(tool.run({"apply", "-q", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
     EXPECT_EQ(readFileBytes(tool.dir.path() / "target/GEODATA/ENGLISH.DAT"), marked);
     EXPECT_EQ(tool.run({"diff", target, source}).out, Header + "edition = \"Collector's Edition\"\n");
 }

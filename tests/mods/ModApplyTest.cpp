@@ -1,6 +1,7 @@
 // Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
 // is, and mods that set different values combine while the later of two that set the same one wins.
 #include "base/StartingBase.h"
+#include "core/Unicode.h"
 #include "items/ItemRecord.h"
 #include "mods/ModApply.h"
 #include "support/PageTest.h"
@@ -29,16 +30,39 @@ TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         {"[mod]\nformat = 1\n[[unit]\n", "line 3: this is not a TOML file"},
         {"[[unit]]\nnumber = 0\n", "line 1: a mod file begins with a [mod] table"},
         {"[mod]\nformat = 2\n", "line 2, [mod], format: this program reads mod files of format 1 only"},
-        {modText("[[weapon]]\nnumber = 1\n"), "line 3, [[weapon]]: a mod has no table [[weapon]]"},
+        {modText("[[weapon]]\nnumber = 1\n"), "line 3, [[weapon]]: unknown table [[weapon]]"},
         {modText("[[unit]]\nnumber = 33\n"), "line 3, unit 33: there is no unit 33; they are numbered 0 to 32"},
-        {modText("[[unit]]\nnumber = 0\nspeed = 5\n"), "line 5, unit 0 (Floater Soldier), speed: unit has no such field"},
+        {modText("[[unit]]\nnumber = 0\nspeed = 5\n"), "line 5, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]"},
         {modText("[[unit]]\nnumber = 0\nstrength = 101\n"), "strength: 101 is above the limit of 100"},
-        {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"), "line 5, unit 0, time_units: 12.5 is not a whole number"},
+        {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"), "line 5, unit 0, time_units: 12.5 is written with a decimal point; a mod's numbers are whole numbers, written "
+         "without one"},
         {modText("[[unit]]\nnumber = 0\ntime_units = \"fast\"\n"), "holds a whole number, not a text"},
         {modText("[[unit]]\nnumber = 0\nbravery = 55\n"), "55 cannot be held exactly; the game would hold 50"},
         {modText("[[unit]]\nnumber = 0\nflying_ability = \"Maybe\"\n"),
          "flying_ability: \"Maybe\" is not one of the options \"Yes\", \"No\""},
         {modText("[[unit]]\nnumber = 0\nflying_ability = true\n"), "a value is a whole number or a text"},
+        // Floats are refused everywhere, whole or not, in one wording.
+        {modText("[[unit]]\nnumber = 0\nhealth = 46.0\n"),
+         "line 5, unit 0, health: 46.0 is written with a decimal point; a mod's numbers are whole numbers"},
+        {modText("[[unit]]\nnumber = 7.0\n"), "line 4, unit, number: 7.0 is written with a decimal point"},
+        {"[mod]\nformat = 1.0\n", "line 2, [mod], format: 1.0 is written with a decimal point"},
+        {modText("[[unit]]\nnumber = 0\nhealth = 1e3\n"), "health: 1000.0 is written with a decimal point"},
+        // The nearest known key or table, for a slip of the keyboard.
+        {modText("[[unit]]\nnumber = 0\ntime_unit = 5\n"),
+         "line 5, unit 0 (Floater Soldier), time_unit: unknown key `time_unit` in [[unit]]; did you mean `time_units`?"},
+        {modText("[[untis]]\nnumber = 0\n"), "line 3, [[untis]]: unknown table [[untis]]; did you mean [[unit]]?"},
+        {modText("[base_store]\nengineers = 1\n"), "unknown table [base_store]; did you mean [base_stores]?"},
+        {modText("[base_stores]\nengineer = 1\n"), "unknown key `engineer` in [base_stores]; did you mean `engineers`?"},
+        {"[mod]\nformat = 1\neditoin = \"x\"\n", "line 3, [mod], editoin: unknown key `editoin` in [mod]; did you mean `edition`?"},
+        {"[mod]\nformat = 1\nauthor = \"x\"\n", "unknown key `author` in [mod]; it gives format and edition"},
+        // What reads as a claim: an edition that is none of the three, a name where a table has none.
+        {"[mod]\nformat = 1\nedition = \"DOS version 1.3\"\n",
+         "line 3, [mod], edition: \"DOS version 1.3\" is not an edition; the editions are \"Collector's Edition\", "
+         "\"DOS version 1.2\", \"DOS version 1.4\""},
+        {modText("[base_stores]\nname = \"Stores\"\n"),
+         "line 4, [base_stores], name: `name` is not a key of [base_stores]: it is one record, with no name"},
+        {modText("[[english_dat]]\nnumber = 1\nname = \"a\"\n"),
+         "line 5, [[english_dat]], name: `name` is not a key of [[english_dat]]: a string is known by its number"},
         {modText("[[facility_type]]\nnumber = 2\nconstruction_cost_k = -5\n"), "-5 is not a value the page accepts"},
         {modText("[[facility_type]]\nnumber = 2\nhit_ratio = 101\n"), "101 is above the limit of 100"},
         {modText("[base_stores]\nengineers = 251\n"), "line 4, base_stores, engineers: 251 is above the limit of 250"},
@@ -68,6 +92,67 @@ TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         EXPECT_NE(result.refusal->describe().find(c.refusal), std::string::npos) << result.refusal->describe();
         EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
     }
+}
+
+TEST(ModApply, ARefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
+{
+    const GameFileSet game = sampleGame();
+    const ModApplication result = applyModText(
+        game, "[mod]\nformat = 2\n[[unit]]\nnumber = 0\nhealth = 300\nspeed = 1\nenergy = 5\n[[item]]\nnumber = 99\n"
+              "[[item]]\nnumber = 1\ndamage = 2.5\nweight = 101\n[[unit]]\nnumber = 0\n");
+    ASSERT_TRUE(result.refusal);
+    EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
+    EXPECT_EQ(describeRefusals(result.refusals, 50),
+              "line 2, [mod], format: this program reads mod files of format 1 only\n"
+              "line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
+              "line 6, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]\n"
+              "line 8, item 99: there is no item 99; they are numbered 0 to 79\n"
+              "line 12, item 1, damage: 2.5 is written with a decimal point; a mod's numbers are whole numbers, written "
+              "without one\n"
+              "line 13, item 1 (Pistol Clip), weight: 101 is above the limit of 100\n"
+              "line 14, unit 0: this record is given twice; it was first given on line 3");
+    EXPECT_EQ(describeRefusals(result.refusals, 2, "a.toml: ", "> "),
+              "a.toml: line 2, [mod], format: this program reads mod files of format 1 only\n"
+              "> a.toml: line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n> and 5 more");
+}
+
+TEST(ModApply, ANameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
+{
+    const GameFileSet game = sampleGame();
+    const ModApplication result = applyModText(
+        game, modText("[[unit]]\nnumber = 7\nname = \"Ethereal Commander\"\nhealth = 46\n[[unit]]\nnumber = 3\n"
+                      "name = \"Floater Engineer\"\n[[item]]\nnumber = 0\nname = \"Blaster\"\nitem_name = \"Blaster\"\n"
+                      "[[unit]]\nnumber = 4\nname = \"Someone else\"\n"));
+    ASSERT_FALSE(result.refusal) << result.refusal->describe();
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_EQ(result.warnings[0].describe(),
+              "line 5, unit 7 (Sectoid Soldier), name: \"Ethereal Commander\" is the name of unit 20, not of unit 7 "
+              "(Sectoid Soldier); the values go to unit 7, as its number says");
+    ASSERT_EQ(result.changes.size(), 2u);
+    EXPECT_EQ(result.changes[0].record, "unit 7 (Sectoid Soldier)");
+}
+
+TEST(ModApply, AByteOrderMarkBeforeTheFileIsPassedOver)
+{
+    const ModApplication result =
+        applyModText(sampleGame(), "\xEF\xBB\xBF" + modText("[[unit]]\nnumber = 7\nhealth = 47\n"));
+    ASSERT_FALSE(result.refusal) << result.refusal->describe();
+    EXPECT_EQ(result.changes.size(), 1u);
+    EXPECT_EQ(result.changes.at(0).line, 5u);
+}
+
+TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacter)
+{
+    if (!unicodeNormalisation()) GTEST_SKIP() << "this build has no utf8proc: texts are taken as written";
+    GameFileSet game = sampleGame();
+    // "Fusée" with the e and its accent apart, as macOS writes it, after the mark Notepad writes (passed over).
+    const ModApplication result =
+        applyModText(game, "\xEF\xBB\xBF" + modText("[[item]]\nnumber = 0\nitem_name = \"Fuse\u0301e\"\n"));
+    ASSERT_FALSE(result.refusal) << result.refusal->describe();
+    ASSERT_EQ(result.changes.size(), 1u);
+    EXPECT_EQ(result.changes[0].after, ModValue{std::string("Fus\u00e9e")});
+    for (auto& [file, image] : result.images) game.image(file) = image;
+    EXPECT_EQ(items::readName(game.image(FileId::Obdata), 0), "Fus\u00e9e");
 }
 
 TEST(ModApply, ModsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWins)

@@ -41,7 +41,11 @@ TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
     const auto loaded = test::imagesOf(target.game.session.files());
     target.game.prompts.answerFile(path);
     applyModFile(target.game.session);
-    EXPECT_TRUE(target.game.prompts.messages().empty());
+    // The same summary as orvane's, in a message box.
+    test::expectOneMessage(target.game.prompts, "Mod applied",
+                           "changes.toml: 11 values changed in 3 files. Save writes them to the game's files; Undo "
+                           "takes them back.");
+    EXPECT_EQ(target.game.prompts.messages().at(0).kind, "message");
     EXPECT_EQ(target.names.firstNames().at(3), "Ann");
     auto expected = test::imagesOf(session.files());
     expected[0].at(10) = loaded[0].at(10);
@@ -68,10 +72,30 @@ TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
         test::expectOneMessage(game.prompts, "Mod not applied",
                                chosen == path ? "line 6, unit 0 (Floater Soldier), strength: 300 is above the limit of 100"
                                               : "Unable to read " + chosen);
+        EXPECT_EQ(game.prompts.messages().at(0).kind, "warning");
         EXPECT_EQ(test::imagesOf(game.session.files()), test::imagesOf(loaded));
         EXPECT_EQ(game.session.undoCount(), 0u);
         EXPECT_FALSE(game.session.saveAvailable());
     }
+}
+
+TEST(ModCommands, ARefusalListsEveryFaultUpToTenThenHowManyMore)
+{
+    SampleSession game(GameEdition::Collectors);
+    game.load();
+    const std::string path = (game.dir.path() / "many.toml").string();
+    std::string many = "[mod]\nformat = 1\n";
+    for (int unit = 0; unit < 12; ++unit) many += "[[unit]]\nnumber = " + std::to_string(unit) + "\nhealth = 300\n";
+    test::writeFileBytes(path, ByteImage(many.begin(), many.end()));
+    game.prompts.answerFile(path);
+    applyModFile(game.session);
+    test::expectOneMessage(game.prompts, "Mod not applied",
+                           "cannot be applied:\nline 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
+                           "line 8, unit 1 (Floater Navigator), health");
+    const std::string text = game.prompts.messages().at(0).text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << text;
+    EXPECT_NE(text.find("\nand 2 more\nNothing was changed."), std::string::npos) << text;
+    EXPECT_EQ(game.session.undoCount(), 0u);
 }
 
 } // namespace

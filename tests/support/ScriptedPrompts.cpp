@@ -71,6 +71,11 @@ void ScriptedPrompts::showMessage(const std::string& title, const std::string& t
     shown_.push_back({"message", title, text, {}});
 }
 
+void ScriptedPrompts::showWarning(const std::string& title, const std::string& text)
+{
+    shown_.push_back({"warning", title, text, {}});
+}
+
 std::optional<std::string> ScriptedPrompts::chooseFile(const char* kind, const FileFilter& filter)
 {
     lastFilter = filter;
@@ -91,7 +96,7 @@ std::vector<ShownBox> ScriptedPrompts::messages() const
 {
     std::vector<ShownBox> out;
     for (const auto& box : shown_) {
-        if (box.kind == "message") out.push_back(box);
+        if (box.kind == "message" || box.kind == "warning") out.push_back(box);
     }
     return out;
 }

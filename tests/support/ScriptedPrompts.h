@@ -32,10 +32,13 @@ public:
     std::size_t askChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons,
                           std::size_t defaultButton, std::size_t escapeButton) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    // Recorded as a box of kind "warning"; messages() lists it with the messages.
+    void showWarning(const std::string& title, const std::string& text) override;
     std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
     std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
 
     const std::vector<ShownBox>& shown() const { return shown_; }
+    // The message boxes shown, with or without the warning icon.
     std::vector<ShownBox> messages() const;
     void clearShown() { shown_.clear(); }
     // Boxes that came when the script had no answer for them (also reported to GoogleTest).

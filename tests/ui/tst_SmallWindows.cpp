@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -190,6 +191,21 @@ private slots:
         whenBoxOpens([](QInputDialog* box) { box->reject(); });
         QCOMPARE(prompts.askText("Change Amount", "prompt", "5"), std::nullopt);
 
+        // A message carries the information icon, a warning (a refused mod) the warning icon.
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenBoxOpens<QMessageBox>([&icon](QMessageBox* box) {
+            icon = box->icon();
+            box->accept();
+        });
+        prompts.showMessage("Mod applied", "1 value changed in 1 file");
+        QCOMPARE(icon, QMessageBox::Information);
+        whenBoxOpens<QMessageBox>([&icon](QMessageBox* box) {
+            icon = box->icon();
+            box->accept();
+        });
+        prompts.showWarning("Mod not applied", "line 5: ...");
+        QCOMPARE(icon, QMessageBox::Warning);
+
         // The file dialogs show a filter by its description; the open dialog's finds upper-case executables
         // where file names are case-sensitive.
         const QString filter = orvane::ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
@@ -281,6 +297,11 @@ private slots:
         applyMod->trigger();
         QCOMPARE(timeUnits->text(), QStringLiteral("77"));
         QVERIFY(w.find<QAction>("mnuUndo")->isEnabled() && w.find<QAction>("mnuSave")->isEnabled());
+        const auto summary = w.prompts.messages();
+        QCOMPARE(summary.size(), std::size_t{1});
+        QCOMPARE(summary[0].title, std::string("Mod applied"));
+        QVERIFY(summary[0].text.find(": 1 value changed in 1 file. Save writes") != std::string::npos);
+        w.prompts.clearShown();
 
         const std::string bad = "[mod]\nformat = 1\n[[unit]]\nnumber = 32\ntime_units = 256\n";
         orvane::test::writeFileBytes(path, ByteImage(bad.begin(), bad.end()));
@@ -289,6 +310,7 @@ private slots:
         const auto messages = w.prompts.messages();
         QCOMPARE(messages.size(), std::size_t{1});
         QCOMPARE(messages[0].title, std::string("Mod not applied"));
+        QCOMPARE(messages[0].kind, std::string("warning"));
         QVERIFY(w.prompts.unexpected().empty());
     }
 };

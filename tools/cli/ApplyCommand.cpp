@@ -7,12 +7,14 @@
 
 #include "Commands.h"
 #include "GameOnDisk.h"
+#include "Streams.h"
 #include "changes/ChangeList.h"
 #include "files/DiskState.h"
 #include "files/GameSaver.h"
 #include "files/Interrupts.h"
 #include "files/PatchImages.h"
 #include "mods/ModApply.h"
+#include "mods/ModSummary.h"
 #include "mods/ModText.h"
 
 namespace orvane::cli {
@@ -23,6 +25,9 @@ using Images = std::vector<std::pair<FileId, ByteImage>>;
 
 constexpr int MostReadings = 3;
 
+// The faults of a refused mod told at most, one line each.
+constexpr std::size_t MostFaultsTold = 50;
+
 bool endsWith(const std::string& path, std::string_view extension)
 {
     return path.size() >= extension.size() &&
@@ -31,9 +36,10 @@ bool endsWith(const std::string& path, std::string_view extension)
            });
 }
 
+// A mod file by its name; standard input ("-") is always read as a mod file.
 bool isModFile(const std::string& path)
 {
-    return endsWith(path, ".toml");
+    return endsWith(path, ".toml") || path == StandardInput;
 }
 
 // What the files applied so far set, by value: where it was set, for the later-wins warning.
@@ -53,17 +59,25 @@ public:
         }
     }
 
-    // The changes in the order they were made, one line each.
+    // The changes in the order they were made, one line each, when they are listed (--dry-run, -v).
     const std::string& changes() const { return changes_; }
+    // How many values the files changed, counted file by file.
+    std::size_t changeCount() const { return changeCount_; }
 
 private:
-    void applyMod(const std::string& path, const ByteImage& bytes, bool laterFiles)
+    void applyMod(const std::string& file, const ByteImage& bytes, bool laterFiles)
     {
-        mods::ModApplication applied = mods::applyModText(game_, asText(bytes));
-        if (applied.refusal) throw Refusal{path + ": " + applied.refusal->describe()};
+        const std::string path = file == StandardInput ? std::string(StandardInputName) : file;
+        const mods::ApplyDetail detail{listing(), laterFiles || !setBy_.empty()};
+        mods::ModApplication applied = mods::applyModText(game_, asText(bytes), detail);
+        for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
+        if (applied.refusal) {
+            throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
+        }
         noteAssigned(path, applied.assigned, laterFiles);
+        changeCount_ += applied.changeCount;
         for (const mods::ValueChange& change : applied.changes) {
-            if (!options_.dryRun) break;
+            if (!listing()) break;
             changes_ += path + ":" + std::to_string(change.line) + ": " + change.record + ", " + change.field + ": " +
                         mods::valueText(change.before) + " -> " + mods::valueText(change.after) + "\n";
         }
@@ -96,7 +110,7 @@ private:
         if (!setBy_.empty()) {
             warn(path + ": a patch file carries whole regions, so the values the files before it set are its own now");
         }
-        if (options_.dryRun) listPatchChanges(path, images);
+        listPatchChanges(path, images);
         take(std::move(images));
     }
 
@@ -132,12 +146,16 @@ private:
         for (LoadedFile& file : compared.files) file.asRead = file.image;
         for (const auto& [file, image] : images) compared.image(file) = image;
         for (const changes::Change& change : changes::listChanges(compared)) {
+            ++changeCount_;
+            if (!listing()) continue;
             std::string field = change.field;
             if (field.ends_with(':')) field.pop_back();
             changes_ += path + ": " + change.pageText + ", " + change.recordText + ", " + field + ": " +
                         change.oldValue + " -> " + change.newValue + "\n";
         }
     }
+
+    bool listing() const { return options_.dryRun || options_.verbose; }
 
     void take(Images images)
     {
@@ -148,12 +166,28 @@ private:
     const Options& options_;
     SetBy setBy_;
     std::string changes_;
+    std::size_t changeCount_ = 0;
 };
 
 bool anyChange(const GameFileSet& game)
 {
     return std::any_of(game.files.begin(), game.files.end(),
                        [](const LoadedFile& file) { return file.image != file.asRead; });
+}
+
+std::size_t changedFiles(const GameFileSet& game)
+{
+    return static_cast<std::size_t>(std::count_if(game.files.begin(), game.files.end(),
+                                                  [](const LoadedFile& file) { return file.image != file.asRead; }));
+}
+
+// "4 files saved, backups beside them": what Save wrote.
+std::string savedFiles(const GameFileSet& game, bool backups)
+{
+    const auto saved = static_cast<std::size_t>(
+        std::count_if(game.files.begin(), game.files.end(), [](const LoadedFile& file) { return file.loaded; }));
+    return std::to_string(saved) + (saved == 1 ? " file saved" : " files saved") +
+           (backups ? ", backups beside them" : ", no backups (--no-backups)");
 }
 
 } // namespace
@@ -164,6 +198,9 @@ void runApply(const Options& options, FileSystem& fs)
         if (!isModFile(path) && !endsWith(path, ".qev")) {
             throw Refusal{path + ": a file to apply is a mod file (.toml) or a patch file (.qev)", Misused};
         }
+    }
+    if (std::count(options.files.begin(), options.files.end(), StandardInput) > 1) {
+        throw Refusal{"standard input (-) can be given once only", Misused};
     }
     std::vector<ByteImage> inputs;
     for (const std::string& path : options.files) inputs.push_back(readInput(path, fs));
@@ -177,11 +214,13 @@ void runApply(const Options& options, FileSystem& fs)
         for (std::size_t i = 0; i < options.files.size(); ++i) {
             application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
         }
+        const std::string summary = mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun);
         if (options.dryRun) {
             print(application.changes());
+            note(summary + (anyChange(game) ? "; nothing written (--dry-run)" : ""));
             return;
         }
-        if (!anyChange(game)) return;
+        if (!anyChange(game)) return note(summary);
         if (!changedOnDisk(game, fs).empty()) {
             if (attempt == MostReadings) {
                 throw Refusal{options.game + ": the game's files changed on disk while they were being written, "
@@ -193,6 +232,8 @@ void runApply(const Options& options, FileSystem& fs)
         const SaveOptions save{!options.noBackups, true, [] { return interruptRequested(); }};
         const WriteResult saved = saveGameFiles(game, fs, lock, save);
         if (!saved.ok) throw writeRefused(saved);
+        print(application.changes());
+        note(summary + "; " + savedFiles(game, !options.noBackups));
         return;
     }
 }

@@ -18,6 +18,8 @@ struct Options {
     std::vector<std::string> files;      // apply: mod and patch files, in order
     bool noBackups = false;              // apply
     bool dryRun = false;
+    bool quiet = false;                  // -q: errors only
+    bool verbose = false;                // -v: apply lists every value it changed
     std::optional<std::size_t> englishLength; // apply: the split of an ambiguous patch file
     std::string from = "master";              // restore: "master" or "bak"
 };
@@ -28,11 +30,14 @@ void runInfo(const Options& options, FileSystem& fs);
 void runExport(const Options& options, FileSystem& fs);
 // The values in which `modded` differs from `game`.
 void runDiff(const Options& options, FileSystem& fs);
-// Mod and patch files applied in order, then the game saved as Save saves it.
+// Mod and patch files applied in order, then the game saved as Save saves it; a file "-" is a mod read
+// from standard input. Ends with a summary line on standard error.
 void runApply(const Options& options, FileSystem& fs);
 // The game's files put back from its master copies or its .bak copies.
 void runRestore(const Options& options, FileSystem& fs);
 // The patch file of the game, as Make Patch Files makes it.
 void runMakePatch(const Options& options, FileSystem& fs);
+// The JSON Schema of the mod format.
+void runSchema(const Options& options, FileSystem& fs);
 
 } // namespace orvane::cli

@@ -2,9 +2,26 @@
 
 #include <iostream>
 
+#include "Streams.h"
 #include "files/CommandLine.h"
 
 namespace orvane::cli {
+
+namespace {
+
+Verbosity chosenVerbosity = Verbosity::Normal;
+
+} // namespace
+
+void setVerbosity(Verbosity verbosity)
+{
+    chosenVerbosity = verbosity;
+}
+
+Verbosity verbosity()
+{
+    return chosenVerbosity;
+}
 
 void tell(std::string_view message)
 {
@@ -13,7 +30,14 @@ void tell(std::string_view message)
 
 void warn(std::string_view message)
 {
+    if (chosenVerbosity == Verbosity::Quiet) return;
     std::cerr << "orvane: warning: " << message << '\n';
+}
+
+void note(std::string_view message)
+{
+    if (chosenVerbosity == Verbosity::Quiet) return;
+    std::cerr << "orvane: " << message << '\n';
 }
 
 void print(std::string_view text)
@@ -32,6 +56,7 @@ void deliver(const std::string& target, std::string_view data, FileSystem& fs, b
         print(data);
         return;
     }
+    if (writtenDirectly(target)) return writeDirectly(target, data);
     const WriteResult result = writeWholeFile(target, ByteImage(data.begin(), data.end()), fs);
     if (!result.ok) throw writeRefused(result);
 }
@@ -51,6 +76,7 @@ Refusal writeRefused(const WriteResult& result)
 
 ByteImage readInput(const std::string& path, FileSystem& fs)
 {
+    if (path == StandardInput) return readStandardInput();
     auto bytes = fs.readWhole(path);
     if (!bytes) throw Refusal{path + ": cannot read the file"};
     return std::move(*bytes);

@@ -18,13 +18,21 @@ struct Refusal {
     ExitStatus status = Refused;
 };
 
-// "orvane: <message>" on standard error.
-void tell(std::string_view message);
-// "orvane: warning: <message>" on standard error.
-void warn(std::string_view message);
+// How much the tool says besides its data and its errors: -q/--quiet, -v/--verbose.
+enum class Verbosity { Quiet, Normal, Verbose };
+void setVerbosity(Verbosity verbosity);
+Verbosity verbosity();
 
-// Data for the user: to standard output when `target` is "-", else into the file, written whole through
-// a temporary file as Save writes. With `dryRun` nothing is written; a line on standard output tells
+// "orvane: <message>" on standard error, always: an error.
+void tell(std::string_view message);
+// "orvane: warning: <message>" on standard error, unless quiet.
+void warn(std::string_view message);
+// "orvane: <message>" on standard error, unless quiet: what a command did.
+void note(std::string_view message);
+
+// Data for the user: to standard output when `target` is "-", straight into a target that is not a
+// regular file (a pipe, /dev/stdout), else into the file, written whole through a temporary file as
+// Save writes. With `dryRun` nothing is written; a line on standard output tells
 // what would have been.
 void deliver(const std::string& target, std::string_view data, FileSystem& fs, bool dryRun);
 
@@ -35,7 +43,7 @@ void print(std::string_view text);
 // already replaced or that nothing was.
 Refusal writeRefused(const WriteResult& result);
 
-// A whole file; refused, naming it, when it cannot be read.
+// A whole file, or standard input for "-"; refused, naming it, when it cannot be read.
 ByteImage readInput(const std::string& path, FileSystem& fs);
 
 inline std::string_view asText(const ByteImage& bytes)

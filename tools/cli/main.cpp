@@ -7,6 +7,7 @@
 #include <functional>
 #include <iostream>
 #include <new>
+#include <optional>
 
 #include "Commands.h"
 #include "files/CommandLine.h"
@@ -45,6 +46,31 @@ void addDryRun(CLI::App* sub, Options& options, const char* what)
     sub->add_flag("--dry-run", options.dryRun, what);
 }
 
+// -q, and for apply -v: how much is said on standard error besides the errors.
+void addVerbosity(CLI::App* sub, Options& options, bool verbose)
+{
+    CLI::Option* quiet = sub->add_flag("-q,--quiet", options.quiet, "print nothing but errors: no warnings, no summary");
+    if (verbose) {
+        sub->add_flag("-v,--verbose", options.verbose, "list every value changed on standard output, as --dry-run does")
+            ->excludes(quiet);
+    }
+}
+
+// The first argument before the command that is an option the tool does not have, if any.
+std::optional<std::string> unknownLeadingOption(CLI::App& app, const std::vector<std::string>& arguments)
+{
+    for (std::size_t i = 1; i < arguments.size() && arguments[i].starts_with("-"); ++i) {
+        const std::string name = arguments[i].substr(0, arguments[i].find('='));
+        if (name == "-" || name == "--") return std::nullopt;
+        try {
+            app.get_option(name);
+        } catch (const CLI::OptionNotFound&) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -69,6 +95,7 @@ int main(int argc, char** argv)
     CLI::App* info = command(app, "info", "Shows the edition of a game and the length and path of each of its files",
                              "orvane info ~/games/orvane/QEV.EXE");
     addPath(info, "GAME", options.game, GameHelp);
+    addVerbosity(info, options, false);
     info->callback([&] { run = runInfo; });
 
     CLI::App* exportMod = command(app, "export", "Writes the complete mod of a game: every value of every page",
@@ -76,6 +103,7 @@ int main(int argc, char** argv)
     addPath(exportMod, "GAME", options.game, GameHelp);
     addOutput(exportMod, options);
     addDryRun(exportMod, options, "write nothing; say how many bytes would be written");
+    addVerbosity(exportMod, options, false);
     exportMod->callback([&] { run = runExport; });
 
     CLI::App* diff = command(app, "diff", "Writes the mod of the values in which MODDED differs from BASE; the "
@@ -85,6 +113,7 @@ int main(int argc, char** argv)
     addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds");
     addOutput(diff, options);
     addDryRun(diff, options, "write nothing; say how many bytes would be written");
+    addVerbosity(diff, options, false);
     diff->callback([&] { run = runDiff; });
 
     CLI::App* apply = command(app, "apply", "Applies mod files (*.toml) and patch files (*.qev) in order, then saves "
@@ -99,6 +128,7 @@ int main(int argc, char** argv)
         "the length in bytes of ENGLISH.DAT in a patch file whose split between ENGLISH.DAT and ENGLISH2.DAT "
         "its markers leave open")
         ->type_name("BYTES");
+    addVerbosity(apply, options, true);
     apply->callback([&] { run = runApply; });
 
     CLI::App* patch = command(app, "make-patch", "Writes the patch file of a game, as Make Patch Files writes it",
@@ -106,6 +136,7 @@ int main(int argc, char** argv)
     addPath(patch, "GAME", options.game, GameHelp);
     addPath(patch, "OUT", options.output, "the patch file to write, or - for standard output");
     addDryRun(patch, options, "write nothing; say how many bytes would be written");
+    addVerbosity(patch, options, false);
     patch->callback([&] { run = runMakePatch; });
 
     CLI::App* restore = command(app, "restore", "Puts a game back from its (MASTER).bak copies, which the first apply "
@@ -119,11 +150,25 @@ int main(int argc, char** argv)
     addDryRun(restore, options, "list the files that would be put back and write nothing");
     restore->callback([&] { run = runRestore; });
 
+    CLI::App* schema = command(app, "schema", "Writes the JSON Schema of the mod format, for a text editor's TOML "
+                                              "language server (a \"#:schema\" line at the top of a mod)",
+                               "orvane schema -o orvane-mod.schema.json");
+    addOutput(schema, options);
+    addDryRun(schema, options, "write nothing; say how many bytes would be written");
+    addVerbosity(schema, options, false);
+    schema->callback([&] { run = runSchema; });
+
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
-        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply, restore and make-patch\n"
+        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply, restore, make-patch "
+             "and schema\n"
              "See 'orvane --help' and 'orvane COMMAND --help'.");
+        return Misused;
+    }
+
+    if (const auto unknown = unknownLeadingOption(app, arguments)) {
+        tell("unknown option " + *unknown + "\nSee 'orvane --help' and 'orvane COMMAND --help'.");
         return Misused;
     }
 
@@ -134,6 +179,7 @@ int main(int argc, char** argv)
         return status == 0 ? Done : Misused;
     }
 
+    setVerbosity(options.quiet ? Verbosity::Quiet : options.verbose ? Verbosity::Verbose : Verbosity::Normal);
     orvane::watchInterrupts();
     try {
         orvane::RealFileSystem fs;
