@@ -123,7 +123,7 @@ protected:
     {
         const stdfs::path game = copyOfGame(name);
         for (const char* modName : mods) {
-            const auto [status, errors] = runTool({L"apply", (game / "QEV.EXE").wstring(), mod(modName).wstring()});
+            const auto [status, errors] = runTool({L"apply", L"-q", (game / "QEV.EXE").wstring(), mod(modName).wstring()});
             EXPECT_EQ(status, 0) << errors;
         }
         return gameFilesIn(game);
@@ -153,8 +153,8 @@ TEST_F(GameWriters, twoToolsApplyingModsAtOnceKeepBothModsOrRefuseOneWithTheMess
         SCOPED_TRACE("round " + std::to_string(round));
         const stdfs::path game = copyOfGame("round-" + std::to_string(round));
         const std::wstring exe = (game / "QEV.EXE").wstring();
-        ChildProgram first(toolProgram(), {L"apply", exe, mod("a.toml").wstring()}, dir.path());
-        ChildProgram second(toolProgram(), {L"apply", exe, mod("b.toml").wstring()}, dir.path());
+        ChildProgram first(toolProgram(), {L"apply", L"-q", exe, mod("a.toml").wstring()}, dir.path());
+        ChildProgram second(toolProgram(), {L"apply", L"-q", exe, mod("b.toml").wstring()}, dir.path());
         first.start();
         second.start();
         const int firstStatus = first.wait();
