@@ -6,8 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "session/ModCommands.h"
-#include "session/PatchApply.h"
+#include "editors/ModCommands.h"
+#include "editors/PatchApply.h"
 #include "ui/AboutWindow.h"
 #include "ui/AccessibleNames.h"
 #include "ui/ChangesPanel.h"
@@ -62,8 +62,8 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
         updateMenus();
         if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
     });
-    // Before the first page is made, which then starts out as DisableAll leaves the pages.
-    DisableAll();
+    // Before the first page is made, which then starts out as disableAll leaves the pages.
+    disableAll();
 
     // Each page is made the first time its tab is shown; the first one as it is added.
     connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -189,13 +189,13 @@ void MainWindow::updateMenus()
     setWindowModified(session_->modified());
 }
 
-void MainWindow::EnableAll()
+void MainWindow::enableAll()
 {
     editors_->enableAll();
     updateMenus();
 }
 
-void MainWindow::DisableAll()
+void MainWindow::disableAll()
 {
     editors_->disableAll();
     tabFac_->setCurrentIndex(0);
@@ -208,7 +208,7 @@ void MainWindow::loadFiles()
     if (!loadWindow_) loadWindow_ = new LoadWindow(this);
     LoadCalls calls;
     calls.editionRecognised = [this](GameEdition edition) { editors_->base.showEdition(edition); };
-    calls.enableAll = [this] { EnableAll(); };
+    calls.enableAll = [this] { enableAll(); };
     std::string notice;
     calls.notice = [&notice](const std::string& line) { notice = line; };
     const LoadResult result = session_->loadFiles(*loadWindow_, calls);
@@ -237,7 +237,7 @@ void MainWindow::openChange(int page, int list, std::size_t record)
 
 void MainWindow::closeFiles()
 {
-    session_->closeFiles([this] { DisableAll(); });
+    session_->closeFiles([this] { disableAll(); });
     if (session_->filesOpen()) return;
     if (diskWatcher_ != nullptr) diskWatcher_->stop();
     dismissDiskChanges();

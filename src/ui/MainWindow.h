@@ -32,9 +32,9 @@ public:
     EditorSession& session() { return *session_; }
 
     // Makes the page controls usable after a load accepted an executable.
-    void EnableAll();
+    void enableAll();
     // Makes them unusable and empty: at creation and on Close files.
-    void DisableAll();
+    void disableAll();
 
 private:
     void buildMenus();

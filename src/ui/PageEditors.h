@@ -2,12 +2,12 @@
 // The editors of the six pages, made with the main window. They hold what each page shows and take
 // the session's load and Undo routines from the start, so a page made later, the first time it is
 // shown, draws the state its editor already has.
-#include "base/BaseEditor.h"
-#include "facilities/FacilityEditor.h"
-#include "items/ItemEditor.h"
-#include "names/NamesEditor.h"
-#include "strings/StringEditor.h"
-#include "units/UnitEditor.h"
+#include "editors/BaseEditor.h"
+#include "editors/FacilityEditor.h"
+#include "editors/ItemEditor.h"
+#include "editors/NamesEditor.h"
+#include "editors/StringEditor.h"
+#include "editors/UnitEditor.h"
 
 namespace orvane::ui {
 
@@ -18,8 +18,8 @@ struct PageEditors {
     {
     }
 
-    // The pages' share of the main window's EnableAll (after a load accepts an executable) and
-    // DisableAll (at creation and on Close files).
+    // The pages' share of the main window's enableAll (after a load accepts an executable) and
+    // disableAll (at creation and on Close files).
     void enableAll()
     {
         base.enableAll();

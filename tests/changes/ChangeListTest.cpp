@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "changes/ChangeList.h"
-#include "items/ItemEditor.h"
+#include "editors/ItemEditor.h"
 #include "support/TypedGame.h"
 
 namespace orvane::changes {

@@ -4,7 +4,7 @@
 #include "samplegame/SampleLayout.h"
 #include "support/DiskTree.h"
 #include "support/PageTest.h"
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 namespace orvane::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "files/FileSystem.h"
-#include "session/PatchApply.h"
+#include "editors/PatchApply.h"
 #include "support/PageTest.h"
 
 namespace orvane {

@@ -2,13 +2,13 @@
 // A loaded sample game with a value of every kind typed into its page's box: unit, facility type, base
 // square and stores, soldier names, item, string. `second` picks other values, so two such games differ
 // only in values a user could type.
-#include "base/BaseEditor.h"
-#include "facilities/FacilityEditor.h"
-#include "items/ItemEditor.h"
-#include "names/NamesEditor.h"
-#include "strings/StringEditor.h"
+#include "editors/BaseEditor.h"
+#include "editors/FacilityEditor.h"
+#include "editors/ItemEditor.h"
+#include "editors/NamesEditor.h"
+#include "editors/StringEditor.h"
 #include "support/SampleSession.h"
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 namespace orvane::test {
 

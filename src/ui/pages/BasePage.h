@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "base/BaseEditor.h"
+#include "editors/BaseEditor.h"
 #include "ui/EditorPage.h"
 
 class QComboBox;

@@ -3,7 +3,7 @@
 // its "Standard to Build?:" options.
 #include <array>
 
-#include "facilities/FacilityEditor.h"
+#include "editors/FacilityEditor.h"
 #include "ui/EditorPage.h"
 #include "ui/ValueControls.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "items/ItemEditor.h"
+#include "editors/ItemEditor.h"
 #include "ui/EditorPage.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
 #pragma once
 // The "Soldier Names" page: the first-name and last-name lists, edited by a double click.
-#include "names/NamesEditor.h"
+#include "editors/NamesEditor.h"
 #include "ui/EditorPage.h"
 
 class QListWidget;

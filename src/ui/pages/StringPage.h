@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "core/GameEdition.h"
-#include "strings/StringEditor.h"
+#include "editors/StringEditor.h"
 #include "ui/EditorPage.h"
 
 class QGroupBox;

@@ -4,7 +4,7 @@
 
 #include "ui/EditorPage.h"
 #include "ui/ValueControls.h"
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 class QComboBox;
 class QPushButton;

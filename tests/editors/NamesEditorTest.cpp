@@ -1,5 +1,5 @@
 #include "core/CodePage.h"
-#include "names/NamesEditor.h"
+#include "editors/NamesEditor.h"
 #include "support/PageTest.h"
 
 namespace orvane::names {

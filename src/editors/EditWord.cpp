@@ -1,4 +1,4 @@
-#include "base/EditWord.h"
+#include "editors/EditWord.h"
 
 #include <algorithm>
 #include <cstdint>

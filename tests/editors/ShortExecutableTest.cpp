@@ -1,11 +1,11 @@
 // Before any load, or with an executable one byte too short for a page's table (a load that stopped, or the
 // image of another edition put in place), no page reads past the end: it shows nothing, and no click asks
 // (a box would come unanswered) or writes.
-#include "base/BaseEditor.h"
-#include "facilities/FacilityEditor.h"
-#include "names/NamesEditor.h"
+#include "editors/BaseEditor.h"
+#include "editors/FacilityEditor.h"
+#include "editors/NamesEditor.h"
 #include "support/SampleSession.h"
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 namespace orvane {
 namespace {

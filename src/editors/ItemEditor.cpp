@@ -1,4 +1,4 @@
-#include "items/ItemEditor.h"
+#include "editors/ItemEditor.h"
 
 #include "core/AskValue.h"
 #include "session/EditorSession.h"

@@ -1,5 +1,5 @@
 #include "support/PageTest.h"
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 namespace orvane::units {
 namespace {

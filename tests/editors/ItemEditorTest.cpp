@@ -1,5 +1,5 @@
 // The Item Editor on a freshly loaded sample game: the list, the opened item, renames and field edits.
-#include "items/ItemEditor.h"
+#include "editors/ItemEditor.h"
 #include "support/PageTest.h"
 
 namespace orvane::test {
@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         game.load();
-        editor.enableAll(); // the window's EnableAll during the load
+        editor.enableAll(); // the window's enableAll during the load
         editor.openEntry(7);
     }
     ByteImage& obdata() { return game.session.image(FileId::Obdata); }

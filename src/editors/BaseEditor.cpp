@@ -1,6 +1,6 @@
-#include "base/BaseEditor.h"
+#include "editors/BaseEditor.h"
 
-#include "base/EditWord.h"
+#include "editors/EditWord.h"
 #include "core/AskValue.h"
 #include "session/EditorSession.h"
 

@@ -39,7 +39,7 @@ public:
     void editStat(UnitStat stat);
     // An option of "Flying Ability?:" was clicked. The option already shows its state, so no redraw.
     void setFlying(bool yes);
-    // The page's share of the window's DisableAll: value buttons disabled and empty, no option selected.
+    // The page's share of the window's disableAll: value buttons disabled and empty, no option selected.
     void disableValues();
 
 private:

@@ -1,4 +1,4 @@
-#include "session/ModCommands.h"
+#include "editors/ModCommands.h"
 
 #include <string>
 

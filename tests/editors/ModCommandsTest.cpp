@@ -2,8 +2,8 @@
 // applied as one undoable change per file with the pages redrawn, and a refused file told.
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
-#include "names/NamesEditor.h"
-#include "session/ModCommands.h"
+#include "editors/NamesEditor.h"
+#include "editors/ModCommands.h"
 #include "support/PageTest.h"
 #include "support/TypedGame.h"
 

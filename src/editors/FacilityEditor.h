@@ -35,7 +35,7 @@ public:
     int facilityIndex() const { return facilityIndex_; }
     std::size_t facilityPosition() const { return facilityPosition_; }
 
-    // The page's share of the main window's EnableAll and DisableAll.
+    // The page's share of the main window's enableAll and disableAll.
     void enableAll();
     void disableAll();
 

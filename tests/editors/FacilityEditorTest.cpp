@@ -1,4 +1,4 @@
-#include "facilities/FacilityEditor.h"
+#include "editors/FacilityEditor.h"
 #include "support/PageTest.h"
 
 namespace orvane::facilities {
@@ -114,7 +114,7 @@ TEST(FacilityEditor, StandardSwitchPushesASnapshotOnlyWhenTheByteChanges)
 }
 
 // FacilityIndex and FacilityPosition follow the chosen record; a load clears only FacilityChosen,
-// which decides whether Undo redraws. DisableAll empties the page but keeps the choice.
+// which decides whether Undo redraws. disableAll empties the page but keeps the choice.
 TEST(FacilityEditor, TheChosenTypeAcrossLoadsUndoAndDisableAll)
 {
     using enum FacilityValue;

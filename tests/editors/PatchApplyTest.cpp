@@ -5,7 +5,7 @@
 #include "changes/RecordTables.h"
 #include "files/PatchFile.h"
 #include "files/PatchLayout.h"
-#include "session/PatchApply.h"
+#include "editors/PatchApply.h"
 #include "support/PageTest.h"
 #include "support/TypedGame.h"
 

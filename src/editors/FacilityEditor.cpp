@@ -1,6 +1,6 @@
-#include "facilities/FacilityEditor.h"
+#include "editors/FacilityEditor.h"
 
-#include "base/EditWord.h"
+#include "editors/EditWord.h"
 #include "core/AskValue.h"
 #include "session/EditorSession.h"
 

@@ -3,8 +3,8 @@
 
 #include "core/CodePage.h"
 #include "files/PatchFile.h"
-#include "session/PatchApply.h"
-#include "strings/StringEditor.h"
+#include "editors/PatchApply.h"
+#include "editors/StringEditor.h"
 #include "support/PageTest.h"
 
 namespace orvane::strings {

@@ -1,4 +1,4 @@
-#include "units/UnitEditor.h"
+#include "editors/UnitEditor.h"
 
 #include "core/AskValue.h"
 #include "session/EditorSession.h"

@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <set>
 
-#include "base/BaseEditor.h"
+#include "editors/BaseEditor.h"
 #include "support/PageTest.h"
 
 namespace orvane::base {

@@ -42,7 +42,7 @@ public:
     // The opened item's record offset; 0 until the first item is opened.
     std::size_t itemPosition() const { return itemPosition_; }
 
-    // The page's share of the main window's EnableAll and DisableAll.
+    // The page's share of the main window's enableAll and disableAll.
     void enableAll();
     void disableAll();
 

@@ -52,7 +52,7 @@ public:
     void apply();
     void cancel();
 
-    // The page's share of the main window's DisableAll: empty lists and label, no open edit.
+    // The page's share of the main window's disableAll: empty lists and label, no open edit.
     void disableAll();
 
 private:

@@ -1,4 +1,4 @@
-#include "strings/StringEditor.h"
+#include "editors/StringEditor.h"
 
 #include <stdexcept>
 

@@ -33,7 +33,7 @@ public:
     void firstNameDoubleClicked(std::optional<std::size_t> selected);
     void lastNameDoubleClicked(std::optional<std::size_t> selected);
 
-    // Empties both lists (the page's share of the window's DisableAll).
+    // Empties both lists (the page's share of the window's disableAll).
     void clearLists();
 
 private:

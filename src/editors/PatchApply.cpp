@@ -1,4 +1,4 @@
-#include "session/PatchApply.h"
+#include "editors/PatchApply.h"
 
 #include <optional>
 #include <string>

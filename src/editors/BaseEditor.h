@@ -64,7 +64,7 @@ public:
     // The edition of the executable a load accepted.
     void showEdition(GameEdition edition);
 
-    // The page's share of the main window's EnableAll and DisableAll.
+    // The page's share of the main window's enableAll and disableAll.
     void enableAll();
     void disableAll();
 

@@ -1,4 +1,4 @@
-#include "names/NamesEditor.h"
+#include "editors/NamesEditor.h"
 
 #include "core/AskValue.h"
 #include "core/CodePage.h"
