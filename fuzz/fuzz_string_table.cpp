@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(texts.size() + 1 == starts.size());
     FUZZ_CHECK(std::count(image.begin(), image.end(), std::uint8_t{0}) == static_cast<std::ptrdiff_t>(texts.size()));
     if (texts.empty()) {
-        FUZZ_CHECK(!surroundingsOf(image, starts, 0));
+        FUZZ_CHECK(!placeOf(image, starts, 0));
         return 0;
     }
 
@@ -73,16 +73,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto& [wanted, replacement] : edits) {
         if (!replacement) continue; // refused: nothing written
         const std::size_t index = wanted % texts.size();
-        const auto around = surroundingsOf(image, starts, index);
-        FUZZ_CHECK(around && around->head.size() == starts[index]);
-        FUZZ_CHECK(around->tail.size() == image.size() - starts[index + 1]);
+        auto place = placeOf(image, starts, index);
+        FUZZ_CHECK(place && place->begin == starts[index] && place->afterTerminator == starts[index + 1]);
 
         const auto oldTexts = texts;
         const ByteImage oldTrailing = bytesAfter(image, starts.back());
         done.push_back({image, index,
                         std::vector<std::uint8_t>(image.begin() + static_cast<std::ptrdiff_t>(starts[index]),
                                                   image.begin() + static_cast<std::ptrdiff_t>(starts[index + 1] - 1))});
-        rebuildTable(image, *around, *replacement);
+        place->bytes = *replacement;
+        const ByteImage opened = image;
+        rebuildTable(image, opened, std::span(&*place, 1));
 
         findStringStarts(image, starts);
         decodeStrings(image, starts, texts);
@@ -98,9 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Taking the edits back, newest first, by writing each string's old bytes in place again.
     for (auto edit = done.rbegin(); edit != done.rend(); ++edit) {
-        const auto around = surroundingsOf(image, starts, edit->index);
-        FUZZ_CHECK(around);
-        rebuildTable(image, *around, edit->oldBytes);
+        auto place = placeOf(image, starts, edit->index);
+        FUZZ_CHECK(place);
+        place->bytes = edit->oldBytes;
+        const ByteImage opened = image;
+        rebuildTable(image, opened, std::span(&*place, 1));
         FUZZ_CHECK(image == edit->before);
         findStringStarts(image, starts);
     }

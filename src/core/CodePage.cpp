@@ -213,10 +213,17 @@ std::string decodeField(const ByteImage& image, std::size_t offset, std::size_t 
     return text;
 }
 
+std::vector<std::uint8_t> fieldBytes(std::string_view text, std::size_t width)
+{
+    auto bytes = encodeGameText(text);
+    bytes.resize(width, 0);
+    return bytes;
+}
+
 void writeField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view text)
 {
-    const auto bytes = encodeGameText(text);
-    for (std::size_t i = 0; i < width; ++i) image.at(offset + i) = i < bytes.size() ? bytes[i] : std::uint8_t{0};
+    const auto bytes = fieldBytes(text, width);
+    for (std::size_t i = 0; i < width; ++i) image.at(offset + i) = bytes[i];
 }
 
 } // namespace orvane

@@ -37,8 +37,9 @@ std::optional<std::string> firstCharacterOutsideCodePage(std::string_view text);
 // The text of a fixed-width field: its bytes up to the first zero byte (all of them when there is none).
 std::string decodeField(const ByteImage& image, std::size_t offset, std::size_t width);
 
-// Writes a text into a fixed-width field: one byte per character through CharCode, zeros after it.
+// The bytes of a text in a fixed-width field: one byte per character through CharCode, zeros after it.
 // Only the first `width` characters fit; the caller checks the length first.
+std::vector<std::uint8_t> fieldBytes(std::string_view text, std::size_t width);
 void writeField(ByteImage& image, std::size_t offset, std::size_t width, std::string_view text);
 
 } // namespace orvane

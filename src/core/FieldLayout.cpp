@@ -13,6 +13,19 @@ std::int64_t readStoredNumber(const ByteImage& image, std::size_t at, const Fiel
     return field.encoding == FieldEncoding::Signed ? std::int64_t{static_cast<std::int8_t>(byte)} : std::int64_t{byte};
 }
 
+std::vector<std::uint8_t> storedBytes(const FieldLayout& field, std::int64_t stored)
+{
+    const auto bits = static_cast<std::uint16_t>(stored);
+    if (field.width == 2) return {static_cast<std::uint8_t>(bits & 0xFF), static_cast<std::uint8_t>(bits >> 8)};
+    return {static_cast<std::uint8_t>(bits & 0xFF)};
+}
+
+void writeStoredNumber(ByteImage& image, std::size_t at, const FieldLayout& field, std::int64_t stored)
+{
+    const auto bytes = storedBytes(field, stored);
+    for (std::size_t i = 0; i < bytes.size(); ++i) image.at(at + i) = bytes[i];
+}
+
 std::string showField(const ByteImage& image, std::size_t recordStart, std::size_t record, const FieldLayout& field)
 {
     const std::size_t at = recordStart + field.offset;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/ByteImage.h"
 #include "core/EntryRule.h"
@@ -26,6 +27,10 @@ struct FieldLayout {
 
 // The number stored in a field that starts at `at`, read with the field's width and signedness.
 std::int64_t readStoredNumber(const ByteImage& image, std::size_t at, const FieldLayout& field);
+// The bytes that store `stored` in a number field: one, or two in little-endian order.
+std::vector<std::uint8_t> storedBytes(const FieldLayout& field, std::int64_t stored);
+// Writes `stored` into the field that starts at `at`, with the field's width.
+void writeStoredNumber(ByteImage& image, std::size_t at, const FieldLayout& field, std::int64_t stored);
 
 // The field of record `record`, which starts at `recordStart`, as its page shows it: the text, the
 // caption of the option that stands for the stored code, or the number as the page words it. The

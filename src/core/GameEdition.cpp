@@ -23,12 +23,12 @@ std::uint64_t exeLengthOf(GameEdition edition)
     return 0;
 }
 
-std::string editionText(GameEdition edition)
+std::string editionName(GameEdition edition)
 {
     switch (edition) {
-    case GameEdition::Collectors: return "Version: Collector's Edition";
-    case GameEdition::Dos12: return "Version: DOS version 1.2";
-    case GameEdition::Dos14: return "Version: DOS version 1.4";
+    case GameEdition::Collectors: return "Collector's Edition";
+    case GameEdition::Dos12: return "DOS version 1.2";
+    case GameEdition::Dos14: return "DOS version 1.4";
     case GameEdition::None: break;
     }
     return {};

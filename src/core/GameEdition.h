@@ -20,8 +20,9 @@ GameEdition editionForExeLength(std::uint64_t length);
 
 std::uint64_t exeLengthOf(GameEdition edition);
 
-// "Version: Collector's Edition" and so on; empty for None.
-std::string editionText(GameEdition edition);
+// "Collector's Edition", "DOS version 1.2", "DOS version 1.4": the edition as the program and its mods
+// name it; empty for None.
+std::string editionName(GameEdition edition);
 
 // True for a DOS edition, whose executable lies one folder below the game's main folder.
 bool isDosEdition(GameEdition edition);

@@ -1,6 +1,6 @@
 #include "editors/BaseEditor.h"
 
-#include "editors/EditWord.h"
+#include "editors/EditField.h"
 #include "core/AskValue.h"
 #include "session/EditorSession.h"
 
@@ -14,7 +14,8 @@ constexpr const char* PersonnelPrompt =
 
 BaseEditor::BaseEditor(EditorSession& session) : session_(session)
 {
-    session_.onExeAccepted([this] { updateItemsList(); }, [this] { updateBase(); });
+    session_.onExeAccepted("UpdateItemsList", [this] { updateItemsList(); });
+    session_.onExeAccepted("Update Base", [this] { updateBase(); });
     session_.onRestored(FileId::Exe, [this] {
         updateBase();
         updateItemsList();
@@ -60,7 +61,7 @@ void BaseEditor::updateItemsList()
 
 void BaseEditor::showEdition(GameEdition edition)
 {
-    view_.versionText = editionText(edition);
+    view_.versionText = edition == GameEdition::None ? std::string() : "Version: " + editionName(edition);
     notify();
 }
 
@@ -122,10 +123,8 @@ void BaseEditor::apply()
     // A load since the click may have left an image that no longer holds the square.
     if (!selected_ || !blockStart() || selected_->days >= session_.files().image(FileId::Exe).size()) return;
     pendingDays_ = settledDays(pendingFacility_, pendingDays_);
-    session_.pushSnapshot(FileId::Exe);
-    ByteImage& exe = session_.image(FileId::Exe);
-    exe.at(selected_->facility) = pendingFacility_;
-    exe.at(selected_->days) = pendingDays_;
+    const BytesAt square[] = {{selected_->facility, {pendingFacility_}}, {selected_->days, {pendingDays_}}};
+    session_.write(FileId::Exe, square, SnapshotRule::Always);
     updateBase();
     view_.frameVisible = false;
     setBoxes(oneLineFacilityName(facilityChoices().front()), daysLabel(daysChoices().front()));
@@ -147,7 +146,7 @@ void BaseEditor::openStoresEntry(std::optional<std::size_t> selected)
             // A cancelled personnel edit leaves the list, and its selection, as they were.
             if (!editPersonnel(*selected, *start + entry.offset)) return;
         } else {
-            editWord(session_, *start + entry.offset + 1, *start + entry.offset);
+            editors::editWord(session_, *start + entry.offset, storesField(*selected));
         }
     }
     updateItemsList();
@@ -157,11 +156,7 @@ bool BaseEditor::editPersonnel(std::size_t entry, std::size_t position)
 {
     const ValueBox box{ChangeAmountTitle, PersonnelPrompt,
                        std::to_string(session_.files().image(FileId::Exe).at(position))};
-    const auto count = askValue(session_.prompts(), box, storesField(entry).entry);
-    if (!count) return false;
-    session_.pushSnapshot(FileId::Exe);
-    session_.image(FileId::Exe).at(position) = static_cast<std::uint8_t>(*count);
-    return true;
+    return editors::editField(session_, FileId::Exe, position, storesField(entry), box);
 }
 
 } // namespace orvane::base

@@ -1,6 +1,6 @@
 #include "editors/FacilityEditor.h"
 
-#include "editors/EditWord.h"
+#include "editors/EditField.h"
 #include "core/AskValue.h"
 #include "session/EditorSession.h"
 
@@ -86,14 +86,11 @@ void FacilityEditor::editValue(FacilityValue value)
     const std::size_t low = *record + valueOffset(value);
 
     if (isTwoByte(value)) {
-        base::editWord(session_, low + 1, low);
+        editors::editWord(session_, low, valueField(value));
     } else {
         const std::string current = std::to_string(session_.image(FileId::Exe).at(low));
         const ValueBox box{ChangeAmountTitle, amountPrompt(limitText(value)), current};
-        const auto byte = askValue(session_.prompts(), box, valueField(value).entry);
-        if (!byte) return;
-        session_.pushSnapshot(FileId::Exe);
-        session_.image(FileId::Exe).at(low) = static_cast<std::uint8_t>(*byte);
+        if (!editors::editField(session_, FileId::Exe, low, valueField(value), box)) return;
     }
     showFacility();
     notify();
@@ -105,8 +102,7 @@ void FacilityEditor::setStandard(bool yes)
     if (!record) return;
     const std::uint8_t wanted = yes ? standardYesValue(facilityIndex_) : standardNoValue(facilityIndex_);
     const std::size_t at = *record + StandardOffset;
-    if (session_.image(FileId::Exe).at(at) != wanted) session_.pushSnapshot(FileId::Exe);
-    session_.image(FileId::Exe).at(at) = wanted;
+    session_.write(FileId::Exe, at, {wanted}, SnapshotRule::WhenBytesDiffer);
     view_.standardYes = yes;
 }
 

@@ -1,6 +1,8 @@
 #include "editors/ItemEditor.h"
 
 #include "core/AskValue.h"
+#include "core/CodePage.h"
+#include "editors/EditField.h"
 #include "session/EditorSession.h"
 
 namespace orvane::items {
@@ -92,8 +94,7 @@ void ItemEditor::changeName()
     const ValueBox box{NewNameTitle, NewNamePrompt, readName(obdata, itemPosition_)};
     const auto name = askShortText(session_.prompts(), box, NameWidth);
     if (!name) return;
-    session_.pushSnapshot(FileId::Obdata);
-    writeName(session_.image(FileId::Obdata), itemPosition_, *name);
+    session_.write(FileId::Obdata, itemPosition_, fieldBytes(*name, NameWidth), SnapshotRule::Always);
     showItem();
     emptyList();
     fillItemNames();
@@ -106,10 +107,8 @@ void ItemEditor::editValue(ItemValue value)
     const auto& field = fieldOf(value);
     const auto stored = readValue(session_.image(FileId::Obdata), itemPosition_, value);
     const ValueBox box{ChangeAmountTitle, promptFor(field), std::to_string(stored)};
-    const auto byte = askValue(session_.prompts(), box, entryOf(field));
-    if (!byte) return;
-    session_.pushSnapshot(FileId::Obdata);
-    writeValue(session_.image(FileId::Obdata), itemPosition_, value, static_cast<std::uint8_t>(*byte));
+    const FieldLayout layout{field.label, field.offset, 1, FieldEncoding::Unsigned, entryOf(field)};
+    if (!editors::editField(session_, FileId::Obdata, itemPosition_ + field.offset, layout, box)) return;
     showItem();
     notify();
 }
@@ -118,10 +117,7 @@ void ItemEditor::chooseOption(ItemOption option)
 {
     if (!canEdit()) return;
     const auto& code = codeOf(option);
-    if (readGroupByte(session_.image(FileId::Obdata), itemPosition_, code.group) != code.code) {
-        session_.pushSnapshot(FileId::Obdata);
-    }
-    writeOption(session_.image(FileId::Obdata), itemPosition_, option);
+    session_.write(FileId::Obdata, itemPosition_ + offsetOf(code.group), {code.code}, SnapshotRule::WhenBytesDiffer);
     // The option button shows its own new state; the page is not redrawn.
     selected_.at(slotOf(code.group)) = option;
 }

@@ -19,15 +19,6 @@ constexpr const char* AppliedTitle = "Mod applied";
 constexpr std::size_t MostLeftOutShown = 10;
 constexpr std::size_t MostFaultsShown = 10; // of a refused mod, then "and N more"
 
-// A mod is made from, and applied to, the images of one complete load only.
-bool completeLoad(EditorSession& session, const char* title, const char* command)
-{
-    if (session.files().complete) return true;
-    session.prompts().showMessage(title, std::string("The last load did not read all four game files.\n"
-                                                     "Load the files again before ") + command + ".");
-    return false;
-}
-
 std::string leftOutMessage(const std::vector<std::string>& leftOut)
 {
     std::string message = "The mod holds every change of the pages. These changes are not part of a mod:\n";
@@ -57,7 +48,7 @@ FileFilter modFileFilter()
 
 void exportChangesAsMod(EditorSession& session)
 {
-    if (!completeLoad(session, NotWrittenTitle, "exporting a mod")) return;
+    if (!session.requireCompleteLoad(NotWrittenTitle, "exporting a mod")) return;
     const mods::MadeMod made = mods::exportChanges(session.files());
     const auto target = session.prompts().chooseFileToSave(modFileFilter());
     if (!target) return;
@@ -77,7 +68,7 @@ void exportChangesAsMod(EditorSession& session)
 
 void applyModFile(EditorSession& session)
 {
-    if (!completeLoad(session, NotAppliedTitle, "applying a mod file")) return;
+    if (!session.requireCompleteLoad(NotAppliedTitle, "applying a mod file")) return;
     const auto path = session.prompts().chooseFileToOpen(modFileFilter());
     if (!path) return;
     const auto bytes = session.fileSystem().readWhole(*path);

@@ -81,8 +81,7 @@ void NamesEditor::editName(const NameTable& table, std::size_t entry, const std:
                        decodeField(session_.image(FileId::Exe), *slot, table.slotWidth)};
     const auto name = askShortText(session_.prompts(), box, MaxNameCharacters);
     if (!name) return;
-    session_.pushSnapshot(FileId::Exe);
-    writeField(session_.image(FileId::Exe), *slot, table.writableWidth, *name);
+    session_.write(FileId::Exe, *slot, fieldBytes(*name, table.writableWidth), SnapshotRule::Always);
 }
 
 } // namespace orvane::names

@@ -33,11 +33,7 @@ std::optional<std::size_t> chooseEnglishLength(Prompts& prompts, const PatchCont
 void applyPatchFile(EditorSession& session)
 {
     Prompts& prompts = session.prompts();
-    if (!session.files().complete) {
-        prompts.showMessage(NotAppliedTitle, "The last load did not read all four game files.\n"
-                                             "Load the files again before applying a patch file.");
-        return;
-    }
+    if (!session.requireCompleteLoad(NotAppliedTitle, "applying a patch file")) return;
     const auto path = prompts.chooseFileToOpen(patchFileFilter());
     if (!path) return;
     const auto bytes = session.fileSystem().readWhole(*path);

@@ -12,7 +12,7 @@ StringEditor::StringEditor(EditorSession& session) : session_(session)
     session_.onLoadCompleted([this] { fillStringLists(); });
     session_.onRestored(FileId::English, [this] { fillStringLists(); });
     session_.onRestored(FileId::English2, [this] { fillStringLists(); });
-    // The open edit holds the bytes around one string of the file as it was opened; written into
+    // The open edit holds the file as the string was opened; written into
     // another game's file they would put that game's strings there. Undo keeps it: the edit was opened
     // on these files.
     session_.onImageReplaced([this](FileId file) {
@@ -88,9 +88,9 @@ void StringEditor::openEntry(FileId file, std::size_t index)
     // say where its strings lie, so nothing is opened.
     const ByteImage& image = session_.image(file);
     if (!list.decodedFrom || *list.decodedFrom != image) return;
-    auto around = surroundingsOf(image, list.starts, index);
-    if (!around) return;
-    edit_ = OpenEdit{file, std::move(*around)};
+    auto place = placeOf(image, list.starts, index);
+    if (!place) return;
+    edit_ = OpenEdit{file, image, std::move(*place)};
     editText_ = list.entries[index];
     notify();
 }
@@ -107,9 +107,9 @@ void StringEditor::apply()
             "written.\nChange or remove it and press Apply again.");
         return;
     }
-    const std::vector<std::uint8_t> bytes = encodeGameText(editText_);
+    edit_->place.bytes = encodeGameText(editText_);
     session_.pushSnapshot(edit_->target);
-    rebuildTable(session_.image(edit_->target), edit_->around, bytes);
+    rebuildTable(session_.image(edit_->target), edit_->opened, std::span(&edit_->place, 1));
     edit_.reset();
     shownString_.clear();
     fillStringLists();

@@ -1,6 +1,7 @@
 #include "editors/UnitEditor.h"
 
 #include "core/AskValue.h"
+#include "editors/EditField.h"
 #include "session/EditorSession.h"
 
 namespace orvane::units {
@@ -66,11 +67,7 @@ void UnitEditor::editStat(UnitStat stat)
                                   : std::vector<std::string>{};
     const ValueBox box{ChangeAmountTitle, amountPrompt(limit, moreLines),
                        std::to_string(shownNumber(current, field.entry))};
-    const auto stored = askValue(session_.prompts(), box, field.entry);
-    if (!stored) return;
-
-    session_.pushSnapshot(FileId::Exe);
-    session_.image(FileId::Exe).at(offset) = static_cast<std::uint8_t>(*stored);
+    if (!editors::editField(session_, FileId::Exe, offset, field, box)) return;
     showUnit();
     notify();
 }
@@ -80,8 +77,7 @@ void UnitEditor::setFlying(bool yes)
     if (!exeAvailable()) return;
     const std::size_t offset = fieldOffset(FlyingOffset);
     const std::uint8_t wanted = yes ? 1 : 0;
-    if (session_.image(FileId::Exe).at(offset) != wanted) session_.pushSnapshot(FileId::Exe);
-    session_.image(FileId::Exe).at(offset) = wanted;
+    session_.write(FileId::Exe, offset, {wanted}, SnapshotRule::WhenBytesDiffer);
     view_.flyingYes = yes;
 }
 

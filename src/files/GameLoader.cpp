@@ -179,8 +179,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     if (calls.editionRecognised) calls.editionRecognised(edition);
 
     runStep(progress, "Enabling All", calls.enableAll);
-    runStep(progress, "UpdateItemsList", calls.updateItemsList);
-    runStep(progress, "Update Base", calls.updateBase);
+    for (const LoadStep& step : calls.exeAccepted) runStep(progress, step.line.c_str(), step.run);
     progress.append(DonePiece);
     progress.append("OBDATA.DAT...  ");
 

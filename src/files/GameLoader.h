@@ -2,6 +2,7 @@
 // Load Files: choose the executable, recognise its edition and read the four game files.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/GameEdition.h"
 #include "core/Prompts.h"
@@ -12,12 +13,17 @@
 
 namespace orvane {
 
+// A routine the load runs under its own step line.
+struct LoadStep {
+    std::string line;
+    std::function<void()> run;
+};
+
 // What the window does at the named moments of a load, in the order the load calls them.
 struct LoadCalls {
     std::function<void(GameEdition)> editionRecognised; // shows the edition text
     std::function<void()> enableAll;
-    std::function<void()> updateItemsList;
-    std::function<void()> updateBase;
+    std::vector<LoadStep> exeAccepted; // the pages' routines, run once the executable is accepted
     std::function<void(FileId)> fileRead; // a file's bytes have just replaced its image in the set
     // The load stopped at `file`: `reason` is the failure the step line shows, or empty when something
     // is there that cannot be read and the step line keeps the step under way.

@@ -53,30 +53,14 @@ std::string readName(const ByteImage& obdata, std::size_t position)
     return decodeField(obdata, position, NameWidth);
 }
 
-void writeName(ByteImage& obdata, std::size_t position, std::string_view name)
-{
-    writeField(obdata, position, NameWidth, name);
-}
-
 std::uint8_t readValue(const ByteImage& obdata, std::size_t position, ItemValue value)
 {
     return obdata.at(position + fieldOf(value).offset);
 }
 
-void writeValue(ByteImage& obdata, std::size_t position, ItemValue value, std::uint8_t byte)
-{
-    obdata.at(position + fieldOf(value).offset) = byte;
-}
-
 std::uint8_t readGroupByte(const ByteImage& obdata, std::size_t position, OptionGroup group)
 {
     return obdata.at(position + offsetOf(group));
-}
-
-void writeOption(ByteImage& obdata, std::size_t position, ItemOption option)
-{
-    const auto& code = codeOf(option);
-    obdata.at(position + offsetOf(code.group)) = code.code;
 }
 
 std::vector<std::string> readItemNames(const ByteImage& obdata)

@@ -124,13 +124,10 @@ std::optional<ItemOption> optionFor(OptionGroup group, std::uint8_t code);
 // Readers and writers of the record at `position` (a record offset, 54 x index).
 std::string readName(const ByteImage& obdata, std::size_t position);
 // Rewrites the whole name field: one byte per character, zeros after the name. At most 20 characters fit.
-void writeName(ByteImage& obdata, std::size_t position, std::string_view name);
 
 std::uint8_t readValue(const ByteImage& obdata, std::size_t position, ItemValue value);
-void writeValue(ByteImage& obdata, std::size_t position, ItemValue value, std::uint8_t byte);
 
 std::uint8_t readGroupByte(const ByteImage& obdata, std::size_t position, OptionGroup group);
-void writeOption(ByteImage& obdata, std::size_t position, ItemOption option);
 
 // The 80 item names, record 0 first.
 std::vector<std::string> readItemNames(const ByteImage& obdata);

@@ -7,15 +7,6 @@ namespace orvane::mods {
 
 namespace {
 
-void writeStored(ByteImage& image, std::size_t at, const FieldLayout& field, std::int64_t stored)
-{
-    if (field.width == 2) {
-        writeU16(image, at, static_cast<std::uint16_t>(stored));
-    } else {
-        image.at(at) = static_cast<std::uint8_t>(stored);
-    }
-}
-
 std::string optionList(std::span<const FieldOption> options)
 {
     std::string list;
@@ -54,7 +45,7 @@ std::optional<std::string> assignOption(ByteImage& image, std::size_t at, const 
     if (const std::string* caption = std::get_if<std::string>(&value)) {
         for (const FieldOption& option : options) {
             if (*caption == option.caption) {
-                writeStored(image, at, field, option.code);
+                writeStoredNumber(image, at, field, option.code);
                 return std::nullopt;
             }
         }
@@ -69,7 +60,7 @@ std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const 
     const EntryRule& rule = field.entry;
     // A value the game itself holds outside the limit, with its meaning: written as it stands.
     if (specialValue(rule, *number) != nullptr) {
-        writeStored(image, at, field, *number);
+        writeStoredNumber(image, at, field, *number);
         return std::nullopt;
     }
     const auto entry = static_cast<double>(*number);
@@ -81,7 +72,7 @@ std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const 
     if (held != *number) {
         return std::to_string(*number) + " cannot be held exactly; the game would hold " + std::to_string(held);
     }
-    writeStored(image, at, field, *stored);
+    writeStoredNumber(image, at, field, *stored);
     return std::nullopt;
 }
 

@@ -309,24 +309,18 @@ private:
         if (image(file) != target_.image(file)) result_.images.emplace_back(file, std::move(image(file)));
     }
 
-    // The file with the edited strings in place of the old ones: every other byte, the bytes after
-    // the last string included, stays as it was.
+    // The file with the edited strings in place of the old ones.
     static ByteImage rebuild(const ByteImage& table, StringFile& file)
     {
         std::sort(file.edits.begin(), file.edits.end(),
                   [](const StringFile::Edit& a, const StringFile::Edit& b) { return a.index < b.index; });
-        ByteImage rebuilt;
-        rebuilt.reserve(table.size());
-        const auto at = [&table](std::size_t offset) { return table.begin() + static_cast<std::ptrdiff_t>(offset); };
-        std::size_t copiedTo = 0;
+        std::vector<strings::StringReplacement> replacements;
+        replacements.reserve(file.edits.size());
         for (const StringFile::Edit& edit : file.edits) {
-            rebuilt.insert(rebuilt.end(), at(copiedTo), at(file.starts[edit.index]));
-            const std::vector<std::uint8_t> bytes = encodeGameText(edit.text);
-            rebuilt.insert(rebuilt.end(), bytes.begin(), bytes.end());
-            rebuilt.push_back(0);
-            copiedTo = file.starts[edit.index + 1];
+            replacements.push_back({file.starts[edit.index], file.starts[edit.index + 1], encodeGameText(edit.text)});
         }
-        rebuilt.insert(rebuilt.end(), at(copiedTo), table.end());
+        ByteImage rebuilt;
+        strings::rebuildTable(rebuilt, table, replacements);
         return rebuilt;
     }
 

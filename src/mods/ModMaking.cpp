@@ -89,13 +89,6 @@ void countUnshownBytes(MadeMod& made, const GameFileSet& base, const GameFileSet
 
 } // namespace
 
-std::string editionName(GameEdition edition)
-{
-    const std::string text = editionText(edition);
-    const std::string prefix = "Version: ";
-    return text.starts_with(prefix) ? text.substr(prefix.size()) : text;
-}
-
 MadeMod exportGame(const GameFileSet& game)
 {
     MadeMod made;

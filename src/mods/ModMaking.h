@@ -34,7 +34,4 @@ struct GameNames {
 // games of one edition, the bytes no page shows that differ, counted.
 MadeMod diffGames(const GameFileSet& base, const GameFileSet& modded, const GameNames& names = {});
 
-// "Collector's Edition", "DOS version 1.2", "DOS version 1.4": the edition a mod says it was made on.
-std::string editionName(GameEdition edition);
-
 } // namespace orvane::mods

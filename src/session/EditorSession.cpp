@@ -57,8 +57,7 @@ LoadResult EditorSession::loadFiles(LoadProgress& progress, const LoadCalls& cal
         tellImageReplaced(id);
         if (calls.fileRead) calls.fileRead(id);
     };
-    if (!steps.updateItemsList) steps.updateItemsList = updateItemsList_;
-    if (!steps.updateBase) steps.updateBase = updateBase_;
+    steps.exeAccepted.insert(steps.exeAccepted.end(), exeAccepted_.begin(), exeAccepted_.end());
     const LoadResult result = loadGameFiles(files_, fs_, prompts_, progress, steps);
     toldDiskStamps_.clear();
     if (result != LoadResult::Complete) return result;
@@ -74,6 +73,28 @@ void EditorSession::pushSnapshot(FileId id)
     undo_.push(id, files_.image(id));
     unsaved_.edited(undo_.count());
     notify();
+}
+
+bool EditorSession::write(FileId id, std::span<const BytesAt> pieces, SnapshotRule rule)
+{
+    const ByteImage& image = files_.image(id);
+    bool differs = false;
+    for (const BytesAt& piece : pieces) {
+        if (!fitsIn(image, piece.offset, piece.bytes.size())) return false;
+        differs = differs || !std::equal(piece.bytes.begin(), piece.bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(piece.offset));
+    }
+    if (rule == SnapshotRule::Always || differs) pushSnapshot(id);
+    ByteImage& target = files_.image(id);
+    for (const BytesAt& piece : pieces) {
+        std::copy(piece.bytes.begin(), piece.bytes.end(), target.begin() + static_cast<std::ptrdiff_t>(piece.offset));
+    }
+    return true;
+}
+
+bool EditorSession::write(FileId id, std::size_t offset, std::vector<std::uint8_t> bytes, SnapshotRule rule)
+{
+    const BytesAt piece{offset, std::move(bytes)};
+    return write(id, std::span(&piece, 1), rule);
 }
 
 void EditorSession::undo()
@@ -108,12 +129,11 @@ void EditorSession::redrawPagesOf(FileId id)
     for (const auto& routine : routines->second) routine();
 }
 
-bool EditorSession::canWriteFiles(const char* refusalTitle)
+bool EditorSession::requireCompleteLoad(const char* refusalTitle, std::string_view command)
 {
     if (files_.complete) return true;
-    prompts_.showMessage(refusalTitle,
-                         "The last load did not read all four game files, so they cannot be written back.\n"
-                         "Load the files again before saving, making backups or making a patch file.");
+    prompts_.showMessage(refusalTitle, "The last load did not read all four game files.\nLoad the files again before " +
+                                           std::string(command) + ".");
     return false;
 }
 
@@ -130,7 +150,7 @@ bool EditorSession::settleDiskChanges()
     if (changed.empty()) return true;
     switch (prompts_.askChoice(DiskChangedTitle, diskChangedText(files_, changed), {"Keep Both", "Overwrite", "Cancel"},
                                KeepBoth, Cancel)) {
-    case KeepBoth: return takeFromDisk(true);
+    case KeepBoth: return takeFromDisk(OurEdits::Keep);
     case Overwrite:
         // What is on disk now is what the save may replace; the backups still hold the files as loaded.
         for (const FileId id : changed) {
@@ -145,7 +165,7 @@ bool EditorSession::settleDiskChanges()
 bool EditorSession::save()
 {
     const char* notSaved = "Files not saved";
-    if (!canWriteFiles(notSaved)) return false;
+    if (!requireCompleteLoad(notSaved, "saving")) return false;
     while (true) {
         if (!settleDiskChanges()) return false;
         const auto lock = lockGame(notSaved);
@@ -177,7 +197,7 @@ void EditorSession::makeMasterBackup()
         return;
     }
     const char* notMade = "Master backup not made";
-    if (!canWriteFiles(notMade)) return;
+    if (!requireCompleteLoad(notMade, "making a master backup")) return;
     const auto lock = lockGame(notMade);
     if (!lock) return;
     const WriteResult result = writeMasterBackup(files_, fs_, *lock);
@@ -187,7 +207,7 @@ void EditorSession::makeMasterBackup()
 void EditorSession::makePatchFile()
 {
     const char* notMade = "Patch file not made";
-    if (!canWriteFiles(notMade)) return;
+    if (!requireCompleteLoad(notMade, "making a patch file")) return;
     // A complete load always holds every region: its executable has its edition's exact length.
     const std::optional<ByteImage> patch = buildPatchFile(files_);
     if (!patch) return;
@@ -217,7 +237,7 @@ std::vector<FileId> EditorSession::newDiskChanges()
 
 bool EditorSession::keepBothWithDisk()
 {
-    return takeFromDisk(true);
+    return takeFromDisk(OurEdits::Keep);
 }
 
 bool EditorSession::reloadFromDisk()
@@ -226,10 +246,10 @@ bool EditorSession::reloadFromDisk()
                                                     "from disk again?")) {
         return false;
     }
-    return takeFromDisk(false);
+    return takeFromDisk(OurEdits::Drop);
 }
 
-bool EditorSession::takeFromDisk(bool keepEdits)
+bool EditorSession::takeFromDisk(OurEdits ours)
 {
     // Read under the lock, as a load reads, so never half-way through another program's write.
     const auto lock = lockGame(DiskChangedTitle);
@@ -253,7 +273,7 @@ bool EditorSession::takeFromDisk(bool keepEdits)
         const FileId id = fileId;
         ByteImage& onDisk = bytesOnDisk;
         LoadedFile& file = files_.file(id);
-        if (keepEdits) {
+        if (ours == OurEdits::Keep) {
             changes::Rebased rebased = changes::rebaseOnDisk(id, files_.edition, file.asRead, file.image, onDisk);
             undo_.transform(id, [&](ByteImage& snapshot) {
                 snapshot = changes::rebaseOnDisk(id, files_.edition, file.asRead, snapshot, onDisk).image;
@@ -268,7 +288,7 @@ bool EditorSession::takeFromDisk(bool keepEdits)
         rememberOnDisk(file, file.asRead, fs_);
         toldDiskStamps_.erase(id);
     }
-    if (!keepEdits) {
+    if (ours == OurEdits::Drop) {
         for (LoadedFile& file : files_.files) file.image = file.asRead;
         undo_.clear();
         undoAvailable_ = false;

@@ -2,7 +2,11 @@
 // What the main window owns while the program runs: the open game files, the undo history,
 // the availability of the file commands, and the page routines to run after a load or an undo.
 #include <functional>
+#include <cstdint>
 #include <map>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Prompts.h"
@@ -15,6 +19,16 @@
 #include "session/UnsavedChanges.h"
 
 namespace orvane {
+
+// When an edit's write takes its undo snapshot: an accepted entry always does, so one Undo takes back
+// one edit even when it typed the value already there; an option click only when it changes a byte.
+enum class SnapshotRule { Always, WhenBytesDiffer };
+
+// Bytes to write at a byte offset of an image.
+struct BytesAt {
+    std::size_t offset;
+    std::vector<std::uint8_t> bytes;
+};
 
 class EditorSession {
 public:
@@ -46,11 +60,11 @@ public:
     // Run when a load, or Apply Patch File, puts an image of other bytes in place of `id`: whatever a page
     // took from the old image (an open string edit) no longer belongs to it. Undo does not run them.
     void onImageReplaced(std::function<void(FileId)> listener) { imageReplaced_.push_back(std::move(listener)); }
-    // The base page's fills, run by the load under their own step lines as soon as it accepts an executable.
-    void onExeAccepted(std::function<void()> updateItemsList, std::function<void()> updateBase)
+    // Page routines the load runs as soon as it accepts an executable, each under its own step line, so
+    // a load that stops at a data file still leaves those pages filled.
+    void onExeAccepted(std::string stepLine, std::function<void()> routine)
     {
-        updateItemsList_ = std::move(updateItemsList);
-        updateBase_ = std::move(updateBase);
+        exeAccepted_.push_back({std::move(stepLine), std::move(routine)});
     }
 
     // Load Files. `calls` are the window's steps while the executable is accepted; on a complete load
@@ -59,6 +73,10 @@ public:
 
     // Every edit calls this once, after its entry was accepted and before its first write.
     void pushSnapshot(FileId id);
+    // An edit's write: the pieces go into image `id` as one undoable change, after a snapshot taken as
+    // `rule` says. Writes nothing, and answers false, when a piece does not lie inside the image.
+    bool write(FileId id, std::span<const BytesAt> pieces, SnapshotRule rule);
+    bool write(FileId id, std::size_t offset, std::vector<std::uint8_t> bytes, SnapshotRule rule);
     // Puts the newest snapshot back in place of its image and runs that image's page routines.
     void undo();
     // Replaces a whole image as one undoable change: a snapshot first, then that image's page routines.
@@ -75,6 +93,10 @@ public:
     // Files another program changed on disk since this session last read or wrote them, noticed by their
     // stamps (the window asks every second or so): each change is told once, until the file changes again.
     std::vector<FileId> newDiskChanges();
+
+    // True after a load that read all four files. Otherwise tells the user, under `refusalTitle`, to
+    // load the files again before `command` ("saving"), and answers false: the images mix two loads.
+    bool requireCompleteLoad(const char* refusalTitle, std::string_view command);
     // Keep Both: reads the changed files again and puts this session's changes on top of them, value by
     // value, through the undo history too; tells the values both changed and what found no place.
     // False when a file on disk can no longer be taken (gone, or of a length the game cannot have).
@@ -88,13 +110,13 @@ public:
     void closeFiles(const std::function<void()>& disableAll);
 
 private:
-    bool canWriteFiles(const char* refusalTitle);
     // Before a write: when another program changed the files, asks whether to keep both, overwrite or
     // cancel. False for Cancel (or a Keep Both that could not read the files).
     bool settleDiskChanges();
     // Reads again, under the game's lock, every file that differs from what this session last read or
-    // wrote, and takes it with this session's changes on top (keepEdits) or in place of them.
-    bool takeFromDisk(bool keepEdits);
+    // wrote, and takes it with this session's changes on top (Keep) or in place of them (Drop).
+    enum class OurEdits { Keep, Drop };
+    bool takeFromDisk(OurEdits ours);
     std::optional<GameLock> lockGame(const char* refusalTitle);
     void redrawPagesOf(FileId id);
     void tellImageReplaced(FileId id);
@@ -113,8 +135,7 @@ private:
     std::vector<std::function<void()>> loadCompleted_;
     std::map<FileId, std::vector<std::function<void()>>> restored_;
     std::vector<std::function<void(FileId)>> imageReplaced_;
-    std::function<void()> updateItemsList_;
-    std::function<void()> updateBase_;
+    std::vector<LoadStep> exeAccepted_;
     std::map<FileId, std::optional<FileStamp>> toldDiskStamps_;
 };
 

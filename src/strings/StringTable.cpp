@@ -34,8 +34,8 @@ void decodeStrings(const ByteImage& image, const std::vector<std::size_t>& start
     }
 }
 
-std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const std::vector<std::size_t>& starts,
-                                                 std::size_t index)
+std::optional<StringReplacement> placeOf(const ByteImage& image, const std::vector<std::size_t>& starts,
+                                         std::size_t index)
 {
     if (index + 1 >= starts.size()) return std::nullopt;
     const std::size_t begin = starts[index];
@@ -43,21 +43,29 @@ std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const s
     if (afterTerminator <= begin || afterTerminator > image.size() || image[afterTerminator - 1] != 0) {
         return std::nullopt;
     }
-    const auto offset = [&image](std::size_t at) { return image.begin() + static_cast<std::ptrdiff_t>(at); };
-    return StringSurroundings{ByteImage(image.begin(), offset(begin)), ByteImage(offset(afterTerminator), image.end())};
+    return StringReplacement{begin, afterTerminator, {}};
 }
 
-void rebuildTable(ByteImage& table, const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes)
+void rebuildTable(ByteImage& rebuilt, std::span<const std::uint8_t> table,
+                  std::span<const StringReplacement> replacements)
 {
-    const std::size_t length = around.head.size() + stringBytes.size() + 1 + around.tail.size();
-    table.clear();
-    // The table is rebuilt in its own memory; when it must grow, it takes room for more edits at once,
+    std::size_t length = table.size();
+    for (const StringReplacement& replacement : replacements) {
+        length = length + replacement.bytes.size() + 1 - (replacement.afterTerminator - replacement.begin);
+    }
+    rebuilt.clear();
+    // The table is rebuilt in memory it keeps; when it must grow, it takes room for more edits at once,
     // so a run of longer strings does not move the whole file to new memory each time.
-    if (table.capacity() < length) table.reserve(length + length / 8);
-    table.insert(table.end(), around.head.begin(), around.head.end());
-    table.insert(table.end(), stringBytes.begin(), stringBytes.end());
-    table.push_back(0);
-    table.insert(table.end(), around.tail.begin(), around.tail.end());
+    if (rebuilt.capacity() < length) rebuilt.reserve(length + length / 8);
+    std::size_t copiedTo = 0;
+    for (const StringReplacement& replacement : replacements) {
+        rebuilt.insert(rebuilt.end(), table.begin() + static_cast<std::ptrdiff_t>(copiedTo),
+                       table.begin() + static_cast<std::ptrdiff_t>(replacement.begin));
+        rebuilt.insert(rebuilt.end(), replacement.bytes.begin(), replacement.bytes.end());
+        rebuilt.push_back(0);
+        copiedTo = replacement.afterTerminator;
+    }
+    rebuilt.insert(rebuilt.end(), table.begin() + static_cast<std::ptrdiff_t>(copiedTo), table.end());
 }
 
 } // namespace orvane::strings

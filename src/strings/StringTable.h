@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,18 +23,22 @@ void findStringStarts(const ByteImage& image, std::vector<std::size_t>& starts);
 // The text of every string, in file order, code page 437 decoded; the trailing bytes are left out.
 void decodeStrings(const ByteImage& image, const std::vector<std::size_t>& starts, std::vector<std::string>& texts);
 
-// The bytes before and after one string and its terminator, taken when the string is opened.
-struct StringSurroundings {
-    ByteImage head;
-    ByteImage tail;
+// One string's new bytes, and the place of its old bytes and their terminator in the table.
+struct StringReplacement {
+    std::size_t begin = 0;
+    std::size_t afterTerminator = 0;
+    std::vector<std::uint8_t> bytes;
 };
 
-// The surroundings of string `index` (0-based); nothing when `starts` does not describe `image`
+// The place of string `index` (0-based) in `image`; nothing when `starts` does not describe `image`
 // there (the image changed since the starts were taken).
-std::optional<StringSurroundings> surroundingsOf(const ByteImage& image, const std::vector<std::size_t>& starts,
-                                                 std::size_t index);
+std::optional<StringReplacement> placeOf(const ByteImage& image, const std::vector<std::size_t>& starts,
+                                         std::size_t index);
 
-// Makes `table` the head, the string's new bytes, one zero byte, the tail.
-void rebuildTable(ByteImage& table, const StringSurroundings& around, const std::vector<std::uint8_t>& stringBytes);
+// Makes `rebuilt` the table with each replacement's bytes and one zero byte in place of the string
+// there; `replacements` are in table order and none overlaps another. Every other byte, those after
+// the last string included, stays as it was. `rebuilt` is not `table`.
+void rebuildTable(ByteImage& rebuilt, std::span<const std::uint8_t> table,
+                  std::span<const StringReplacement> replacements);
 
 } // namespace orvane::strings

@@ -54,7 +54,7 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
         const auto written = test::imagesOf(typed.files());
 
         for (const GameEdition edition : test::AllEditions) {
-            SCOPED_TRACE(test::editionName(source) + " onto " + test::editionName(edition));
+            SCOPED_TRACE(editionName(source) + " onto " + editionName(edition));
             PatchTarget target(edition);
             const auto loaded = target.images();
             target.apply(patch);

@@ -17,8 +17,9 @@ struct LoadRun : LoadProgress {
         RealFileSystem fs;
         prompts.answerFile(std::move(chosen));
         const auto note = [this](const char* event) { return [this, event] { events.emplace_back(event); }; };
-        const LoadCalls calls{[this](GameEdition e) { events.push_back("edition " + editionText(e)); },
-                              note("enableAll"), note("updateItemsList"), note("updateBase"),
+        const LoadCalls calls{[this](GameEdition e) { events.push_back("edition " + editionName(e)); },
+                              note("enableAll"),
+                              {{"UpdateItemsList", note("updateItemsList")}, {"Update Base", note("updateBase")}},
                               [this](FileId id) { events.push_back("read " + std::to_string(static_cast<int>(id))); },
                               [this](FileId id, const std::string& reason) {
                                   stopped = std::to_string(static_cast<int>(id)) + ":" + reason;
@@ -56,7 +57,7 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     EXPECT_EQ(run.prompts.lastFilter.pattern, "*.exe");
     EXPECT_EQ(run.pieces, AllPieces);
     const std::vector<std::string> expectedEvents{
-        "begin", "read 1", "edition " + editionText(edition), "report Enabling All", "enableAll",
+        "begin", "read 1", "edition " + editionName(edition), "report Enabling All", "enableAll",
         "report UpdateItemsList", "updateItemsList", "report Update Base", "updateBase",
         "report Go back a directory if DOS", "read 4", "read 2", "read 3", "report All files loaded successfully!",
         "finish"};
@@ -81,7 +82,7 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, LoadEveryEdition, ::testing::ValuesIn(AllEditions),
-                         [](const auto& testCase) { return editionName(testCase.param); });
+                         [](const auto& testCase) { return test::editionCaseName(testCase.param); });
 
 enum class Spoil { Cancel, Remove, Resize, Folder };
 

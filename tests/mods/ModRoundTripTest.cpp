@@ -30,7 +30,7 @@ TEST(ModRoundTrip, ExportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     EXPECT_TRUE(sourceDiff.leftOut.empty());
 
     for (const GameEdition edition : test::AllEditions) {
-        SCOPED_TRACE(test::editionName(edition));
+        SCOPED_TRACE(editionName(edition));
         const test::TypedGame a(edition, false, Seed);
         const test::TypedGame b(edition, true, Seed);
 

@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Editions, SampleGameTest, ::testing::Values(
     EditionLayout{GameEdition::Collectors, 495616, 455134, 460354, 480147, 452328, "QEV.EXE"},
     EditionLayout{GameEdition::Dos12, 415271, 391894, 374242, 397735, 389104, "QEVEXE/GEOSCAPE.EXE"},
     EditionLayout{GameEdition::Dos14, 382957, 373886, 356234, 379731, 371096, "QEVEXE/GEOSCAPE.EXE"}),
-    [](const auto& testCase) { return editionName(testCase.param.edition); });
+    [](const auto& testCase) { return test::editionCaseName(testCase.param.edition); });
 
 } // namespace
 } // namespace orvane::test

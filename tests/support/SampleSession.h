@@ -22,7 +22,7 @@ namespace orvane::test {
 inline constexpr GameEdition AllEditions[] = {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14};
 
 // A name for parameterised test cases and traces.
-inline std::string editionName(GameEdition edition)
+inline std::string editionCaseName(GameEdition edition)
 {
     switch (edition) {
     case GameEdition::Collectors: return "Collectors";

@@ -22,7 +22,7 @@ void deliverMod(const mods::MadeMod& made, const Options& options, FileSystem& f
 void runInfo(const Options& options, FileSystem& fs)
 {
     const GameFileSet game = loadGame(options.game, fs);
-    std::string text = "Edition: " + mods::editionName(game.edition) + "\n";
+    std::string text = "Edition: " + editionName(game.edition) + "\n";
     for (const FileId file : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
         text += changes::fileCaption(file);
         text += ": ";

@@ -1,18 +1,20 @@
-#include "editors/EditWord.h"
+#include "editors/EditField.h"
 #include "support/PageTest.h"
 
-namespace orvane::base {
+namespace orvane::editors {
 namespace {
 
 using namespace test;
 
+const FieldLayout Word{"Amount:", 0, 2, FieldEncoding::Unsigned, WordEntry};
+
 struct LoadedGame {
     LoadedGame() : game(GameEdition::Collectors) { game.load(); }
 
-    Changes edit(std::size_t high, std::size_t low, const Answers& answers, bool expectWritten)
+    Changes edit(std::size_t at, const Answers& answers, bool expectWritten)
     {
         const Changes changed =
-            game.answerEdit(answers, [&] { EXPECT_EQ(editWord(game.session, high, low), expectWritten); });
+            game.answerEdit(answers, [&] { EXPECT_EQ(editWord(game.session, at, Word), expectWritten); });
         EXPECT_EQ(game.prompts.shown().size(), answers.size());
         return changed;
     }
@@ -20,10 +22,9 @@ struct LoadedGame {
     SampleSession game;
 };
 
-// Low byte at `low`, high byte at `high`, whichever comes first in the image; commas are dropped before
-// reading, and the limit holds on the number as typed. An answer that cannot be a two-byte amount brings
+// Low byte first; commas are dropped before reading, and the limit holds on the number as typed. An answer that cannot be a two-byte amount brings
 // the same box back; Cancel and an empty answer write nothing and take no snapshot. One Undo takes back both bytes.
-TEST(EditWord, WritesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
+TEST(EditWord, WritesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
 {
     const struct {
         Answers answers;
@@ -35,7 +36,8 @@ TEST(EditWord, WritesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
         {{"-5", Cancel}, {}}, {{"-0.6", Cancel}, {}}, {{"&H", Cancel}, {}}, {{"1e999", Cancel}, {}},
         {{"abc", Cancel}, {}},
     };
-    for (const auto& [high, low] : std::vector<std::pair<std::size_t, std::size_t>>{{455209, 455208}, {100, 4001}}) {
+    for (const std::size_t low : {std::size_t{455208}, std::size_t{4001}}) {
+        const std::size_t high = low + 1;
         LoadedGame loaded;
         ByteImage& exe = loaded.game.exe();
         for (const auto& c : cases) {
@@ -43,7 +45,7 @@ TEST(EditWord, WritesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
             exe.at(low) = 0xAB;
             exe.at(high) = 0xAA;
             const ByteImage before = exe;
-            EXPECT_EQ(loaded.edit(high, low, c.answers, c.stored.has_value()),
+            EXPECT_EQ(loaded.edit(low, c.answers, c.stored.has_value()),
                       (c.stored ? Changes{{low, c.stored->first}, {high, c.stored->second}} : Changes{}));
             expectBoxes(loaded.game.prompts, "Change Amount", WordPrompt, "43691");
             EXPECT_EQ(loaded.game.session.undoCount(), c.stored ? 1u : 0u);
@@ -58,12 +60,12 @@ TEST(EditWord, OutsideTheImageNothingIsAsked)
 {
     LoadedGame loaded;
     const std::size_t size = loaded.game.exe().size();
-    EXPECT_EQ(loaded.edit(size, size - 1, {}, false), Changes{});
-    EXPECT_EQ(loaded.edit(0, size, {}, false), Changes{});
+    EXPECT_EQ(loaded.edit(size - 1, {}, false), Changes{});
+    EXPECT_EQ(loaded.edit(size, {}, false), Changes{});
 
     SampleSession unloaded(GameEdition::Dos14);
-    EXPECT_FALSE(editWord(unloaded.session, 1, 0));
+    EXPECT_FALSE(editWord(unloaded.session, 0, Word));
 }
 
 } // namespace
-} // namespace orvane::base
+} // namespace orvane::editors
