@@ -50,7 +50,7 @@ bool pageTakes(const mods::SectionField& field, std::size_t record, const mods::
 
 void checkEveryChangedValue(const GameFileSet& before, const GameFileSet& after)
 {
-    const mods::ModLayout layout(before.edition);
+    const mods::ModLayout& layout = mods::ModLayout::of(before.edition);
     for (const mods::Section& section : layout.sections()) {
         const ByteImage& old = before.image(section.file);
         const ByteImage& now = after.image(section.file);

@@ -14,11 +14,11 @@ constexpr const char* PersonnelPrompt =
 
 BaseEditor::BaseEditor(EditorSession& session) : session_(session)
 {
-    session_.onExeAccepted("UpdateItemsList", [this] { updateItemsList(); });
-    session_.onExeAccepted("Update Base", [this] { updateBase(); });
+    session_.onExeAccepted("UpdateItemsList", [this] { refreshItemsList(); });
+    session_.onExeAccepted("Update Base", [this] { refreshBase(); });
     session_.onRestored(FileId::Exe, [this] {
-        updateBase();
-        updateItemsList();
+        refreshBase();
+        refreshItemsList();
     });
 }
 
@@ -33,7 +33,7 @@ std::optional<std::size_t> BaseEditor::blockStart() const
     return startingBaseStart(session_.edition(), session_.files().image(FileId::Exe));
 }
 
-void BaseEditor::updateBase()
+void BaseEditor::refreshBase()
 {
     const auto start = blockStart();
     const ByteImage& exe = session_.files().image(FileId::Exe);
@@ -44,7 +44,7 @@ void BaseEditor::updateBase()
     notify();
 }
 
-void BaseEditor::updateItemsList()
+void BaseEditor::refreshItemsList()
 {
     view_.storesList.clear();
     if (const auto start = blockStart()) {
@@ -125,7 +125,7 @@ void BaseEditor::apply()
     pendingDays_ = settledDays(pendingFacility_, pendingDays_);
     const BytesAt square[] = {{selected_->facility, {pendingFacility_}}, {selected_->days, {pendingDays_}}};
     session_.write(FileId::Exe, square, SnapshotRule::Always);
-    updateBase();
+    refreshBase();
     view_.frameVisible = false;
     setBoxes(oneLineFacilityName(facilityChoices().front()), daysLabel(daysChoices().front()));
     notify();
@@ -149,7 +149,7 @@ void BaseEditor::openStoresEntry(std::optional<std::size_t> selected)
             editors::editWord(session_, *start + entry.offset, storesField(*selected));
         }
     }
-    updateItemsList();
+    refreshItemsList();
 }
 
 bool BaseEditor::editPersonnel(std::size_t entry, std::size_t position)

@@ -57,9 +57,9 @@ public:
     std::uint8_t pendingDays() const { return pendingDays_; }
 
     // The 36 captions from the executable.
-    void updateBase();
+    void refreshBase();
     // The 84 entries of the stores list from the executable.
-    void updateItemsList();
+    void refreshItemsList();
 
     // The edition of the executable a load accepted.
     void showEdition(GameEdition edition);

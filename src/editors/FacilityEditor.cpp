@@ -21,7 +21,7 @@ FacilityEditor::FacilityEditor(EditorSession& session) : session_(session)
     session_.onLoadCompleted([this] { facilityChosen_ = false; });
     session_.onRestored(FileId::Exe, [this] {
         if (!facilityChosen_) return;
-        showFacility();
+        refreshFacility();
         notify();
     });
 }
@@ -58,11 +58,11 @@ void FacilityEditor::choose(int record)
     facilityPosition_ = FacilityRecordSize * static_cast<std::size_t>(record);
     view_.valuesEnabled = true;
     facilityChosen_ = true;
-    showFacility();
+    refreshFacility();
     notify();
 }
 
-void FacilityEditor::showFacility()
+void FacilityEditor::refreshFacility()
 {
     if (session_.edition() == GameEdition::None) return;
     const auto record = chosenRecord();
@@ -92,7 +92,7 @@ void FacilityEditor::editValue(FacilityValue value)
         const ValueBox box{ChangeAmountTitle, amountPrompt(limitText(value)), current};
         if (!editors::editField(session_, FileId::Exe, low, valueField(value), box)) return;
     }
-    showFacility();
+    refreshFacility();
     notify();
 }
 

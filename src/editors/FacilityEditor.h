@@ -48,7 +48,7 @@ public:
 
 private:
     std::optional<std::size_t> chosenRecord() const;
-    void showFacility();
+    void refreshFacility();
     void notify();
 
     EditorSession& session_;

@@ -33,13 +33,13 @@ ItemEditor::ItemEditor(EditorSession& session) : session_(session)
 {
     session_.onLoadCompleted([this] {
         emptyList();
-        fillItemNames();
+        refreshItemNames();
         notify();
     });
     session_.onRestored(FileId::Obdata, [this] {
-        showItem();
+        refreshItem();
         emptyList();
-        fillItemNames();
+        refreshItemNames();
         notify();
     });
 }
@@ -83,7 +83,7 @@ void ItemEditor::openEntry(std::size_t index)
     if (!listEnabled_ || index >= entries_.size()) return;
     itemPosition_ = recordOffset(index);
     itemControlsEnabled_ = true;
-    showItem();
+    refreshItem();
     notify();
 }
 
@@ -95,9 +95,9 @@ void ItemEditor::changeName()
     const auto name = askShortText(session_.prompts(), box, NameWidth);
     if (!name) return;
     session_.write(FileId::Obdata, itemPosition_, fieldBytes(*name, NameWidth), SnapshotRule::Always);
-    showItem();
+    refreshItem();
     emptyList();
-    fillItemNames();
+    refreshItemNames();
     notify();
 }
 
@@ -109,7 +109,7 @@ void ItemEditor::editValue(ItemValue value)
     const ValueBox box{ChangeAmountTitle, promptFor(field), std::to_string(stored)};
     const FieldLayout layout{field.label, field.offset, 1, FieldEncoding::Unsigned, entryOf(field)};
     if (!editors::editField(session_, FileId::Obdata, itemPosition_ + field.offset, layout, box)) return;
-    showItem();
+    refreshItem();
     notify();
 }
 
@@ -133,7 +133,7 @@ bool ItemEditor::canEdit() const
     return itemControlsEnabled_ && canRead();
 }
 
-void ItemEditor::showItem()
+void ItemEditor::refreshItem()
 {
     if (!canRead()) return;
     const auto& obdata = session_.files().image(FileId::Obdata);
@@ -155,7 +155,7 @@ void ItemEditor::emptyList()
     ++listRevision_;
 }
 
-void ItemEditor::fillItemNames()
+void ItemEditor::refreshItemNames()
 {
     if (!canRead()) return;
     const auto names = readItemNames(session_.files().image(FileId::Obdata));

@@ -59,9 +59,9 @@ public:
 private:
     bool canRead() const;
     bool canEdit() const;
-    void showItem();
+    void refreshItem();
     void emptyList();
-    void fillItemNames();
+    void refreshItemNames();
     void notify();
 
     EditorSession& session_;

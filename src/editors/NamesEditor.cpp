@@ -8,8 +8,8 @@ namespace orvane::names {
 
 NamesEditor::NamesEditor(EditorSession& session) : session_(session)
 {
-    session_.onLoadCompleted([this] { showNames(); });
-    session_.onRestored(FileId::Exe, [this] { showNames(); });
+    session_.onLoadCompleted([this] { refreshNames(); });
+    session_.onRestored(FileId::Exe, [this] { refreshNames(); });
 }
 
 void NamesEditor::notify()
@@ -27,22 +27,22 @@ std::vector<std::string> namesOf(const NameTable& table, EditorSession& session)
 
 } // namespace
 
-void NamesEditor::showFirstNames()
+void NamesEditor::refreshFirstNames()
 {
     firstNames_ = namesOf(FirstNames, session_);
     ++firstRevision_;
 }
 
-void NamesEditor::showLastNames()
+void NamesEditor::refreshLastNames()
 {
     lastNames_ = namesOf(LastNames, session_);
     ++lastRevision_;
 }
 
-void NamesEditor::showNames()
+void NamesEditor::refreshNames()
 {
-    showFirstNames();
-    showLastNames();
+    refreshFirstNames();
+    refreshLastNames();
     notify();
 }
 
@@ -59,7 +59,7 @@ void NamesEditor::firstNameDoubleClicked(std::optional<std::size_t> selected)
 {
     if (!selected || *selected >= firstNames_.size()) return;
     editName(FirstNames, *selected, "What would you like the new first name to be?");
-    showFirstNames();
+    refreshFirstNames();
     notify();
 }
 
@@ -67,7 +67,7 @@ void NamesEditor::lastNameDoubleClicked(std::optional<std::size_t> selected)
 {
     if (!selected || *selected >= lastNames_.size()) return;
     editName(LastNames, *selected, "What would you like the new last name to be?");
-    showLastNames();
+    refreshLastNames();
     notify();
 }
 

@@ -38,9 +38,9 @@ public:
 
 private:
     void editName(const NameTable& table, std::size_t entry, const std::string& promptLine);
-    void showFirstNames();
-    void showLastNames();
-    void showNames();
+    void refreshFirstNames();
+    void refreshLastNames();
+    void refreshNames();
     void notify();
 
     EditorSession& session_;

@@ -9,9 +9,9 @@ namespace orvane::strings {
 
 StringEditor::StringEditor(EditorSession& session) : session_(session)
 {
-    session_.onLoadCompleted([this] { fillStringLists(); });
-    session_.onRestored(FileId::English, [this] { fillStringLists(); });
-    session_.onRestored(FileId::English2, [this] { fillStringLists(); });
+    session_.onLoadCompleted([this] { refreshStringLists(); });
+    session_.onRestored(FileId::English, [this] { refreshStringLists(); });
+    session_.onRestored(FileId::English2, [this] { refreshStringLists(); });
     // The open edit holds the file as the string was opened; written into
     // another game's file they would put that game's strings there. Undo keeps it: the edit was opened
     // on these files.
@@ -49,7 +49,7 @@ void StringEditor::empty(Table& list)
     ++list.revision;
 }
 
-void StringEditor::fill(Table& list)
+void StringEditor::refresh(Table& list)
 {
     if (!session_.isLoaded(list.file)) {
         empty(list);
@@ -64,9 +64,9 @@ void StringEditor::fill(Table& list)
     ++list.revision;
 }
 
-void StringEditor::fillStringLists()
+void StringEditor::refreshStringLists()
 {
-    for (Table& list : tables_) fill(list);
+    for (Table& list : tables_) refresh(list);
     ++fillRevision_;
     notify();
 }
@@ -112,7 +112,7 @@ void StringEditor::apply()
     rebuildTable(session_.image(edit_->target), edit_->opened, std::span(&edit_->place, 1));
     edit_.reset();
     shownString_.clear();
-    fillStringLists();
+    refreshStringLists();
 }
 
 void StringEditor::cancel()

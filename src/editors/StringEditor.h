@@ -74,8 +74,8 @@ private:
     static std::size_t slotOf(FileId file);
     Table& table(FileId file) { return tables_.at(slotOf(file)); }
     const Table& table(FileId file) const { return tables_.at(slotOf(file)); }
-    void fillStringLists();
-    void fill(Table& list);
+    void refreshStringLists();
+    void refresh(Table& list);
     static void empty(Table& list);
     void dropEdit();
     void notify();

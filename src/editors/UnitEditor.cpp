@@ -11,7 +11,7 @@ UnitEditor::UnitEditor(EditorSession& session) : session_(session)
     session_.onLoadCompleted([this] { unitChosen_ = false; });
     session_.onRestored(FileId::Exe, [this] {
         if (!unitChosen_) return;
-        showUnit();
+        refreshUnit();
         notify();
     });
 }
@@ -39,11 +39,11 @@ void UnitEditor::choose(int record)
     view_.flyingEnabled = true;
     unitChosen_ = true;
     unitPosition_ = UnitRecordSize * static_cast<std::size_t>(record);
-    showUnit();
+    refreshUnit();
     notify();
 }
 
-void UnitEditor::showUnit()
+void UnitEditor::refreshUnit()
 {
     if (!exeAvailable()) return;
     const ByteImage& exe = session_.image(FileId::Exe);
@@ -68,7 +68,7 @@ void UnitEditor::editStat(UnitStat stat)
     const ValueBox box{ChangeAmountTitle, amountPrompt(limit, moreLines),
                        std::to_string(shownNumber(current, field.entry))};
     if (!editors::editField(session_, FileId::Exe, offset, field, box)) return;
-    showUnit();
+    refreshUnit();
     notify();
 }
 

@@ -45,7 +45,7 @@ public:
 private:
     bool exeAvailable() const;
     std::size_t fieldOffset(std::size_t offsetInRecord) const;
-    void showUnit();
+    void refreshUnit();
     void notify();
 
     EditorSession& session_;

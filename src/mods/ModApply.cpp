@@ -51,7 +51,7 @@ struct StringFile {
 class Applier {
 public:
     Applier(const GameFileSet& target, ModApplication& result, const ApplyDetail& detail)
-        : target_(target), layout_(target.edition), result_(result), detail_(detail), seen_(layout_.sections().size())
+        : target_(target), layout_(ModLayout::of(target.edition)), result_(result), detail_(detail), seen_(layout_.sections().size())
     {
         for (const FileId file : {FileId::Exe, FileId::Obdata}) working_.at(slotOf(file)) = target.image(file);
     }
@@ -325,7 +325,7 @@ private:
     }
 
     const GameFileSet& target_;
-    ModLayout layout_;
+    const ModLayout& layout_;
     ModApplication& result_;
     const ApplyDetail& detail_;
     std::array<ByteImage, 4> working_;

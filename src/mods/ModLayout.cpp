@@ -90,6 +90,21 @@ std::string Section::recordLabel(std::size_t record) const
     return single ? key : key + " " + std::to_string(firstNumber + record);
 }
 
+const ModLayout& ModLayout::of(GameEdition edition)
+{
+    static const ModLayout none(GameEdition::None);
+    static const ModLayout collectors(GameEdition::Collectors);
+    static const ModLayout dos12(GameEdition::Dos12);
+    static const ModLayout dos14(GameEdition::Dos14);
+    switch (edition) {
+    case GameEdition::Collectors: return collectors;
+    case GameEdition::Dos12: return dos12;
+    case GameEdition::Dos14: return dos14;
+    case GameEdition::None: break;
+    }
+    return none;
+}
+
 ModLayout::ModLayout(GameEdition edition) : tables_(changes::recordTables(edition))
 {
     sections_.reserve(std::size(SectionKeys) + 2);

@@ -56,6 +56,8 @@ struct Section {
 class ModLayout {
 public:
     explicit ModLayout(GameEdition edition);
+    // The layout of an edition, made once per run: every apply, export and diff reads it.
+    static const ModLayout& of(GameEdition edition);
     ModLayout(const ModLayout&) = delete;
     ModLayout& operator=(const ModLayout&) = delete;
 

@@ -93,7 +93,7 @@ MadeMod exportGame(const GameFileSet& game)
 {
     MadeMod made;
     made.mod.edition = editionName(game.edition);
-    const ModLayout layout(game.edition);
+    const ModLayout& layout = ModLayout::of(game.edition);
     for (const Section& section : layout.sections()) {
         const ByteImage& image = game.image(section.file);
         if (section.strings) {
@@ -123,7 +123,7 @@ MadeMod exportChanges(const GameFileSet& files)
 {
     MadeMod made;
     made.mod.edition = editionName(files.edition);
-    const ModLayout layout(files.edition);
+    const ModLayout& layout = ModLayout::of(files.edition);
 
     // Where each field of the tables is in the sections: by section, then record, the fields changed.
     std::unordered_map<const FieldLayout*, std::pair<std::size_t, std::size_t>> place;

@@ -204,7 +204,7 @@ std::string sectionDescription(const Section& section)
 std::string modSchema()
 {
     // Every edition has the same sections, keys and limits; the Collector's Edition's stand for all.
-    const ModLayout layout(GameEdition::Collectors);
+    const ModLayout& layout = ModLayout::of(GameEdition::Collectors);
     std::vector<std::string> editions;
     for (const GameEdition edition : {GameEdition::Collectors, GameEdition::Dos12, GameEdition::Dos14}) {
         editions.push_back(quoted(editionName(edition)));

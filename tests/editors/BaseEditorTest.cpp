@@ -28,7 +28,7 @@ struct LoadedBase : LoadedPage<BaseEditor> {
     {
         game.exe().at(start + square) = code;
         game.exe().at(start + 36 + square) = days;
-        editor.updateBase();
+        editor.refreshBase();
     }
 
     // Clicks the square, runs `picks` on the frame, applies; returns the bytes that changed.
@@ -175,7 +175,7 @@ TEST(BaseEditor, StoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.answers.empty() ? "none selected" : c.answers.front().value_or("Cancel"));
-            base.editor.updateItemsList();
+            base.editor.refreshItemsList();
             const std::size_t revision = base.editor.view().listRevision;
             EXPECT_EQ(base.openEntry(c.position, c.answers), c.changes);
             EXPECT_EQ(base.game.prompts.shown().size(), c.answers.size());
@@ -197,7 +197,7 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
     constexpr std::size_t stores = 391894 + 74;
     const auto amountOf = [](std::size_t slot) { return static_cast<std::uint16_t>(20000 + slot); };
     for (std::size_t slot = 0; slot < 96; ++slot) writeU16(base.game.exe(), stores + 2 * slot, amountOf(slot));
-    base.editor.updateItemsList();
+    base.editor.refreshItemsList();
     ASSERT_EQ(base.editor.view().storesList.size(), 84u);
 
     const struct {

@@ -37,7 +37,7 @@ TEST(ShortExecutable, NoPageReadsPastTheEndOfItsTable)
     };
     const auto clickBase = [&] {
         base.apply();
-        base.updateBase();
+        base.refreshBase();
         base.clickSquare(3);
         base.openStoresEntry(0);
         base.openStoresEntry(40);
