@@ -8,7 +8,7 @@ packages+=(libtomlplusplus-dev) # the mod files (TOML), used as headers only
 packages+=(libutf8proc-dev) # the mod files' texts brought to composed form (NFC)
 packages+=(python3-jsonschema) # the check of the mod files' JSON Schema (tests/schema)
 packages+=(libcli11-dev groff-base) # the arguments of the command-line tool (headers only); its manual page's check
-packages+=(clang) # the fuzz targets
+packages+=(clang clang-format) # the fuzz targets; the style check
 # Qt's SVG plugins (they draw the window icon from the SVG while building), the package build and the
 # checks of the desktop entry and metainfo.
 packages+=(libqt6svg6 dpkg-dev desktop-file-utils appstream)
