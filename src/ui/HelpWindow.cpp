@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "ui/AccessibleNames.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 
@@ -69,9 +70,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     for (const QuestionAndAnswer& entry : Questions) lstHelp->addItem(QString::fromLatin1(entry.question));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gameLabel(QStringLiteral("Questions:"), this));
+    QLabel* questionsTitle = gameLabel(QStringLiteral("Questions:"), this);
+    QLabel* answersTitle = gameLabel(QStringLiteral("Answers:"), this);
+    labelControl(questionsTitle, lstHelp);
+    labelControl(answersTitle, txtHelp);
+    layout->addWidget(questionsTitle);
     layout->addWidget(lstHelp);
-    layout->addWidget(gameLabel(QStringLiteral("Answers:"), this));
+    layout->addWidget(answersTitle);
     layout->addWidget(txtHelp);
     layout->addWidget(lblInfo);
     layout->addWidget(ok, 0, Qt::AlignRight);

@@ -9,7 +9,6 @@
 #include "editors/ModCommands.h"
 #include "editors/PatchApply.h"
 #include "ui/AboutWindow.h"
-#include "ui/AccessibleNames.h"
 #include "ui/ChangesPanel.h"
 #include "ui/DiskChangedBar.h"
 #include "ui/DiskWatcher.h"
@@ -110,8 +109,6 @@ ChangesPanel& MainWindow::changesPanel()
         openChange(static_cast<int>(*change.page), change.list, change.record);
     });
     connect(frmChanges_, &QDockWidget::visibilityChanged, mnuChanges_, &QAction::setChecked);
-    // The window's controls were named as it was shown; these come later.
-    nameControls(frmChanges_);
     return *frmChanges_;
 }
 
@@ -288,8 +285,6 @@ DiskChangedBar& MainWindow::diskChangedBar()
     connect(barDiskChanged_, &DiskChangedBar::reloadRequested, this, [this] {
         if (session_->reloadFromDisk()) dismissDiskChanges();
     });
-    // The window's controls were named as it was shown; these come later.
-    nameControls(barDiskChanged_);
     return *barDiskChanged_;
 }
 

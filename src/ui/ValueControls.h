@@ -13,10 +13,11 @@ class QWidget;
 
 namespace orvane::ui {
 
-// Puts the label and the control side by side at `row` of the grid.
+// Puts the label and the control side by side at `row` of the grid; the control is read by the label.
 void addLabelledRow(QWidget* parent, QGridLayout* grid, int row, const char* label, QWidget* control);
 
-// Adds the label and an empty button named `name` at `row` of the grid; the button is read by the label.
+// Adds the label and an empty button named `name` at `row` of the grid; the button is read by its field,
+// the label's text, and its value.
 QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char* label, const char* name);
 
 // Gives each button its caption, read with its label, and enables or disables them all.

@@ -178,6 +178,8 @@ QGroupBox* BasePage::buildChangeFrame()
     std::vector<std::pair<std::string, int>> days;
     for (const std::uint8_t left : base::daysChoices()) days.emplace_back(base::daysLabel(left), left);
     combo2_ = makeChoiceBox(frmChange_, "Combo2", "Choose Days To Completion", placeholder, days);
+    labelControl(label4, combo1_);
+    labelControl(label3, combo2_);
     auto* cmdApply = new QPushButton(QStringLiteral("&Apply"), frmChange_);
     cmdApply->setObjectName(QStringLiteral("cmdApply"));
     auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), frmChange_);
@@ -210,6 +212,7 @@ QWidget* BasePage::buildStores()
     lstItems_->setObjectName(QStringLiteral("lstItems"));
     lstItems_->setToolTip(QStringLiteral("A list of every item at the starting base."));
     useGameFont(lstItems_);
+    labelControl(label5, lstItems_);
     auto* label2 = new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
     label2->setObjectName(QStringLiteral("Label2"));
     column->addWidget(label5);
@@ -232,7 +235,7 @@ void BasePage::redraw()
         const QString caption = QString::fromStdString(view.squareCaptions.at(k));
         if (caption == square->caption()) continue;
         square->setCaption(caption);
-        speakFieldValue(square, caption);
+        nameByFieldValue(square, caption);
     }
     frmChange_->setVisible(view.frameVisible);
     frmChange_->setTitle(QString::fromStdString(view.frameCaption));

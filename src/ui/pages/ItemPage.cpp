@@ -97,11 +97,13 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
 ItemPage::ItemPage(items::ItemEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* listColumn = new QVBoxLayout;
-    // The filter comes first so the list keeps its label right above it, which names it for a screen reader.
+    // The filter comes first so the list keeps its label right above it.
     txtFilterItem_ = makeFilterBox(this, "txtFilterItem", QStringLiteral("items"));
     listColumn->addWidget(txtFilterItem_);
-    listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
+    auto* hint = new QLabel(QStringLiteral("Double click on item to edit it."), this);
+    listColumn->addWidget(hint);
     lstItem_ = new QListWidget(this);
+    labelControl(hint, lstItem_);
     lstItem_->setObjectName(QStringLiteral("lstItem"));
     lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
     useGameFont(lstItem_);
@@ -234,11 +236,11 @@ void ItemPage::redraw()
 
     const bool open = editor_.itemControlsEnabled();
     cmdName_->setEnabled(open);
-    showFieldValue(cmdName_, buttonText(editor_.nameCaption()));
+    refreshFieldValue(cmdName_, buttonText(editor_.nameCaption()));
     for (const auto& field : items::ValueFields) {
         QPushButton* button = valueButtons_.at(slotOf(field.value));
         button->setEnabled(open);
-        showFieldValue(button, QString::fromStdString(editor_.valueCaption(field.value)));
+        refreshFieldValue(button, QString::fromStdString(editor_.valueCaption(field.value)));
     }
     for (const auto group : items::OptionGroups) {
         frames_.at(slotOf(group))->setEnabled(open);

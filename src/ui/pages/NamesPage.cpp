@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "ui/AccessibleNames.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 
@@ -39,8 +40,12 @@ NamesPage::NamesPage(names::NamesEditor& editor, QWidget* parent) : EditorPage(p
     lblName->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QString::fromLatin1(names::FirstNames.title), this), 0, 0);
-    grid->addWidget(new QLabel(QString::fromLatin1(names::LastNames.title), this), 0, 1);
+    auto* firstTitle = new QLabel(QString::fromLatin1(names::FirstNames.title), this);
+    auto* lastTitle = new QLabel(QString::fromLatin1(names::LastNames.title), this);
+    labelControl(firstTitle, lstFirst_);
+    labelControl(lastTitle, lstLast_);
+    grid->addWidget(firstTitle, 0, 0);
+    grid->addWidget(lastTitle, 0, 1);
     grid->addWidget(lstFirst_, 1, 0);
     grid->addWidget(lstLast_, 1, 1);
     grid->addWidget(lblName, 2, 0, 1, 2);

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "core/TextFilter.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
@@ -84,10 +85,12 @@ StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorP
     auto* grid = new QGridLayout(this);
     for (int column = 0; column < 2; ++column) {
         const ShownList& list = lists_.at(static_cast<std::size_t>(column));
-        // Filter, heading, list: the heading stands right above its list, which names it for a screen reader.
+        // Filter, heading, list: the heading stands right above its list and names it.
+        auto* heading = makeLabel(headings[column], this);
+        labelControl(heading, list.view);
         auto* listColumn = new QVBoxLayout;
         listColumn->addWidget(list.filter);
-        listColumn->addWidget(makeLabel(headings[column], this));
+        listColumn->addWidget(heading);
         listColumn->addWidget(list.view, 1);
         grid->addLayout(listColumn, 1, column);
         auto* indexRow = new QHBoxLayout;
