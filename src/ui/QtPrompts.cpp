@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "ui/AccessibleNames.h"
+#include "ui/WindowNames.h"
 
 namespace orvane::ui {
 
@@ -62,7 +63,7 @@ std::optional<std::string> QtPrompts::askText(const std::string& title, const st
                                               const std::string& defaultText)
 {
     QInputDialog dialog(parent_);
-    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setObjectName(promptNames::InputBox);
     dialog.setWindowTitle(QString::fromStdString(title));
     dialog.setLabelText(QString::fromStdString(prompt));
     dialog.setTextValue(QString::fromStdString(defaultText));
@@ -83,7 +84,7 @@ std::size_t QtPrompts::askChoice(const std::string& title, const std::string& te
 {
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(title), QString::fromStdString(text),
                     QMessageBox::NoButton, parent_);
-    box.setObjectName(QStringLiteral("ChoiceBox"));
+    box.setObjectName(promptNames::ChoiceBox);
     std::vector<QPushButton*> added;
     for (const std::string& caption : buttons) {
         added.push_back(box.addButton(QString::fromStdString(caption), QMessageBox::ActionRole));

@@ -48,7 +48,7 @@ QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char
     return button;
 }
 
-void showValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled)
+void refreshValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled)
 {
     for (std::size_t i = 0; i < buttons.size() && i < captions.size(); ++i) {
         buttons[i]->setEnabled(enabled);
@@ -70,7 +70,7 @@ YesNoFrame makeYesNoFrame(QWidget* parent, const char* frameName, const char* ca
     return options;
 }
 
-void showYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen)
+void refreshYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen)
 {
     options.frame->setEnabled(enabled);
     options.yes->setEnabled(enabled);

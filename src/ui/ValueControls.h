@@ -21,7 +21,7 @@ void addLabelledRow(QWidget* parent, QGridLayout* grid, int row, const char* lab
 QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char* label, const char* name);
 
 // Gives each button its caption, read with its label, and enables or disables them all.
-void showValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled);
+void refreshValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled);
 
 struct YesNoFrame {
     QGroupBox* frame = nullptr;
@@ -35,7 +35,7 @@ YesNoFrame makeYesNoFrame(QWidget* parent, const char* frameName, const char* ca
 
 // Enables the frame and its options, and selects "Yes", "No", or neither for nothing. The frame's
 // exclusive group would otherwise keep one of the two on.
-void showYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen);
+void refreshYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen);
 
 // Lays out the page as a compact column at the top left; the rest of the page stays empty.
 void layOutAsLeftColumn(QWidget* page, QGridLayout* column);
