@@ -1,5 +1,5 @@
 #pragma once
-// frmAbout: the program's name, version, credit and the warning about editing the game's files.
+// The About window: the program's name, version, credit and the warning about editing the game's files.
 #include <QWidget>
 
 namespace orvane::ui {

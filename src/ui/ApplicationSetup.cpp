@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "ui/AccessibleNames.h"
 #include "ui/PngIcon.h"
 #include "ui/ProgramStyle.h"
 
@@ -14,11 +13,10 @@ namespace orvane::ui {
 void setUpApplication(QApplication& app)
 {
     registerIcon();
-    QApplication::setApplicationName(QStringLiteral("orvane-editor"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Editor"));
-    QApplication::setWindowIcon(pngIcon({QStringLiteral(":/icons/org.orvane.Editor.png")}));
-    QApplication::setStyle(new ProgramStyle);
-    nameControlsOfEveryWindow(app);
+    app.setApplicationName(QStringLiteral("orvane-editor"));
+    app.setDesktopFileName(QStringLiteral("org.orvane.Editor"));
+    app.setWindowIcon(pngIcon({QStringLiteral(":/icons/org.orvane.Editor.png")}));
+    app.setStyle(new ProgramStyle);
 }
 
 } // namespace orvane::ui

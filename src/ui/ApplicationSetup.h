@@ -4,8 +4,7 @@ class QApplication;
 
 namespace orvane::ui {
 
-// The program's name as the desktop knows it (its desktop entry), its icon on every window, its style,
-// and names for screen readers on the controls of every window shown.
+// The program's name as the desktop knows it (its desktop entry), its icon on every window and its style.
 void setUpApplication(QApplication& app);
 
 } // namespace orvane::ui

@@ -7,6 +7,7 @@
 #include "session/EditorSession.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
+#include "ui/WindowNames.h"
 
 namespace orvane::ui {
 
@@ -24,21 +25,21 @@ QTableWidgetItem* cell(const std::string& text)
 ChangesPanel::ChangesPanel(const EditorSession& session, QWidget* parent)
     : QDockWidget(QStringLiteral("Changes Since Load"), parent), session_(session)
 {
-    setObjectName(QStringLiteral("frmChanges"));
-    lstChanges_ = new QTableWidget(0, 5, this);
-    lstChanges_->setObjectName(QStringLiteral("lstChanges"));
-    lstChanges_->setHorizontalHeaderLabels(
+    setObjectName(changesPanelNames::frmChanges);
+    changeTable_ = new QTableWidget(0, 5, this);
+    changeTable_->setObjectName(changesPanelNames::lstChanges);
+    changeTable_->setHorizontalHeaderLabels(
         {QStringLiteral("Page"), QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Old Value"),
          QStringLiteral("New Value")});
-    lstChanges_->setToolTip(QStringLiteral("Every value changed since the files were loaded. "
+    changeTable_->setToolTip(QStringLiteral("Every value changed since the files were loaded. "
                                            "Double click to open its page."));
-    lstChanges_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstChanges_->verticalHeader()->hide();
-    lstChanges_->horizontalHeader()->setStretchLastSection(true);
-    useGameFont(lstChanges_);
-    setWidget(lstChanges_);
+    changeTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    changeTable_->verticalHeader()->hide();
+    changeTable_->horizontalHeader()->setStretchLastSection(true);
+    useGameFont(changeTable_);
+    setWidget(changeTable_);
 
-    connectEntries(lstChanges_, {}, [this](const QModelIndex& entry) {
+    connectEntries(changeTable_, {}, [this](const QModelIndex& entry) {
         const auto index = static_cast<std::size_t>(entry.row());
         if (index < rows_.size() && rows_[index].page) emit openRequested(rows_[index]);
     });
@@ -60,16 +61,16 @@ void ChangesPanel::scheduleRefresh()
 void ChangesPanel::refresh()
 {
     rows_ = changes::listChanges(session_.files());
-    lstChanges_->setRowCount(static_cast<int>(rows_.size()));
+    changeTable_->setRowCount(static_cast<int>(rows_.size()));
     int row = 0;
     for (const auto& change : rows_) {
         const std::string texts[] = {change.pageText, change.recordText, change.field, change.oldValue,
                                      change.newValue};
         int column = 0;
-        for (const auto& text : texts) lstChanges_->setItem(row, column++, cell(text));
+        for (const auto& text : texts) changeTable_->setItem(row, column++, cell(text));
         ++row;
     }
-    lstChanges_->resizeColumnsToContents();
+    changeTable_->resizeColumnsToContents();
 }
 
 } // namespace orvane::ui

@@ -1,5 +1,5 @@
 #pragma once
-// frmChanges: a docked panel listing every value that differs from the files as loaded, in the
+// A docked panel listing every value that differs from the files as loaded, in the
 // pages' own words. It follows every edit and Undo; a double click on a row opens its page there.
 #include <QDockWidget>
 #include <vector>
@@ -29,7 +29,7 @@ signals:
 
 private:
     const EditorSession& session_;
-    QTableWidget* lstChanges_ = nullptr;
+    QTableWidget* changeTable_ = nullptr;
     std::vector<changes::Change> rows_;
     bool refreshPending_ = false;
 };

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/WindowNames.h"
+
 namespace orvane::ui {
 
 namespace {
@@ -12,7 +14,7 @@ QPushButton* addButton(QWidget* bar, QHBoxLayout* layout, const char* name, cons
                        const QString& tip)
 {
     auto* button = new QPushButton(caption, bar);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(name);
     button->setToolTip(tip);
     layout->addWidget(button);
     return button;
@@ -22,7 +24,7 @@ QPushButton* addButton(QWidget* bar, QHBoxLayout* layout, const char* name, cons
 
 DiskChangedBar::DiskChangedBar(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("barDiskChanged"));
+    setObjectName(diskChangedBarNames::barDiskChanged);
     setAccessibleName(QStringLiteral("Files changed on disk"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -30,16 +32,16 @@ DiskChangedBar::DiskChangedBar(QWidget* parent) : QFrame(parent)
     setForegroundRole(QPalette::ToolTipText);
 
     auto* layout = new QHBoxLayout(this);
-    lblDiskChanged_ = new QLabel(this);
-    lblDiskChanged_->setObjectName(QStringLiteral("lblDiskChanged"));
-    lblDiskChanged_->setWordWrap(true);
-    lblDiskChanged_->setTextFormat(Qt::PlainText);
-    layout->addWidget(lblDiskChanged_, 1);
-    auto* keepBoth = addButton(this, layout, "cmdKeepBoth", QStringLiteral("Keep Both"),
+    message_ = new QLabel(this);
+    message_->setObjectName(diskChangedBarNames::lblDiskChanged);
+    message_->setWordWrap(true);
+    message_->setTextFormat(Qt::PlainText);
+    layout->addWidget(message_, 1);
+    auto* keepBoth = addButton(this, layout, diskChangedBarNames::cmdKeepBoth, QStringLiteral("Keep Both"),
                                QStringLiteral("Read the files again and put your changes on top of theirs"));
-    auto* reload = addButton(this, layout, "cmdReloadDisk", QStringLiteral("Reload"),
+    auto* reload = addButton(this, layout, diskChangedBarNames::cmdReloadDisk, QStringLiteral("Reload"),
                              QStringLiteral("Read the files again and drop your changes"));
-    auto* ignore = addButton(this, layout, "cmdIgnoreDisk", QStringLiteral("Ignore"),
+    auto* ignore = addButton(this, layout, diskChangedBarNames::cmdIgnoreDisk, QStringLiteral("Ignore"),
                              QStringLiteral("Hide this bar; Save will ask again"));
 
     connect(keepBoth, &QPushButton::clicked, this, &DiskChangedBar::keepBothRequested);
@@ -54,7 +56,7 @@ void DiskChangedBar::showChangedFiles(const QStringList& files)
         if (!files_.contains(file)) files_.append(file);
     }
     const QString text = QStringLiteral("Another program changed %1 on disk.").arg(files_.join(QStringLiteral(", ")));
-    lblDiskChanged_->setText(text);
+    message_->setText(text);
     show();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// barDiskChanged: the bar above the pages that says another program changed the open game's files on
+// The bar above the pages that says another program changed the open game's files on
 // disk, and offers Keep Both, Reload and Ignore. It only shows the files it is told of and passes the
 // clicks on; Ignore hides it.
 #include <QFrame>
@@ -25,7 +25,7 @@ signals:
     void reloadRequested();
 
 private:
-    QLabel* lblDiskChanged_ = nullptr;
+    QLabel* message_ = nullptr;
     QStringList files_;
 };
 

@@ -9,7 +9,7 @@ namespace orvane::ui {
 QLineEdit* makeFilterBox(QWidget* parent, const char* name, const QString& listName)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(name);
     box->setPlaceholderText(QStringLiteral("Filter"));
     box->setAccessibleName(QStringLiteral("Filter ") + listName);
     box->setToolTip(QStringLiteral("Shows only the entries that contain this text. Empty shows every entry."));

@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "ui/AccessibleNames.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
+#include "ui/WindowNames.h"
 
 namespace orvane::ui {
 
@@ -50,37 +52,41 @@ QLabel* gameLabel(const QString& text, QWidget* parent)
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(helpWindowNames::frmHelp);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Help"));
 
-    auto* lstHelp = new QListWidget(this);
-    lstHelp->setObjectName(QStringLiteral("lstHelp"));
-    useGameFont(lstHelp);
-    auto* txtHelp = new QPlainTextEdit(this);
-    txtHelp->setObjectName(QStringLiteral("txtHelp"));
-    txtHelp->setReadOnly(true);
-    useGameFont(txtHelp);
-    QLabel* lblInfo = gameLabel(QStringLiteral("Click on a question to have the answer appear."), this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    auto* questions = new QListWidget(this);
+    questions->setObjectName(helpWindowNames::lstHelp);
+    useGameFont(questions);
+    auto* answer = new QPlainTextEdit(this);
+    answer->setObjectName(helpWindowNames::txtHelp);
+    answer->setReadOnly(true);
+    useGameFont(answer);
+    QLabel* hint = gameLabel(QStringLiteral("Click on a question to have the answer appear."), this);
+    hint->setObjectName(helpWindowNames::lblInfo);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(helpWindowNames::Command1);
 
-    for (const QuestionAndAnswer& entry : Questions) lstHelp->addItem(QString::fromLatin1(entry.question));
+    for (const QuestionAndAnswer& entry : Questions) questions->addItem(QString::fromLatin1(entry.question));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gameLabel(QStringLiteral("Questions:"), this));
-    layout->addWidget(lstHelp);
-    layout->addWidget(gameLabel(QStringLiteral("Answers:"), this));
-    layout->addWidget(txtHelp);
-    layout->addWidget(lblInfo);
+    QLabel* questionsTitle = gameLabel(QStringLiteral("Questions:"), this);
+    QLabel* answersTitle = gameLabel(QStringLiteral("Answers:"), this);
+    labelControl(questionsTitle, questions);
+    labelControl(answersTitle, answer);
+    layout->addWidget(questionsTitle);
+    layout->addWidget(questions);
+    layout->addWidget(answersTitle);
+    layout->addWidget(answer);
+    layout->addWidget(hint);
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(520, 420);
 
     // The answer stays empty until a question is chosen.
-    connectEntries(lstHelp, [txtHelp](const QModelIndex& question) {
+    connectEntries(questions, [answer](const QModelIndex& question) {
         const auto row = static_cast<std::size_t>(question.row());
-        if (row < Questions.size()) txtHelp->setPlainText(QString::fromLatin1(Questions[row].answer));
+        if (row < Questions.size()) answer->setPlainText(QString::fromLatin1(Questions[row].answer));
     }, {});
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

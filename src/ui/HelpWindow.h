@@ -1,5 +1,5 @@
 #pragma once
-// frmHelp: five questions; a click on one shows its answer.
+// The help window: five questions; a click on one shows its answer.
 #include <QWidget>
 
 namespace orvane::ui {

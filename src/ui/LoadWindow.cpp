@@ -5,29 +5,30 @@
 #include <QVBoxLayout>
 
 #include "ui/GameFont.h"
+#include "ui/WindowNames.h"
 
 namespace orvane::ui {
 
 LoadWindow::LoadWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmLoad"));
+    setObjectName(loadWindowNames::frmLoad);
     setWindowTitle(QStringLiteral("Loading Files..."));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblLoad_ = new QLabel(this);
-    lblLoad_->setObjectName(QStringLiteral("lblLoad"));
-    lblLoad_->setWordWrap(true);
-    lblComp_ = new QLabel(this);
-    lblComp_->setObjectName(QStringLiteral("lblComp"));
+    progress_ = new QLabel(this);
+    progress_->setObjectName(loadWindowNames::lblLoad);
+    progress_->setWordWrap(true);
+    step_ = new QLabel(this);
+    step_->setObjectName(loadWindowNames::lblComp);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("Command1"));
+    ok_->setObjectName(loadWindowNames::Command1);
     ok_->hide();
-    useGameFont(lblLoad_);
-    useGameFont(lblComp_);
+    useGameFont(progress_);
+    useGameFont(step_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblLoad_);
-    layout->addWidget(lblComp_);
+    layout->addWidget(progress_);
+    layout->addWidget(step_);
     layout->addWidget(ok_, 0, Qt::AlignHCenter);
     resize(520, 140);
 
@@ -36,8 +37,8 @@ LoadWindow::LoadWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void LoadWindow::begin()
 {
-    lblLoad_->clear();
-    lblComp_->clear();
+    progress_->clear();
+    step_->clear();
     // OK is hidden only while the window is new; a window kept open between loads keeps it.
     show();
     raise();
@@ -45,12 +46,12 @@ void LoadWindow::begin()
 
 void LoadWindow::append(const std::string& piece)
 {
-    lblLoad_->setText(lblLoad_->text() + QString::fromStdString(piece));
+    progress_->setText(progress_->text() + QString::fromStdString(piece));
 }
 
 void LoadWindow::report(const std::string& step)
 {
-    lblComp_->setText(QString::fromStdString(step));
+    step_->setText(QString::fromStdString(step));
 }
 
 void LoadWindow::finish()

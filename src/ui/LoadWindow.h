@@ -1,5 +1,5 @@
 #pragma once
-// frmLoad: the progress window of Load Files. It stays open beside the main window until OK.
+// The progress window of Load Files. It stays open beside the main window until OK.
 #include <QWidget>
 
 #include "files/LoadProgress.h"
@@ -20,8 +20,8 @@ public:
     void finish() override;
 
 private:
-    QLabel* lblLoad_;
-    QLabel* lblComp_;
+    QLabel* progress_;
+    QLabel* step_;
     QPushButton* ok_;
 };
 

@@ -9,7 +9,6 @@
 #include "editors/ModCommands.h"
 #include "editors/PatchApply.h"
 #include "ui/AboutWindow.h"
-#include "ui/AccessibleNames.h"
 #include "ui/ChangesPanel.h"
 #include "ui/DiskChangedBar.h"
 #include "ui/DiskWatcher.h"
@@ -18,6 +17,7 @@
 #include "ui/PageEditors.h"
 #include "ui/PageHolder.h"
 #include "ui/SteadyPageStrip.h"
+#include "ui/WindowNames.h"
 #include "ui/pages/BasePage.h"
 #include "ui/pages/FacilityPage.h"
 #include "ui/pages/ItemPage.h"
@@ -50,23 +50,23 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts)),
       editors_(std::make_unique<PageEditors>(*session_))
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(mainWindowNames::frmMain);
     setWindowTitle(WindowTitle + ModifiedMarker);
 
-    tabFac_ = new QTabWidget(this);
-    tabFac_->setObjectName(QStringLiteral("tabFac"));
-    setCentralWidget(tabFac_);
-    new SteadyPageStrip(tabFac_);
+    pageStrip_ = new QTabWidget(this);
+    pageStrip_->setObjectName(mainWindowNames::tabFac);
+    setCentralWidget(pageStrip_);
+    new SteadyPageStrip(pageStrip_);
     buildMenus();
     session_->onAvailabilityChanged([this] {
-        updateMenus();
-        if (frmChanges_ != nullptr) frmChanges_->scheduleRefresh();
+        refreshMenus();
+        if (changesPanel_ != nullptr) changesPanel_->scheduleRefresh();
     });
     // Before the first page is made, which then starts out as disableAll leaves the pages.
     disableAll();
 
     // Each page is made the first time its tab is shown; the first one as it is added.
-    connect(tabFac_, &QTabWidget::currentChanged, this, [this](int index) {
+    connect(pageStrip_, &QTabWidget::currentChanged, this, [this](int index) {
         const auto page = static_cast<std::size_t>(index);
         if (index >= 0 && page < pages_.size()) pages_[page]->page();
     });
@@ -80,8 +80,8 @@ MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
         {[&e](QWidget* holder) { return new StringPage(e.strings, holder); }, changes::PageId::Strings},
     };
     for (const auto& [makePage, id] : pages) {
-        pages_.push_back(new PageHolder(makePage, tabFac_));
-        tabFac_->addTab(pages_.back(), QString::fromLatin1(changes::pageCaption(id)));
+        pages_.push_back(new PageHolder(makePage, pageStrip_));
+        pageStrip_->addTab(pages_.back(), QString::fromLatin1(changes::pageCaption(id)));
     }
 
     resize(1180, 700);
@@ -96,111 +96,111 @@ MainWindow::~MainWindow()
     delete helpWindow_;
     // The pages and the change list use the editors and the session, so they go first; a strip taken
     // apart makes no page.
-    disconnect(tabFac_, nullptr, this, nullptr);
-    delete tabFac_;
-    delete frmChanges_;
+    disconnect(pageStrip_, nullptr, this, nullptr);
+    delete pageStrip_;
+    delete changesPanel_;
 }
 
 ChangesPanel& MainWindow::changesPanel()
 {
-    if (frmChanges_ != nullptr) return *frmChanges_;
-    frmChanges_ = new ChangesPanel(*session_, this);
-    addDockWidget(Qt::BottomDockWidgetArea, frmChanges_);
-    connect(frmChanges_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
+    if (changesPanel_ != nullptr) return *changesPanel_;
+    changesPanel_ = new ChangesPanel(*session_, this);
+    addDockWidget(Qt::BottomDockWidgetArea, changesPanel_);
+    connect(changesPanel_, &ChangesPanel::openRequested, this, [this](const changes::Change& change) {
         openChange(static_cast<int>(*change.page), change.list, change.record);
     });
-    connect(frmChanges_, &QDockWidget::visibilityChanged, mnuChanges_, &QAction::setChecked);
-    // The window's controls were named as it was shown; these come later.
-    nameControls(frmChanges_);
-    return *frmChanges_;
+    connect(changesPanel_, &QDockWidget::visibilityChanged, changesAction_, &QAction::setChecked);
+    return *changesPanel_;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
 {
     auto* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+    action->setObjectName(name);
     action->setShortcut(shortcut);
     return action;
 }
 
 void MainWindow::buildMenus()
 {
+    using namespace mainWindowNames;
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = addAction(file, "mnuOpen", QStringLiteral("L&oad Files"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->setObjectName(mnuFile);
+    QAction* open = addAction(file, mnuOpen, QStringLiteral("L&oad Files"), QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    mnuBack_ = addAction(file, "mnuBack", QStringLiteral("&Make Backups"), QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuBack_->setCheckable(true);
-    mnuBack_->setChecked(session_->makeBackups());
-    mnuMaster_ = addAction(file, "mnuMaster", QStringLiteral("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B));
-    mnuPatch_ = addAction(file, "mnuPatch", QStringLiteral("Make &Patch Files"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuApplyPatch_ = addAction(file, "mnuApplyPatch", QStringLiteral("&Apply Patch File"), QKeySequence());
-    mnuExportMod_ = addAction(file, "mnuExportMod", QStringLiteral("Export Changes as Mod..."), QKeySequence());
-    mnuApplyMod_ = addAction(file, "mnuApplyMod", QStringLiteral("Apply Mod File..."), QKeySequence());
-    mnuSave_ = addAction(file, "mnuSave", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuClose_ = addAction(file, "mnuClose", QStringLiteral("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    backupsAction_ = addAction(file, mnuBack, QStringLiteral("&Make Backups"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    backupsAction_->setCheckable(true);
+    backupsAction_->setChecked(session_->makeBackups());
+    masterAction_ =
+        addAction(file, mnuMaster, QStringLiteral("Make Master Backup"), QKeySequence(Qt::CTRL | Qt::Key_B));
+    patchAction_ = addAction(file, mnuPatch, QStringLiteral("Make &Patch Files"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    applyPatchAction_ = addAction(file, mnuApplyPatch, QStringLiteral("&Apply Patch File"), QKeySequence());
+    exportModAction_ = addAction(file, mnuExportMod, QStringLiteral("Export Changes as Mod..."), QKeySequence());
+    applyModAction_ = addAction(file, mnuApplyMod, QStringLiteral("Apply Mod File..."), QKeySequence());
+    saveAction_ = addAction(file, mnuSave, QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    closeAction_ = addAction(file, mnuClose, QStringLiteral("&C&lose files"), QKeySequence(Qt::CTRL | Qt::Key_C));
     file->addSeparator();
-    QAction* exitAction = addAction(file, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    QAction* exitAction = addAction(file, mnuExit, QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuUndo_ = addAction(edit, "mnuUndo", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuChanges_ = addAction(edit, "mnuChanges", QStringLiteral("&Changes Since Load"), QKeySequence());
-    mnuChanges_->setCheckable(true);
+    edit->setObjectName(mnuEdit);
+    undoAction_ = addAction(edit, mnuUndo, QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    changesAction_ = addAction(edit, mnuChanges, QStringLiteral("&Changes Since Load"), QKeySequence());
+    changesAction_->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* about = addAction(help, "mnuAbout", QStringLiteral("&About"), QKeySequence());
-    QAction* helpMe = addAction(help, "mnuHelpMe", QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
+    help->setObjectName(mnuHelp);
+    QAction* about = addAction(help, mnuAbout, QStringLiteral("&About"), QKeySequence());
+    QAction* helpMe = addAction(help, mnuHelpMe, QStringLiteral("H&elp"), QKeySequence(Qt::Key_F1));
 
     connect(open, &QAction::triggered, this, &MainWindow::loadFiles);
-    connect(mnuBack_, &QAction::triggered, this, [this] {
+    connect(backupsAction_, &QAction::triggered, this, [this] {
         session_->toggleMakeBackups();
-        mnuBack_->setChecked(session_->makeBackups());
+        backupsAction_->setChecked(session_->makeBackups());
     });
-    connect(mnuMaster_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
-    connect(mnuPatch_, &QAction::triggered, this, [this] { session_->makePatchFile(); });
-    connect(mnuSave_, &QAction::triggered, this, &MainWindow::save);
-    connect(mnuClose_, &QAction::triggered, this, &MainWindow::closeFiles);
+    connect(masterAction_, &QAction::triggered, this, [this] { session_->makeMasterBackup(); });
+    connect(patchAction_, &QAction::triggered, this, [this] { session_->makePatchFile(); });
+    connect(saveAction_, &QAction::triggered, this, &MainWindow::save);
+    connect(closeAction_, &QAction::triggered, this, &MainWindow::closeFiles);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(mnuUndo_, &QAction::triggered, this, [this] { session_->undo(); });
-    connect(mnuApplyPatch_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
-    connect(mnuExportMod_, &QAction::triggered, this, [this] { exportChangesAsMod(*session_); });
-    connect(mnuApplyMod_, &QAction::triggered, this, [this] { applyModFile(*session_); });
-    connect(mnuChanges_, &QAction::toggled, this, [this](bool shown) {
-        if (shown || frmChanges_ != nullptr) changesPanel().setVisible(shown);
+    connect(undoAction_, &QAction::triggered, this, [this] { session_->undo(); });
+    connect(applyPatchAction_, &QAction::triggered, this, [this] { applyPatchFile(*session_); });
+    connect(exportModAction_, &QAction::triggered, this, [this] { exportChangesAsMod(*session_); });
+    connect(applyModAction_, &QAction::triggered, this, [this] { applyModFile(*session_); });
+    connect(changesAction_, &QAction::toggled, this, [this](bool shown) {
+        if (shown || changesPanel_ != nullptr) changesPanel().setVisible(shown);
     });
     connect(about, &QAction::triggered, this, [this] { showOnce(aboutWindow_); });
     connect(helpMe, &QAction::triggered, this, [this] { showOnce(helpWindow_); });
 }
 
-void MainWindow::updateMenus()
+void MainWindow::refreshMenus()
 {
     const bool open = session_->filesOpen();
-    mnuBack_->setEnabled(open);
-    mnuMaster_->setEnabled(open);
-    mnuPatch_->setEnabled(open);
-    mnuApplyPatch_->setEnabled(open);
-    mnuExportMod_->setEnabled(open);
-    mnuApplyMod_->setEnabled(open);
-    mnuClose_->setEnabled(open);
-    mnuSave_->setEnabled(session_->saveAvailable());
-    mnuUndo_->setEnabled(session_->undoAvailable());
+    backupsAction_->setEnabled(open);
+    masterAction_->setEnabled(open);
+    patchAction_->setEnabled(open);
+    applyPatchAction_->setEnabled(open);
+    exportModAction_->setEnabled(open);
+    applyModAction_->setEnabled(open);
+    closeAction_->setEnabled(open);
+    saveAction_->setEnabled(session_->saveAvailable());
+    undoAction_->setEnabled(session_->undoAvailable());
     setWindowModified(session_->modified());
 }
 
 void MainWindow::enableAll()
 {
     editors_->enableAll();
-    updateMenus();
+    refreshMenus();
 }
 
 void MainWindow::disableAll()
 {
     editors_->disableAll();
-    tabFac_->setCurrentIndex(0);
-    tabFac_->setEnabled(false);
-    updateMenus();
+    pageStrip_->setCurrentIndex(0);
+    pageStrip_->setEnabled(false);
+    refreshMenus();
 }
 
 void MainWindow::loadFiles()
@@ -221,7 +221,7 @@ void MainWindow::loadFiles()
         return;
     }
     followDiskChanges();
-    tabFac_->setEnabled(true);
+    pageStrip_->setEnabled(true);
     // A "[*]" inside the path is doubled so that Qt shows it as written.
     QString path = QString::fromStdString(session_->files().exePath);
     path.replace(ModifiedMarker, QStringLiteral("[*][*]"));
@@ -230,8 +230,8 @@ void MainWindow::loadFiles()
 
 void MainWindow::openChange(int page, int list, std::size_t record)
 {
-    if (!tabFac_->isEnabled() || page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
-    tabFac_->setCurrentIndex(page);
+    if (!pageStrip_->isEnabled() || page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return;
+    pageStrip_->setCurrentIndex(page);
     pages_.at(static_cast<std::size_t>(page))->page().showRecord(list, record);
 }
 
@@ -271,31 +271,29 @@ void MainWindow::tellDiskChanges()
 
 DiskChangedBar& MainWindow::diskChangedBar()
 {
-    if (barDiskChanged_ != nullptr) return *barDiskChanged_;
+    if (diskChangedBar_ != nullptr) return *diskChangedBar_;
     // The bar stands above the page strip: both go into a holder that becomes the central widget.
     auto* holder = new QWidget(this);
-    holder->setObjectName(QStringLiteral("pnlPages"));
+    holder->setObjectName(mainWindowNames::pnlPages);
     auto* layout = new QVBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
-    barDiskChanged_ = new DiskChangedBar(holder);
-    layout->addWidget(barDiskChanged_);
+    diskChangedBar_ = new DiskChangedBar(holder);
+    layout->addWidget(diskChangedBar_);
     layout->addWidget(takeCentralWidget());
     setCentralWidget(holder);
-    tabFac_->show();
-    connect(barDiskChanged_, &DiskChangedBar::keepBothRequested, this, [this] {
+    pageStrip_->show();
+    connect(diskChangedBar_, &DiskChangedBar::keepBothRequested, this, [this] {
         if (session_->keepBothWithDisk()) dismissDiskChanges();
     });
-    connect(barDiskChanged_, &DiskChangedBar::reloadRequested, this, [this] {
+    connect(diskChangedBar_, &DiskChangedBar::reloadRequested, this, [this] {
         if (session_->reloadFromDisk()) dismissDiskChanges();
     });
-    // The window's controls were named as it was shown; these come later.
-    nameControls(barDiskChanged_);
-    return *barDiskChanged_;
+    return *diskChangedBar_;
 }
 
 void MainWindow::dismissDiskChanges()
 {
-    if (barDiskChanged_ != nullptr) barDiskChanged_->dismiss();
+    if (diskChangedBar_ != nullptr) diskChangedBar_->dismiss();
 }
 
 } // namespace orvane::ui

@@ -1,5 +1,5 @@
 #pragma once
-// frmMain: the one working window, with the page strip tabFac, the menus and the open game files.
+// The one working window, with the page strip, the menus and the open game files.
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -39,12 +39,12 @@ public:
 private:
     void buildMenus();
     QAction* addAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut);
-    void updateMenus();
+    void refreshMenus();
     void loadFiles();
     void closeFiles();
     void save();
     void openChange(int page, int list, std::size_t record);
-    // frmChanges, made the first time it is shown.
+    // The changes panel, made the first time it is shown.
     ChangesPanel& changesPanel();
     // Another program's writes to the open files: followed from the first complete load, told in the
     // bar above the pages, made the first time it is shown.
@@ -55,24 +55,24 @@ private:
 
     std::unique_ptr<EditorSession> session_;
     std::unique_ptr<PageEditors> editors_;
-    QTabWidget* tabFac_ = nullptr;
+    QTabWidget* pageStrip_ = nullptr;
     std::vector<PageHolder*> pages_;
     QPointer<LoadWindow> loadWindow_;
     QPointer<AboutWindow> aboutWindow_;
     QPointer<HelpWindow> helpWindow_;
-    QAction* mnuBack_ = nullptr;
-    QAction* mnuMaster_ = nullptr;
-    QAction* mnuPatch_ = nullptr;
-    QAction* mnuSave_ = nullptr;
-    QAction* mnuClose_ = nullptr;
-    QAction* mnuUndo_ = nullptr;
-    QAction* mnuApplyPatch_ = nullptr;
-    QAction* mnuExportMod_ = nullptr;
-    QAction* mnuApplyMod_ = nullptr;
-    QAction* mnuChanges_ = nullptr;
-    ChangesPanel* frmChanges_ = nullptr;
+    QAction* backupsAction_ = nullptr;
+    QAction* masterAction_ = nullptr;
+    QAction* patchAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* applyPatchAction_ = nullptr;
+    QAction* exportModAction_ = nullptr;
+    QAction* applyModAction_ = nullptr;
+    QAction* changesAction_ = nullptr;
+    ChangesPanel* changesPanel_ = nullptr;
     DiskWatcher* diskWatcher_ = nullptr;
-    DiskChangedBar* barDiskChanged_ = nullptr;
+    DiskChangedBar* diskChangedBar_ = nullptr;
 };
 
 } // namespace orvane::ui

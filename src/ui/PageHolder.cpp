@@ -2,7 +2,6 @@
 
 #include <QVBoxLayout>
 
-#include "ui/AccessibleNames.h"
 #include "ui/EditorPage.h"
 
 namespace orvane::ui {
@@ -19,8 +18,6 @@ EditorPage& PageHolder::page()
     layout->addWidget(page_);
     // A widget added to one already on screen stays hidden until shown.
     if (isVisible()) page_->show();
-    // The window's controls were named as it was shown; these come later.
-    nameControls(page_);
     return *page_;
 }
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "ui/GameFont.h"
+#include "ui/WindowNames.h"
 
 namespace orvane::ui {
 
@@ -16,20 +17,21 @@ constexpr int ShowMilliseconds = 3'500;
 SplashWindow::SplashWindow(std::function<void()> openMainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), openMainWindow_(std::move(openMainWindow))
 {
-    setObjectName(QStringLiteral("frmOpen"));
+    setObjectName(splashWindowNames::frmOpen);
     setWindowTitle(QStringLiteral("Orvane Modifier"));
 
+    using namespace splashWindowNames;
     const std::pair<const char*, QString> labels[] = {
-        {"Label1", QString()},
-        {"Label4", QStringLiteral("This program edits the executable of Orvane itself. The author is not responsible "
-                                  "for any damage incurred during the use of this program.")},
-        {"Label2", QStringLiteral("Brought to you by:")},
-        {"Label3", QStringLiteral("The Orvane Executable Editor team")},
+        {Label1, QString()},
+        {Label4, QStringLiteral("This program edits the executable of Orvane itself. The author is not responsible "
+                                "for any damage incurred during the use of this program.")},
+        {Label2, QStringLiteral("Brought to you by:")},
+        {Label3, QStringLiteral("The Orvane Executable Editor team")},
     };
     auto* layout = new QVBoxLayout(this);
     for (const auto& [name, text] : labels) {
         auto* label = new QLabel(text, this);
-        label->setObjectName(QString::fromLatin1(name));
+        label->setObjectName(name);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         useGameFont(label);
@@ -37,7 +39,7 @@ SplashWindow::SplashWindow(std::function<void()> openMainWindow, QWidget* parent
     }
 
     timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setObjectName(splashWindowNames::Timer1);
     timer_->setSingleShot(true);
     timer_->setInterval(ShowMilliseconds);
     connect(timer_, &QTimer::timeout, this, &SplashWindow::finish);
@@ -48,7 +50,8 @@ void SplashWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (finished_ || timer_->isActive()) return;
-    findChild<QLabel*>(QStringLiteral("Label1"))->setText(QStringLiteral("Orvane Executable Editor\nversion 1.0"));
+    auto* title = findChild<QLabel*>(QLatin1String(splashWindowNames::Label1));
+    title->setText(QStringLiteral("Orvane Executable Editor\nversion 1.0"));
     timer_->start();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// frmOpen: the first window of the program. It goes at the first click on it or on one of its
+// The first window of the program. It goes at the first click on it or on one of its
 // labels, or after 3.5 seconds, and then the main window is opened, once.
 #include <QWidget>
 #include <functional>

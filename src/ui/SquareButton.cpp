@@ -43,16 +43,16 @@ SquareButton::SquareButton(int size, QWidget* parent) : QPushButton(parent)
 void SquareButton::setCaption(const QString& caption)
 {
     caption_ = caption;
-    showCaption();
+    refreshCaption();
 }
 
 void SquareButton::changeEvent(QEvent* event)
 {
     QPushButton::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) showCaption();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) refreshCaption();
 }
 
-void SquareButton::showCaption()
+void SquareButton::refreshCaption()
 {
     if (caption_.isEmpty()) {
         setText(caption_);

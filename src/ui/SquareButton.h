@@ -22,7 +22,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void showCaption();
+    void refreshCaption();
 
     QString caption_;
 };

@@ -31,7 +31,9 @@ QRadioButton* makeOption(QGroupBox* frame, const char* caption, const char* name
 
 void addLabelledRow(QWidget* parent, QGridLayout* grid, int row, const char* label, QWidget* control)
 {
-    grid->addWidget(new QLabel(QString::fromLatin1(label), parent), row, 0);
+    auto* caption = new QLabel(QString::fromLatin1(label), parent);
+    labelControl(caption, control);
+    grid->addWidget(caption, row, 0);
     grid->addWidget(control, row, 1);
 }
 
@@ -39,16 +41,18 @@ QPushButton* addValueRow(QWidget* parent, QGridLayout* grid, int row, const char
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    // Named by its field and value rather than by its label, which would say the field twice.
     setFieldName(button, QString::fromLatin1(label));
-    addLabelledRow(parent, grid, row, label, button);
+    grid->addWidget(new QLabel(QString::fromLatin1(label), parent), row, 0);
+    grid->addWidget(button, row, 1);
     return button;
 }
 
-void showValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled)
+void refreshValues(std::span<QPushButton* const> buttons, std::span<const std::string> captions, bool enabled)
 {
     for (std::size_t i = 0; i < buttons.size() && i < captions.size(); ++i) {
         buttons[i]->setEnabled(enabled);
-        showFieldValue(buttons[i], QString::fromStdString(captions[i]));
+        refreshFieldValue(buttons[i], QString::fromStdString(captions[i]));
     }
 }
 
@@ -66,7 +70,7 @@ YesNoFrame makeYesNoFrame(QWidget* parent, const char* frameName, const char* ca
     return options;
 }
 
-void showYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen)
+void refreshYesNo(const YesNoFrame& options, bool enabled, std::optional<bool> yesChosen)
 {
     options.frame->setEnabled(enabled);
     options.yes->setEnabled(enabled);

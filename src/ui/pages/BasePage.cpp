@@ -21,6 +21,7 @@
 #include "ui/ListEntries.h"
 #include "ui/SquareButton.h"
 #include "ui/WrappingLabel.h"
+#include "ui/pages/BasePageNames.h"
 
 namespace orvane::ui {
 namespace {
@@ -31,7 +32,7 @@ constexpr int SquareGap = 7;
 
 // Shows the text in an editable box, with the list item of that text selected when there is one.
 // Setting it this way is not a pick: only the user's choice from the list emits `activated`.
-void showBoxText(QComboBox* box, const std::string& text)
+void refreshBoxText(QComboBox* box, const std::string& text)
 {
     const QString shown = QString::fromStdString(text);
     box->setCurrentIndex(box->findText(shown, Qt::MatchExactly));
@@ -66,7 +67,7 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip,
                          const std::vector<std::pair<std::string, int>>& entries)
 {
     auto* box = new ChoiceBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(name);
     box->setToolTip(QString::fromLatin1(tooltip));
     // Editable as setEditable(true) makes it, but the drop-down list is made when it first opens
     // rather than with the box, which the page builds hidden inside its frame.
@@ -106,16 +107,16 @@ void showUnselected(QComboBox* box, const std::string& text)
 
 BasePage::BasePage(base::BaseEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
-    auto* label1 = new QLabel(QStringLiteral("This is the base that will be built when a new game is started. "), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    lblVer_ = new QLabel(this);
-    lblVer_->setObjectName(QStringLiteral("lblVer"));
+    auto* intro = new QLabel(QStringLiteral("This is the base that will be built when a new game is started. "), this);
+    intro->setObjectName(basePageNames::Label1);
+    editionLabel_ = new QLabel(this);
+    editionLabel_->setObjectName(basePageNames::lblVer);
 
     auto* gridColumn = new QVBoxLayout;
-    gridColumn->addWidget(label1);
+    gridColumn->addWidget(intro);
     gridColumn->addWidget(buildGrid());
     gridColumn->addStretch();
-    gridColumn->addWidget(lblVer_);
+    gridColumn->addWidget(editionLabel_);
 
     auto* page = new QHBoxLayout(this);
     page->addLayout(gridColumn);
@@ -125,10 +126,10 @@ BasePage::BasePage(base::BaseEditor& editor, QWidget* parent) : EditorPage(paren
     // The boxes show the editor's first texts with no item selected until a square is clicked.
     const base::BaseView& view = editor_.view();
     shownBoxesRevision_ = view.boxesRevision;
-    showUnselected(combo1_, view.facilityText);
-    showUnselected(combo2_, view.daysText);
-    editor_.onChanged([this] { redraw(); });
-    redraw();
+    showUnselected(facilityBox_, view.facilityText);
+    showUnselected(daysBox_, view.daysText);
+    editor_.onChanged([this] { refresh(); });
+    refresh();
 }
 
 QWidget* BasePage::buildGrid()
@@ -144,7 +145,7 @@ QWidget* BasePage::buildGrid()
     box->setFont(squareFont);
     for (int n = 1; n <= static_cast<int>(base::SquareCount); ++n) {
         auto* button = new SquareButton(SquareSize, box);
-        button->setObjectName(QStringLiteral("Command%1").arg(n));
+        button->setObjectName(QLatin1String(basePageNames::Command) + QString::number(n));
         const std::size_t square = base::squareOfButton(n);
         const int row = static_cast<int>(square / 6);
         const int column = static_cast<int>(square % 6);
@@ -161,42 +162,45 @@ QWidget* BasePage::buildGrid()
 
 QGroupBox* BasePage::buildChangeFrame()
 {
-    frmChange_ = new QGroupBox(this);
-    frmChange_->setObjectName(QStringLiteral("frmChange"));
+    changeFrame_ = new QGroupBox(this);
+    changeFrame_->setObjectName(basePageNames::frmChange);
     // The frame comes and goes; its place stays, so the list beside it does not jump.
-    QSizePolicy keepPlace = frmChange_->sizePolicy();
+    QSizePolicy keepPlace = changeFrame_->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
-    frmChange_->setSizePolicy(keepPlace);
-    auto* label4 = new QLabel(QStringLiteral("Facility Type:"), frmChange_);
-    label4->setObjectName(QStringLiteral("Label4"));
+    changeFrame_->setSizePolicy(keepPlace);
+    auto* facilityTitle = new QLabel(QStringLiteral("Facility Type:"), changeFrame_);
+    facilityTitle->setObjectName(basePageNames::Label4);
     QCompleter placeholder;
     std::vector<std::pair<std::string, int>> facilities;
     for (const std::uint8_t code : base::facilityChoices()) facilities.emplace_back(base::oneLineFacilityName(code), code);
-    combo1_ = makeChoiceBox(frmChange_, "Combo1", "Choose Facility Type", placeholder, facilities);
-    auto* label3 = new QLabel(QStringLiteral("Days Left:"), frmChange_);
-    label3->setObjectName(QStringLiteral("Label3"));
+    facilityBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo1, "Choose Facility Type", placeholder, facilities);
+    auto* daysTitle = new QLabel(QStringLiteral("Days Left:"), changeFrame_);
+    daysTitle->setObjectName(basePageNames::Label3);
     std::vector<std::pair<std::string, int>> days;
     for (const std::uint8_t left : base::daysChoices()) days.emplace_back(base::daysLabel(left), left);
-    combo2_ = makeChoiceBox(frmChange_, "Combo2", "Choose Days To Completion", placeholder, days);
-    auto* cmdApply = new QPushButton(QStringLiteral("&Apply"), frmChange_);
-    cmdApply->setObjectName(QStringLiteral("cmdApply"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), frmChange_);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    daysBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo2, "Choose Days To Completion", placeholder, days);
+    labelControl(facilityTitle, facilityBox_);
+    labelControl(daysTitle, daysBox_);
+    auto* applyButton = new QPushButton(QStringLiteral("&Apply"), changeFrame_);
+    applyButton->setObjectName(basePageNames::cmdApply);
+    auto* cancelButton = new QPushButton(QStringLiteral("&Cancel"), changeFrame_);
+    cancelButton->setObjectName(basePageNames::cmdCancel);
 
-    auto* layout = new QVBoxLayout(frmChange_);
-    for (QWidget* control : std::initializer_list<QWidget*>{label4, combo1_, label3, combo2_, cmdApply, cmdCancel}) {
+    auto* layout = new QVBoxLayout(changeFrame_);
+    for (QWidget* control : std::initializer_list<QWidget*>{facilityTitle, facilityBox_, daysTitle, daysBox_,
+                                                           applyButton, cancelButton}) {
         layout->addWidget(control);
     }
 
-    connect(combo1_, &QComboBox::activated, this, [this](int index) {
-        editor_.pickFacility(static_cast<std::uint8_t>(combo1_->itemData(index).toInt()));
+    connect(facilityBox_, &QComboBox::activated, this, [this](int index) {
+        editor_.pickFacility(static_cast<std::uint8_t>(facilityBox_->itemData(index).toInt()));
     });
-    connect(combo2_, &QComboBox::activated, this, [this](int index) {
-        editor_.pickDays(static_cast<std::uint8_t>(combo2_->itemData(index).toInt()));
+    connect(daysBox_, &QComboBox::activated, this, [this](int index) {
+        editor_.pickDays(static_cast<std::uint8_t>(daysBox_->itemData(index).toInt()));
     });
-    connect(cmdApply, &QPushButton::clicked, this, [this] { editor_.apply(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { editor_.cancel(); });
-    return frmChange_;
+    connect(applyButton, &QPushButton::clicked, this, [this] { editor_.apply(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { editor_.cancel(); });
+    return changeFrame_;
 }
 
 QWidget* BasePage::buildStores()
@@ -204,25 +208,27 @@ QWidget* BasePage::buildStores()
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* label5 = new QLabel(QStringLiteral("Items in General Stores:"), box);
-    label5->setObjectName(QStringLiteral("Label5"));
-    lstItems_ = new QListWidget(box);
-    lstItems_->setObjectName(QStringLiteral("lstItems"));
-    lstItems_->setToolTip(QStringLiteral("A list of every item at the starting base."));
-    useGameFont(lstItems_);
-    auto* label2 = new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
-    label2->setObjectName(QStringLiteral("Label2"));
-    column->addWidget(label5);
-    column->addWidget(lstItems_, 1);
-    column->addWidget(label2);
+    auto* storesLabel = new QLabel(QStringLiteral("Items in General Stores:"), box);
+    storesLabel->setObjectName(basePageNames::Label5);
+    storesList_ = new QListWidget(box);
+    storesList_->setObjectName(basePageNames::lstItems);
+    storesList_->setToolTip(QStringLiteral("A list of every item at the starting base."));
+    useGameFont(storesList_);
+    labelControl(storesLabel, storesList_);
+    auto* storesHint =
+        new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    storesHint->setObjectName(basePageNames::Label2);
+    column->addWidget(storesLabel);
+    column->addWidget(storesList_, 1);
+    column->addWidget(storesHint);
 
-    connectEntries(lstItems_, {}, [this](const QModelIndex& entry) {
+    connectEntries(storesList_, {}, [this](const QModelIndex& entry) {
         editor_.openStoresEntry(static_cast<std::size_t>(entry.row()));
     });
     return box;
 }
 
-void BasePage::redraw()
+void BasePage::refresh()
 {
     const base::BaseView& view = editor_.view();
     for (std::size_t k = 0; k < squareButtons_.size(); ++k) {
@@ -232,23 +238,23 @@ void BasePage::redraw()
         const QString caption = QString::fromStdString(view.squareCaptions.at(k));
         if (caption == square->caption()) continue;
         square->setCaption(caption);
-        speakFieldValue(square, caption);
+        nameByFieldValue(square, caption);
     }
-    frmChange_->setVisible(view.frameVisible);
-    frmChange_->setTitle(QString::fromStdString(view.frameCaption));
+    changeFrame_->setVisible(view.frameVisible);
+    changeFrame_->setTitle(QString::fromStdString(view.frameCaption));
     if (shownBoxesRevision_ != view.boxesRevision) {
         shownBoxesRevision_ = view.boxesRevision;
-        showBoxText(combo1_, view.facilityText);
-        showBoxText(combo2_, view.daysText);
+        refreshBoxText(facilityBox_, view.facilityText);
+        refreshBoxText(daysBox_, view.daysText);
     }
     if (shownListRevision_ != view.listRevision) {
         shownListRevision_ = view.listRevision;
-        lstItems_->clear();
-        for (const auto& entry : view.storesList) lstItems_->addItem(QString::fromStdString(entry));
-        lstItems_->scrollToTop();
+        storesList_->clear();
+        for (const auto& entry : view.storesList) storesList_->addItem(QString::fromStdString(entry));
+        storesList_->scrollToTop();
     }
-    lstItems_->setEnabled(view.listEnabled);
-    lblVer_->setText(QString::fromStdString(view.versionText));
+    storesList_->setEnabled(view.listEnabled);
+    editionLabel_->setText(QString::fromStdString(view.versionText));
 }
 
 void BasePage::showRecord(int list, std::size_t record)
@@ -258,9 +264,9 @@ void BasePage::showRecord(int list, std::size_t record)
         return;
     }
     const int row = static_cast<int>(record);
-    if (row >= lstItems_->count()) return;
-    lstItems_->setCurrentRow(row);
-    lstItems_->scrollToItem(lstItems_->item(row));
+    if (row >= storesList_->count()) return;
+    storesList_->setCurrentRow(row);
+    storesList_->scrollToItem(storesList_->item(row));
 }
 
 } // namespace orvane::ui

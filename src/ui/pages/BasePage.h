@@ -1,6 +1,6 @@
 #pragma once
-// The "Base Editor" page: the starting base's 36 square buttons with the change frame frmChange,
-// the list of personnel and store amounts lstItems, and the edition of the loaded executable.
+// The "Base Editor" page: the starting base's 36 square buttons with the change frame, the list of
+// personnel and store amounts, and the edition of the loaded executable.
 #include <array>
 #include <cstddef>
 
@@ -27,15 +27,15 @@ private:
     QWidget* buildGrid();
     QGroupBox* buildChangeFrame();
     QWidget* buildStores();
-    void redraw();
+    void refresh();
 
     base::BaseEditor& editor_;
     std::array<SquareButton*, base::SquareCount> squareButtons_{}; // by square, row by row
-    QGroupBox* frmChange_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    QComboBox* combo2_ = nullptr;
-    QListWidget* lstItems_ = nullptr;
-    QLabel* lblVer_ = nullptr;
+    QGroupBox* changeFrame_ = nullptr;
+    QComboBox* facilityBox_ = nullptr;
+    QComboBox* daysBox_ = nullptr;
+    QListWidget* storesList_ = nullptr;
+    QLabel* editionLabel_ = nullptr;
     std::size_t shownBoxesRevision_ = 0;
     std::size_t shownListRevision_ = 0;
 };

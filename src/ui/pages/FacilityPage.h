@@ -1,5 +1,5 @@
 #pragma once
-// The "Facility Editor" page: cmbType, the five value buttons of the chosen facility type and
+// The "Facility Editor" page: the facility type box, the five value buttons of the chosen facility type and
 // its "Standard to Build?:" options.
 #include <array>
 
@@ -20,10 +20,10 @@ public:
     void showRecord(int list, std::size_t record) override;
 
 private:
-    void redraw();
+    void refresh();
 
     facilities::FacilityEditor& editor_;
-    QComboBox* cmbType_ = nullptr;
+    QComboBox* typeBox_ = nullptr;
     std::array<QPushButton*, facilities::FacilityValueCount> valueButtons_{};
     YesNoFrame standard_;
 };

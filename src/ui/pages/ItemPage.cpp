@@ -17,6 +17,7 @@
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
+#include "ui/pages/ItemPageNames.h"
 
 namespace orvane::ui {
 namespace {
@@ -33,22 +34,22 @@ struct ButtonControl {
 
 // The first column holds the name button above these; the second column follows.
 constexpr ButtonControl FirstColumn[] = {
-    {ItemValue::Damage, "cmdDamage", "Click to change the damage this item deals."},
-    {ItemValue::AmmoType1, "cmdAmmo1", "Change Ammo Type 1. Use index number of Ammo item."},
-    {ItemValue::AmmoType2, "cmdAmmo2", "Change Ammo Type 2. Use index number of Ammo item."},
-    {ItemValue::AmmoType3, "cmdAmmo3", "Change Ammo Type 3. Use index number of Ammo item."},
-    {ItemValue::Amount, "cmdAmount", nullptr},
-    {ItemValue::Weight, "cmdWeight", nullptr},
+    {ItemValue::Damage, itemPageNames::cmdDamage, "Click to change the damage this item deals."},
+    {ItemValue::AmmoType1, itemPageNames::cmdAmmo1, "Change Ammo Type 1. Use index number of Ammo item."},
+    {ItemValue::AmmoType2, itemPageNames::cmdAmmo2, "Change Ammo Type 2. Use index number of Ammo item."},
+    {ItemValue::AmmoType3, itemPageNames::cmdAmmo3, "Change Ammo Type 3. Use index number of Ammo item."},
+    {ItemValue::Amount, itemPageNames::cmdAmount, nullptr},
+    {ItemValue::Weight, itemPageNames::cmdWeight, nullptr},
 };
 
 constexpr ButtonControl SecondColumn[] = {
-    {ItemValue::AutoAccuracy, "cmdAutoA", nullptr},
-    {ItemValue::SnapAccuracy, "cmdSnapA", nullptr},
-    {ItemValue::AimedAccuracy, "cmdAimA", nullptr},
-    {ItemValue::AutoTu, "cmdAutoT", nullptr},
-    {ItemValue::SnapTu, "cmdSnapT", nullptr},
-    {ItemValue::AimedTu, "cmdAimT", nullptr},
-    {ItemValue::MeleeTu, "cmdMelT", nullptr},
+    {ItemValue::AutoAccuracy, itemPageNames::cmdAutoA, nullptr},
+    {ItemValue::SnapAccuracy, itemPageNames::cmdSnapA, nullptr},
+    {ItemValue::AimedAccuracy, itemPageNames::cmdAimA, nullptr},
+    {ItemValue::AutoTu, itemPageNames::cmdAutoT, nullptr},
+    {ItemValue::SnapTu, itemPageNames::cmdSnapT, nullptr},
+    {ItemValue::AimedTu, itemPageNames::cmdAimT, nullptr},
+    {ItemValue::MeleeTu, itemPageNames::cmdMelT, nullptr},
 };
 
 struct OptionControl {
@@ -58,19 +59,19 @@ struct OptionControl {
 
 // In the order they stand in their frames.
 constexpr OptionControl OptionControls[] = {
-    {ItemOption::AP, "optAP"},
-    {ItemOption::Incendiary, "optIN"},
-    {ItemOption::HE, "optHE"},
-    {ItemOption::Laser, "optLaser"},
-    {ItemOption::Plasma, "optPlasma"},
-    {ItemOption::Stun, "optStun"},
-    {ItemOption::NoDamageType, "optNone"},
-    {ItemOption::NotClip, "optNoClip"},
-    {ItemOption::Clip, "optClip"},
-    {ItemOption::SmokeGrenade, "optSmoke"},
-    {ItemOption::ProximityMine, "optProx"},
-    {ItemOption::Grenade, "optGren"},
-    {ItemOption::NotGrenade, "optNoG"},
+    {ItemOption::AP, itemPageNames::optAP},
+    {ItemOption::Incendiary, itemPageNames::optIN},
+    {ItemOption::HE, itemPageNames::optHE},
+    {ItemOption::Laser, itemPageNames::optLaser},
+    {ItemOption::Plasma, itemPageNames::optPlasma},
+    {ItemOption::Stun, itemPageNames::optStun},
+    {ItemOption::NoDamageType, itemPageNames::optNone},
+    {ItemOption::NotClip, itemPageNames::optNoClip},
+    {ItemOption::Clip, itemPageNames::optClip},
+    {ItemOption::SmokeGrenade, itemPageNames::optSmoke},
+    {ItemOption::ProximityMine, itemPageNames::optProx},
+    {ItemOption::Grenade, itemPageNames::optGren},
+    {ItemOption::NotGrenade, itemPageNames::optNoG},
 };
 
 std::size_t slotOf(ItemValue value) { return static_cast<std::size_t>(value); }
@@ -86,7 +87,7 @@ QString buttonText(const std::string& gameText)
 QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
 {
     auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(name);
     if (tooltip) button->setToolTip(QString::fromLatin1(tooltip));
     useGameFont(button);
     return button;
@@ -97,22 +98,24 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* tooltip)
 ItemPage::ItemPage(items::ItemEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* listColumn = new QVBoxLayout;
-    // The filter comes first so the list keeps its label right above it, which names it for a screen reader.
-    txtFilterItem_ = makeFilterBox(this, "txtFilterItem", QStringLiteral("items"));
-    listColumn->addWidget(txtFilterItem_);
-    listColumn->addWidget(new QLabel(QStringLiteral("Double click on item to edit it."), this));
-    lstItem_ = new QListWidget(this);
-    lstItem_->setObjectName(QStringLiteral("lstItem"));
-    lstItem_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
-    useGameFont(lstItem_);
+    // The filter comes first so the list keeps its label right above it.
+    filter_ = makeFilterBox(this, itemPageNames::txtFilterItem, QStringLiteral("items"));
+    listColumn->addWidget(filter_);
+    auto* hint = new QLabel(QStringLiteral("Double click on item to edit it."), this);
+    listColumn->addWidget(hint);
+    itemList_ = new QListWidget(this);
+    labelControl(hint, itemList_);
+    itemList_->setObjectName(itemPageNames::lstItem);
+    itemList_->setToolTip(QStringLiteral("Click on item to view index number, double click to edit."));
+    useGameFont(itemList_);
     // Wide enough for a name of the full 20 characters; the value buttons take the rest.
-    lstItem_->setMaximumWidth(lstItem_->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('M'))) + 24);
-    listColumn->addWidget(lstItem_);
+    itemList_->setMaximumWidth(itemList_->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('M'))) + 24);
+    listColumn->addWidget(itemList_);
     auto* indexRow = new QHBoxLayout;
     indexRow->addWidget(new QLabel(QStringLiteral("Index:"), this));
-    lblIndex_ = new QLabel(this);
-    lblIndex_->setObjectName(QStringLiteral("lblIndex"));
-    indexRow->addWidget(lblIndex_, 1);
+    indexLabel_ = new QLabel(this);
+    indexLabel_->setObjectName(itemPageNames::lblIndex);
+    indexRow->addWidget(indexLabel_, 1);
     listColumn->addLayout(indexRow);
 
     auto* page = new QHBoxLayout(this);
@@ -121,11 +124,11 @@ ItemPage::ItemPage(items::ItemEditor& editor, QWidget* parent) : EditorPage(pare
     page->addWidget(buildFrames());
 
     connectEntries(
-        lstItem_, [this](const QModelIndex& entry) { editor_.clickEntry(static_cast<std::size_t>(entry.row())); },
+        itemList_, [this](const QModelIndex& entry) { editor_.clickEntry(static_cast<std::size_t>(entry.row())); },
         [this](const QModelIndex& entry) { editor_.openEntry(static_cast<std::size_t>(entry.row())); });
-    connect(txtFilterItem_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
-    editor_.onChanged([this] { redraw(); });
-    redraw();
+    connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+    editor_.onChanged([this] { refresh(); });
+    refresh();
 }
 
 QWidget* ItemPage::buildButtons()
@@ -134,14 +137,14 @@ QWidget* ItemPage::buildButtons()
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    cmdName_ = makeButton(box, "cmdName", "Click to change the name.");
+    nameButton_ = makeButton(box, itemPageNames::cmdName, "Click to change the name.");
     // Room for a name of the full 20 characters.
-    cmdName_->setMinimumWidth(cmdName_->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))) + 16);
+    nameButton_->setMinimumWidth(nameButton_->fontMetrics().horizontalAdvance(QString(20, QLatin1Char('M'))) + 16);
     const QString nameLabel = QString::fromLatin1(items::recordFields().front().label);
-    setFieldName(cmdName_, nameLabel);
+    setFieldName(nameButton_, nameLabel);
     grid->addWidget(new QLabel(nameLabel, box), 0, 0);
-    grid->addWidget(cmdName_, 0, 1);
-    connect(cmdName_, &QPushButton::clicked, this, [this] { editor_.changeName(); });
+    grid->addWidget(nameButton_, 0, 1);
+    connect(nameButton_, &QPushButton::clicked, this, [this] { editor_.changeName(); });
 
     const auto place = [this, box, grid](const ButtonControl& control, int row, int column) {
         auto* button = makeButton(box, control.name, control.tooltip);
@@ -164,13 +167,13 @@ QWidget* ItemPage::buildButtons()
 QGroupBox* ItemPage::buildFrame(OptionGroup group, const char* name)
 {
     auto* frame = new QGroupBox(QString::fromLatin1(items::titleOf(group)), this);
-    frame->setObjectName(QString::fromLatin1(name));
+    frame->setObjectName(name);
     auto* buttons = new QButtonGroup(frame);
     auto* layout = new QVBoxLayout(frame);
     for (const auto& control : OptionControls) {
         if (items::codeOf(control.option).group != group) continue;
         auto* option = new QRadioButton(QString::fromLatin1(items::codeOf(control.option).caption), frame);
-        option->setObjectName(QString::fromLatin1(control.name));
+        option->setObjectName(control.name);
         buttons->addButton(option);
         layout->addWidget(option);
         options_.at(slotOf(control.option)) = option;
@@ -178,8 +181,8 @@ QGroupBox* ItemPage::buildFrame(OptionGroup group, const char* name)
         const ItemOption chosen = control.option;
         connect(option, &QRadioButton::clicked, this, [this, chosen] { editor_.chooseOption(chosen); });
     }
-    frames_.at(slotOf(group)) = frame;
-    groups_.at(slotOf(group)) = buttons;
+    optionFrames_.at(slotOf(group)) = frame;
+    optionGroups_.at(slotOf(group)) = buttons;
     return frame;
 }
 
@@ -188,66 +191,66 @@ QWidget* ItemPage::buildFrames()
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(buildFrame(OptionGroup::DamageType, "Frame2"));
-    column->addWidget(buildFrame(OptionGroup::ClipFlag, "frmClip"));
-    column->addWidget(buildFrame(OptionGroup::GrenadeKind, "frmGren"));
+    column->addWidget(buildFrame(OptionGroup::DamageType, itemPageNames::Frame2));
+    column->addWidget(buildFrame(OptionGroup::ClipFlag, itemPageNames::frmClip));
+    column->addWidget(buildFrame(OptionGroup::GrenadeKind, itemPageNames::frmGren));
     column->addStretch();
     return box;
 }
 
-void ItemPage::redrawList()
+void ItemPage::refreshList()
 {
     if (shownListRevision_ == editor_.listRevision()) return;
     shownListRevision_ = editor_.listRevision();
-    lstItem_->clear();
-    for (const auto& entry : editor_.listEntries()) lstItem_->addItem(QString::fromStdString(entry));
+    itemList_->clear();
+    for (const auto& entry : editor_.listEntries()) itemList_->addItem(QString::fromStdString(entry));
     applyFilter();
 }
 
 // Hides the entries that do not match: every row stays, so a row is still its record number.
 void ItemPage::applyFilter()
 {
-    const TextFilter filter(txtFilterItem_->text().toStdString());
+    const TextFilter filter(filter_->text().toStdString());
     const auto& entries = editor_.listEntries();
-    for (int row = 0; row < lstItem_->count(); ++row) {
+    for (int row = 0; row < itemList_->count(); ++row) {
         const auto position = static_cast<std::size_t>(row);
-        lstItem_->setRowHidden(row, position < entries.size() && !filter.matches(entries[position]));
+        itemList_->setRowHidden(row, position < entries.size() && !filter.matches(entries[position]));
     }
 }
 
 void ItemPage::showRecord(int, std::size_t record)
 {
     const int row = static_cast<int>(record);
-    if (row >= lstItem_->count()) return;
-    if (lstItem_->isRowHidden(row)) txtFilterItem_->clear();
-    lstItem_->setCurrentRow(row);
-    lstItem_->scrollToItem(lstItem_->item(row));
+    if (row >= itemList_->count()) return;
+    if (itemList_->isRowHidden(row)) filter_->clear();
+    itemList_->setCurrentRow(row);
+    itemList_->scrollToItem(itemList_->item(row));
     editor_.clickEntry(record);
     editor_.openEntry(record);
 }
 
-void ItemPage::redraw()
+void ItemPage::refresh()
 {
-    redrawList();
-    lstItem_->setEnabled(editor_.listEnabled());
-    lblIndex_->setText(QString::fromStdString(editor_.indexCaption()));
+    refreshList();
+    itemList_->setEnabled(editor_.listEnabled());
+    indexLabel_->setText(QString::fromStdString(editor_.indexCaption()));
 
     const bool open = editor_.itemControlsEnabled();
-    cmdName_->setEnabled(open);
-    showFieldValue(cmdName_, buttonText(editor_.nameCaption()));
+    nameButton_->setEnabled(open);
+    refreshFieldValue(nameButton_, buttonText(editor_.nameCaption()));
     for (const auto& field : items::ValueFields) {
         QPushButton* button = valueButtons_.at(slotOf(field.value));
         button->setEnabled(open);
-        showFieldValue(button, QString::fromStdString(editor_.valueCaption(field.value)));
+        refreshFieldValue(button, QString::fromStdString(editor_.valueCaption(field.value)));
     }
     for (const auto group : items::OptionGroups) {
-        frames_.at(slotOf(group))->setEnabled(open);
+        optionFrames_.at(slotOf(group))->setEnabled(open);
         if (const auto selected = editor_.selectedOption(group)) {
             options_.at(slotOf(*selected))->setChecked(true);
             continue;
         }
         // An exclusive group keeps one option on; it must let go to show none selected.
-        QButtonGroup* buttons = groups_.at(slotOf(group));
+        QButtonGroup* buttons = optionGroups_.at(slotOf(group));
         buttons->setExclusive(false);
         for (QAbstractButton* option : buttons->buttons()) option->setChecked(false);
         buttons->setExclusive(true);

@@ -1,5 +1,5 @@
 #pragma once
-// The "Item Editor" page: lstItem with the 80 item names, the fourteen buttons of the opened item
+// The "Item Editor" page: the list of the 80 item names, the fourteen buttons of the opened item
 // and its damage type, clip flag and grenade kind.
 #include <array>
 #include <cstddef>
@@ -28,18 +28,18 @@ private:
     QWidget* buildButtons();
     QWidget* buildFrames();
     QGroupBox* buildFrame(items::OptionGroup group, const char* name);
-    void redraw();
-    void redrawList();
+    void refresh();
+    void refreshList();
     void applyFilter();
 
     items::ItemEditor& editor_;
-    QLineEdit* txtFilterItem_ = nullptr;
-    QListWidget* lstItem_ = nullptr;
-    QLabel* lblIndex_ = nullptr;
-    QPushButton* cmdName_ = nullptr;
+    QLineEdit* filter_ = nullptr;
+    QListWidget* itemList_ = nullptr;
+    QLabel* indexLabel_ = nullptr;
+    QPushButton* nameButton_ = nullptr;
     std::array<QPushButton*, items::ValueFields.size()> valueButtons_{};
-    std::array<QGroupBox*, items::OptionGroups.size()> frames_{};
-    std::array<QButtonGroup*, items::OptionGroups.size()> groups_{};
+    std::array<QGroupBox*, items::OptionGroups.size()> optionFrames_{};
+    std::array<QButtonGroup*, items::OptionGroups.size()> optionGroups_{};
     std::array<QRadioButton*, items::OptionCodes.size()> options_{};
     std::size_t shownListRevision_ = 0;
 };

@@ -15,11 +15,11 @@ public:
     void showRecord(int list, std::size_t record) override;
 
 private:
-    void redraw();
+    void refresh();
 
     names::NamesEditor& editor_;
-    QListWidget* lstFirst_ = nullptr;
-    QListWidget* lstLast_ = nullptr;
+    QListWidget* firstNames_ = nullptr;
+    QListWidget* lastNames_ = nullptr;
     std::size_t shownFirstRevision_ = 0;
     std::size_t shownLastRevision_ = 0;
 };

@@ -11,10 +11,12 @@
 #include <limits>
 
 #include "core/TextFilter.h"
+#include "ui/AccessibleNames.h"
 #include "ui/FilterBox.h"
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 #include "ui/TextListModel.h"
+#include "ui/pages/StringPageNames.h"
 
 namespace orvane::ui {
 namespace {
@@ -23,14 +25,14 @@ QLabel* makeLabel(const QString& text, QWidget* parent, const char* name = nullp
 {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
-    if (name != nullptr) label->setObjectName(QString::fromLatin1(name));
+    if (name != nullptr) label->setObjectName(name);
     return label;
 }
 
 QPushButton* makeButton(const QString& caption, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
+    button->setObjectName(name);
     useGameFont(button);
     return button;
 }
@@ -45,49 +47,53 @@ QString fromModel(const std::string& text)
 StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
-    lists_[0] = makeList(FileId::English, "lstEng1", "txtFilterEng1", "lblEng1", headings[0],
+    lists_[0] = makeList(FileId::English, stringPageNames::lstEng1, stringPageNames::txtFilterEng1,
+                         stringPageNames::lblEng1, headings[0],
                          "A list of strings in English.dat. Click to display text. Double click to edit.");
-    lists_[1] = makeList(FileId::English2, "lstEng2", "txtFilterEng2", "lblEng2", headings[1],
+    lists_[1] = makeList(FileId::English2, stringPageNames::lstEng2, stringPageNames::txtFilterEng2,
+                         stringPageNames::lblEng2, headings[1],
                          "A list of strings in English2.dat. Click to display text. Double click to edit.");
 
-    auto* lblStringStuff = makeLabel(
+    auto* hint = makeLabel(
         QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."), this,
-        "lblStringStuff");
+        stringPageNames::lblStringStuff);
 
-    frmStr_ = new QGroupBox(this);
-    frmStr_->setObjectName(QStringLiteral("frmStr"));
-    text1_ = new QLineEdit(frmStr_);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("String text")); // the edit box has no label of its own
-    text1_->setMaxLength(std::numeric_limits<int>::max());
-    useGameFont(text1_);
-    auto* cmdApplyStr = makeButton(QStringLiteral("&Apply"), "cmdApplyStr", frmStr_);
-    auto* cmdCancelStr = makeButton(QStringLiteral("&Cancel"), "cmdCancelStr", frmStr_);
+    editFrame_ = new QGroupBox(this);
+    editFrame_->setObjectName(stringPageNames::frmStr);
+    editBox_ = new QLineEdit(editFrame_);
+    editBox_->setObjectName(stringPageNames::Text1);
+    editBox_->setAccessibleName(QStringLiteral("String text")); // the edit box has no label of its own
+    editBox_->setMaxLength(std::numeric_limits<int>::max());
+    useGameFont(editBox_);
+    auto* applyButton = makeButton(QStringLiteral("&Apply"), stringPageNames::cmdApplyStr, editFrame_);
+    auto* cancelButton = makeButton(QStringLiteral("&Cancel"), stringPageNames::cmdCancelStr, editFrame_);
     // The frame keeps its room while hidden, so opening and closing an edit never resizes the lists,
     // which would lay out every one of their entries again.
-    QSizePolicy keepRoom = frmStr_->sizePolicy();
+    QSizePolicy keepRoom = editFrame_->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
-    frmStr_->setSizePolicy(keepRoom);
-    auto* editRow = new QHBoxLayout(frmStr_);
-    editRow->addWidget(text1_, 1);
-    editRow->addWidget(cmdApplyStr);
-    editRow->addWidget(cmdCancelStr);
+    editFrame_->setSizePolicy(keepRoom);
+    auto* editRow = new QHBoxLayout(editFrame_);
+    editRow->addWidget(editBox_, 1);
+    editRow->addWidget(applyButton);
+    editRow->addWidget(cancelButton);
 
-    lblStrShow_ = makeLabel(QString(), this, "lblStrShow");
-    lblStrShow_->setToolTip(QStringLiteral("This displays the string you currently have selected."));
-    lblStrShow_->setWordWrap(true);
-    useGameFont(lblStrShow_);
+    shownString_ = makeLabel(QString(), this, stringPageNames::lblStrShow);
+    shownString_->setToolTip(QStringLiteral("This displays the string you currently have selected."));
+    shownString_->setWordWrap(true);
+    useGameFont(shownString_);
     // Room for three lines, so that showing a string of up to three lines never moves the lists above,
     // which would lay them out and repaint them whole.
-    lblStrShow_->setMinimumHeight(3 * lblStrShow_->fontMetrics().lineSpacing());
+    shownString_->setMinimumHeight(3 * shownString_->fontMetrics().lineSpacing());
 
     auto* grid = new QGridLayout(this);
     for (int column = 0; column < 2; ++column) {
         const ShownList& list = lists_.at(static_cast<std::size_t>(column));
-        // Filter, heading, list: the heading stands right above its list, which names it for a screen reader.
+        // Filter, heading, list: the heading stands right above its list and names it.
+        auto* heading = makeLabel(headings[column], this);
+        labelControl(heading, list.view);
         auto* listColumn = new QVBoxLayout;
         listColumn->addWidget(list.filter);
-        listColumn->addWidget(makeLabel(headings[column], this));
+        listColumn->addWidget(heading);
         listColumn->addWidget(list.view, 1);
         grid->addLayout(listColumn, 1, column);
         auto* indexRow = new QHBoxLayout;
@@ -95,17 +101,17 @@ StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorP
         indexRow->addWidget(list.index, 1);
         grid->addLayout(indexRow, 2, column);
     }
-    grid->addWidget(lblStringStuff, 3, 0, 1, 2);
-    grid->addWidget(frmStr_, 4, 0, 1, 2);
-    grid->addWidget(lblStrShow_, 5, 0, 1, 2);
+    grid->addWidget(hint, 3, 0, 1, 2);
+    grid->addWidget(editFrame_, 4, 0, 1, 2);
+    grid->addWidget(shownString_, 5, 0, 1, 2);
     grid->setRowStretch(1, 1);
 
-    connect(text1_, &QLineEdit::textChanged, this,
+    connect(editBox_, &QLineEdit::textChanged, this,
             [this](const QString& text) { editor_.setEditText(text.toStdString()); });
-    connect(cmdApplyStr, &QPushButton::clicked, this, [this] { editor_.apply(); });
-    connect(cmdCancelStr, &QPushButton::clicked, this, [this] { editor_.cancel(); });
-    editor_.onChanged([this] { redraw(); });
-    redraw();
+    connect(applyButton, &QPushButton::clicked, this, [this] { editor_.apply(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { editor_.cancel(); });
+    editor_.onChanged([this] { refresh(); });
+    refresh();
 }
 
 StringPage::ShownList StringPage::makeList(FileId file, const char* name, const char* filterName, const char* indexName,
@@ -114,7 +120,7 @@ StringPage::ShownList StringPage::makeList(FileId file, const char* name, const 
     ShownList list{file};
     list.filter = makeFilterBox(this, filterName, QString(heading).remove(QLatin1Char(':')));
     list.view = new QListView(this);
-    list.view->setObjectName(QString::fromLatin1(name));
+    list.view->setObjectName(name);
     list.view->setToolTip(QString::fromLatin1(tooltip));
     list.view->setUniformItemSizes(true);
     list.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -136,7 +142,7 @@ StringPage::ShownList StringPage::makeList(FileId file, const char* name, const 
     return list;
 }
 
-void StringPage::redrawList(ShownList& list, bool refilled)
+void StringPage::refreshList(ShownList& list, bool refilled)
 {
     if (list.revision != editor_.listRevision(list.file)) {
         list.revision = editor_.listRevision(list.file);
@@ -151,15 +157,15 @@ void StringPage::redrawList(ShownList& list, bool refilled)
     list.index->setText(fromModel(editor_.indexCaption(list.file)));
 }
 
-void StringPage::redraw()
+void StringPage::refresh()
 {
     const bool refilled = fillRevision_ != editor_.fillRevision();
     fillRevision_ = editor_.fillRevision();
-    for (ShownList& list : lists_) redrawList(list, refilled);
-    lblStrShow_->setText(fromModel(editor_.shownString()));
-    frmStr_->setVisible(editor_.editOpen());
+    for (ShownList& list : lists_) refreshList(list, refilled);
+    shownString_->setText(fromModel(editor_.shownString()));
+    editFrame_->setVisible(editor_.editOpen());
     const QString text = fromModel(editor_.editText());
-    if (text1_->text() != text) text1_->setText(text);
+    if (editBox_->text() != text) editBox_->setText(text);
 }
 
 void StringPage::showRecord(int list, std::size_t record)

@@ -36,15 +36,15 @@ private:
 
     ShownList makeList(FileId file, const char* name, const char* filterName, const char* indexName,
                        const QString& heading, const char* tooltip);
-    void redraw();
-    void redrawList(ShownList& list, bool refilled);
+    void refresh();
+    void refreshList(ShownList& list, bool refilled);
 
     strings::StringEditor& editor_;
     std::array<ShownList, 2> lists_{};
     std::size_t fillRevision_ = 0;
-    QLabel* lblStrShow_ = nullptr;
-    QGroupBox* frmStr_ = nullptr;
-    QLineEdit* text1_ = nullptr;
+    QLabel* shownString_ = nullptr;
+    QGroupBox* editFrame_ = nullptr;
+    QLineEdit* editBox_ = nullptr;
 };
 
 } // namespace orvane::ui

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "ui/ValueControls.h"
+#include "ui/pages/UnitPageNames.h"
 
 namespace orvane::ui {
 namespace {
@@ -17,21 +18,21 @@ struct ValueControl {
 };
 
 constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
-    {units::UnitStat::TimeUnits, "cmdTU"},
-    {units::UnitStat::Health, "cmdHealth"},
-    {units::UnitStat::Energy, "cmdEnrg"},
-    {units::UnitStat::Reaction, "cmdReac"},
-    {units::UnitStat::Strength, "cmdStr"},
-    {units::UnitStat::FiringAccuracy, "cmdFirA"},
-    {units::UnitStat::ThrowingAccuracy, "cmdThrA"},
-    {units::UnitStat::FrontArmour, "cmdFrA"},
-    {units::UnitStat::LeftArmour, "cmdLefA"},
-    {units::UnitStat::RightArmour, "cmdRigA"},
-    {units::UnitStat::RearArmour, "cmdReaA"},
-    {units::UnitStat::UnderArmour, "cmdUndA"},
-    {units::UnitStat::PsiSkill, "cmdPsiSk"},
-    {units::UnitStat::PsiStrength, "cmdPsiSt"},
-    {units::UnitStat::Bravery, "cmdBrav"},
+    {units::UnitStat::TimeUnits, unitPageNames::cmdTU},
+    {units::UnitStat::Health, unitPageNames::cmdHealth},
+    {units::UnitStat::Energy, unitPageNames::cmdEnrg},
+    {units::UnitStat::Reaction, unitPageNames::cmdReac},
+    {units::UnitStat::Strength, unitPageNames::cmdStr},
+    {units::UnitStat::FiringAccuracy, unitPageNames::cmdFirA},
+    {units::UnitStat::ThrowingAccuracy, unitPageNames::cmdThrA},
+    {units::UnitStat::FrontArmour, unitPageNames::cmdFrA},
+    {units::UnitStat::LeftArmour, unitPageNames::cmdLefA},
+    {units::UnitStat::RightArmour, unitPageNames::cmdRigA},
+    {units::UnitStat::RearArmour, unitPageNames::cmdReaA},
+    {units::UnitStat::UnderArmour, unitPageNames::cmdUndA},
+    {units::UnitStat::PsiSkill, unitPageNames::cmdPsiSk},
+    {units::UnitStat::PsiStrength, unitPageNames::cmdPsiSt},
+    {units::UnitStat::Bravery, unitPageNames::cmdBrav},
 }};
 
 } // namespace
@@ -39,11 +40,11 @@ constexpr std::array<ValueControl, units::UnitStatCount> valueControls{{
 UnitPage::UnitPage(units::UnitEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     auto* grid = new QGridLayout;
-    cmbUnit_ = new QComboBox(this);
-    cmbUnit_->setObjectName(QStringLiteral("cmbUnit"));
-    for (const auto& unit : units::unitList()) cmbUnit_->addItem(QString::fromStdString(unit.name), unit.record);
-    cmbUnit_->setCurrentIndex(-1);
-    addLabelledRow(this, grid, 0, "Unit Name:", cmbUnit_);
+    unitBox_ = new QComboBox(this);
+    unitBox_->setObjectName(unitPageNames::cmbUnit);
+    for (const auto& unit : units::unitList()) unitBox_->addItem(QString::fromStdString(unit.name), unit.record);
+    unitBox_->setCurrentIndex(-1);
+    addLabelledRow(this, grid, 0, "Unit Name:", unitBox_);
 
     int row = 1;
     for (const auto& control : valueControls) {
@@ -52,30 +53,31 @@ UnitPage::UnitPage(units::UnitEditor& editor, QWidget* parent) : EditorPage(pare
         const auto stat = control.stat;
         connect(button, &QPushButton::clicked, this, [this, stat] { editor_.editStat(stat); });
     }
-    flying_ = makeYesNoFrame(this, "Frame1", units::FlyingField.label, "optYesU", "optNoU");
+    flying_ = makeYesNoFrame(this, unitPageNames::Frame1, units::FlyingField.label, unitPageNames::optYesU,
+                             unitPageNames::optNoU);
     grid->addWidget(flying_.frame, row, 0, 1, 2);
     layOutAsLeftColumn(this, grid);
 
-    connect(cmbUnit_, &QComboBox::activated, this,
-            [this](int index) { editor_.choose(cmbUnit_->itemData(index).toInt()); });
+    connect(unitBox_, &QComboBox::activated, this,
+            [this](int index) { editor_.choose(unitBox_->itemData(index).toInt()); });
     connect(flying_.yes, &QRadioButton::clicked, this, [this] { editor_.setFlying(true); });
     connect(flying_.no, &QRadioButton::clicked, this, [this] { editor_.setFlying(false); });
-    editor_.onChanged([this] { redraw(); });
-    redraw();
+    editor_.onChanged([this] { refresh(); });
+    refresh();
 }
 
-void UnitPage::redraw()
+void UnitPage::refresh()
 {
     const units::UnitView& view = editor_.view();
-    showValues(valueButtons_, view.captions, view.valueButtonsEnabled);
-    showYesNo(flying_, view.flyingEnabled, view.flyingYes);
+    refreshValues(valueButtons_, view.captions, view.valueButtonsEnabled);
+    refreshYesNo(flying_, view.flyingEnabled, view.flyingYes);
 }
 
 void UnitPage::showRecord(int, std::size_t record)
 {
-    const int index = cmbUnit_->findData(static_cast<int>(record));
+    const int index = unitBox_->findData(static_cast<int>(record));
     if (index < 0) return;
-    cmbUnit_->setCurrentIndex(index);
+    unitBox_->setCurrentIndex(index);
     editor_.choose(static_cast<int>(record));
 }
 

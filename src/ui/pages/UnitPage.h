@@ -1,5 +1,5 @@
 #pragma once
-// The "Unit Editor" page: cmbUnit, the fifteen value buttons and the flying options of one unit.
+// The "Unit Editor" page: the unit box, the fifteen value buttons and the flying options of one unit.
 #include <array>
 
 #include "ui/EditorPage.h"
@@ -19,10 +19,10 @@ public:
     void showRecord(int list, std::size_t record) override;
 
 private:
-    void redraw();
+    void refresh();
 
     units::UnitEditor& editor_;
-    QComboBox* cmbUnit_ = nullptr;
+    QComboBox* unitBox_ = nullptr;
     std::array<QPushButton*, units::UnitStatCount> valueButtons_{};
     YesNoFrame flying_;
 };
