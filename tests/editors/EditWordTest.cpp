@@ -23,7 +23,7 @@ struct LoadedGame {
 // Low byte at `low`, high byte at `high`, whichever comes first in the image; commas are dropped before
 // reading, and the limit holds on the number as typed. An answer that cannot be a two-byte amount brings
 // the same box back; Cancel and an empty answer write nothing and take no snapshot. One Undo takes back both bytes.
-TEST(EditWord, WritesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
+TEST(EditWord, writesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
 {
     const struct {
         Answers answers;
@@ -54,7 +54,7 @@ TEST(EditWord, WritesAnAmountUpTo28671AtTheTwoPositionsGivenOrNothing)
 }
 
 // Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
-TEST(EditWord, OutsideTheImageNothingIsAsked)
+TEST(EditWord, outsideTheImageNothingIsAsked)
 {
     LoadedGame loaded;
     const std::size_t size = loaded.game.exe().size();

@@ -44,7 +44,7 @@ struct PatchTarget {
     test::SampleSession game;
 };
 
-TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
+TEST(PatchApply, aPatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
 {
     for (const GameEdition source : test::AllEditions) {
         // A value of every kind typed on its page, and a string of another length.
@@ -81,7 +81,7 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
     }
 }
 
-TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
+TEST(PatchApply, filesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
 {
     PatchTarget target(GameEdition::Dos14);
     const ByteImage good = buildPatchFile(target.game.session.files()).value();
@@ -119,7 +119,7 @@ TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndCha
     }
 }
 
-TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
+TEST(PatchApply, whenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
 {
     PatchTarget written(GameEdition::Collectors);
     ByteImage& english = written.game.session.image(FileId::English);

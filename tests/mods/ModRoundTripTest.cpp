@@ -22,7 +22,7 @@ GameFileSet applied(GameFileSet game, const ModDocument& mod)
     return game;
 }
 
-TEST(ModRoundTrip, ExportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
+TEST(ModRoundTrip, exportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
     const test::TypedGame source(GameEdition::Collectors, false, Seed);
     const test::TypedGame sourceModded(GameEdition::Collectors, true, Seed);
@@ -49,7 +49,7 @@ TEST(ModRoundTrip, ExportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     }
 }
 
-TEST(ModRoundTrip, TheChangesSinceLoadAreTheChangeListsFieldsAndGiveTheEditedGame)
+TEST(ModRoundTrip, theChangesSinceLoadAreTheChangeListsFieldsAndGiveTheEditedGame)
 {
     const test::TypedGame edited(GameEdition::Dos12, true, Seed);
     const MadeMod changes = exportChanges(edited.files());
@@ -88,7 +88,7 @@ std::string describe(const ModReading& reading)
     return text;
 }
 
-TEST(ModReader, ThePlainLineReaderGivesWhatTomlGivesForEveryFile)
+TEST(ModReader, thePlainLineReaderGivesWhatTomlGivesForEveryFile)
 {
     const std::string header = "[mod]\nformat = 1\n";
     const std::string texts[] = {

@@ -23,7 +23,7 @@ public:
 
 // At most five snapshots are kept, each goes back into its own image and redraws its own page; Undo
 // leaves Save as it was and does nothing once the history is empty.
-TEST(UndoTest, TheLastFiveSnapshotsGoBackEachIntoItsOwnImage)
+TEST(UndoTest, theLastFiveSnapshotsGoBackEachIntoItsOwnImage)
 {
     NoDisk disk;
     test::ScriptedPrompts prompts;
@@ -81,7 +81,7 @@ struct UnsavedChangesTest : ::testing::Test {
     EditorSession& session = sample.session;
 };
 
-TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
+TEST_F(UnsavedChangesTest, followsEditsSavesUndosCloseFilesAndLoads)
 {
     EXPECT_FALSE(session.modified());
     edit(10);
@@ -122,7 +122,7 @@ TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
 // Close files stops when the Save it offered fails, or is refused after a load that stopped at a data
 // file: files, history, changes and Save stay as they were. Every other writing command refuses such a
 // load under its own title, before any dialog.
-TEST_F(UnsavedChangesTest, AFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
+TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
 {
     edit(40);
     const auto expectStillOpen = [this](const std::string& title, const std::string& part) {
