@@ -36,7 +36,7 @@ struct EditedGame {
 // Laboratory, the Laser Defense type costs 400 and is not standard, item 7 is the HC-IN Ammo.
 TEST(ChangeList, editsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 {
-    test::TypedGame typed(GameEdition::Dos12, true, std::nullopt);
+    test::TypedGame typed(GameEdition::Dos12, test::ValueSet::Second, std::nullopt);
     // Rows come table by table; the order of the tables is not the point here.
     const std::vector<std::string> expected{
         "Base Editor | Square 8 (row 2, column 2) | Days to Completion | 0 Days -> 255 Days @ 0/0/7",

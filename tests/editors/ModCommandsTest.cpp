@@ -20,7 +20,7 @@ struct NamedGame {
 
 TEST(ModCommands, exportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
 {
-    test::TypedGame edited(GameEdition::Dos14, false, std::nullopt);
+    test::TypedGame edited(GameEdition::Dos14, test::ValueSet::First, std::nullopt);
     EditorSession& session = edited.game.session;
     ++session.image(FileId::Exe).at(10); // a byte no page shows
 

@@ -108,7 +108,7 @@ TEST_F(UnsavedChangesTest, followsEditsSavesUndosCloseFilesAndLoads)
     for (int undo = 0; undo < 6; ++undo) session.undo();
     EXPECT_TRUE(session.modified()) << "the first edit has dropped out of the history";
 
-    sample.prompts.answerYesNo(false);
+    sample.prompts.answerNo();
     session.closeFiles({});
     EXPECT_FALSE(session.modified());
     edit(30); // the page controls that stay usable still edit the images in memory
@@ -128,7 +128,7 @@ TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles
     const auto expectStillOpen = [this](const std::string& title, const std::string& part) {
         bool disabled = false;
         sample.prompts.clearShown();
-        sample.prompts.answerYesNo(true);
+        sample.prompts.answerYes();
         session.closeFiles([&disabled] { disabled = true; });
         test::expectOneMessage(sample.prompts, title, part);
         EXPECT_FALSE(disabled);
@@ -145,7 +145,7 @@ TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles
     ASSERT_EQ(sample.tryLoad(), LoadResult::Failed);
     edit(41);
     const std::pair<const char*, std::function<void()>> commands[] = {
-        {"Master backup not made", [this] { sample.prompts.answerYesNo(true); session.makeMasterBackup(); }},
+        {"Master backup not made", [this] { sample.prompts.answerYes(); session.makeMasterBackup(); }},
         {"Patch file not made", [this] { session.makePatchFile(); }},
         {"Patch not applied", [this] { applyPatchFile(session); }},
     };

@@ -193,7 +193,7 @@ private slots:
         QVERIFY2(named.contains(QStringLiteral("QEV.EXE")) && named.contains(QStringLiteral("ENGLISH2.DAT")),
                  qPrintable(named));
         game.prompts.clearShown();
-        game.prompts.answerYesNo(false);
+        game.prompts.answerNo();
         click(game, "cmdReloadDisk");
         QCOMPARE(game.prompts.shown().size(), std::size_t{1});
         QCOMPARE(game.prompts.shown().front().kind, std::string("yesno"));
@@ -201,7 +201,7 @@ private slots:
         QVERIFY(barShown(game));
 
         // Yes drops it and shows the files as the other program left them.
-        game.prompts.answerYesNo(true);
+        game.prompts.answerYes();
         click(game, "cmdReloadDisk");
         QVERIFY(!barShown(game));
         QCOMPARE(game.image(FileId::Exe), theirExe);

@@ -117,7 +117,7 @@ private slots:
         QVERIFY(copied().startsWith(QStringLiteral("Unit Editor\t")) && copied().count(QLatin1Char('\t')) == 4);
         QVERIFY(w.find<QTabWidget>("tabFac")->isEnabled());
 
-        w.prompts.answerYesNo(false);
+        w.prompts.answerNo();
         QTest::keyClick(w.find<QPushButton>("cmdTU"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(w.prompts.shown().back().title, std::string("Save?"));
         QVERIFY(!w.find<QTabWidget>("tabFac")->isEnabled() && w.prompts.unexpected().empty());

@@ -1,0 +1,50 @@
+#pragma once
+// The main window for the tests of one editor page: made on a sample game, loaded unless told not to,
+// with that page shown. When the test ends, its windows close, and no box may have come that the script
+// did not answer. With the controls the pages are made of.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+#include "support/ImageDiff.h"
+#include "widgets/SampleWindow.h"
+
+namespace orvane::test {
+
+enum class Loading { Load, NoLoad };
+
+struct PageWindow : SampleWindow {
+    PageWindow(int pageIndex, GameEdition edition, Loading loading) : SampleWindow(edition), page(pageIndex)
+    {
+        if (loading == Loading::Load) loadPage();
+    }
+    ~PageWindow()
+    {
+        closeAllWindows();
+        QVERIFY(prompts.unexpected().empty());
+    }
+
+    // Load Files, then this page shown.
+    void loadPage()
+    {
+        load();
+        tabs = openPage(page);
+    }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    // The change list panel shown, and its rows.
+    QTableWidget* showChanges()
+    {
+        trigger("mnuChanges");
+        return find<QTableWidget>("lstChanges");
+    }
+
+    const int page;
+    QTabWidget* tabs = nullptr;
+};
+
+} // namespace orvane::test
