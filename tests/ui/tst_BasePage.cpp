@@ -1,23 +1,17 @@
-// The Base Editor page: the squares' boxes and the stores list before and after a load, a pick applied to
-// every square, typed names, Cancel, store amounts, Undo, Save and Close files; the squares' captions and
-// the stores hint at larger fonts.
+// The Base Editor page: the squares and the stores before and after a load, picks, typed names, Cancel,
+// store amounts, Undo, Save and Close files; the squares' captions and the stores hint at larger fonts.
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <algorithm>
+#include <functional>
 
 #include "base/StartingBase.h"
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
-namespace {
 
 constexpr std::size_t S = 455134; // the squares' facilities, then their days, then the stores
-
-std::uint8_t pickedCode(const QComboBox* box)
-{
-    return static_cast<std::uint8_t>(box->currentData().toInt());
-}
 
 // The Collector's Edition with the Base Editor page shown.
 struct BasePage : PageWindow {
@@ -38,18 +32,10 @@ struct BasePage : PageWindow {
     {
         for (QComboBox* box : {combo1, combo2}) QTest::keyClick(box, box->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
         const std::size_t at = S + orvane::base::squareOfButton(n);
-        const Changes picked{{at, pickedCode(combo1)}, {at + 36, pickedCode(combo2)}};
+        const Changes picked{{at, static_cast<std::uint8_t>(combo1->currentData().toInt())},
+                             {at + 36, static_cast<std::uint8_t>(combo2->currentData().toInt())}};
         click("cmdApply");
         return picked;
-    }
-    // Square 1 given other picks, then 517 Stingray Launchers (store slot 0): the square's changes.
-    Changes editSquareThenStore()
-    {
-        QTest::mouseClick(command1, Qt::LeftButton);
-        const Changes squareChanges = applyOtherPicks(1);
-        prompts.answer("517");
-        doubleClickRow(list, 2);
-        return squareChanges;
     }
 
     QPushButton* command1 = find<QPushButton>("Command1");
@@ -59,34 +45,30 @@ struct BasePage : PageWindow {
     QListWidget* list = find<QListWidget>("lstItems");
 };
 
-} // namespace
-
 class TestBasePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void beforeALoadTheBoxesHoldEveryChoiceAndNoneIsPicked()
+    void beforeALoadTheBoxesHoldEveryChoiceAndTheSquaresOneSmallBoldFont()
     {
         BasePage w(Loading::NoLoad);
         QVERIFY(w.combo1->count() == 21 && w.combo1->itemData(20).toInt() == 255);
         QVERIFY(w.combo2->count() == 48 && w.combo2->itemText(47) == QStringLiteral("255 Days"));
         w.expectBoxesReset(-1);
         QVERIFY(w.frame->isHidden());
-    }
-
-    void everySquareHasTheSameSmallBoldFont()
-    {
-        BasePage w(Loading::NoLoad);
         QCOMPARE(w.square(36)->font(), w.command1->font());
         QVERIFY(w.command1->font().bold() && w.command1->font().pointSize() == 6);
     }
 
-    void aLoadShowsTheSquaresAndTheStores()
+    void aLoadFillsTheSquaresAndTheStoresAndCloseFilesEmptiesThem()
     {
         BasePage w;
         QCOMPARE(w.command1->text(), QStringLiteral("Empty\n255 Days"));
         QCOMPARE(w.list->count(), 84);
         QCOMPARE(w.list->item(0)->text(), QStringLiteral("Engineers - 10"));
+        w.trigger("mnuClose");
+        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
+        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
     }
 
     // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
@@ -106,11 +88,13 @@ private slots:
         }
     }
 
-    // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands.
-    void aNameTypedIntoABoxIsNoPick()
+    // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands. Cancel
+    // after a pick writes nothing either; both close the frame.
+    void typedNamesAndCancelWriteNothing()
     {
         BasePage w;
-        QTest::mouseClick(w.square(8), Qt::LeftButton);
+        const ByteImage before = w.exe();
+        w.click("Command8");
         QCOMPARE(w.square(8)->text(), QStringLiteral("Laboratory\n0 Days")); // neither typed name
         for (auto [box, typed] : {std::pair{w.combo1, "Empty"}, std::pair{w.combo2, "12 Days"}}) {
             box->lineEdit()->selectAll();
@@ -118,74 +102,47 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             QCOMPARE(box->currentText(), QString::fromLatin1(typed));
         }
-        const ByteImage before = w.exe();
         w.click("cmdApply");
         QVERIFY(w.exe() == before && w.frame->isHidden());
-    }
-
-    void cancelClosesTheFrameAndWritesNothing()
-    {
-        BasePage w;
-        const ByteImage before = w.exe();
-        QTest::mouseClick(w.command1, Qt::LeftButton);
+        w.click("Command1");
         QTest::keyClick(w.combo1, Qt::Key_Down);
         w.click("cmdCancel");
         QVERIFY(w.frame->isHidden() && w.exe() == before);
     }
 
-    void aCancelledAmountStillRebuildsTheListAtItsTop()
+    // A double click or Enter asks; a cancelled amount still rebuilds the list at its top. Stingray
+    // Launchers are store slot 0, written low byte first.
+    void aStoreAmountIsAskedByDoubleClickOrEnterAndWrittenToItsSlot()
     {
         BasePage w;
-        w.prompts.answer(std::nullopt);
-        doubleClickRow(w.list, 83);
-        QVERIFY(w.list->verticalScrollBar()->value() == 0 && !w.list->currentItem());
-        QVERIFY(w.prompts.scriptUsed());
-    }
-
-    void enterOnAStoresEntryAsksAsADoubleClickDoes()
-    {
-        BasePage w;
-        w.prompts.answer(std::nullopt);
-        w.list->setCurrentRow(83);
-        QTest::keyClick(w.list, Qt::Key_Return);
-        QVERIFY(w.prompts.scriptUsed());
-    }
-
-    // Stingray Launchers are store slot 0.
-    void aStoreAmountIsWrittenToItsSlotLowByteFirst()
-    {
-        BasePage w;
+        for (const bool byEnter : {false, true}) {
+            w.prompts.answer(std::nullopt);
+            w.list->setCurrentRow(83);
+            if (byEnter) QTest::keyClick(w.list, Qt::Key_Return);
+            else doubleClickRow(w.list, 83);
+            QVERIFY(w.prompts.scriptUsed());
+            QVERIFY(w.list->verticalScrollBar()->value() == 0 && !w.list->currentItem());
+        }
         w.prompts.answer("517");
         doubleClickRow(w.list, 2);
         QCOMPARE(w.list->item(2)->text(), QStringLiteral("Stingray Launchers - 517"));
-        QCOMPARE(changedBytes(readFileBytes(w.exePath), w.exe()), (Changes{{S + 74, 5}, {S + 75, 2}}));
+        QCOMPARE(changedBytes(w.exeOnDisk(), w.exe()), (Changes{{S + 74, 5}, {S + 75, 2}}));
     }
 
-    void undoTakesBackTheStoreAmountAndKeepsTheSquareBefore()
+    // Square 1 given other picks, then a store amount: Undo takes back the amount only, Save writes the square.
+    void undoTakesBackTheStoreAmountAndSaveWritesTheSquare()
     {
         BasePage w;
-        const Changes squareChanges = w.editSquareThenStore();
+        const ByteImage onDisk = w.exeOnDisk();
+        w.click("Command1");
+        const Changes squareChanges = w.applyOtherPicks(1);
+        w.prompts.answer("517");
+        doubleClickRow(w.list, 2);
         w.trigger("mnuUndo");
         QCOMPARE(w.list->item(2)->text(), QStringLiteral("Stingray Launchers - 1"));
-        QCOMPARE(changedBytes(readFileBytes(w.exePath), w.exe()), squareChanges);
-    }
-
-    void saveWritesWhatUndoLeft()
-    {
-        BasePage w;
-        const ByteImage onDisk = readFileBytes(w.exePath);
-        const Changes squareChanges = w.editSquareThenStore();
-        w.trigger("mnuUndo");
+        QCOMPARE(changedBytes(onDisk, w.exe()), squareChanges);
         w.trigger("mnuSave");
-        QCOMPARE(changedBytes(onDisk, readFileBytes(w.exePath)), squareChanges);
-    }
-
-    void closeFilesEmptiesTheSquaresAndTheStores()
-    {
-        BasePage w;
-        w.trigger("mnuClose");
-        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
-        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
+        QCOMPARE(changedBytes(onDisk, w.exeOnDisk()), squareChanges);
     }
 
     // Every facility name on a square, at the squares' font and one and two points larger: a line never
@@ -193,7 +150,7 @@ private slots:
     void gridCaptionsFitTheirSquaresAtLargerFontsToo()
     {
         BasePage w(Loading::NoLoad);
-        ByteImage exe = readFileBytes(w.exePath);
+        ByteImage exe = w.exeOnDisk();
         const auto& codes = orvane::base::facilityChoices();
         std::copy(codes.begin(), codes.end(), exe.begin() + S);
         writeFileBytes(w.exePath, exe);
@@ -223,18 +180,17 @@ private slots:
         auto* hint = w.find<QLabel>("Label2");
         QLabel plain;
         plain.setWordWrap(true);
-        const auto expectPlainHeights = [&] {
+        QFont larger = hint->font();
+        larger.setPointSize(larger.pointSize() + 5);
+        const std::function<void()> changes[] = {
+            [] {}, [&] { hint->setText(hint->text() + QStringLiteral(" A second sentence makes it wrap further.")); },
+            [&] { hint->setFont(larger); }};
+        for (const auto& change : changes) {
+            change();
             plain.setText(hint->text());
             plain.setFont(hint->font());
             for (const int width : {60, 150, 400}) QCOMPARE(hint->heightForWidth(width), plain.heightForWidth(width));
-        };
-        expectPlainHeights();
-        hint->setText(hint->text() + QStringLiteral(" A second sentence makes it wrap further."));
-        expectPlainHeights();
-        QFont larger = hint->font();
-        larger.setPointSize(larger.pointSize() + 5);
-        hint->setFont(larger);
-        expectPlainHeights();
+        }
     }
 };
 

@@ -3,7 +3,6 @@
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
-namespace {
 
 constexpr std::size_t Laser = 374242 + 16 * 9; // the Laser Defense record of DOS 1.2
 
@@ -19,14 +18,6 @@ struct FacilityPage : PageWindow {
         for (int i = 0; i < combo->count() && combo->currentText() != QStringLiteral("Laser Defense"); ++i)
             QTest::keyClick(combo, Qt::Key_Down);
     }
-    // Laser Defense given a cost of 1,500 through its box, then its switch at Yes.
-    void editCostThenSwitch()
-    {
-        chooseLaserDefense();
-        prompts.answer("1,500");
-        QTest::mouseClick(cmdPrice, Qt::LeftButton);
-        clickIndicator(yes);
-    }
 
     QComboBox* combo = find<QComboBox>("cmbType");
     QPushButton* cmdPrice = find<QPushButton>("cmdPrice");
@@ -34,10 +25,6 @@ struct FacilityPage : PageWindow {
     QRadioButton* yes = find<QRadioButton>("optYes");
     QRadioButton* no = find<QRadioButton>("optNo");
 };
-
-const Changes CostChanges{{Laser, 0xDC}, {Laser + 1, 0x05}}; // 1,500, low byte first
-
-} // namespace
 
 class TestFacilityPage : public QObject {
     Q_OBJECT
@@ -55,7 +42,8 @@ private slots:
             QVERIFY2(labels.contains(QString::fromLatin1(caption)), caption);
     }
 
-    void aTypeChosenByKeysShowsItsValuesAndEnablesThem()
+    // A load enables the list only; a type chosen by keys shows and enables its values until Close files.
+    void aTypeChosenByKeysShowsItsValuesUntilCloseFiles()
     {
         FacilityPage w;
         QVERIFY(w.combo->isEnabled() && !w.cmdPrice->isEnabledTo(w.tabs));
@@ -66,52 +54,30 @@ private slots:
         QCOMPARE(w.find<QPushButton>("cmdStrength")->text(), QStringLiteral("600"));
         QCOMPARE(w.find<QPushButton>("cmdRatio")->text(), QStringLiteral("60"));
         QVERIFY(w.no->isChecked() && !w.yes->isChecked());
-    }
-
-    void aCostIsShownGroupedAndWrittenLowByteFirst()
-    {
-        FacilityPage w;
-        w.chooseLaserDefense();
-        w.prompts.answer("1,500");
-        QTest::mouseClick(w.cmdPrice, Qt::LeftButton);
-        QCOMPARE(w.cmdPrice->text(), QStringLiteral("1,500"));
-        QCOMPARE(changedBytes(readFileBytes(w.exePath), w.image(FileId::Exe)), CostChanges);
-    }
-
-    void theStandardSwitchWritesItsByte()
-    {
-        FacilityPage w;
-        w.chooseLaserDefense();
-        clickIndicator(w.yes);
-        QCOMPARE(changedBytes(readFileBytes(w.exePath), w.image(FileId::Exe)), (Changes{{Laser + 10, 14}}));
-    }
-
-    void undoTakesBackTheSwitchAndKeepsTheCost()
-    {
-        FacilityPage w;
-        w.editCostThenSwitch();
-        w.trigger("mnuUndo");
-        QVERIFY(w.no->isChecked() && !w.yes->isChecked());
-        QCOMPARE(w.cmdPrice->text(), QStringLiteral("1,500"));
-    }
-
-    void saveWritesWhatUndoLeft()
-    {
-        FacilityPage w;
-        const ByteImage onDisk = readFileBytes(w.exePath);
-        w.editCostThenSwitch();
-        w.trigger("mnuUndo");
-        w.trigger("mnuSave");
-        QCOMPARE(changedBytes(onDisk, readFileBytes(w.exePath)), CostChanges);
-    }
-
-    void closeFilesEmptiesAndDisablesThePage()
-    {
-        FacilityPage w;
-        w.chooseLaserDefense();
         w.trigger("mnuClose");
         QVERIFY(!w.combo->isEnabled() && !w.cmdPrice->isEnabledTo(w.tabs) && !w.frmBuild->isEnabledTo(w.tabs));
         QVERIFY(w.cmdPrice->text().isEmpty() && !w.yes->isChecked() && !w.no->isChecked());
+    }
+
+    // The cost is shown grouped and written low byte first; the switch writes a byte of its own. Undo
+    // takes back the switch only, and Save writes the cost.
+    void aCostAndTheStandardSwitchAreWrittenThenUndoneAndSaved()
+    {
+        FacilityPage w;
+        const ByteImage onDisk = w.exeOnDisk();
+        const Changes costChanges{{Laser, 0xDC}, {Laser + 1, 0x05}}; // 1,500
+        w.chooseLaserDefense();
+        w.clickAnswering("cmdPrice", "1,500");
+        QCOMPARE(w.cmdPrice->text(), QStringLiteral("1,500"));
+        QCOMPARE(changedBytes(onDisk, w.image(FileId::Exe)), costChanges);
+        const ByteImage withCost = w.image(FileId::Exe);
+        clickIndicator(w.yes);
+        QCOMPARE(changedBytes(withCost, w.image(FileId::Exe)), (Changes{{Laser + 10, 14}}));
+        w.trigger("mnuUndo");
+        QVERIFY(w.no->isChecked() && !w.yes->isChecked());
+        QCOMPARE(w.cmdPrice->text(), QStringLiteral("1,500"));
+        w.trigger("mnuSave");
+        QCOMPARE(changedBytes(onDisk, w.exeOnDisk()), costChanges);
     }
 };
 

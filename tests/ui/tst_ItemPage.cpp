@@ -3,7 +3,6 @@
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
-namespace {
 
 constexpr int Last = 79;
 constexpr std::size_t R = 54 * Last; // the last item's record in OBDATA.DAT
@@ -20,22 +19,13 @@ struct ItemPage : PageWindow {
         }
         return rows;
     }
-    // The last item's name typed into the filter in the other case: its own name picks it out.
-    void filterByLastName() { QTest::keyClicks(filter, name.toLower()); }
+    // The last item's name typed into the filter in the other case (its own name picks it out), then
+    // the item opened.
     void openLastThroughFilter()
     {
-        filterByLastName();
+        QTest::keyClicks(filter, name.toLower());
         doubleClickRow(list, Last);
     }
-    // Damage 42, then Weight 7, of the item opened through the filter.
-    void editDamageThenWeight()
-    {
-        openLastThroughFilter();
-        prompts.answer("42").answer("7");
-        QTest::mouseClick(cmdDamage, Qt::LeftButton);
-        QTest::mouseClick(cmdWeight, Qt::LeftButton);
-    }
-    ByteImage& obdata() { return image(FileId::Obdata); }
 
     const std::string obdataPath = gameFile("GEODATA/OBDATA.DAT");
     const ByteImage onDisk = readFileBytes(obdataPath);
@@ -46,41 +36,22 @@ struct ItemPage : PageWindow {
     const QString name = list->item(Last)->text();
 };
 
-} // namespace
-
 class TestItemPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void aLoadListsEveryItemAndOpensNone()
+    // A load lists every item and opens none. The filter shows the names holding its text in any case;
+    // the item opened through it shows its real record, and showing it writes nothing.
+    void anItemOpenedThroughTheFilterShowsItsRealRecord()
     {
         ItemPage w;
         QCOMPARE(w.list->count(), 80);
         QVERIFY(!w.cmdDamage->isEnabled());
-    }
-
-    void theFilterShowsTheNamesHoldingItsTextInAnyCase()
-    {
-        ItemPage w;
-        w.filterByLastName();
+        QTest::keyClicks(w.filter, w.name.toLower());
         const QList<int> shown = w.visibleRows();
         QVERIFY(shown.contains(Last) && shown.size() < w.list->count());
         for (const int row : shown) QVERIFY(w.list->item(row)->text().contains(w.name, Qt::CaseInsensitive));
-    }
-
-    void anEmptyFilterShowsEveryItem()
-    {
-        ItemPage w;
-        w.filterByLastName();
-        w.filter->clear();
-        QCOMPARE(w.visibleRows().size(), 80);
-    }
-
-    // Showing the item's options writes nothing.
-    void anItemOpenedThroughTheFilterShowsItsRealRecord()
-    {
-        ItemPage w;
-        w.openLastThroughFilter();
+        doubleClickRow(w.list, Last);
         QCOMPARE(w.find<QLabel>("lblIndex")->text(), QStringLiteral("79"));
         QCOMPARE(w.find<QPushButton>("cmdName")->text(), w.name);
         QCOMPARE(w.cmdDamage->text(), QString::number(w.onDisk[R + 22]));
@@ -88,43 +59,34 @@ private slots:
         QCOMPARE(w.window.session().undoCount(), 0u);
     }
 
-    void valuesAreWrittenToTheRealRecord()
+    // Damage 42, then Weight 7: Undo takes back the last value only, and Save writes what Undo left.
+    void valuesAreWrittenToTheRealRecordThenUndoneAndSaved()
     {
         ItemPage w;
-        w.editDamageThenWeight();
+        w.openLastThroughFilter();
+        w.clickAnswering("cmdDamage", "42");
+        w.clickAnswering("cmdWeight", "7");
         QCOMPARE(w.cmdDamage->text(), QStringLiteral("42"));
         QCOMPARE(w.cmdWeight->text(), QStringLiteral("7"));
-        QCOMPARE(changedBytes(w.onDisk, w.obdata()), (Changes{{R + 22, 42}, {R + 43, 7}}));
-    }
-
-    void undoTakesBackTheLastValueOnly()
-    {
-        ItemPage w;
-        w.editDamageThenWeight();
+        QCOMPARE(changedBytes(w.onDisk, w.image(FileId::Obdata)), (Changes{{R + 22, 42}, {R + 43, 7}}));
         w.trigger("mnuUndo");
         QCOMPARE(w.cmdWeight->text(), QString::number(w.onDisk[R + 43]));
-        QCOMPARE(changedBytes(w.onDisk, w.obdata()), (Changes{{R + 22, 42}}));
-    }
-
-    void saveWritesWhatUndoLeft()
-    {
-        ItemPage w;
-        w.editDamageThenWeight();
-        w.trigger("mnuUndo");
+        QCOMPARE(changedBytes(w.onDisk, w.image(FileId::Obdata)), (Changes{{R + 22, 42}}));
         w.trigger("mnuSave");
         QCOMPARE(changedBytes(w.onDisk, readFileBytes(w.obdataPath)), (Changes{{R + 22, 42}}));
     }
 
-    // A rename refills the list; the filter still applies to the new names.
+    // A rename refills the list; the filter still applies to the new names, and an empty one shows all.
     void aRenamedItemIsFilteredByItsNewName()
     {
         ItemPage w;
         w.openLastThroughFilter();
-        w.prompts.answer("Zzyzx Cannon");
-        w.click("cmdName");
+        w.clickAnswering("cmdName", "Zzyzx Cannon");
         QVERIFY(!w.visibleRows().contains(Last));
         w.filter->setText(QStringLiteral("ZZYZX"));
         QCOMPARE(w.visibleRows(), QList<int>{Last});
+        w.filter->clear();
+        QCOMPARE(w.visibleRows().size(), 80);
     }
 };
 

@@ -7,7 +7,6 @@
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
-namespace {
 
 const QString Prefix = QStringLiteral("Research complete: ");
 const QString Written = Prefix + QStringLiteral("Caf\u00e9 closed for the winter");
@@ -37,10 +36,10 @@ struct StringPage : PageWindow {
         }
         return found;
     }
-
-    // The filter typed in another case: the number of strings it shows.
+    // The filter typed afresh in another case: the number of strings it shows.
     int filterResearch()
     {
+        filter->clear();
         QTest::keyClicks(filter, QStringLiteral("research COMPLETE"));
         return model->rowCount();
     }
@@ -81,13 +80,11 @@ struct StringPage : PageWindow {
     const QString former = last < 0 ? QString() : entryText(lstEng1, last);
 };
 
-} // namespace
-
 class TestStringPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void theListsAndButtonsHaveTheirTipsAndCaptions()
+    void theListsAndButtonsHaveTheirTipsCaptionsAndTheGameFont()
     {
         StringPage w(Loading::NoLoad);
         const std::pair<QWidget*, QString> tips[] = {
@@ -100,11 +97,6 @@ private slots:
         QCOMPARE(w.find<QPushButton>("cmdCancelStr")->text(), QStringLiteral("&Cancel"));
         QCOMPARE(w.find<QLabel>("lblStringStuff")->text(),
                  QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."));
-    }
-
-    void theListAndTheEditBoxAreInTheGameFont()
-    {
-        StringPage w(Loading::NoLoad);
         QVERIFY(w.lstEng1->font() == orvane::ui::gameFont() && w.text1->font() == orvane::ui::gameFont());
     }
 
@@ -125,7 +117,7 @@ private slots:
         QCOMPARE(w.lstEng2->geometry(), listPlace);
     }
 
-    void theFilterShowsTheStringsHoldingItInAnyCase()
+    void theFilterShowsTheStringsHoldingItInAnyCaseAndOpensTheRealOne()
     {
         StringPage w;
         QVERIFY(w.last > 0);
@@ -134,31 +126,26 @@ private slots:
         for (int row = 0; row < shown; ++row)
             QVERIFY(entryText(w.lstEng1, row).contains(QStringLiteral("research complete"), Qt::CaseInsensitive));
         QCOMPARE(entryText(w.lstEng1, shown - 1), w.former);
-    }
-
-    void aStringOpenedThroughTheFilterIsTheRealOne()
-    {
-        StringPage w;
-        w.openThroughFilter();
+        doubleClickRow(w.lstEng1, shown - 1);
         QVERIFY(!w.frmStr->isHidden());
         QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(w.last + 1));
         QCOMPARE(w.text1->text(), w.former);
     }
 
-    void applyWritesTheCodePageBytesOfTheRealStringAndClosesTheEdit()
+    // Cancel closes the edit without a change. Apply writes the code page's bytes of the real string and
+    // closes the edit; the refill keeps the filter, with the new text at the real string number.
+    void cancelWritesNothingAndApplyWritesTheRealString()
     {
         StringPage w;
-        w.applyWritten();
+        w.openThroughFilter();
+        QTest::keyClicks(w.text1, QStringLiteral(" and more"));
+        w.click("cmdCancelStr");
+        QVERIFY(w.frmStr->isHidden() && w.text1->text().isEmpty());
+        QVERIFY(w.image(FileId::English) == w.english);
+        const int shown = w.applyWritten();
         QVERIFY(w.image(FileId::English) == w.edited());
         QVERIFY(w.frmStr->isHidden() && w.lblStrShow->text().isEmpty());
         QVERIFY(!w.lstEng1->selectionModel()->hasSelection());
-    }
-
-    // The new text stands at the real string number.
-    void theRefillAfterApplyKeepsTheFilter()
-    {
-        StringPage w;
-        const int shown = w.applyWritten();
         QCOMPARE(w.model->rowCount(), shown);
         QCOMPARE(entryText(w.lstEng1, shown - 1), Written);
     }
@@ -171,23 +158,11 @@ private slots:
         QCOMPARE(w.model->rowCount(), 0);
         auto* rows = w.showChanges();
         QTRY_COMPARE(rows->rowCount(), 1);
-        w.tabs->setCurrentIndex(0);
-        doubleClickRow(rows, 0);
-        QCOMPARE(w.tabs->currentIndex(), 5);
+        w.openFirstChange(rows);
         QVERIFY(w.filter->text().isEmpty());
         QCOMPARE(w.lstEng1->currentIndex().row(), w.last);
         QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(w.last + 1));
         QCOMPARE(w.text1->text(), Written);
-    }
-
-    void cancelClosesTheEditWithoutAChange()
-    {
-        StringPage w;
-        w.openThroughFilter();
-        QTest::keyClicks(w.text1, QStringLiteral(" and more"));
-        w.click("cmdCancelStr");
-        QVERIFY(w.frmStr->isHidden() && w.text1->text().isEmpty());
-        QVERIFY(w.image(FileId::English) == w.english);
     }
 
     void theSecondListFiltersOnItsOwnUntilItsFilterIsEmptied()
@@ -201,28 +176,20 @@ private slots:
         QCOMPARE(w.model2->rowCount(), total2);
     }
 
-    void saveWritesTheEditAndBacksUpTheFileAsLoaded()
+    // Save writes the edit and backs up the file as loaded; Undo brings back the old string; Close files
+    // (its Save? answered No) empties both lists.
+    void saveUndoAndCloseFilesAfterAnEdit()
     {
         StringPage w;
         w.applyWritten();
         w.trigger("mnuSave");
         QVERIFY(readFileBytes(w.gameFile("GEODATA/ENGLISH.DAT")) == w.edited());
         QVERIFY(readFileBytes(w.gameFile("GEODATA/english.bak")) == w.english);
-    }
-
-    void undoBringsBackTheOldString()
-    {
-        StringPage w;
-        w.applyWritten();
         w.trigger("mnuUndo");
         QVERIFY(w.image(FileId::English) == w.english);
         w.filter->clear();
         QCOMPARE(entryText(w.lstEng1, w.last), w.former);
-    }
-
-    void closeFilesEmptiesBothLists()
-    {
-        StringPage w;
+        w.prompts.answerNo();
         w.trigger("mnuClose");
         QVERIFY(w.model->rowCount() == 0 && w.model2->rowCount() == 0);
     }

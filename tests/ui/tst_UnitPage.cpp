@@ -5,16 +5,8 @@
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
-namespace {
 
 constexpr std::size_t HoverTank = 480147 + 39 * 32; // the last unit of the Collector's Edition
-
-QStringList rowText(QTableWidget* table, int row)
-{
-    QStringList cells;
-    for (int column = 0; column < table->columnCount(); ++column) cells << table->item(row, column)->text();
-    return cells;
-}
 
 // The Collector's Edition loaded, the Unit Editor page shown, and Hover Tank chosen by a key.
 struct UnitPage : PageWindow {
@@ -24,16 +16,6 @@ struct UnitPage : PageWindow {
         QTest::keyClick(combo, Qt::Key_End);
     }
 
-    ByteImage& exe() { return image(FileId::Exe); }
-    // Time Units one above the loaded value, through its box: the new value.
-    std::uint8_t raiseTimeUnits()
-    {
-        const auto raised = static_cast<std::uint8_t>((loaded.at(HoverTank + 1) + 1) % 256);
-        prompts.answer(std::to_string(raised));
-        QTest::mouseClick(cmdTU, Qt::LeftButton);
-        return raised;
-    }
-    QRadioButton* otherFlag() { return yes->isChecked() ? no : yes; }
     void expectLoadedShown()
     {
         QCOMPARE(cmdTU->text(), QString::number(loaded.at(HoverTank + 1)));
@@ -48,86 +30,58 @@ struct UnitPage : PageWindow {
     const ByteImage loaded = image(FileId::Exe);
 };
 
-} // namespace
-
 class TestUnitPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void theChangesEntryShowsAndHidesTheChangeList()
-    {
-        UnitPage w;
-        QVERIFY(!w.find<QAction>("mnuChanges")->isChecked());
-        QCOMPARE(w.showChanges()->rowCount(), 0);
-        auto* panel = w.find<QDockWidget>("frmChanges");
-        QVERIFY(panel->isVisible());
-        w.trigger("mnuChanges");
-        QVERIFY(!panel->isVisible());
-    }
-
-    void theLastUnitChosenByAKeyShowsItsStoredValues()
+    void theLastUnitChosenByAKeyShowsItsStoredValuesUntilCloseFiles()
     {
         UnitPage w;
         QVERIFY(w.combo->count() == 33 && w.combo->itemText(32) == QStringLiteral("Hover Tank"));
         QCOMPARE(w.combo->currentIndex(), 32);
         w.expectLoadedShown();
-    }
-
-    void aTimeUnitsEditIsListedWithItsOldAndNewValues()
-    {
-        UnitPage w;
-        auto* rows = w.showChanges();
-        const std::uint8_t raised = w.raiseTimeUnits();
-        QCOMPARE(w.cmdTU->text(), QString::number(raised));
-        QTRY_COMPARE(rows->rowCount(), 1); // once the click is handled
-        QCOMPARE(rowText(rows, 0), (QStringList{QStringLiteral("Unit Editor"), QStringLiteral("Hover Tank"),
-                                                QStringLiteral("Time Units:"),
-                                                QString::number(w.loaded.at(HoverTank + 1)), QString::number(raised)}));
-    }
-
-    // Another unit on another page; a double click on the row brings the changed one back.
-    void aDoubleClickOnAChangeOpensItsUnit()
-    {
-        UnitPage w;
-        auto* rows = w.showChanges();
-        const std::uint8_t raised = w.raiseTimeUnits();
-        QTRY_COMPARE(rows->rowCount(), 1);
-        w.chooseUnit(0);
-        w.tabs->setCurrentIndex(0);
-        doubleClickRow(rows, 0);
-        QCOMPARE(w.tabs->currentIndex(), 3);
-        QCOMPARE(w.combo->currentText(), QStringLiteral("Hover Tank"));
-        QCOMPARE(w.cmdTU->text(), QString::number(raised));
-    }
-
-    void theFlyingSwitchWritesItsByte()
-    {
-        UnitPage w;
-        QRadioButton* other = w.otherFlag();
-        clickIndicator(other);
-        QCOMPARE(changedBytes(w.loaded, w.exe()), (Changes{{HoverTank, other == w.yes ? 1 : 0}}));
-    }
-
-    void undoTakesBackEachEditAndItsRow()
-    {
-        UnitPage w;
-        auto* rows = w.showChanges();
-        w.raiseTimeUnits();
-        clickIndicator(w.otherFlag());
-        QTRY_COMPARE(rows->rowCount(), 2);
-        w.trigger("mnuUndo");
-        w.trigger("mnuUndo");
-        QVERIFY(w.exe() == w.loaded);
-        w.expectLoadedShown();
-        QTRY_COMPARE(rows->rowCount(), 0);
-    }
-
-    void closeFilesEmptiesThePage()
-    {
-        UnitPage w;
         w.trigger("mnuClose");
         QVERIFY(!w.cmdTU->isEnabledTo(w.tabs) && w.cmdTU->text().isEmpty());
         QVERIFY(!w.yes->isChecked() && !w.no->isChecked());
+    }
+
+    // Time Units one above the loaded value, listed with its old and new values; from another unit on
+    // another page a double click on the row brings the changed unit back. The flying switch writes its
+    // byte; Undo takes back each edit and its row. The Changes entry shows and hides the list.
+    void editsAreListedOpenTheirUnitFromTheChangeListAndAreUndone()
+    {
+        UnitPage w;
+        QVERIFY(!w.find<QAction>("mnuChanges")->isChecked());
+        auto* rows = w.showChanges();
+        QCOMPARE(rows->rowCount(), 0);
+        auto* panel = w.find<QDockWidget>("frmChanges");
+        QVERIFY(panel->isVisible());
+
+        const QString oldTU = QString::number(w.loaded.at(HoverTank + 1));
+        const QString raised = QString::number((w.loaded.at(HoverTank + 1) + 1) % 256);
+        w.clickAnswering("cmdTU", raised.toStdString());
+        QCOMPARE(w.cmdTU->text(), raised);
+        QTRY_COMPARE(rows->rowCount(), 1); // once the click is handled
+        QStringList cells;
+        for (int column = 0; column < rows->columnCount(); ++column) cells << rows->item(0, column)->text();
+        QCOMPARE(cells, (QStringList{"Unit Editor", "Hover Tank", "Time Units:", oldTU, raised}));
+        w.chooseUnit(0);
+        w.openFirstChange(rows);
+        QCOMPARE(w.combo->currentText(), QStringLiteral("Hover Tank"));
+        QCOMPARE(w.cmdTU->text(), raised);
+
+        QRadioButton* other = w.yes->isChecked() ? w.no : w.yes;
+        const ByteImage before = w.image(FileId::Exe);
+        clickIndicator(other);
+        QCOMPARE(changedBytes(before, w.image(FileId::Exe)), (Changes{{HoverTank, other == w.yes ? 1 : 0}}));
+        QTRY_COMPARE(rows->rowCount(), 2);
+        w.trigger("mnuUndo");
+        w.trigger("mnuUndo");
+        QVERIFY(w.image(FileId::Exe) == w.loaded);
+        w.expectLoadedShown();
+        QTRY_COMPARE(rows->rowCount(), 0);
+        w.trigger("mnuChanges");
+        QVERIFY(!panel->isVisible());
     }
 };
 

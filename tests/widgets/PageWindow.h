@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -35,12 +34,20 @@ struct PageWindow : SampleWindow {
         load();
         tabs = openPage(page);
     }
-    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    // The executable as the disk holds it.
+    ByteImage exeOnDisk() const { return readFileBytes(exePath); }
     // The change list panel shown, and its rows.
     QTableWidget* showChanges()
     {
         trigger("mnuChanges");
         return find<QTableWidget>("lstChanges");
+    }
+    // Another page shown, then a double click on the change list's first row: its page must come back.
+    void openFirstChange(QTableWidget* rows)
+    {
+        tabs->setCurrentIndex(page == 0 ? 1 : 0);
+        doubleClickRow(rows, 0);
+        QCOMPARE(tabs->currentIndex(), page);
     }
 
     const int page;

@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QWindow>
 #include <QtTest>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "files/RealFileSystem.h"
@@ -46,6 +48,13 @@ struct SampleWindow {
         return childNamed<T>(window, name);
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    // A click on the button, its box answered with `answer` (std::nullopt: Cancel).
+    void clickAnswering(const char* button, std::optional<std::string> answer)
+    {
+        prompts.answer(std::move(answer));
+        click(button);
+    }
     ByteImage& image(FileId id) { return window.session().image(id); }
     // Shows page `index` of the page strip.
     QTabWidget* openPage(int index);
