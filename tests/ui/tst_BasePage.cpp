@@ -1,5 +1,4 @@
-// The Base Editor page: the squares and the stores before and after a load, picks, typed names, Cancel,
-// store amounts, Undo, Save and Close files; the squares' captions and the stores hint at larger fonts.
+// The Base Editor page: the squares' picks and the store amounts; the captions at larger fonts.
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -26,8 +25,7 @@ struct BasePage : PageWindow {
         QCOMPARE(combo2->currentText(), QStringLiteral("0 Days"));
         QVERIFY(combo1->currentIndex() == selected && combo2->currentIndex() == selected);
     }
-    // On square n, open: each box moved one item from what the click showed, then Apply. The changes
-    // Apply must make: exactly the square's two bytes.
+    // On square n, open: each box moved one item from what the click showed, then Apply: the changes due.
     Changes applyOtherPicks(int n)
     {
         for (QComboBox* box : {combo1, combo2}) QTest::keyClick(box, box->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
@@ -88,8 +86,7 @@ private slots:
         }
     }
 
-    // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands. Cancel
-    // after a pick writes nothing either; both close the frame.
+    // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands.
     void typedNamesAndCancelWriteNothing()
     {
         BasePage w;
@@ -110,8 +107,7 @@ private slots:
         QVERIFY(w.frame->isHidden() && w.exe() == before);
     }
 
-    // A double click or Enter asks; a cancelled amount still rebuilds the list at its top. Stingray
-    // Launchers are store slot 0, written low byte first.
+    // A cancelled amount still rebuilds the list at its top. Stingray Launchers are store slot 0.
     void aStoreAmountIsAskedByDoubleClickOrEnterAndWrittenToItsSlot()
     {
         BasePage w;
@@ -129,7 +125,6 @@ private slots:
         QCOMPARE(changedBytes(w.exeOnDisk(), w.exe()), (Changes{{S + 74, 5}, {S + 75, 2}}));
     }
 
-    // Square 1 given other picks, then a store amount: Undo takes back the amount only, Save writes the square.
     void undoTakesBackTheStoreAmountAndSaveWritesTheSquare()
     {
         BasePage w;
@@ -147,7 +142,7 @@ private slots:
 
     // Every facility name on a square, at the squares' font and one and two points larger: a line never
     // runs past the button's content area; a name too wide goes on at a space.
-    void gridCaptionsFitTheirSquaresAtLargerFontsToo()
+    void captionsAndTheStoresHintFitAtLargerFontsToo()
     {
         BasePage w(Loading::NoLoad);
         ByteImage exe = w.exeOnDisk();
@@ -170,13 +165,8 @@ private slots:
                     QVERIFY2(square->fontMetrics().horizontalAdvance(line) <= room, qPrintable(square->text()));
             }
         }
-    }
-
-    // The stores hint keeps its heights for the widths its layout asks; after its text or font changes
-    // it answers as a plain word-wrapped label does.
-    void theStoresHintWrapsAsAPlainLabelAfterTextAndFontChanges()
-    {
-        BasePage w(Loading::NoLoad);
+        // The stores hint keeps its heights for the widths its layout asks; after its text or font changes
+        // it answers as a plain word-wrapped label does.
         auto* hint = w.find<QLabel>("Label2");
         QLabel plain;
         plain.setWordWrap(true);

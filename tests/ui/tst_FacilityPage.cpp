@@ -1,5 +1,4 @@
-// The Facility Editor page: its types and captions, a type chosen by keys, a cost and the Standard to
-// Build switch written, Undo, Save and Close files.
+// The Facility Editor page: a type chosen by keys, its cost and Standard to Build switch, Undo and Save.
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
@@ -42,7 +41,6 @@ private slots:
             QVERIFY2(labels.contains(QString::fromLatin1(caption)), caption);
     }
 
-    // A load enables the list only; a type chosen by keys shows and enables its values until Close files.
     void aTypeChosenByKeysShowsItsValuesUntilCloseFiles()
     {
         FacilityPage w;
@@ -59,8 +57,7 @@ private slots:
         QVERIFY(w.cmdPrice->text().isEmpty() && !w.yes->isChecked() && !w.no->isChecked());
     }
 
-    // The cost is shown grouped and written low byte first; the switch writes a byte of its own. Undo
-    // takes back the switch only, and Save writes the cost.
+    // The cost is shown grouped and written low byte first; Undo takes back the switch only.
     void aCostAndTheStandardSwitchAreWrittenThenUndoneAndSaved()
     {
         FacilityPage w;

@@ -1,5 +1,4 @@
-// The Item Editor page through its filter, which keeps the real index: the entry opened and every edit
-// mean the real record, through Undo, Save and a rename.
+// The Item Editor page through its filter, which keeps the real index: every edit means the real record.
 #include "widgets/PageWindow.h"
 
 namespace orvane::test {
@@ -19,8 +18,7 @@ struct ItemPage : PageWindow {
         }
         return rows;
     }
-    // The last item's name typed into the filter in the other case (its own name picks it out), then
-    // the item opened.
+    // The last item's name typed into the filter in the other case (it picks it out), and the item opened.
     void openLastThroughFilter()
     {
         QTest::keyClicks(filter, name.toLower());
@@ -40,8 +38,7 @@ class TestItemPage : public QObject {
     Q_OBJECT
 
 private slots:
-    // A load lists every item and opens none. The filter shows the names holding its text in any case;
-    // the item opened through it shows its real record, and showing it writes nothing.
+    // Showing the item's options writes nothing.
     void anItemOpenedThroughTheFilterShowsItsRealRecord()
     {
         ItemPage w;
@@ -59,7 +56,6 @@ private slots:
         QCOMPARE(w.window.session().undoCount(), 0u);
     }
 
-    // Damage 42, then Weight 7: Undo takes back the last value only, and Save writes what Undo left.
     void valuesAreWrittenToTheRealRecordThenUndoneAndSaved()
     {
         ItemPage w;
@@ -76,7 +72,7 @@ private slots:
         QCOMPARE(changedBytes(w.onDisk, readFileBytes(w.obdataPath)), (Changes{{R + 22, 42}}));
     }
 
-    // A rename refills the list; the filter still applies to the new names, and an empty one shows all.
+    // A rename refills the list; the filter still applies to the new names.
     void aRenamedItemIsFilteredByItsNewName()
     {
         ItemPage w;

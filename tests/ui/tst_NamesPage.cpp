@@ -36,8 +36,7 @@ private slots:
         QVERIFY(w.first->count() == 0 && w.last->count() == 0);
     }
 
-    // The fifth first name renamed Zed by a double click: written zero-filled to its slot, refilling only
-    // its own list (the other keeps its selection); Undo brings back the old name.
+    // Only the edited list is refilled: the other keeps its selection.
     void aDoubleClickedNameIsWrittenToItsSlotUntilUndo()
     {
         NamesPage w;

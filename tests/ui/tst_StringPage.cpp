@@ -1,6 +1,5 @@
-// The String Editor page: its tips and captions, a click showing a string, and a string found through the
-// filter, lengthened with a character of the game's code page. It stays at its real number through Apply,
-// the change list, Save and Undo; each list filters on its own.
+// The String Editor page: a string found through the filter and lengthened with a character of the game's
+// code page stays at its real number through Apply, the change list, Save and Undo.
 #include <algorithm>
 
 #include "ui/GameFont.h"
@@ -23,32 +22,18 @@ ByteImage withString(const ByteImage& table, int index, const std::string& bytes
     return result;
 }
 
-// The Collector's Edition with the String Editor page shown; once loaded, the last string of ENGLISH.DAT
-// that starts with Prefix is found.
+// The Collector's Edition with the String Editor page shown; `last` is the last string of ENGLISH.DAT
+// that starts with Prefix.
 struct StringPage : PageWindow {
     explicit StringPage(Loading loading = Loading::Load) : PageWindow(5, GameEdition::Collectors, loading) {}
 
-    int lastResearchRow() const
-    {
-        int found = -1;
-        for (int row = 0; row < total; ++row) {
-            if (entryText(lstEng1, row).startsWith(Prefix)) found = row;
-        }
-        return found;
-    }
-    // The filter typed afresh in another case: the number of strings it shows.
-    int filterResearch()
+    // The filter typed afresh in another case, then the last string it shows opened: how many it shows.
+    int openThroughFilter()
     {
         filter->clear();
         QTest::keyClicks(filter, QStringLiteral("research COMPLETE"));
+        doubleClickRow(lstEng1, model->rowCount() - 1);
         return model->rowCount();
-    }
-    // The last research string, opened through the filter: the number of strings the filter shows.
-    int openThroughFilter()
-    {
-        const int shown = filterResearch();
-        doubleClickRow(lstEng1, shown - 1);
-        return shown;
     }
     // That string retyped as Written, its é typed as a key of its own, then Apply: the number shown.
     int applyWritten()
@@ -61,10 +46,6 @@ struct StringPage : PageWindow {
         click("cmdApplyStr");
         return shown;
     }
-    ByteImage edited() const
-    {
-        return withString(english, last, Prefix.toStdString() + "Caf\x82 closed for the winter");
-    }
 
     QListView* lstEng1 = find<QListView>("lstEng1");
     QListView* lstEng2 = find<QListView>("lstEng2");
@@ -76,8 +57,13 @@ struct StringPage : PageWindow {
     QLineEdit* filter = find<QLineEdit>("txtFilterEng1");
     const ByteImage english = image(FileId::English);
     const int total = model->rowCount();
-    const int last = lastResearchRow();
+    const int last = [this] {
+        int found = -1;
+        for (int row = 0; row < total; ++row) found = entryText(lstEng1, row).startsWith(Prefix) ? row : found;
+        return found;
+    }();
     const QString former = last < 0 ? QString() : entryText(lstEng1, last);
+    const ByteImage edited = withString(english, last, Prefix.toStdString() + "Caf\x82 closed for the winter");
 };
 
 class TestStringPage : public QObject {
@@ -100,8 +86,7 @@ private slots:
         QVERIFY(w.lstEng1->font() == orvane::ui::gameFont() && w.text1->font() == orvane::ui::gameFont());
     }
 
-    // A string of two lines shown below moves no list.
-    void aClickShowsTheStringBelowTheLists()
+    void aClickShowsTheStringBelowTheListsWithoutMovingThem()
     {
         StringPage w;
         QVERIFY(w.frmStr->isHidden());
@@ -121,19 +106,17 @@ private slots:
     {
         StringPage w;
         QVERIFY(w.last > 0);
-        const int shown = w.filterResearch();
+        const int shown = w.openThroughFilter();
         QVERIFY(shown > 1 && shown < w.total);
         for (int row = 0; row < shown; ++row)
             QVERIFY(entryText(w.lstEng1, row).contains(QStringLiteral("research complete"), Qt::CaseInsensitive));
         QCOMPARE(entryText(w.lstEng1, shown - 1), w.former);
-        doubleClickRow(w.lstEng1, shown - 1);
         QVERIFY(!w.frmStr->isHidden());
         QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(w.last + 1));
         QCOMPARE(w.text1->text(), w.former);
     }
 
-    // Cancel closes the edit without a change. Apply writes the code page's bytes of the real string and
-    // closes the edit; the refill keeps the filter, with the new text at the real string number.
+    // Apply writes the code page's bytes; the refill keeps the filter, the new text at the real number.
     void cancelWritesNothingAndApplyWritesTheRealString()
     {
         StringPage w;
@@ -143,7 +126,7 @@ private slots:
         QVERIFY(w.frmStr->isHidden() && w.text1->text().isEmpty());
         QVERIFY(w.image(FileId::English) == w.english);
         const int shown = w.applyWritten();
-        QVERIFY(w.image(FileId::English) == w.edited());
+        QVERIFY(w.image(FileId::English) == w.edited);
         QVERIFY(w.frmStr->isHidden() && w.lblStrShow->text().isEmpty());
         QVERIFY(!w.lstEng1->selectionModel()->hasSelection());
         QCOMPARE(w.model->rowCount(), shown);
@@ -176,14 +159,13 @@ private slots:
         QCOMPARE(w.model2->rowCount(), total2);
     }
 
-    // Save writes the edit and backs up the file as loaded; Undo brings back the old string; Close files
-    // (its Save? answered No) empties both lists.
+    // Save keeps the file as loaded in a backup; Close files (Save? answered No) empties both lists.
     void saveUndoAndCloseFilesAfterAnEdit()
     {
         StringPage w;
         w.applyWritten();
         w.trigger("mnuSave");
-        QVERIFY(readFileBytes(w.gameFile("GEODATA/ENGLISH.DAT")) == w.edited());
+        QVERIFY(readFileBytes(w.gameFile("GEODATA/ENGLISH.DAT")) == w.edited);
         QVERIFY(readFileBytes(w.gameFile("GEODATA/english.bak")) == w.english);
         w.trigger("mnuUndo");
         QVERIFY(w.image(FileId::English) == w.english);

@@ -1,5 +1,4 @@
-// The Unit Editor page with the change list: the last unit chosen by a key, a Time Units value and the
-// flying switch written, their rows in the change list and back to the unit from a row, Undo and Close files.
+// The Unit Editor page with the change list: Hover Tank's Time Units and flying switch, their rows, Undo.
 #include <QDockWidget>
 
 #include "widgets/PageWindow.h"
@@ -45,9 +44,7 @@ private slots:
         QVERIFY(!w.yes->isChecked() && !w.no->isChecked());
     }
 
-    // Time Units one above the loaded value, listed with its old and new values; from another unit on
-    // another page a double click on the row brings the changed unit back. The flying switch writes its
-    // byte; Undo takes back each edit and its row. The Changes entry shows and hides the list.
+    // Time Units one above the loaded value, listed with the old; the row brings the unit back.
     void editsAreListedOpenTheirUnitFromTheChangeListAndAreUndone()
     {
         UnitPage w;

@@ -1,7 +1,6 @@
 #pragma once
-// The main window for the tests of one editor page: made on a sample game, loaded unless told not to,
-// with that page shown. When the test ends, its windows close, and no box may have come that the script
-// did not answer. With the controls the pages are made of.
+// The main window on a sample game, loaded unless told not to, with one editor page shown. At the end of
+// the test its windows close, and no box may have come that the script did not answer.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,7 +33,6 @@ struct PageWindow : SampleWindow {
         load();
         tabs = openPage(page);
     }
-    // The executable as the disk holds it.
     ByteImage exeOnDisk() const { return readFileBytes(exePath); }
     // The change list panel shown, and its rows.
     QTableWidget* showChanges()
