@@ -3,9 +3,11 @@
 // their objectName, and the double click on a list entry as Qt Test must send it.
 #include <QAction>
 #include <QApplication>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <cstdint>
@@ -97,6 +99,17 @@ QString entryText(const QAbstractItemView* list, int row);
 QString labelText(const char* name);
 
 void closeAllWindows();
+
+// Runs `answer` on the modal box as soon as it is up.
+template <typename Box = QInputDialog, typename Answer>
+void whenBoxOpens(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        answer(box);
+    });
+}
 
 } // namespace orvane::test
 
