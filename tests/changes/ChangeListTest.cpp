@@ -34,9 +34,9 @@ struct EditedGame {
 
 // Before the edits the sample's Floater Commander flies with 65 time units and bravery 60, square 8 holds a
 // Laboratory, the Laser Defense type costs 400 and is not standard, item 7 is the HC-IN Ammo.
-TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
+TEST(ChangeList, editsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 {
-    test::TypedGame typed(GameEdition::Dos12, true, std::nullopt);
+    test::TypedGame typed(GameEdition::Dos12, test::ValueSet::Second, std::nullopt);
     // Rows come table by table; the order of the tables is not the point here.
     const std::vector<std::string> expected{
         "Base Editor | Square 8 (row 2, column 2) | Days to Completion | 0 Days -> 255 Days @ 0/0/7",
@@ -76,7 +76,7 @@ TEST(ChangeList, EditsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 
 // A string added at the end, the last one cut off, and bytes after the last zero byte that no string holds.
 // (A string edited in place, which moves every later one, is among the edits on every page.)
-TEST(ChangeList, StringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
+TEST(ChangeList, stringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
 {
     EditedGame edited;
     const std::size_t count = edited.strings.entries(FileId::English).size();
@@ -100,7 +100,7 @@ TEST(ChangeList, StringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
     EXPECT_TRUE(rows[2].ends_with("| Bytes after the last string |  -> AB CD @ none")) << rows[2];
 }
 
-TEST(ChangeList, BytesNoPageShowsAreListedByOffsetAndAnImageOfAnotherLengthListsItsLength)
+TEST(ChangeList, bytesNoPageShowsAreListedByOffsetAndAnImageOfAnotherLengthListsItsLength)
 {
     EditedGame edited;
     GameFileSet& files = edited.game.session.files();

@@ -29,7 +29,7 @@ DiskTree gameFilesOf(const DiskTree& tree)
     return files;
 }
 
-TEST(CliGame, TheFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
+TEST(CliGame, theFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -68,7 +68,7 @@ TEST(CliGame, TheFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
-TEST(CliGame, NoOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
+TEST(CliGame, noOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Dos12);
@@ -91,7 +91,7 @@ TEST(CliGame, NoOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
-TEST(CliGame, TwoAppliesAtOnceKeepBothModsEveryTime)
+TEST(CliGame, twoAppliesAtOnceKeepBothModsEveryTime)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -130,7 +130,7 @@ TEST(CliGame, TwoAppliesAtOnceKeepBothModsEveryTime)
     }
 }
 
-TEST(CliGame, ARootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
+TEST(CliGame, aRootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Dos14);
@@ -163,7 +163,7 @@ TEST(CliGame, ARootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
 }
 
 
-TEST(CliGame, AnInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothingBeside)
+TEST(CliGame, anInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothingBeside)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -202,7 +202,7 @@ TEST(CliGame, AnInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothing
     }
 }
 
-TEST(CliGame, AFolderHoldingTwoFilesOfOneNameIsRefusedNamingBoth)
+TEST(CliGame, aFolderHoldingTwoFilesOfOneNameIsRefusedNamingBoth)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);

@@ -10,7 +10,7 @@
 namespace orvane::test {
 namespace {
 
-TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
+TEST(Cli, exportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
     Tool tool;
     tool.write("edits.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n[[english_dat]]\nnumber = 2\n"
@@ -52,7 +52,7 @@ TEST(Cli, ExportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     }
 }
 
-TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
+TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Dos14);
@@ -86,7 +86,7 @@ TEST(Cli, ExitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
-TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
+TEST(Cli, aRefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Dos12);
@@ -115,7 +115,7 @@ TEST(Cli, ARefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
-TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCanBeLeftOut)
+TEST(Cli, dryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCanBeLeftOut)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -142,7 +142,7 @@ TEST(Cli, DryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
                        "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");
 }
 
-TEST(Cli, ApplyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheChanges)
+TEST(Cli, applyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheChanges)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -171,7 +171,7 @@ TEST(Cli, ApplyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheCh
     expectRun(run, 1, "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n");
 }
 
-TEST(Cli, ARefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWarnedOf)
+TEST(Cli, aRefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWarnedOf)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -194,7 +194,7 @@ TEST(Cli, ARefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWar
               "of unit 20, not of unit 7 (Sectoid Soldier); the values go to unit 7, as its number says\n");
 }
 
-TEST(Cli, ModsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
+TEST(Cli, modsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
@@ -222,7 +222,7 @@ TEST(Cli, ModsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
     EXPECT_EQ(run.out, exported);
 }
 
-TEST(Cli, ADiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatItLeavesOutInALineEach)
+TEST(Cli, aDiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatItLeavesOutInALineEach)
 {
     Tool tool;
     const std::string shipped = tool.game("shipped", GameEdition::Collectors);
@@ -259,7 +259,7 @@ TEST(Cli, ADiffOfTheModdedGameAgainstTheShippedOneUninstallsTheModAndTellsWhatIt
     EXPECT_EQ(exe, readFileBytes(tool.dir.path() / shipped));
 }
 
-TEST(Cli, PatchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
+TEST(Cli, patchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnTheCommandLine)
 {
     Tool tool;
     const std::string source = tool.game("source", GameEdition::Collectors, 5);

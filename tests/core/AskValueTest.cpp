@@ -8,7 +8,7 @@ using namespace test;
 
 // Above the limit or not a byte, the same box comes again. The limit holds for the number as typed, or
 // for its whole number; Cancel and an empty answer give nothing.
-TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
+TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
 {
     using enum LimitCheck;
     const ValueBox box{ChangeAmountTitle, amountPrompt("79", {"third line"}), "12"};
@@ -34,7 +34,7 @@ TEST(AskValue, EachAnswerIsTakenRoundedOrAskedAgain)
     }
 }
 
-TEST(AskValue, ShortTextLimitCountsCharactersNotBytes)
+TEST(AskValue, shortTextLimitCountsCharactersNotBytes)
 {
     ScriptedPrompts prompts;
     prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer("");

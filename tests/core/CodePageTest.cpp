@@ -5,7 +5,7 @@
 namespace orvane {
 namespace {
 
-TEST(CodePage, EveryByteMapsToItsGlyphAndBackAndNothingElseHasACode)
+TEST(CodePage, everyByteMapsToItsGlyphAndBackAndNothingElseHasACode)
 {
     for (int code = 1; code < 256; ++code) {
         const auto b = static_cast<std::uint8_t>(code);
@@ -23,7 +23,7 @@ TEST(CodePage, EveryByteMapsToItsGlyphAndBackAndNothingElseHasACode)
     EXPECT_EQ(CharCode(std::string(1, '\0')), 0);
 }
 
-TEST(CodePage, FieldsReadUpToTheFirstZeroAndWriteWithZeroFill)
+TEST(CodePage, fieldsReadUpToTheFirstZeroAndWriteWithZeroFill)
 {
     ByteImage image(10, 0xAA);
     writeField(image, 2, 5, "R\u00e9\u20acx");

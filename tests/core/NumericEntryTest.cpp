@@ -5,7 +5,7 @@
 namespace orvane {
 namespace {
 
-TEST(NumericEntry, ReadsTheNumberAtTheStartAsAModderTypesIt)
+TEST(NumericEntry, readsTheNumberAtTheStartAsAModderTypesIt)
 {
     const struct {
         const char* entry;
@@ -25,7 +25,7 @@ TEST(NumericEntry, ReadsTheNumberAtTheStartAsAModderTypesIt)
     EXPECT_DOUBLE_EQ(readNumber(std::string(5000, ' ') + "8"), 8.0);
 }
 
-TEST(NumericEntry, RoundsHalvesToTheEvenNeighbour)
+TEST(NumericEntry, roundsHalvesToTheEvenNeighbour)
 {
     const std::pair<double, int> cases[] = {{12.5, 12}, {13.5, 14}, {0.5, 0},   {254.5, 254},
                                             {99.5, 100}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}};

@@ -9,7 +9,7 @@
 namespace orvane {
 namespace {
 
-TEST(TextFilter, MatchesContainedTextWithoutRegardToCaseInTheGameCodePage)
+TEST(TextFilter, matchesContainedTextWithoutRegardToCaseInTheGameCodePage)
 {
     const std::vector<std::string> entries{"Heavy Cannon", "HC-AP Ammo", "Laser Rifle", "Élan Übergun", "", "cannonade"};
     EXPECT_EQ(TextFilter("cannon").matchingPositions(entries), (std::vector<std::size_t>{0, 5}));

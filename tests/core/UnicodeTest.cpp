@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-TEST(Unicode, DecomposedTextsBecomeComposedAndOthersStayAsTheyAre)
+TEST(Unicode, decomposedTextsBecomeComposedAndOthersStayAsTheyAre)
 {
     if (!unicodeNormalisation()) GTEST_SKIP() << "this build has no utf8proc: texts are taken as written";
     EXPECT_EQ(normalizedText("Fe\u0302te d'e\u0301te\u0301"), "F\u00eate d'\u00e9t\u00e9");

@@ -51,7 +51,7 @@ struct LoadedBase : LoadedPage<BaseEditor> {
 
 // The load fills the grid and the list; each of the 36 squares is changed at its own two bytes in
 // every edition, and the caption follows: the name's own line break, then the days.
-TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
+TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
 {
     for (const auto& [edition, start] : BlockStarts) {
         SCOPED_TRACE(editionName(edition));
@@ -69,7 +69,7 @@ TEST(BaseEditor, EverySquareChangesItsOwnTwoBytesInEveryEdition)
 
 // A click shows the square in the frame and writes nothing. Command8 is square 7. Only a pick changes what
 // Apply writes; Empty forces 255 days, no other facility does; Apply always pushes a snapshot and writes both bytes.
-TEST(BaseEditor, TheChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
+TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 {
     LoadedBase base(GameEdition::Collectors);
     const struct {
@@ -149,7 +149,7 @@ TEST(BaseEditor, TheChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 // Engineers and scientists are one byte under 250; store amounts two bytes under 28,671 at their own slot
 // (the Fusion Ball Launchers read slot 3). An accepted entry rebuilds the list and is one Undo. A cancelled
 // personnel edit leaves the list alone; a cancelled amount, or a double click with no entry, rebuilds it.
-TEST(BaseEditor, StoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
+TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
 {
     const std::string personnelPrompt = amountLimitPrompt("250", "this cannot");
     for (const auto& [edition, start] : BlockStarts) {
@@ -191,7 +191,7 @@ TEST(BaseEditor, StoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
 
 // Every store slot holds its own amount; the list shows the 82 listed slots by their labels and an edit of
 // any entry changes its own two bytes only: slots 43-48, 62-64, 76-79 and 82 are neither shown nor written.
-TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
+TEST(BaseEditor, hiddenStoreSlotsAreNeverShownOrWritten)
 {
     LoadedBase base(GameEdition::Dos12);
     constexpr std::size_t stores = 391894 + 74;
@@ -227,7 +227,7 @@ TEST(BaseEditor, HiddenStoreSlotsAreNeverShownOrWritten)
 }
 
 // The grid and the list are filled as soon as the executable is accepted, before the data files.
-TEST(BaseEditor, ALoadThatStopsAtADataFileHasFilledThePage)
+TEST(BaseEditor, aLoadThatStopsAtADataFileHasFilledThePage)
 {
     SampleSession game(GameEdition::Dos14);
     BaseEditor editor(game.session);

@@ -22,9 +22,9 @@ struct LoadedGame {
     SampleSession game;
 };
 
-// Low byte first; commas are dropped before reading, and the limit holds on the number as typed. An answer that cannot be a two-byte amount brings
-// the same box back; Cancel and an empty answer write nothing and take no snapshot. One Undo takes back both bytes.
-TEST(EditWord, WritesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
+// Low byte first; commas are dropped before reading, and the limit holds on the number as typed. An
+// answer that cannot be a two-byte amount brings the same box back; Cancel and an empty answer write nothing and take no snapshot. One Undo takes back both bytes.
+TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
 {
     const struct {
         Answers answers;
@@ -56,7 +56,7 @@ TEST(EditWord, WritesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
 }
 
 // Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
-TEST(EditWord, OutsideTheImageNothingIsAsked)
+TEST(EditWord, outsideTheImageNothingIsAsked)
 {
     LoadedGame loaded;
     const std::size_t size = loaded.game.exe().size();

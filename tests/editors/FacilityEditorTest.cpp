@@ -32,7 +32,7 @@ struct LoadedFacilities : LoadedPage<FacilityEditor> {
 
 // Every value of the Hangar (the last record) in every edition: the box names the field's limit and
 // refuses an entry above it; the accepted entry changes exactly its own byte or bytes.
-TEST(FacilityEditor, EveryValueWritesOnlyItsOwnBytesInEveryEdition)
+TEST(FacilityEditor, everyValueWritesOnlyItsOwnBytesInEveryEdition)
 {
     using enum FacilityValue;
     for (const auto& [edition, tableStart] : TableStarts) {
@@ -65,7 +65,7 @@ TEST(FacilityEditor, EveryValueWritesOnlyItsOwnBytesInEveryEdition)
 
 // Two-byte values show signed and grouped by thousands, while EditWord's default reads the same bytes
 // unsigned and plain. The sample's Grav Shield has a defense of -1,500.
-TEST(FacilityEditor, TwoByteValuesShowSignedAndGrouped)
+TEST(FacilityEditor, twoByteValuesShowSignedAndGrouped)
 {
     using enum FacilityValue;
     LoadedFacilities page(GameEdition::Dos12, GravShield);
@@ -89,7 +89,7 @@ TEST(FacilityEditor, TwoByteValuesShowSignedAndGrouped)
 // For every type: a byte that is neither of the type's values shows "No"; "No" writes the type's "No" value,
 // four below its "Yes" value, with one snapshot; "No" again writes nothing new and takes none; the reverse
 // likewise, and the byte then shows "Yes". No redraw follows.
-TEST(FacilityEditor, StandardSwitchPushesASnapshotOnlyWhenTheByteChanges)
+TEST(FacilityEditor, standardSwitchPushesASnapshotOnlyWhenTheByteChanges)
 {
     const std::uint8_t yesValues[] = {5, 4, 4, 4, 5, 4, 5, 4, 4, 14, 14, 14, 13, 13, 12, 13, 4};
     LoadedFacilities page(GameEdition::Dos14, AccessLift);
@@ -115,7 +115,7 @@ TEST(FacilityEditor, StandardSwitchPushesASnapshotOnlyWhenTheByteChanges)
 
 // FacilityIndex and FacilityPosition follow the chosen record; a load clears only FacilityChosen,
 // which decides whether Undo redraws. disableAll empties the page but keeps the choice.
-TEST(FacilityEditor, TheChosenTypeAcrossLoadsUndoAndDisableAll)
+TEST(FacilityEditor, theChosenTypeAcrossLoadsUndoAndDisableAll)
 {
     using enum FacilityValue;
     LoadedFacilities page(GameEdition::Dos14, LaserDefense);

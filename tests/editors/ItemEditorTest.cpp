@@ -34,7 +34,7 @@ protected:
 
 // The limit holds against the whole number an entry becomes: one above it brings the same box back, and
 // the limit and four tenths is taken as the limit. Cancel writes nothing and takes no snapshot.
-TEST_F(ItemEditorTest, EveryValueButtonWritesItsOwnByteOnly)
+TEST_F(ItemEditorTest, everyValueButtonWritesItsOwnByteOnly)
 {
     const std::string ammunition = amountLimitPrompt("79") +
                                    "\nThis corresponds with the index number displayed below the list. An index of 255 "
@@ -71,7 +71,7 @@ TEST_F(ItemEditorTest, EveryValueButtonWritesItsOwnByteOnly)
 }
 
 // Each option writes its code into its group's byte every time, with a snapshot only when the byte changes.
-TEST_F(ItemEditorTest, OptionsSnapshotOnlyWhenTheByteChangesAndWriteEveryTime)
+TEST_F(ItemEditorTest, optionsSnapshotOnlyWhenTheByteChangesAndWriteEveryTime)
 {
     using enum ItemOption;
     const struct {
@@ -101,7 +101,7 @@ TEST_F(ItemEditorTest, OptionsSnapshotOnlyWhenTheByteChangesAndWriteEveryTime)
 
 // Opening an item selects the options of its bytes and writes nothing; an item whose bytes match no option
 // leaves the selections as they were. Edits go to the opened item, not to one clicked since.
-TEST_F(ItemEditorTest, OpeningSelectsTheRecordsOptionsAndEditsGoToTheOpenedItem)
+TEST_F(ItemEditorTest, openingSelectsTheRecordsOptionsAndEditsGoToTheOpenedItem)
 {
     obdata()[R + 31] = 2;
     obdata()[R + 44] = 3;
@@ -125,7 +125,7 @@ TEST_F(ItemEditorTest, OpeningSelectsTheRecordsOptionsAndEditsGoToTheOpenedItem)
     EXPECT_EQ(edit({"64"}, [&] { editor.editValue(ItemValue::AimedTu); }), (Changes{{4303, 64}}));
 }
 
-TEST_F(ItemEditorTest, RenameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBack)
+TEST_F(ItemEditorTest, renameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBack)
 {
     const ByteImage loaded = obdata();
     const std::string oldName = editor.nameCaption();
@@ -156,7 +156,7 @@ TEST_F(ItemEditorTest, RenameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBac
     EXPECT_EQ(editor.listEntries().at(7), oldName);
 }
 
-TEST_F(ItemEditorTest, DisableAllEmptiesThePageAndStopsEveryEdit)
+TEST_F(ItemEditorTest, disableAllEmptiesThePageAndStopsEveryEdit)
 {
     editor.disableAll();
     EXPECT_FALSE(editor.listEnabled());

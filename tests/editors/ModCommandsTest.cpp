@@ -18,9 +18,9 @@ struct NamedGame {
     names::NamesEditor names{game.session};
 };
 
-TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
+TEST(ModCommands, exportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
 {
-    test::TypedGame edited(GameEdition::Dos14, false, std::nullopt);
+    test::TypedGame edited(GameEdition::Dos14, test::ValueSet::First, std::nullopt);
     EditorSession& session = edited.game.session;
     ++session.image(FileId::Exe).at(10); // a byte no page shows
 
@@ -57,7 +57,7 @@ TEST(ModCommands, ExportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
     EXPECT_NE(target.names.firstNames().at(3), "Ann");
 }
 
-TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
+TEST(ModCommands, aFileThatCannotBeAppliedIsToldAndChangesNothing)
 {
     SampleSession game(GameEdition::Collectors);
     game.load();
@@ -79,7 +79,7 @@ TEST(ModCommands, AFileThatCannotBeAppliedIsToldAndChangesNothing)
     }
 }
 
-TEST(ModCommands, ARefusalListsEveryFaultUpToTenThenHowManyMore)
+TEST(ModCommands, aRefusalListsEveryFaultUpToTenThenHowManyMore)
 {
     SampleSession game(GameEdition::Collectors);
     game.load();

@@ -15,7 +15,7 @@ struct LoadedNames : LoadedPage<NamesEditor> {
 
 // In every edition: a first name is written over its 11-byte slot with zeros after it, a last name
 // over the first 11 bytes of its 12-byte slot, keeping the 12th. 12 characters bring the box back.
-TEST(NamesEditor, AnEditWritesItsSlotInEveryEdition)
+TEST(NamesEditor, anEditWritesItsSlotInEveryEdition)
 {
     const struct {
         GameEdition edition;
@@ -50,7 +50,7 @@ TEST(NamesEditor, AnEditWritesItsSlotInEveryEdition)
 // Entry 119 of the first names in the Collector's Edition lies at 455077 to 455087. Cancel, an empty entry
 // or no selected entry change nothing; Undo gives the slot back. (Names go through the code page's field
 // writer, as item names do.)
-TEST(NamesEditor, TheLastFirstNameSlotThroughEditsCancelAndUndo)
+TEST(NamesEditor, theLastFirstNameSlotThroughEditsCancelAndUndo)
 {
     LoadedNames names(GameEdition::Collectors);
     names.put(455077, "", 11);

@@ -44,11 +44,11 @@ struct PatchTarget {
     test::SampleSession game;
 };
 
-TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
+TEST(PatchApply, aPatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneUndoPerFile)
 {
     for (const GameEdition source : test::AllEditions) {
         // A value of every kind typed on its page, and a string of another length.
-        const test::TypedGame typed(source, true, std::nullopt);
+        const test::TypedGame typed(source, test::ValueSet::Second, std::nullopt);
         const ByteImage patch = buildPatchFile(typed.files()).value();
         const auto expected = fieldValues(typed.files());
         const auto written = test::imagesOf(typed.files());
@@ -81,7 +81,7 @@ TEST(PatchApply, APatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
     }
 }
 
-TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
+TEST(PatchApply, filesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndChangeNothing)
 {
     PatchTarget target(GameEdition::Dos14);
     const ByteImage good = buildPatchFile(target.game.session.files()).value();
@@ -119,7 +119,7 @@ TEST(PatchApply, FilesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndCha
     }
 }
 
-TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
+TEST(PatchApply, whenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
 {
     PatchTarget written(GameEdition::Collectors);
     ByteImage& english = written.game.session.image(FileId::English);
@@ -131,14 +131,14 @@ TEST(PatchApply, WhenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
     PatchTarget target(GameEdition::Dos12);
     const auto loaded = target.images();
     // No to every split: nothing changes.
-    target.game.prompts.answerYesNo(false).answerYesNo(false);
+    target.game.prompts.answerNo().answerNo();
     target.apply(patch);
     EXPECT_EQ(target.images(), loaded);
     test::expectOneMessage(target.game.prompts, "Patch not applied", "No split");
 
     // The first place offered is the shorter ENGLISH.DAT; No to it, Yes to the real end.
     target.game.prompts.clearShown();
-    target.game.prompts.answerYesNo(false).answerYesNo(true);
+    target.game.prompts.answerNo().answerYes();
     target.apply(patch);
     EXPECT_TRUE(target.game.prompts.scriptUsed());
     EXPECT_EQ(target.game.session.image(FileId::English), wanted);

@@ -10,7 +10,7 @@
 namespace orvane {
 namespace {
 
-TEST(ShortExecutable, NoPageReadsPastTheEndOfItsTable)
+TEST(ShortExecutable, noPageReadsPastTheEndOfItsTable)
 {
     test::SampleSession game(GameEdition::Collectors);
     units::UnitEditor units(game.session);

@@ -45,7 +45,7 @@ struct LoadedStrings {
 // Each zero byte ends a string, an empty one included; a file with no zero byte lists and opens nothing.
 // After Apply the edit is over, the shown string is emptied, the index label keeps its number, and the
 // other list, whose file did not change, is not read again.
-TEST(StringEditor, TheListsAndWhatApplyLeavesOnThePage)
+TEST(StringEditor, theListsAndWhatApplyLeavesOnThePage)
 {
     LoadedStrings strings(Bytes{0x41, 0x42, 0x00, 0x00, 0x43, 0x00}, bytesOf("no terminator"));
     StringEditor& editor = strings.editor;
@@ -76,7 +76,7 @@ TEST(StringEditor, TheListsAndWhatApplyLeavesOnThePage)
 // Strings replaced by longer, shorter and empty texts at the start, in the middle (an empty string) and at
 // the end of a file whose last bytes follow the last terminator: the rest moves, those bytes stay at the
 // end and are never listed, and Undo gives back the file at its former length.
-TEST(StringEditor, LongerShorterAndEmptyStringsAnywhereMoveTheRestAndKeepTheTrailingBytes)
+TEST(StringEditor, longerShorterAndEmptyStringsAnywhereMoveTheRestAndKeepTheTrailingBytes)
 {
     const Texts original{"First", "", "Third"};
     const std::string trailing = "\x7F\x01zz";
@@ -111,7 +111,7 @@ TEST(StringEditor, LongerShorterAndEmptyStringsAnywhereMoveTheRestAndKeepTheTrai
     EXPECT_EQ(strings.english(), englishBefore);
 }
 
-TEST(StringEditor, ClicksElsewhereKeepTheOpenEditAndASecondDoubleClickReplacesIt)
+TEST(StringEditor, clicksElsewhereKeepTheOpenEditAndASecondDoubleClickReplacesIt)
 {
     LoadedStrings strings(bytesOf(std::string("one\0two\0", 8)), bytesOf(std::string("alpha\0beta\0gamma\0", 17)));
     StringEditor& editor = strings.editor;
@@ -148,7 +148,7 @@ TEST(StringEditor, ClicksElsewhereKeepTheOpenEditAndASecondDoubleClickReplacesIt
 // Every byte 1 to 255 shows as its code page 437 character and goes back as the same byte; Apply with
 // the text unchanged still takes a snapshot. A character with no code page 437 byte would be stored as a
 // zero byte and split the string: it is refused by name, nothing is written and the edit stays open.
-TEST(StringEditor, EveryByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageIsRefused)
+TEST(StringEditor, everyByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageIsRefused)
 {
     Bytes english;
     std::string shown;
@@ -182,7 +182,7 @@ TEST(StringEditor, EveryByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageI
 // replaces the edited file (whole, or stopping after it) closes the edit as Close files does, and so
 // does a patch; a load that stopped before it leaves the edit on the same bytes. Lists left over a file
 // a stopped load replaced open nothing. Undo keeps the edit with the bytes taken at the double click.
-TEST(StringEditor, AnEditOrAListNeverReachesAFileReadSinceItWasOpened)
+TEST(StringEditor, anEditOrAListNeverReachesAFileReadSinceItWasOpened)
 {
     const struct {
         const char* missingFromB;

@@ -22,7 +22,7 @@ struct LoadedUnits : LoadedPage<UnitEditor> {
 // Every field of the Hover Tank in every edition: its box names the field's limit and refuses an entry
 // above it, even one whose whole number is the limit; the accepted entry changes exactly the one byte at
 // the field's offset.
-TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
+TEST(UnitEditor, everyFieldWritesOneByteOfTheChosenRecordInEveryEdition)
 {
     using enum UnitStat;
     const struct {
@@ -58,7 +58,7 @@ TEST(UnitEditor, EveryFieldWritesOneByteOfTheChosenRecordInEveryEdition)
 
 // Bravery is entered as 110 - 10 * the stored code, rounded half to even; divisibility by ten is asked
 // for, not checked (the entry rules themselves are the limit loop's).
-TEST(UnitEditor, BraveryIsEnteredAs110LessTenTimesTheStoredCode)
+TEST(UnitEditor, braveryIsEnteredAs110LessTenTimesTheStoredCode)
 {
     const struct {
         Answers answers;
@@ -85,7 +85,7 @@ TEST(UnitEditor, BraveryIsEnteredAs110LessTenTimesTheStoredCode)
 // The Hover Tank's record in the Collector's Edition begins at 481395 with its flying flag, then its
 // time units: 1 shows "Yes", any other byte "No"; "Yes" twice pushes one snapshot. Undo redraws the
 // page only while a unit is chosen, and a load clears the choice.
-TEST(UnitEditor, HoverTankInTheCollectorsEdition)
+TEST(UnitEditor, hoverTankInTheCollectorsEdition)
 {
     LoadedUnits units(GameEdition::Collectors, HoverTank);
     units.game.exe().at(481396) = 123;

@@ -20,7 +20,7 @@ std::string modText(const std::string& body)
     return "[mod]\nformat = 1\n" + body;
 }
 
-TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
+TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
 {
     const GameFileSet game = sampleGame();
     const struct {
@@ -94,7 +94,7 @@ TEST(ModApply, AnyFaultRefusesTheWholeModNamingItsLineRecordAndField)
     }
 }
 
-TEST(ModApply, ARefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
+TEST(ModApply, aRefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
 {
     const GameFileSet game = sampleGame();
     const ModApplication result = applyModText(
@@ -116,7 +116,7 @@ TEST(ModApply, ARefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
               "> a.toml: line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n> and 5 more");
 }
 
-TEST(ModApply, ANameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
+TEST(ModApply, aNameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
 {
     const GameFileSet game = sampleGame();
     const ModApplication result = applyModText(
@@ -132,7 +132,7 @@ TEST(ModApply, ANameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
     EXPECT_EQ(result.changes[0].record, "unit 7 (Sectoid Soldier)");
 }
 
-TEST(ModApply, AByteOrderMarkBeforeTheFileIsPassedOver)
+TEST(ModApply, aByteOrderMarkBeforeTheFileIsPassedOver)
 {
     const ModApplication result =
         applyModText(sampleGame(), "\xEF\xBB\xBF" + modText("[[unit]]\nnumber = 7\nhealth = 47\n"));
@@ -141,7 +141,7 @@ TEST(ModApply, AByteOrderMarkBeforeTheFileIsPassedOver)
     EXPECT_EQ(result.changes.at(0).line, 5u);
 }
 
-TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacter)
+TEST(ModApply, aDecomposedTextIsTheGamesComposedCharacter)
 {
     if (!unicodeNormalisation()) GTEST_SKIP() << "this build has no utf8proc: texts are taken as written";
     GameFileSet game = sampleGame();
@@ -155,7 +155,7 @@ TEST(ModApply, ADecomposedTextIsTheGamesComposedCharacter)
     EXPECT_EQ(items::readName(game.image(FileId::Obdata), 0), "Fus\u00e9e");
 }
 
-TEST(ModApply, ModsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWins)
+TEST(ModApply, modsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWins)
 {
     GameFileSet game = sampleGame();
     const auto apply = [&game](const std::string& body) {

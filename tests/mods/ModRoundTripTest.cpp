@@ -22,17 +22,17 @@ GameFileSet applied(GameFileSet game, const ModDocument& mod)
     return game;
 }
 
-TEST(ModRoundTrip, ExportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
+TEST(ModRoundTrip, exportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
-    const test::TypedGame source(GameEdition::Collectors, false, Seed);
-    const test::TypedGame sourceModded(GameEdition::Collectors, true, Seed);
+    const test::TypedGame source(GameEdition::Collectors, test::ValueSet::First, Seed);
+    const test::TypedGame sourceModded(GameEdition::Collectors, test::ValueSet::Second, Seed);
     const MadeMod sourceDiff = diffGames(source.files(), sourceModded.files());
     EXPECT_TRUE(sourceDiff.leftOut.empty());
 
     for (const GameEdition edition : test::AllEditions) {
         SCOPED_TRACE(editionName(edition));
-        const test::TypedGame a(edition, false, Seed);
-        const test::TypedGame b(edition, true, Seed);
+        const test::TypedGame a(edition, test::ValueSet::First, Seed);
+        const test::TypedGame b(edition, test::ValueSet::Second, Seed);
 
         const MadeMod exported = exportGame(a.files());
         EXPECT_TRUE(exported.leftOut.empty());
@@ -49,9 +49,9 @@ TEST(ModRoundTrip, ExportsAndDiffsGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     }
 }
 
-TEST(ModRoundTrip, TheChangesSinceLoadAreTheChangeListsFieldsAndGiveTheEditedGame)
+TEST(ModRoundTrip, theChangesSinceLoadAreTheChangeListsFieldsAndGiveTheEditedGame)
 {
-    const test::TypedGame edited(GameEdition::Dos12, true, Seed);
+    const test::TypedGame edited(GameEdition::Dos12, test::ValueSet::Second, Seed);
     const MadeMod changes = exportChanges(edited.files());
     EXPECT_TRUE(changes.leftOut.empty());
 
@@ -88,7 +88,7 @@ std::string describe(const ModReading& reading)
     return text;
 }
 
-TEST(ModReader, ThePlainLineReaderGivesWhatTomlGivesForEveryFile)
+TEST(ModReader, thePlainLineReaderGivesWhatTomlGivesForEveryFile)
 {
     const std::string header = "[mod]\nformat = 1\n";
     const std::string texts[] = {

@@ -96,10 +96,10 @@ TEST_F(DiskChanges, reloadAsksBeforeDroppingEditsAndKeepBothWithoutEditsIsAReloa
     edit(health, 45);
     const ByteImage theirs = writeFromOutside({{unitField("Energy:").at, 99}});
 
-    game.prompts.answerYesNo(false);
+    game.prompts.answerNo();
     EXPECT_FALSE(game.session.reloadFromDisk());
     EXPECT_EQ(game.exe().at(health.at), 45);
-    game.prompts.answerYesNo(true);
+    game.prompts.answerYes();
     EXPECT_TRUE(game.session.reloadFromDisk());
     EXPECT_EQ(game.exe(), theirs);
     EXPECT_FALSE(game.session.modified() || game.session.undoAvailable() || game.session.saveAvailable());

@@ -23,7 +23,7 @@ public:
 
 // At most five snapshots are kept, each goes back into its own image and redraws its own page; Undo
 // leaves Save as it was and does nothing once the history is empty.
-TEST(UndoTest, TheLastFiveSnapshotsGoBackEachIntoItsOwnImage)
+TEST(UndoTest, theLastFiveSnapshotsGoBackEachIntoItsOwnImage)
 {
     NoDisk disk;
     test::ScriptedPrompts prompts;
@@ -81,7 +81,7 @@ struct UnsavedChangesTest : ::testing::Test {
     EditorSession& session = sample.session;
 };
 
-TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
+TEST_F(UnsavedChangesTest, followsEditsSavesUndosCloseFilesAndLoads)
 {
     EXPECT_FALSE(session.modified());
     edit(10);
@@ -108,7 +108,7 @@ TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
     for (int undo = 0; undo < 6; ++undo) session.undo();
     EXPECT_TRUE(session.modified()) << "the first edit has dropped out of the history";
 
-    sample.prompts.answerYesNo(false);
+    sample.prompts.answerNo();
     session.closeFiles({});
     EXPECT_FALSE(session.modified());
     edit(30); // the page controls that stay usable still edit the images in memory
@@ -122,13 +122,13 @@ TEST_F(UnsavedChangesTest, FollowsEditsSavesUndosCloseFilesAndLoads)
 // Close files stops when the Save it offered fails, or is refused after a load that stopped at a data
 // file: files, history, changes and Save stay as they were. Every other writing command refuses such a
 // load under its own title, before any dialog.
-TEST_F(UnsavedChangesTest, AFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
+TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
 {
     edit(40);
     const auto expectStillOpen = [this](const std::string& title, const std::string& part) {
         bool disabled = false;
         sample.prompts.clearShown();
-        sample.prompts.answerYesNo(true);
+        sample.prompts.answerYes();
         session.closeFiles([&disabled] { disabled = true; });
         test::expectOneMessage(sample.prompts, title, part);
         EXPECT_FALSE(disabled);
@@ -145,7 +145,7 @@ TEST_F(UnsavedChangesTest, AFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles
     ASSERT_EQ(sample.tryLoad(), LoadResult::Failed);
     edit(41);
     const std::pair<const char*, std::function<void()>> commands[] = {
-        {"Master backup not made", [this] { sample.prompts.answerYesNo(true); session.makeMasterBackup(); }},
+        {"Master backup not made", [this] { sample.prompts.answerYes(); session.makeMasterBackup(); }},
         {"Patch file not made", [this] { session.makePatchFile(); }},
         {"Patch not applied", [this] { applyPatchFile(session); }},
     };

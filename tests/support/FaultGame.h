@@ -93,7 +93,7 @@ public:
     {
         switch (command_.kind) {
         case CommandKind::MasterBackup:
-            game_.prompts.answerYesNo(true);
+            game_.prompts.answerYes();
             game_.session.makeMasterBackup();
             break;
         case CommandKind::PatchFile:

@@ -12,9 +12,15 @@ ScriptedPrompts& ScriptedPrompts::answer(std::optional<std::string> text)
     return *this;
 }
 
-ScriptedPrompts& ScriptedPrompts::answerYesNo(bool yes)
+ScriptedPrompts& ScriptedPrompts::answerYes()
 {
-    yesNo_.push_back(yes);
+    yesNo_.push_back(true);
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::answerNo()
+{
+    yesNo_.push_back(false);
     return *this;
 }
 

@@ -19,9 +19,10 @@ struct ShownBox {
 
 class ScriptedPrompts : public Prompts {
 public:
-    // Queue answers: a text (or std::nullopt for Cancel), a Yes/No, a file path (or nullopt for Cancel).
+    // Queue answers: a text (or std::nullopt for Cancel), Yes or No, a file path (or nullopt for Cancel).
     ScriptedPrompts& answer(std::optional<std::string> text);
-    ScriptedPrompts& answerYesNo(bool yes);
+    ScriptedPrompts& answerYes();
+    ScriptedPrompts& answerNo();
     ScriptedPrompts& answerFile(std::optional<std::string> path);
     // The caption of the button to press in the next box with buttons of its own.
     ScriptedPrompts& answerChoice(std::string button);

@@ -1,7 +1,7 @@
 #pragma once
 // A loaded sample game with a value of every kind typed into its page's box: unit, facility type, base
-// square and stores, soldier names, item, string. `second` picks other values, so two such games differ
-// only in values a user could type.
+// square and stores, soldier names, item, string. The second set holds other values, so two such games
+// differ only in values a user could type.
 #include "editors/BaseEditor.h"
 #include "editors/FacilityEditor.h"
 #include "editors/ItemEditor.h"
@@ -12,9 +12,12 @@
 
 namespace orvane::test {
 
+enum class ValueSet { First, Second };
+
 struct TypedGame {
-    TypedGame(GameEdition edition, bool second, std::optional<std::uint32_t> seed) : game(edition, seed)
+    TypedGame(GameEdition edition, ValueSet values, std::optional<std::uint32_t> seed) : game(edition, seed)
     {
+        const bool second = values == ValueSet::Second;
         game.load();
         const auto pick = [second](const char* first, const char* other) { return second ? other : first; };
         game.prompts.answer(pick("41", "42")).answer(pick("30", "-10"));

@@ -67,11 +67,6 @@ bool barShown(SampleWindow& game)
     return bar != nullptr && bar->isVisible();
 }
 
-void click(SampleWindow& game, const char* button)
-{
-    QTest::mouseClick(game.find<QPushButton>(button), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestDiskChanges : public QObject {
@@ -156,7 +151,7 @@ private slots:
 
         // Ignore hides it; the same change is not told again, a new one is, even one written in place
         // into the file that was renamed over the loaded one.
-        click(game, "cmdIgnoreDisk");
+        game.click("cmdIgnoreDisk");
         QVERIFY(!barShown(game));
         QTest::qWait(1500);
         QVERIFY(!barShown(game));
@@ -171,7 +166,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
 
         // Keep Both takes their file with the edit on top, and writes nothing until Save.
-        click(game, "cmdKeepBoth");
+        game.click("cmdKeepBoth");
         QVERIFY(!barShown(game));
         QCOMPARE(changedBytes(loaded, game.image(FileId::Exe)), (Changes{{OurTimeUnits, 8}, {TheirHealth, theirs(2)}}));
         QCOMPARE(readFileBytes(game.exePath), onDisk);
@@ -193,16 +188,16 @@ private slots:
         QVERIFY2(named.contains(QStringLiteral("QEV.EXE")) && named.contains(QStringLiteral("ENGLISH2.DAT")),
                  qPrintable(named));
         game.prompts.clearShown();
-        game.prompts.answerYesNo(false);
-        click(game, "cmdReloadDisk");
+        game.prompts.answerNo();
+        game.click("cmdReloadDisk");
         QCOMPARE(game.prompts.shown().size(), std::size_t{1});
         QCOMPARE(game.prompts.shown().front().kind, std::string("yesno"));
         QCOMPARE(game.image(FileId::Exe).at(OurTimeUnits), std::uint8_t{9});
         QVERIFY(barShown(game));
 
         // Yes drops it and shows the files as the other program left them.
-        game.prompts.answerYesNo(true);
-        click(game, "cmdReloadDisk");
+        game.prompts.answerYes();
+        game.click("cmdReloadDisk");
         QVERIFY(!barShown(game));
         QCOMPARE(game.image(FileId::Exe), theirExe);
         QCOMPARE(game.image(FileId::English2), theirStrings);
@@ -254,9 +249,7 @@ private slots:
         QString titleSeen;
         QString defaultSeen;
         const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
-            QTimer::singleShot(0, [&, press] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (box == nullptr) return;
+            orvane::test::whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
                 titleSeen = box->windowTitle();
                 defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
                 QList<QAbstractButton*> shown = box->buttons();

@@ -87,7 +87,7 @@ private slots:
         const orvane::ByteImage before = w.image(orvane::FileId::Exe);
         for (const char* box : {"Combo1", "Combo2"}) {
             for (const bool byTab : {true, false}) {
-                QTest::mouseClick(w.find<QPushButton>("Command8"), Qt::LeftButton);
+                w.click("Command8");
                 auto* combo = w.find<QComboBox>(box);
                 combo->setFocus(Qt::MouseFocusReason);
                 QVERIFY(combo->hasFocus());
@@ -96,7 +96,7 @@ private slots:
                 QTest::keyClicks(combo->lineEdit(), typed);
                 if (byTab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QVERIFY(!combo->hasFocus() || !byTab);
-                QTest::mouseClick(w.find<QPushButton>("cmdApply"), Qt::LeftButton);
+                w.click("cmdApply");
                 QVERIFY2(w.image(orvane::FileId::Exe) == before, qPrintable(QString::fromLatin1(box) + " took a typed name"));
             }
         }
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(copied().startsWith(QStringLiteral("Unit Editor\t")) && copied().count(QLatin1Char('\t')) == 4);
         QVERIFY(w.find<QTabWidget>("tabFac")->isEnabled());
 
-        w.prompts.answerYesNo(false);
+        w.prompts.answerNo();
         QTest::keyClick(w.find<QPushButton>("cmdTU"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(w.prompts.shown().back().title, std::string("Save?"));
         QVERIFY(!w.find<QTabWidget>("tabFac")->isEnabled() && w.prompts.unexpected().empty());
@@ -164,7 +164,7 @@ private slots:
         QStringList squares;
         for (int square = 0; square < 36; ++square)
             squares << QStringLiteral("Command%1").arg(6 * (square % 6) + square / 6 + 1);
-        QTest::mouseClick(w.find<QPushButton>("Command1"), Qt::LeftButton);
+        w.click("Command1");
         QCOMPARE(w.tabOrder(0, "Command1"), squares.join(' ') + " Combo1 Combo2 cmdApply cmdCancel lstItems");
         emit w.find<QComboBox>("cmbType")->activated(0);
         QCOMPARE(w.tabOrder(1, "cmbType"), "cmbType cmdPrice cmdDays cmdUpkeep cmdStrength cmdRatio optYes");

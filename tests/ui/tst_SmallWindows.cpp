@@ -26,6 +26,7 @@ using orvane::ByteImage;
 using orvane::FileId;
 using orvane::GameEdition;
 using orvane::test::childNamed;
+using orvane::test::whenBoxOpens;
 using orvane::test::SampleWindow;
 using orvane::ui::SplashWindow;
 
@@ -58,17 +59,6 @@ class TestSmallWindows : public QObject {
     }
 
     static QString textOf(QWidget& window, const char* label) { return childNamed<QLabel>(window, label)->text(); }
-
-    // Runs `answer` on the modal box as soon as it is up.
-    template <typename Box = QInputDialog, typename Answer>
-    static void whenBoxOpens(Answer answer)
-    {
-        QTimer::singleShot(0, [answer] {
-            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            answer(box);
-        });
-    }
 
 private slots:
     void cleanup() { orvane::test::closeAllWindows(); }

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 
 #include "samplegame/SampleGame.h"
 
@@ -39,8 +38,7 @@ void SampleWindow::chooseUnit(int unit)
 void SampleWindow::editTimeUnits(int unit, const std::string& answer)
 {
     chooseUnit(unit);
-    prompts.answer(answer);
-    QTest::mouseClick(find<QPushButton>("cmdTU"), Qt::LeftButton);
+    clickAnswering("cmdTU", answer);
 }
 
 void doubleClickRow(QAbstractItemView* list, int row)

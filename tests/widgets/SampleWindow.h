@@ -3,12 +3,16 @@
 // their objectName, and the double click on a list entry as Qt Test must send it.
 #include <QAction>
 #include <QApplication>
+#include <QInputDialog>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "files/RealFileSystem.h"
@@ -46,6 +50,13 @@ struct SampleWindow {
         return childNamed<T>(window, name);
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    // A click on the button, its box answered with `answer` (std::nullopt: Cancel).
+    void clickAnswering(const char* button, std::optional<std::string> answer)
+    {
+        prompts.answer(std::move(answer));
+        click(button);
+    }
     ByteImage& image(FileId id) { return window.session().image(id); }
     // Shows page `index` of the page strip.
     QTabWidget* openPage(int index);
@@ -88,6 +99,17 @@ QString entryText(const QAbstractItemView* list, int row);
 QString labelText(const char* name);
 
 void closeAllWindows();
+
+// Runs `answer` on the modal box as soon as it is up.
+template <typename Box = QInputDialog, typename Answer>
+void whenBoxOpens(Answer answer)
+{
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        answer(box);
+    });
+}
 
 } // namespace orvane::test
 
