@@ -4,9 +4,9 @@
 // itself (every value checked, nothing to write). Each is the tool run as a user runs it, a child
 // process from start to exit; the median of several runs is printed, with the CPU time it took.
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <algorithm>

@@ -3,10 +3,10 @@
 // six pages filled, one edit and one Undo through the widgets of every page, and the peak memory after
 // a load and five edits.
 // Run from the build folder as ./bench/bench_desktop; it prints the figures for docs/PERFORMANCE.md.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -57,7 +57,10 @@ struct ChildRun {
     double peakMiB = 0; // VmHWM of the child, as wait4 reports it (ru_maxrss)
 };
 
-double milliseconds(const timeval& time) { return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3; }
+double milliseconds(const timeval& time)
+{
+    return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+}
 
 // Runs a program to its end and measures it; stops the benchmark when it fails.
 ChildRun runChild(const std::vector<std::string>& arguments)
@@ -148,32 +151,44 @@ std::vector<PageEdit> pageEdits()
 {
     const auto number = [](int i, int base) { return std::to_string(base + i % 2); };
     return {
-        {"Base Editor", {"lstItems"}, [](Editor&) {},
+        {"Base Editor",
+         {"lstItems"},
+         [](Editor&) {},
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 5);
              openRow(e.find<QAbstractItemView>("lstItems"), 0);
          }},
-        {"Facility Editor", {"cmbType", "cmdPrice"}, [](Editor& e) { choose(e.find<QComboBox>("cmbType"), 0); },
+        {"Facility Editor",
+         {"cmbType", "cmdPrice"},
+         [](Editor& e) { choose(e.find<QComboBox>("cmbType"), 0); },
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 1000);
              e.find<QPushButton>("cmdPrice")->click();
          }},
-        {"Soldier Names", {"lstFirst"}, [](Editor&) {},
+        {"Soldier Names",
+         {"lstFirst"},
+         [](Editor&) {},
          [](Editor& e, int i) {
              e.prompts.text = i % 2 ? "Anna" : "Berta";
              openRow(e.find<QAbstractItemView>("lstFirst"), 0);
          }},
-        {"Unit Editor", {"cmbUnit", "cmdTU"}, [](Editor& e) { choose(e.find<QComboBox>("cmbUnit"), 0); },
+        {"Unit Editor",
+         {"cmbUnit", "cmdTU"},
+         [](Editor& e) { choose(e.find<QComboBox>("cmbUnit"), 0); },
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 40);
              e.find<QPushButton>("cmdTU")->click();
          }},
-        {"Item Editor", {"lstItem", "cmdDamage"}, [](Editor& e) { openRow(e.find<QAbstractItemView>("lstItem"), 0); },
+        {"Item Editor",
+         {"lstItem", "cmdDamage"},
+         [](Editor& e) { openRow(e.find<QAbstractItemView>("lstItem"), 0); },
          [number](Editor& e, int i) {
              e.prompts.text = number(i, 50);
              e.find<QPushButton>("cmdDamage")->click();
          }},
-        {"String Editor", {"lstEng1", "Text1", "cmdApplyStr"}, [](Editor&) {},
+        {"String Editor",
+         {"lstEng1", "Text1", "cmdApplyStr"},
+         [](Editor&) {},
          [](Editor& e, int i) {
              openRow(e.find<QAbstractItemView>("lstEng1"), 0);
              QWidget* text = e.find<QWidget>("Text1");
@@ -304,8 +319,9 @@ void measureEdits(const std::string& exe)
         const bool changed = editor.images() != before;
         editor.undo();
         if (!changed || editor.images() != before) {
-            std::printf("| %s: one edit, one Undo | skipped: the edit changed no image or Undo did not restore it | | |\n",
-                        edit.page);
+            std::printf(
+                "| %s: one edit, one Undo | skipped: the edit changed no image or Undo did not restore it | | |\n",
+                edit.page);
             continue;
         }
         std::vector<double> edits, undos;
@@ -340,9 +356,9 @@ int main(int argc, char* argv[])
     const auto dir = std::filesystem::temp_directory_path() / "orvane-bench-desktop";
     std::filesystem::remove_all(dir);
     std::vector<std::pair<const char*, std::string>> games;
-    for (const auto& [name, edition] : {std::pair{"Collector's Edition", GameEdition::Collectors},
-                                        std::pair{"DOS 1.2", GameEdition::Dos12},
-                                        std::pair{"DOS 1.4", GameEdition::Dos14}}) {
+    for (const auto& [name, edition] :
+         {std::pair{"Collector's Edition", GameEdition::Collectors}, std::pair{"DOS 1.2", GameEdition::Dos12},
+          std::pair{"DOS 1.4", GameEdition::Dos14}}) {
         games.emplace_back(name, orvane::sample::writeSampleGame((dir / name).string(), edition));
     }
 

@@ -109,9 +109,12 @@ int main(int argc, char** argv)
         notice.clear();
         const auto after = load(game, notice);
         if (!notice.empty()) ++finishedByLoad;
-        if (after == oldGame) ++asOld;
-        else if (after == newGame) ++asNew;
-        else ++mixed;
+        if (after == oldGame)
+            ++asOld;
+        else if (after == newGame)
+            ++asNew;
+        else
+            ++mixed;
         if (anythingLeft(dir / "game")) ++left;
     }
     std::printf("one apply: %.0f ms; kills %d: old game %d, new game %d, mixed %d, files left after the load %d; "

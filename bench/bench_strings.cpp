@@ -29,10 +29,7 @@ using Clock = std::chrono::steady_clock;
 using orvane::bench::StringCount;
 constexpr int Runs = 15;
 
-double milliseconds(Clock::duration spent)
-{
-    return std::chrono::duration<double, std::milli>(spent).count();
-}
+double milliseconds(Clock::duration spent) { return std::chrono::duration<double, std::milli>(spent).count(); }
 
 double medianOf(std::vector<double> times)
 {

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define FUZZ_CHECK(condition)                                                                         \
-    do {                                                                                              \
-        if (!(condition)) {                                                                           \
-            std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);            \
-            std::abort();                                                                             \
-        }                                                                                             \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__);                              \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)

@@ -50,7 +50,7 @@ public:
     // Files above this length cannot be read whole, as on a machine without the memory for them.
     static constexpr std::uint64_t ReadableLength = 1u << 24;
 
-    std::map<std::string, MemoryEntry> entries; // by keyOf
+    std::map<std::string, MemoryEntry> entries;      // by keyOf
     std::map<std::string, const ByteImage*> written; // the image each target was written from, by keyOf
     std::size_t writes = 0;
 

@@ -120,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (taken == 0) { // a refused executable changes nothing of the set
             FUZZ_CHECK(files.edition == editionBefore && files.complete == completeBefore);
-            FUZZ_CHECK(files.image(FileId::Exe).data() == exeBufferBefore && files.image(FileId::Exe).size() == exeSizeBefore);
+            FUZZ_CHECK(files.image(FileId::Exe).data() == exeBufferBefore &&
+                       files.image(FileId::Exe).size() == exeSizeBefore);
         } else {
             FUZZ_CHECK(files.edition == editionForExeLength(fs.entries["game.exe"].length));
             FUZZ_CHECK(files.complete == (result == LoadResult::Complete));

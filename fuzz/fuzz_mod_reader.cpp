@@ -7,7 +7,6 @@
 #include <array>
 
 #include "FuzzCheck.h"
-#include "samplegame/SampleGame.h"
 #include "changes/ChangeList.h"
 #include "core/CodePage.h"
 #include "mods/FieldValues.h"
@@ -15,6 +14,7 @@
 #include "mods/ModLayout.h"
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
+#include "samplegame/SampleGame.h"
 #include "strings/StringTable.h"
 
 using namespace orvane;

@@ -11,9 +11,9 @@
 #include <array>
 
 #include "FuzzCheck.h"
-#include "samplegame/SampleGame.h"
 #include "files/PatchFile.h"
 #include "files/PatchImages.h"
+#include "samplegame/SampleGame.h"
 
 using namespace orvane;
 

@@ -29,9 +29,6 @@ private:
     bool quitting_ = false;
 };
 
-inline void quitWhenShown(QWidget& window)
-{
-    qApp->installEventFilter(new QuitAfterFirstPaint(window, qApp));
-}
+inline void quitWhenShown(QWidget& window) { qApp->installEventFilter(new QuitAfterFirstPaint(window, qApp)); }
 
 } // namespace orvane::bench

@@ -7,6 +7,7 @@ namespace orvane::base {
 namespace {
 
 // The labels of the 82 listed store slots, in list order.
+// clang-format off
 constexpr std::array<std::string_view, 82> ItemLabels = {
     "Stingray Launchers - ", "Avalanche Launchers - ", "Cannons - ", "Fusion Ball Launchers - ",
     "Laser Cannons - ", "Plasma Beams - ", "Stingray Missiles - ", "Avalanche Missiles - ",
@@ -28,6 +29,7 @@ constexpr std::array<std::string_view, 82> ItemLabels = {
     "Personal Armour - ", "Power Suits - ", "Flying Suits - ", "HWP Cannon Shells - ", "HWP Rockets - ",
     "HWP Fusion Bombs - ",
 };
+// clang-format on
 
 // The listed slots come in runs; the slots between the runs (43-48, 62-64, 76-79, 82) are not listed.
 struct SlotRun {
@@ -92,10 +94,7 @@ std::string oneLineFacilityName(std::uint8_t code)
     return name;
 }
 
-std::string daysLabel(int days)
-{
-    return days == 1 ? "1 Day" : std::to_string(days) + " Days";
-}
+std::string daysLabel(int days) { return days == 1 ? "1 Day" : std::to_string(days) + " Days"; }
 
 std::size_t squareOfButton(int button)
 {
@@ -156,10 +155,7 @@ std::optional<std::int64_t> pickedDays(double days)
     return static_cast<std::int64_t>(days);
 }
 
-std::string daysText(std::int64_t days)
-{
-    return daysLabel(static_cast<int>(days));
-}
+std::string daysText(std::int64_t days) { return daysLabel(static_cast<int>(days)); }
 
 std::uint8_t settledDays(std::uint8_t facility, std::uint8_t days)
 {

@@ -48,8 +48,8 @@ const std::array<std::uint8_t, 48>& daysChoices();
 // One entry of the stores list: the label, and where its amount lives.
 struct StoresEntry {
     std::string label;
-    bool personnel;      // a one-byte count of engineers or scientists
-    std::size_t offset;  // from the block start: the byte, or the low byte of a two-byte amount
+    bool personnel;     // a one-byte count of engineers or scientists
+    std::size_t offset; // from the block start: the byte, or the low byte of a two-byte amount
 };
 inline constexpr std::size_t StoresEntryCount = 84;
 const std::array<StoresEntry, StoresEntryCount>& storesEntries();

@@ -60,10 +60,7 @@ std::string offsetText(std::size_t offset)
     return "Offset " + std::to_string(offset) + " (0x" + hex + ")";
 }
 
-std::string byteCount(std::size_t count)
-{
-    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
-}
+std::string byteCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " byte" : " bytes"); }
 
 // One row per run of changed bytes that no page shows; a change of length is a row of its own.
 void listRawBytes(FileId file, const ByteImage& before, const ByteImage& after, const Coverage& covered,
@@ -92,7 +89,8 @@ std::string stringText(const ByteImage& image, const std::vector<std::size_t>& s
 {
     if (index + 1 >= starts.size()) return "(none)";
     std::string text;
-    appendGameText(text, std::span<const std::uint8_t>(image).subspan(starts[index], starts[index + 1] - 1 - starts[index]));
+    appendGameText(text,
+                   std::span<const std::uint8_t>(image).subspan(starts[index], starts[index + 1] - 1 - starts[index]));
     return text;
 }
 
@@ -107,8 +105,8 @@ void listStrings(FileId file, const ByteImage& before, const ByteImage& after, s
     strings::findStringStarts(after, afterStarts);
     for (const std::size_t index : changedStrings(before, beforeStarts, after, afterStarts)) {
         out.push_back({PageId::Strings, file == FileId::English ? 0 : 1, index, pageCaption(PageId::Strings),
-                       "String " + std::to_string(index + 1), fileCaption(file), stringText(before, beforeStarts, index),
-                       stringText(after, afterStarts, index)});
+                       "String " + std::to_string(index + 1), fileCaption(file),
+                       stringText(before, beforeStarts, index), stringText(after, afterStarts, index)});
     }
 
     const std::size_t beforeEnd = beforeStarts.back();
@@ -119,8 +117,9 @@ void listStrings(FileId file, const ByteImage& before, const ByteImage& after, s
         listRawBytes(file, before, after, covered, out);
     } else if (!std::equal(before.begin() + static_cast<std::ptrdiff_t>(beforeEnd), before.end(),
                            after.begin() + static_cast<std::ptrdiff_t>(afterEnd), after.end())) {
-        out.push_back({std::nullopt, 0, afterEnd, fileCaption(file), offsetText(afterEnd), "Bytes after the last string",
-                       hexBytes(before, beforeEnd, before.size()), hexBytes(after, afterEnd, after.size())});
+        out.push_back({std::nullopt, 0, afterEnd, fileCaption(file), offsetText(afterEnd),
+                       "Bytes after the last string", hexBytes(before, beforeEnd, before.size()),
+                       hexBytes(after, afterEnd, after.size())});
     }
 }
 
@@ -151,8 +150,9 @@ std::vector<std::size_t> changedStrings(const ByteImage& before, const std::vect
     const std::size_t common = std::min(beforeStarts.size(), afterStarts.size()) - 1;
     for (std::size_t index = 0; index < common; ++index) {
         const std::size_t length = beforeStarts[index + 1] - beforeStarts[index];
-        const bool same = length == afterStarts[index + 1] - afterStarts[index] &&
-                          std::memcmp(before.data() + beforeStarts[index], after.data() + afterStarts[index], length) == 0;
+        const bool same =
+            length == afterStarts[index + 1] - afterStarts[index] &&
+            std::memcmp(before.data() + beforeStarts[index], after.data() + afterStarts[index], length) == 0;
         if (!same) changed.push_back(index);
     }
     for (std::size_t index = common; index + 1 < std::max(beforeStarts.size(), afterStarts.size()); ++index) {

@@ -52,8 +52,10 @@ Rebased rebaseStrings(FileId file, const ByteImage& asRead, const ByteImage& our
     }
     rebased.image.reserve(std::max(onDisk.size(), ours.size()));
     for (std::size_t index = 0; index < diskCount; ++index) {
-        if (taken[index]) append(rebased.image, ours, ourStarts, index);
-        else append(rebased.image, onDisk, diskStarts, index);
+        if (taken[index])
+            append(rebased.image, ours, ourStarts, index);
+        else
+            append(rebased.image, onDisk, diskStarts, index);
     }
     rebased.image.insert(rebased.image.end(), onDisk.begin() + static_cast<std::ptrdiff_t>(diskStarts.back()),
                          onDisk.end());

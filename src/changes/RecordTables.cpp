@@ -10,10 +10,7 @@ namespace orvane::changes {
 
 namespace {
 
-std::string unitRecordName(const ByteImage&, const RecordTable&, std::size_t record)
-{
-    return units::unitName(record);
-}
+std::string unitRecordName(const ByteImage&, const RecordTable&, std::size_t record) { return units::unitName(record); }
 
 std::string squareName(const ByteImage&, const RecordTable& table, std::size_t square)
 {
@@ -21,17 +18,22 @@ std::string squareName(const ByteImage&, const RecordTable& table, std::size_t s
            ", column " + std::to_string(square % 6 + 1) + ")";
 }
 
-std::string storesName(const ByteImage&, const RecordTable&, std::size_t)
-{
-    return "Stores";
-}
+std::string storesName(const ByteImage&, const RecordTable&, std::size_t) { return "Stores"; }
 
 void addStartingBase(std::vector<RecordTable>& tables, GameEdition edition)
 {
     const auto start = base::StartingBaseOffsets.in(edition);
     if (!start) return;
-    tables.push_back({PageId::Base, 0, FileId::Exe, *start, 1, base::SquareCount,
-                      {base::SquareFields.begin(), base::SquareFields.end()}, 0, 1, &squareName});
+    tables.push_back({PageId::Base,
+                      0,
+                      FileId::Exe,
+                      *start,
+                      1,
+                      base::SquareCount,
+                      {base::SquareFields.begin(), base::SquareFields.end()},
+                      0,
+                      1,
+                      &squareName});
     // One table per stores entry, so that each row leads to its own list position.
     for (std::size_t position = 0; position < base::StoresEntryCount; ++position) {
         FieldLayout field = base::storesField(position);
@@ -65,8 +67,8 @@ void addNameTable(std::vector<RecordTable>& tables, const names::NameTable& name
     if (!start) return;
     const FieldLayout name{names.title, 0, names.slotWidth, FieldEncoding::Text,
                            textEntry(names::MaxNameCharacters, names.writableWidth)};
-    tables.push_back({PageId::Names, list, FileId::Exe, *start, names.slotWidth, names::NameCount, {name}, 0, 1,
-                      &nameRecordName});
+    tables.push_back(
+        {PageId::Names, list, FileId::Exe, *start, names.slotWidth, names::NameCount, {name}, 0, 1, &nameRecordName});
 }
 
 } // namespace

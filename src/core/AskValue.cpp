@@ -7,7 +7,8 @@ namespace orvane {
 
 std::string amountPrompt(const std::string& limitText, const std::vector<std::string>& moreLines)
 {
-    std::string prompt = "Enter the amount you would like to have.\n(Remember, the number cannot exceed " + limitText + ").";
+    std::string prompt =
+        "Enter the amount you would like to have.\n(Remember, the number cannot exceed " + limitText + ").";
     for (const auto& line : moreLines) prompt += "\n" + line;
     return prompt;
 }

@@ -17,15 +17,9 @@ std::optional<std::int64_t> storeWhole(double number, double largest)
 
 } // namespace
 
-std::optional<std::int64_t> storeAsByte(double number)
-{
-    return storeWhole(number, 0xFF);
-}
+std::optional<std::int64_t> storeAsByte(double number) { return storeWhole(number, 0xFF); }
 
-std::optional<std::int64_t> storeAsWord(double number)
-{
-    return storeWhole(number, 0xFFFF);
-}
+std::optional<std::int64_t> storeAsWord(double number) { return storeWhole(number, 0xFFFF); }
 
 const SpecialValue* specialValue(const EntryRule& rule, std::int64_t value)
 {

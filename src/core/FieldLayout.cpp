@@ -7,7 +7,8 @@ namespace orvane {
 std::int64_t readStoredNumber(const ByteImage& image, std::size_t at, const FieldLayout& field)
 {
     if (field.width == 2) {
-        return field.encoding == FieldEncoding::Signed ? std::int64_t{readS16(image, at)} : std::int64_t{readU16(image, at)};
+        return field.encoding == FieldEncoding::Signed ? std::int64_t{readS16(image, at)}
+                                                       : std::int64_t{readU16(image, at)};
     }
     const std::uint8_t byte = image.at(at);
     return field.encoding == FieldEncoding::Signed ? std::int64_t{static_cast<std::int8_t>(byte)} : std::int64_t{byte};

@@ -34,10 +34,7 @@ std::string editionName(GameEdition edition)
     return {};
 }
 
-bool isDosEdition(GameEdition edition)
-{
-    return edition == GameEdition::Dos12 || edition == GameEdition::Dos14;
-}
+bool isDosEdition(GameEdition edition) { return edition == GameEdition::Dos12 || edition == GameEdition::Dos14; }
 
 std::optional<std::uint32_t> EditionOffsets::in(GameEdition edition) const
 {

@@ -45,10 +45,16 @@ Reading readEntry(std::string_view entry)
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return {};
     std::size_t end = i;
@@ -64,10 +70,7 @@ Reading readEntry(std::string_view entry)
 
 } // namespace
 
-double readNumber(std::string_view entry)
-{
-    return readEntry(entry).value;
-}
+double readNumber(std::string_view entry) { return readEntry(entry).value; }
 
 std::optional<double> readWholeNumber(std::string_view entry)
 {
@@ -76,9 +79,6 @@ std::optional<double> readWholeNumber(std::string_view entry)
     return reading.value;
 }
 
-double roundHalfEven(double value)
-{
-    return std::nearbyint(value);
-}
+double roundHalfEven(double value) { return std::nearbyint(value); }
 
 } // namespace orvane

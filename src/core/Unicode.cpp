@@ -27,9 +27,6 @@ std::string normalizedText(std::string text)
 #endif
 }
 
-bool unicodeNormalisation()
-{
-    return ORVANE_HAVE_UTF8PROC != 0;
-}
+bool unicodeNormalisation() { return ORVANE_HAVE_UTF8PROC != 0; }
 
 } // namespace orvane

@@ -1,14 +1,13 @@
 #include "editors/BaseEditor.h"
 
-#include "editors/EditField.h"
 #include "core/AskValue.h"
+#include "editors/EditField.h"
 #include "session/EditorSession.h"
 
 namespace orvane::base {
 namespace {
 
-constexpr const char* PersonnelPrompt =
-    "Enter the amount you would like to have.\n(Remember, this cannot exceed 250).";
+constexpr const char* PersonnelPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 250).";
 
 } // namespace
 
@@ -39,7 +38,8 @@ void BaseEditor::refreshBase()
     const ByteImage& exe = session_.files().image(FileId::Exe);
     for (std::size_t k = 0; k < SquareCount; ++k) {
         view_.squareCaptions.at(k) =
-            start ? facilityName(exe.at(*start + k)) + "\n" + daysLabel(exe.at(*start + DaysOffset + k)) : std::string{};
+            start ? facilityName(exe.at(*start + k)) + "\n" + daysLabel(exe.at(*start + DaysOffset + k))
+                  : std::string{};
     }
     notify();
 }

@@ -10,8 +10,7 @@
 namespace orvane::editors {
 namespace {
 
-constexpr const char* WordPrompt =
-    "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
+constexpr const char* WordPrompt = "Enter the amount you would like to have.\n(Remember, this cannot exceed 28,671).";
 
 // Commas are thousands separators here ("28,671"). What is left must be one number as a whole;
 // "12abc" or a lone blank brings the box back rather than being read as 12 or 0.

@@ -1,7 +1,7 @@
 #include "editors/FacilityEditor.h"
 
-#include "editors/EditField.h"
 #include "core/AskValue.h"
+#include "editors/EditField.h"
 #include "session/EditorSession.h"
 
 namespace orvane::facilities {

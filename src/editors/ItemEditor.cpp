@@ -8,15 +8,9 @@
 namespace orvane::items {
 namespace {
 
-std::size_t slotOf(ItemValue value)
-{
-    return static_cast<std::size_t>(value);
-}
+std::size_t slotOf(ItemValue value) { return static_cast<std::size_t>(value); }
 
-std::size_t slotOf(OptionGroup group)
-{
-    return static_cast<std::size_t>(group);
-}
+std::size_t slotOf(OptionGroup group) { return static_cast<std::size_t>(group); }
 
 std::string promptFor(const ValueField& field)
 {
@@ -44,15 +38,9 @@ ItemEditor::ItemEditor(EditorSession& session) : session_(session)
     });
 }
 
-const std::string& ItemEditor::valueCaption(ItemValue value) const
-{
-    return valueCaptions_.at(slotOf(value));
-}
+const std::string& ItemEditor::valueCaption(ItemValue value) const { return valueCaptions_.at(slotOf(value)); }
 
-std::optional<ItemOption> ItemEditor::selectedOption(OptionGroup group) const
-{
-    return selected_.at(slotOf(group));
-}
+std::optional<ItemOption> ItemEditor::selectedOption(OptionGroup group) const { return selected_.at(slotOf(group)); }
 
 void ItemEditor::enableAll()
 {
@@ -128,10 +116,7 @@ bool ItemEditor::canRead() const
            holdsAllItems(session_.files().image(FileId::Obdata));
 }
 
-bool ItemEditor::canEdit() const
-{
-    return itemControlsEnabled_ && canRead();
-}
+bool ItemEditor::canEdit() const { return itemControlsEnabled_ && canRead(); }
 
 void ItemEditor::refreshItem()
 {

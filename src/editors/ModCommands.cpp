@@ -41,10 +41,7 @@ std::string withModExtension(std::string path)
 
 } // namespace
 
-FileFilter modFileFilter()
-{
-    return {"Mod File (*.toml)", "*.toml"};
-}
+FileFilter modFileFilter() { return {"Mod File (*.toml)", "*.toml"}; }
 
 void exportChangesAsMod(EditorSession& session)
 {
@@ -76,8 +73,8 @@ void applyModFile(EditorSession& session)
         session.prompts().showWarning(NotAppliedTitle, "Unable to read " + *path + ".");
         return;
     }
-    mods::ModApplication applied =
-        mods::applyModText(session.files(), std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    mods::ModApplication applied = mods::applyModText(
+        session.files(), std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     const std::string warnings = applied.warnings.empty()
                                      ? std::string()
                                      : "\nWarnings:\n" + mods::describeRefusals(applied.warnings, MostFaultsShown);
@@ -89,9 +86,11 @@ void applyModFile(EditorSession& session)
     }
     const std::string summary = mods::describeChanges(applied.changeCount, applied.images.size());
     for (auto& [file, image] : applied.images) session.replaceImage(file, std::move(image));
-    session.prompts().showMessage(AppliedTitle, "The mod file " + *path + ": " + summary +
-                                                    (applied.images.empty() ? "." : ". Save writes them to the game's files; Undo takes them back.") +
-                                                    warnings);
+    session.prompts().showMessage(
+        AppliedTitle,
+        "The mod file " + *path + ": " + summary +
+            (applied.images.empty() ? "." : ". Save writes them to the game's files; Undo takes them back.") +
+            warnings);
 }
 
 } // namespace orvane

@@ -74,7 +74,8 @@ void NamesEditor::lastNameDoubleClicked(std::optional<std::size_t> selected)
 void NamesEditor::editName(const NameTable& table, std::size_t entry, const std::string& promptLine)
 {
     const auto slot = slotOffset(table, session_.edition(), entry);
-    if (!slot || !session_.isLoaded(FileId::Exe) || !tableFits(table, session_.edition(), session_.image(FileId::Exe))) {
+    if (!slot || !session_.isLoaded(FileId::Exe) ||
+        !tableFits(table, session_.edition(), session_.image(FileId::Exe))) {
         return;
     }
     const ValueBox box{NewNameTitle, promptLine + "\n(remember it cannot exceed 11 characters)",

@@ -101,10 +101,10 @@ void StringEditor::apply()
     // A character with no code would be written as a zero byte, splitting the string in two and
     // moving every later string up one number.
     if (const auto refused = firstCharacterOutsideCodePage(editText_)) {
-        session_.prompts().showMessage(
-            StringNotChangedTitle,
-            "The character \"" + *refused + "\" is not one of the game's characters, so the string cannot be "
-            "written.\nChange or remove it and press Apply again.");
+        session_.prompts().showMessage(StringNotChangedTitle,
+                                       "The character \"" + *refused +
+                                           "\" is not one of the game's characters, so the string cannot be "
+                                           "written.\nChange or remove it and press Apply again.");
         return;
     }
     edit_->place.bytes = encodeGameText(editText_);

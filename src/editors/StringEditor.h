@@ -67,8 +67,8 @@ private:
     };
     struct OpenEdit {
         FileId target;
-        ByteImage opened;             // the file as the string was opened
-        StringReplacement place;      // where the string lies in it
+        ByteImage opened;        // the file as the string was opened
+        StringReplacement place; // where the string lies in it
     };
 
     static std::size_t slotOf(FileId file);

@@ -4,14 +4,12 @@ namespace orvane::facilities {
 
 namespace {
 
-constexpr std::array<std::uint8_t, FacilityTypeCount> YesValues{5, 4, 4, 4, 5, 4, 5, 4, 4, 14, 14, 14, 13, 13, 12, 13, 4};
+constexpr std::array<std::uint8_t, FacilityTypeCount> YesValues{5,  4,  4,  4,  5,  4,  5,  4, 4,
+                                                                14, 14, 14, 13, 13, 12, 13, 4};
 
 } // namespace
 
-std::string groupedText(std::int64_t value)
-{
-    return groupThousands(static_cast<int>(value));
-}
+std::string groupedText(std::int64_t value) { return groupThousands(static_cast<int>(value)); }
 
 std::span<const FieldOption> standardOptions(std::size_t record)
 {
@@ -28,24 +26,29 @@ std::span<const FieldOption> standardOptions(std::size_t record)
 
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames()
 {
-    static const std::array<std::string, FacilityTypeCount> names{
-        "Access Lift",       "Living Quarters",    "Laboratory",         "Workshop",
-        "Small Radar System", "Large Radar System", "Missile Defense",    "General Stores",
-        "Alien Containment", "Laser Defense",      "Plasma Defense",     "Fusion Ball Defense",
-        "Grav Shield",       "Mind Shield",        "Psionic Laboratory", "Hyper-wave Decoder",
-        "Hangar"};
+    static const std::array<std::string, FacilityTypeCount> names{"Access Lift",
+                                                                  "Living Quarters",
+                                                                  "Laboratory",
+                                                                  "Workshop",
+                                                                  "Small Radar System",
+                                                                  "Large Radar System",
+                                                                  "Missile Defense",
+                                                                  "General Stores",
+                                                                  "Alien Containment",
+                                                                  "Laser Defense",
+                                                                  "Plasma Defense",
+                                                                  "Fusion Ball Defense",
+                                                                  "Grav Shield",
+                                                                  "Mind Shield",
+                                                                  "Psionic Laboratory",
+                                                                  "Hyper-wave Decoder",
+                                                                  "Hangar"};
     return names;
 }
 
-std::uint8_t standardYesValue(int record)
-{
-    return YesValues.at(static_cast<std::size_t>(record));
-}
+std::uint8_t standardYesValue(int record) { return YesValues.at(static_cast<std::size_t>(record)); }
 
-std::uint8_t standardNoValue(int record)
-{
-    return static_cast<std::uint8_t>(standardYesValue(record) - 4);
-}
+std::uint8_t standardNoValue(int record) { return static_cast<std::uint8_t>(standardYesValue(record) - 4); }
 
 bool isStandard(int record, std::uint8_t byte)
 {

@@ -55,8 +55,10 @@ std::vector<FileId> changedOnDiskSinceStamps(GameFileSet& files, FileSystem& fs)
         if (!file.loaded) continue;
         const auto now = fs.stamp(file.diskPath);
         if (now == file.diskStamp) continue;
-        if (holdsRemembered(file, fs)) file.diskStamp = now;
-        else changed.push_back(id);
+        if (holdsRemembered(file, fs))
+            file.diskStamp = now;
+        else
+            changed.push_back(id);
     }
     return changed;
 }

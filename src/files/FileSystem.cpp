@@ -6,15 +6,9 @@ namespace {
 class NothingToWaitFor : public HeldLock {};
 } // namespace
 
-std::unique_ptr<HeldLock> FileSystem::tryLock(const std::string&)
-{
-    return std::make_unique<NothingToWaitFor>();
-}
+std::unique_ptr<HeldLock> FileSystem::tryLock(const std::string&) { return std::make_unique<NothingToWaitFor>(); }
 
-std::vector<std::string> FileSystem::listFolder(const std::string&)
-{
-    return {};
-}
+std::vector<std::string> FileSystem::listFolder(const std::string&) { return {}; }
 
 std::optional<FileStamp> FileSystem::stamp(const std::string& path)
 {
@@ -23,10 +17,7 @@ std::optional<FileStamp> FileSystem::stamp(const std::string& path)
     return FileStamp{*length, 0, 0};
 }
 
-bool FileSystem::sameFile(const std::string& a, const std::string& b)
-{
-    return resolve(a) == resolve(b);
-}
+bool FileSystem::sameFile(const std::string& a, const std::string& b) { return resolve(a) == resolve(b); }
 
 std::vector<std::string> FileSystem::sameNameIgnoringCase(const std::string& path)
 {

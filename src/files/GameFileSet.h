@@ -20,8 +20,8 @@ struct LoadedFile {
 };
 
 struct GameFileSet {
-    std::string exePath;        // as the open dialog returned it
-    std::string gameDirectory;  // folder below which GEODATA lies ("\.." added for DOS editions)
+    std::string exePath;       // as the open dialog returned it
+    std::string gameDirectory; // folder below which GEODATA lies ("\.." added for DOS editions)
     GameEdition edition = GameEdition::None;
     std::array<LoadedFile, 4> files{}; // by FileId - 1
 

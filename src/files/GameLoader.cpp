@@ -18,10 +18,10 @@ constexpr const char* DonePiece = "DONE!    ";
 struct DataFile {
     FileId id;
     const char* relativePath;
-    const char* unableText;      // reported when the file is missing or empty
+    const char* unableText;       // reported when the file is missing or empty
     std::uint64_t requiredLength; // 0: any length above 0
     const char* wrongLengthText;  // reported when a required length is not met
-    const char* nextPiece;       // appended once it is read, naming the next file; nullptr after the last
+    const char* nextPiece;        // appended once it is read, naming the next file; nullptr after the last
 };
 
 constexpr std::array<DataFile, 3> DataFiles{{

@@ -23,7 +23,7 @@ struct LoadStep {
 struct LoadCalls {
     std::function<void(GameEdition)> editionRecognised; // shows the edition text
     std::function<void()> enableAll;
-    std::vector<LoadStep> exeAccepted; // the pages' routines, run once the executable is accepted
+    std::vector<LoadStep> exeAccepted;    // the pages' routines, run once the executable is accepted
     std::function<void(FileId)> fileRead; // a file's bytes have just replaced its image in the set
     // The load stopped at `file`: `reason` is the failure the step line shows, or empty when something
     // is there that cannot be read and the step line keeps the step under way.

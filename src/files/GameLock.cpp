@@ -6,15 +6,9 @@
 
 namespace orvane {
 
-std::string gameLockPath(const std::string& exePath)
-{
-    return joinGamePath(folderOf(exePath), "\\.orvane-lock");
-}
+std::string gameLockPath(const std::string& exePath) { return joinGamePath(folderOf(exePath), "\\.orvane-lock"); }
 
-std::string gameJournalPath(const std::string& exePath)
-{
-    return joinGamePath(folderOf(exePath), "\\.orvane-journal");
-}
+std::string gameJournalPath(const std::string& exePath) { return joinGamePath(folderOf(exePath), "\\.orvane-journal"); }
 
 std::optional<GameLock> GameLock::acquire(FileSystem& fs, const std::string& exePath, std::chrono::milliseconds wait)
 {

@@ -78,8 +78,10 @@ std::string resolveComponents(const std::string& path, const NameOnDisk& nameOnD
         while (end < path.size() && !isPathSeparator(path[end])) ++end;
         std::string component = path.substr(start, end - start);
         if (onDisk && !component.empty() && component != "." && component != "..") {
-            if (auto found = nameOnDisk(folder, component)) component = std::move(*found);
-            else onDisk = false;
+            if (auto found = nameOnDisk(folder, component))
+                component = std::move(*found);
+            else
+                onDisk = false;
         }
         folder += component;
         if (end < path.size()) folder += path[end];

@@ -16,16 +16,10 @@ namespace {
 constexpr const char* TemporaryMark = ".orvane-tmp-";
 constexpr int RenameTries = 3;
 
-bool isTemporary(const std::string& path)
-{
-    return path.find(TemporaryMark) != std::string::npos;
-}
+bool isTemporary(const std::string& path) { return path.find(TemporaryMark) != std::string::npos; }
 
 // The folder part of a path with its separator, so a name can be put after it.
-std::string folderPart(const std::string& path)
-{
-    return path.substr(0, path.size() - fileNameOf(path).size());
-}
+std::string folderPart(const std::string& path) { return path.substr(0, path.size() - fileNameOf(path).size()); }
 
 WriteResult failure(const std::string& file, FileSystem& fs)
 {
@@ -141,8 +135,8 @@ WriteResult commit(const std::vector<PlannedWrite>& plan, FileSystem& fs, const 
             return result;
         }
         temporaries.push_back(*temporary);
-        entries.push_back({fs.absolute(*temporary), fs.absolute(write.target), write.bytes->size(),
-                           checksumOf(*write.bytes)});
+        entries.push_back(
+            {fs.absolute(*temporary), fs.absolute(write.target), write.bytes->size(), checksumOf(*write.bytes)});
     }
     if (!writeJournal(journalPath, entries, fs)) {
         WriteResult result = failure(journalPath, fs);

@@ -18,9 +18,9 @@ namespace orvane {
 
 struct WriteResult {
     bool ok = true;
-    std::string failedFile;                 // the file that could not be written
-    std::string reason;                     // the system's reason, when it gave one
-    bool interrupted = false;               // stopped by the user before its first rename
+    std::string failedFile;   // the file that could not be written
+    std::string reason;       // the system's reason, when it gave one
+    bool interrupted = false; // stopped by the user before its first rename
     // Set only when a failed write could neither be finished nor undone: which files hold the new
     // bytes, which the old ones; the journal stays so that the next load finishes it.
     std::vector<std::string> replacedFiles;

@@ -6,10 +6,7 @@
 
 namespace orvane {
 
-FileFilter patchFileFilter()
-{
-    return {"Patch File (*.qev)", "*.qev"};
-}
+FileFilter patchFileFilter() { return {"Patch File (*.qev)", "*.qev"}; }
 
 std::optional<ByteImage> buildPatchFile(const GameFileSet& files)
 {

@@ -12,10 +12,7 @@ ByteImage slice(const ByteImage& bytes, std::size_t from, std::size_t length)
     return {first, first + static_cast<std::ptrdiff_t>(length)};
 }
 
-PatchReading refuse(std::string problem)
-{
-    return {std::nullopt, std::move(problem)};
-}
+PatchReading refuse(std::string problem) { return {std::nullopt, std::move(problem)}; }
 
 std::vector<std::size_t> markerPlaces(const ByteImage& strings)
 {
@@ -32,10 +29,7 @@ std::vector<std::size_t> markerPlaces(const ByteImage& strings)
 
 } // namespace
 
-ByteImage PatchContents::english(std::size_t englishLength) const
-{
-    return slice(strings, 0, englishLength);
-}
+ByteImage PatchContents::english(std::size_t englishLength) const { return slice(strings, 0, englishLength); }
 
 ByteImage PatchContents::english2(std::size_t englishLength) const
 {

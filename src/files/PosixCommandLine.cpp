@@ -5,10 +5,7 @@
 
 namespace orvane {
 
-std::vector<std::string> commandLineArguments(int argc, char** argv)
-{
-    return {argv, argv + argc};
-}
+std::vector<std::string> commandLineArguments(int argc, char** argv) { return {argv, argv + argc}; }
 
 bool writeStandardOutput(std::string_view bytes)
 {

@@ -113,10 +113,7 @@ private:
 
 } // namespace
 
-void RealFileSystem::noteError(int code)
-{
-    lastError_ = std::strerror(code);
-}
+void RealFileSystem::noteError(int code) { lastError_ = std::strerror(code); }
 
 std::unique_ptr<HeldLock> RealFileSystem::tryLock(const std::string& path)
 {
@@ -153,8 +150,8 @@ std::optional<FileStamp> RealFileSystem::stamp(const std::string& path)
     if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
     const std::int64_t modified = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
                                   static_cast<std::int64_t>(status.st_mtim.tv_nsec);
-    const std::uint64_t identity = static_cast<std::uint64_t>(status.st_ino) ^
-                                   (static_cast<std::uint64_t>(status.st_dev) << 40);
+    const std::uint64_t identity =
+        static_cast<std::uint64_t>(status.st_ino) ^ (static_cast<std::uint64_t>(status.st_dev) << 40);
     return FileStamp{static_cast<std::uint64_t>(status.st_size), modified, identity};
 }
 
@@ -225,8 +222,9 @@ bool RealFileSystem::canReplace(const std::string& target)
         noteError(fs::is_directory(status) ? EISDIR : EPERM);
         return false;
     }
-    const bool writeBitSet = (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
-                                                      fs::perms::others_write)) != fs::perms::none;
+    const bool writeBitSet =
+        (status.permissions() & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) !=
+        fs::perms::none;
     if (!writeBitSet) {
         noteError(EACCES);
         return false;
@@ -305,9 +303,6 @@ bool RealFileSystem::remove(const std::string& path)
     return !exists(path);
 }
 
-std::string RealFileSystem::resolve(const std::string& path)
-{
-    return resolveComponents(path, nameInFolder);
-}
+std::string RealFileSystem::resolve(const std::string& path) { return resolveComponents(path, nameInFolder); }
 
 } // namespace orvane

@@ -30,24 +30,12 @@ void watchInterrupts()
     sigaction(SIGTERM, &action, nullptr);
 }
 
-DeferInterrupts::DeferInterrupts()
-{
-    deferring = 1;
-}
+DeferInterrupts::DeferInterrupts() { deferring = 1; }
 
-DeferInterrupts::~DeferInterrupts()
-{
-    deferring = 0;
-}
+DeferInterrupts::~DeferInterrupts() { deferring = 0; }
 
-bool interruptRequested()
-{
-    return requested != 0;
-}
+bool interruptRequested() { return requested != 0; }
 
-int interruptExitStatus()
-{
-    return requested == 0 ? 0 : 128 + requested;
-}
+int interruptExitStatus() { return requested == 0 ? 0 : 128 + requested; }
 
 } // namespace orvane

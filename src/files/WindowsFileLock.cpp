@@ -37,9 +37,9 @@ std::unique_ptr<HeldLock> RealFileSystem::tryLock(const std::string& path)
     // Shared with every reader, writer and deleter, so that a lock file never stops anything but
     // another lock; read access is all LockFileEx needs, so a lock file another user made serves too.
     // It is hidden, as a name starting with a dot is elsewhere.
-    const HANDLE file = name ? CreateFileW(name->c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_ALWAYS,
-                                           FILE_ATTRIBUTE_HIDDEN, nullptr)
-                             : INVALID_HANDLE_VALUE;
+    const HANDLE file =
+        name ? CreateFileW(name->c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr)
+             : INVALID_HANDLE_VALUE;
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD reason = GetLastError();
         // A program that opened the lock file without sharing it (a virus scanner, for a moment) is

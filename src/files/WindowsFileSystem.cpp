@@ -53,7 +53,8 @@ constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELET
 // opened this way, and a device (CON, NUL) is closed again.
 Handle openRegularFile(const std::wstring& path)
 {
-    Handle file(CreateFileW(path.c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(
+        CreateFileW(path.c_str(), GENERIC_READ, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.isOpen() && GetFileType(file.get()) != FILE_TYPE_DISK) file.close();
     return file;
 }
@@ -70,7 +71,8 @@ DWORD attributesOf(const std::wstring& path) { return GetFileAttributesW(path.c_
 // What the system knows of an open file without reading it; nothing for a folder or a device.
 std::optional<BY_HANDLE_FILE_INFORMATION> informationOf(const std::wstring& path, DWORD flags)
 {
-    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, ShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
+    const Handle file(
+        CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, ShareAll, nullptr, OPEN_EXISTING, flags, nullptr));
     BY_HANDLE_FILE_INFORMATION information;
     if (!file.isOpen() || !GetFileInformationByHandle(file.get(), &information)) return std::nullopt;
     return information;
@@ -91,7 +93,8 @@ std::wstring followLinks(const std::wstring& path)
 {
     const DWORD attributes = attributesOf(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
-    const Handle file(CreateFileW(path.c_str(), 0, ShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const Handle file(
+        CreateFileW(path.c_str(), 0, ShareAll, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.isOpen()) return path;
     std::wstring final(MAX_PATH, L'\0');
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -130,7 +133,8 @@ std::optional<std::string> nameInFolder(const std::string& folder, const std::st
     const auto pattern = wide(folder + name);
     if (!pattern) return std::nullopt;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    const HANDLE search =
+        FindFirstFileExW(pattern->c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) return std::nullopt;
     FindClose(search);
     return utf8(found.cFileName);
@@ -138,10 +142,7 @@ std::optional<std::string> nameInFolder(const std::string& folder, const std::st
 
 } // namespace
 
-void RealFileSystem::noteError(int code)
-{
-    lastError_ = systemMessage(static_cast<DWORD>(code));
-}
+void RealFileSystem::noteError(int code) { lastError_ = systemMessage(static_cast<DWORD>(code)); }
 
 std::optional<std::uint64_t> RealFileSystem::fileLength(const std::string& path)
 {
@@ -240,7 +241,8 @@ bool RealFileSystem::canReplace(const std::string& target)
     }
     // A file another process holds open without letting others delete it cannot be moved over:
     // asking for the same access now finds that out before anything is written.
-    const Handle probe(CreateFileW(file.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const Handle probe(
+        CreateFileW(file.c_str(), DELETE, ShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.isOpen()) noteError(static_cast<int>(GetLastError()));
     return probe.isOpen();
 }
@@ -319,9 +321,6 @@ bool RealFileSystem::remove(const std::string& path)
     return false;
 }
 
-std::string RealFileSystem::resolve(const std::string& path)
-{
-    return resolveComponents(path, nameInFolder);
-}
+std::string RealFileSystem::resolve(const std::string& path) { return resolveComponents(path, nameInFolder); }
 
 } // namespace orvane

@@ -58,10 +58,7 @@ DeferInterrupts::~DeferInterrupts()
     LeaveCriticalSection(&guard);
 }
 
-bool interruptRequested()
-{
-    return interruptExitStatus() != 0;
-}
+bool interruptRequested() { return interruptExitStatus() != 0; }
 
 int interruptExitStatus()
 {

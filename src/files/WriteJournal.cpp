@@ -16,10 +16,14 @@ std::string escaped(const std::string& path)
 {
     std::string out;
     for (const char c : path) {
-        if (c == '%') out += "%25";
-        else if (c == '\t') out += "%09";
-        else if (c == '\n') out += "%0A";
-        else out += c;
+        if (c == '%')
+            out += "%25";
+        else if (c == '\t')
+            out += "%09";
+        else if (c == '\n')
+            out += "%0A";
+        else
+            out += c;
     }
     return out;
 }
@@ -124,7 +128,8 @@ std::vector<std::string> temporariesNamedIn(const std::string& text)
     std::string line;
     while (std::getline(lines, line)) {
         const std::vector<std::string> fields = fieldsOf(line);
-        if (fields[0] == "replace" && fields.size() >= 4 && !fields[3].empty()) temporaries.push_back(unescaped(fields[3]));
+        if (fields[0] == "replace" && fields.size() >= 4 && !fields[3].empty())
+            temporaries.push_back(unescaped(fields[3]));
     }
     return temporaries;
 }

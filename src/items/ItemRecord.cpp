@@ -7,10 +7,7 @@
 
 namespace orvane::items {
 
-const ValueField& fieldOf(ItemValue value)
-{
-    return ValueFields.at(static_cast<std::size_t>(value));
-}
+const ValueField& fieldOf(ItemValue value) { return ValueFields.at(static_cast<std::size_t>(value)); }
 
 std::size_t offsetOf(OptionGroup group)
 {
@@ -48,10 +45,7 @@ std::optional<ItemOption> optionFor(OptionGroup group, std::uint8_t code)
     return std::nullopt;
 }
 
-std::string readName(const ByteImage& obdata, std::size_t position)
-{
-    return decodeField(obdata, position, NameWidth);
-}
+std::string readName(const ByteImage& obdata, std::size_t position) { return decodeField(obdata, position, NameWidth); }
 
 std::uint8_t readValue(const ByteImage& obdata, std::size_t position, ItemValue value)
 {
@@ -109,9 +103,6 @@ const std::vector<FieldLayout>& recordFields()
     return fields;
 }
 
-bool holdsAllItems(const ByteImage& obdata)
-{
-    return obdata.size() >= ItemCount * ItemRecordSize;
-}
+bool holdsAllItems(const ByteImage& obdata) { return obdata.size() >= ItemCount * ItemRecordSize; }
 
 } // namespace orvane::items

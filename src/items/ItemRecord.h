@@ -22,11 +22,13 @@ inline constexpr std::size_t NameWidth = 20;
 constexpr std::size_t recordOffset(std::size_t index) { return index * ItemRecordSize; }
 
 // The thirteen one-byte numbers of a record, each edited through a value button.
+// clang-format off
 enum class ItemValue {
     Damage, AmmoType1, AmmoType2, AmmoType3,
     AutoAccuracy, SnapAccuracy, AimedAccuracy,
     AutoTu, SnapTu, AimedTu, Amount, MeleeTu, Weight
 };
+// clang-format on
 
 struct ValueField {
     ItemValue value;
@@ -65,10 +67,7 @@ const ValueField& fieldOf(ItemValue value);
 // An ammunition type of 255: the weapon takes no (more) ammunition, as the box's prompt says.
 inline constexpr SpecialValue NoAmmo[] = {{255, "no ammo: the weapon has no ammunition of this type"}};
 
-constexpr EntryRule entryOf(const ValueField& field)
-{
-    return byteEntry(field.limit, LimitCheck::OnWholeNumber);
-}
+constexpr EntryRule entryOf(const ValueField& field) { return byteEntry(field.limit, LimitCheck::OnWholeNumber); }
 
 // The rule a mod holds the field to: the page's, with the game's own special values.
 constexpr EntryRule modEntryOf(const ValueField& field)
@@ -88,9 +87,19 @@ const char* titleOf(OptionGroup group);
 
 // One option button: the code it stands for in its group's byte.
 enum class ItemOption {
-    AP, Incendiary, HE, Laser, Plasma, Stun, NoDamageType,
-    NotGrenade, Grenade, ProximityMine, SmokeGrenade,
-    NotClip, Clip
+    AP,
+    Incendiary,
+    HE,
+    Laser,
+    Plasma,
+    Stun,
+    NoDamageType,
+    NotGrenade,
+    Grenade,
+    ProximityMine,
+    SmokeGrenade,
+    NotClip,
+    Clip
 };
 
 struct OptionCode {

@@ -17,10 +17,7 @@ std::string optionList(std::span<const FieldOption> options)
     return list;
 }
 
-std::string numberText(double number)
-{
-    return std::to_string(static_cast<std::int64_t>(number));
-}
+std::string numberText(double number) { return std::to_string(static_cast<std::int64_t>(number)); }
 
 std::optional<std::string> assignText(ByteImage& image, std::size_t at, const EntryRule& rule, const ModValue& value)
 {
@@ -53,7 +50,8 @@ std::optional<std::string> assignOption(ByteImage& image, std::size_t at, const 
     return valueText(value) + " is not one of the options " + optionList(options);
 }
 
-std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const FieldLayout& field, const ModValue& value)
+std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const FieldLayout& field,
+                                        const ModValue& value)
 {
     const std::int64_t* number = std::get_if<std::int64_t>(&value);
     if (number == nullptr) return "this field holds a whole number, not a text";

@@ -10,17 +10,14 @@
 #include "mods/ModLayout.h"
 #include "mods/ModText.h"
 
-#include <functional>
 #include "strings/StringTable.h"
+#include <functional>
 
 namespace orvane::mods {
 
 namespace {
 
-std::size_t slotOf(FileId file)
-{
-    return static_cast<std::size_t>(file) - 1;
-}
+std::size_t slotOf(FileId file) { return static_cast<std::size_t>(file) - 1; }
 
 // A fault that ends the record it is found in: thrown inside this file only, caught for each record.
 struct Refused {
@@ -51,7 +48,8 @@ struct StringFile {
 class Applier {
 public:
     Applier(const GameFileSet& target, ModApplication& result, const ApplyDetail& detail)
-        : target_(target), layout_(ModLayout::of(target.edition)), result_(result), detail_(detail), seen_(layout_.sections().size())
+        : target_(target), layout_(ModLayout::of(target.edition)), result_(result), detail_(detail),
+          seen_(layout_.sections().size())
     {
         for (const FileId file : {FileId::Exe, FileId::Obdata}) working_.at(slotOf(file)) = target.image(file);
     }
@@ -183,11 +181,11 @@ private:
         if (record.name == own) return;
         for (std::size_t other = 0; other < section.count; ++other) {
             if (other == index || section.recordName(image, other) != record.name) continue;
-            result_.warnings.push_back(
-                {record.nameLine, label, std::string(NameKey),
-                 valueText(record.name) + " is the name of " + section.recordLabel(other) + ", not of " +
-                     section.recordLabel(index) + " (" + own + "); the values go to " + section.recordLabel(index) +
-                     ", as its number says"});
+            result_.warnings.push_back({record.nameLine, label, std::string(NameKey),
+                                        valueText(record.name) + " is the name of " + section.recordLabel(other) +
+                                            ", not of " + section.recordLabel(index) + " (" + own +
+                                            "); the values go to " + section.recordLabel(index) +
+                                            ", as its number says"});
             return;
         }
     }
@@ -204,7 +202,8 @@ private:
         if (detail_.assigned) result_.assigned.push_back({section.key, record.number, field, line});
     }
 
-    void noteChange(const std::string& label, const std::string& field, ModValue before, ModValue after, std::size_t line)
+    void noteChange(const std::string& label, const std::string& field, ModValue before, ModValue after,
+                    std::size_t line)
     {
         ++result_.changeCount;
         if (detail_.changes) result_.changes.push_back({label, field, std::move(before), std::move(after), line});
@@ -271,7 +270,8 @@ private:
         for (const ModField& given : record.fields) {
             if (given.key != TextKey) {
                 fault(given.line, label, given.key,
-                      "unknown key `" + given.key + "` in " + tableText(section.key, true) + "; a string has one key: text");
+                      "unknown key `" + given.key + "` in " + tableText(section.key, true) +
+                          "; a string has one key: text");
                 continue;
             }
             const std::string* text = std::get_if<std::string>(&given.value);

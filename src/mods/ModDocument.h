@@ -29,7 +29,7 @@ struct ModField {
 struct ModRecord {
     std::string section;
     std::optional<std::int64_t> number;
-    std::string name;    // how the page names the record, for reading only; empty when not given
+    std::string name; // how the page names the record, for reading only; empty when not given
     std::vector<ModField> fields;
     std::size_t line = 0;
     std::size_t nameLine = 0; // the line that gives the name; 0 when none is given

@@ -25,10 +25,7 @@ constexpr SectionKey SectionKeys[] = {
     {PageId::Items, 0, "item"},
 };
 
-bool reserved(std::string_view key)
-{
-    return key == NumberKey || key == NameKey;
-}
+bool reserved(std::string_view key) { return key == NumberKey || key == NameKey; }
 
 // The field's key: its label's, or, where that is a key every record has, the section's key before it
 // (an item's "Name:" is item_name).
@@ -41,7 +38,8 @@ std::string fieldKey(const Section& section, const FieldLayout& field)
 void addField(Section& section, const changes::RecordTable& table, const FieldLayout& field)
 {
     SectionField added{fieldKey(section, field), &table, &field};
-    if (section.field(added.key) != nullptr) throw std::logic_error("two fields of " + section.key + " are " + added.key);
+    if (section.field(added.key) != nullptr)
+        throw std::logic_error("two fields of " + section.key + " are " + added.key);
     section.fields.push_back(std::move(added));
 }
 

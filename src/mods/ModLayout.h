@@ -37,10 +37,10 @@ struct SectionField {
 struct Section {
     std::string key;
     FileId file = FileId::Exe;
-    bool strings = false;   // a string file: its records are its strings, each with one text
-    bool single = false;    // one record, written as a plain table with no number
-    bool squares = false;   // the base grid, whose squares keep 255 days while Empty
-    std::size_t count = 0;  // records; a string file's are counted in its image
+    bool strings = false;  // a string file: its records are its strings, each with one text
+    bool single = false;   // one record, written as a plain table with no number
+    bool squares = false;  // the base grid, whose squares keep 255 days while Empty
+    std::size_t count = 0; // records; a string file's are counted in its image
     std::size_t firstNumber = 0;
     std::vector<SectionField> fields;
 

@@ -28,7 +28,8 @@ ModRecord recordOf(const Section& section, std::size_t index, const ByteImage& i
 std::string stringAt(const ByteImage& image, const std::vector<std::size_t>& starts, std::size_t index)
 {
     std::string text;
-    appendGameText(text, std::span<const std::uint8_t>(image).subspan(starts[index], starts[index + 1] - 1 - starts[index]));
+    appendGameText(text,
+                   std::span<const std::uint8_t>(image).subspan(starts[index], starts[index + 1] - 1 - starts[index]));
     return text;
 }
 
@@ -58,8 +59,9 @@ void addChangedStrings(MadeMod& made, const Section& section, const ByteImage& b
     }
     if (beforeCount == afterCount) return;
     const std::size_t last = std::max(beforeCount, afterCount);
-    const std::string which = common + 1 == last ? "string " + groupedNumber(last) + " is"
-                                                 : "strings " + groupedNumber(common + 1) + " to " + groupedNumber(last) + " are";
+    const std::string which = common + 1 == last
+                                  ? "string " + groupedNumber(last) + " is"
+                                  : "strings " + groupedNumber(common + 1) + " to " + groupedNumber(last) + " are";
     made.leftOut.push_back(std::string(changes::fileCaption(section.file)) + ": " + which + " only in " +
                            (afterCount > beforeCount ? names.after : names.before) +
                            " and are left out; a mod changes strings, it does not add or remove them");
@@ -83,8 +85,9 @@ void countUnshownBytes(MadeMod& made, const GameFileSet& base, const GameFileSet
     if (total == 0) return;
     std::string where;
     for (const auto& [file, count] : places) where += (where.empty() ? "" : ", ") + file + ": " + groupedNumber(count);
-    made.leftOut.push_back("bytes that no page shows differ at " + groupedNumber(total) + (total == 1 ? " place" : " places") +
-                           " (" + where + ") and are left out; a patch file (make-patch) carries them");
+    made.leftOut.push_back("bytes that no page shows differ at " + groupedNumber(total) +
+                           (total == 1 ? " place" : " places") + " (" + where +
+                           ") and are left out; a patch file (make-patch) carries them");
 }
 
 } // namespace
@@ -145,7 +148,9 @@ MadeMod exportChanges(const GameFileSet& files)
         const Section& section = sections[s];
         const LoadedFile& loaded = files.file(section.file);
         if (section.strings) {
-            if (loaded.loaded) addChangedStrings(made, section, loaded.asRead, loaded.image, {"the files as loaded", "the files as edited"});
+            if (loaded.loaded)
+                addChangedStrings(made, section, loaded.asRead, loaded.image,
+                                  {"the files as loaded", "the files as edited"});
             continue;
         }
         for (auto found = changed.lower_bound({s, 0}); found != changed.end() && found->first.first == s; ++found) {

@@ -16,10 +16,7 @@ namespace orvane::mods {
 
 namespace {
 
-std::size_t lineOf(const toml::node& node)
-{
-    return node.source().begin.line;
-}
+std::size_t lineOf(const toml::node& node) { return node.source().begin.line; }
 
 // toml++ 3.3 asks whether a character other than ASCII is a blank wherever a blank may stand, and for
 // many such characters that question runs into code it takes as never reached. So the parser is given
@@ -318,7 +315,8 @@ private:
             if (name == NumberKey && table.inList) continue;
             if (name == NumberKey) {
                 refuse(entry.value.line, label, name,
-                       "[" + section + "] is one record with no number; numbered records are written [[" + section + "]]");
+                       "[" + section + "] is one record with no number; numbered records are written [[" + section +
+                           "]]");
             } else if (name == NameKey) {
                 if (entry.value.kind == RawValue::Kind::Text) {
                     record.name = normalizedText(std::move(entry.value.text));

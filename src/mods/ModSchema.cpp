@@ -172,10 +172,11 @@ std::string recordSchema(const Section& section)
         required.push_back(quoted(NumberKey));
     }
     if (!section.single && !section.strings) {
-        properties.add(NameKey, Object()
-                                    .text("type", "string")
-                                    .text("description", "how the page names the record; for reading only, never applied")
-                                    .json());
+        properties.add(NameKey,
+                       Object()
+                           .text("type", "string")
+                           .text("description", "how the page names the record; for reading only, never applied")
+                           .json());
     }
     if (section.strings) {
         properties.add(TextKey, Object()
@@ -193,7 +194,9 @@ std::string recordSchema(const Section& section)
 
 std::string sectionDescription(const Section& section)
 {
-    if (section.strings) return "the strings of " + std::string(section.key == "english_dat" ? "ENGLISH.DAT" : "ENGLISH2.DAT") + ", by number";
+    if (section.strings)
+        return "the strings of " + std::string(section.key == "english_dat" ? "ENGLISH.DAT" : "ENGLISH2.DAT") +
+               ", by number";
     if (section.single) return "the one record " + section.key;
     return "the records of " + section.key + ", " + std::to_string(section.firstNumber) + " to " +
            std::to_string(section.firstNumber + section.count - 1) + ", each at most once";
@@ -231,8 +234,8 @@ std::string modSchema()
     for (const Section& section : layout.sections()) {
         const std::string record = recordSchema(section);
         if (section.single) {
-            properties.add(section.key, record.substr(0, record.size() - 1) + ", " +
-                                            quoted("description") + ": " + quoted(sectionDescription(section)) + "}");
+            properties.add(section.key, record.substr(0, record.size() - 1) + ", " + quoted("description") + ": " +
+                                            quoted(sectionDescription(section)) + "}");
         } else {
             properties.add(section.key, Object()
                                             .text("type", "array")

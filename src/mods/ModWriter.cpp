@@ -63,7 +63,8 @@ std::string valueText(const ModValue& value)
 
 std::string writeMod(const ModDocument& mod)
 {
-    std::string out = "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n";
+    std::string out =
+        "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n";
     out += "[";
     out += HeaderKey;
     out += "]\n";

@@ -22,7 +22,8 @@ std::vector<std::string> readNames(const NameTable& table, GameEdition edition, 
     std::vector<std::string> names;
     if (!tableFits(table, edition, exe)) return names;
     names.reserve(NameCount);
-    for (std::size_t n = 0; n < NameCount; ++n) names.push_back(decodeField(exe, *slotOffset(table, edition, n), table.slotWidth));
+    for (std::size_t n = 0; n < NameCount; ++n)
+        names.push_back(decodeField(exe, *slotOffset(table, edition, n), table.slotWidth));
     return names;
 }
 

@@ -81,7 +81,8 @@ bool EditorSession::write(FileId id, std::span<const BytesAt> pieces, SnapshotRu
     bool differs = false;
     for (const BytesAt& piece : pieces) {
         if (!fitsIn(image, piece.offset, piece.bytes.size())) return false;
-        differs = differs || !std::equal(piece.bytes.begin(), piece.bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(piece.offset));
+        differs = differs || !std::equal(piece.bytes.begin(), piece.bytes.end(),
+                                         image.begin() + static_cast<std::ptrdiff_t>(piece.offset));
     }
     if (rule == SnapshotRule::Always || differs) pushSnapshot(id);
     ByteImage& target = files_.image(id);
@@ -235,10 +236,7 @@ std::vector<FileId> EditorSession::newDiskChanges()
     return fresh;
 }
 
-bool EditorSession::keepBothWithDisk()
-{
-    return takeFromDisk(OurEdits::Keep);
-}
+bool EditorSession::keepBothWithDisk() { return takeFromDisk(OurEdits::Keep); }
 
 bool EditorSession::reloadFromDisk()
 {
@@ -295,8 +293,10 @@ bool EditorSession::takeFromDisk(OurEdits ours)
     }
     const bool differs = std::any_of(files_.files.begin(), files_.files.end(),
                                      [](const LoadedFile& file) { return file.image != file.asRead; });
-    if (differs) unsaved_.diskMovedOn();
-    else unsaved_.reset();
+    if (differs)
+        unsaved_.diskMovedOn();
+    else
+        unsaved_.reset();
     saveAvailable_ = differs;
     for (const FileId id : {FileId::Exe, FileId::English, FileId::English2, FileId::Obdata}) {
         tellImageReplaced(id);

@@ -1,8 +1,8 @@
 #pragma once
 // What the main window owns while the program runs: the open game files, the undo history,
 // the availability of the file commands, and the page routines to run after a load or an undo.
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <span>
 #include <string>

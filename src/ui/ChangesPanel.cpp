@@ -28,11 +28,10 @@ ChangesPanel::ChangesPanel(const EditorSession& session, QWidget* parent)
     setObjectName(changesPanelNames::frmChanges);
     changeTable_ = new QTableWidget(0, 5, this);
     changeTable_->setObjectName(changesPanelNames::lstChanges);
-    changeTable_->setHorizontalHeaderLabels(
-        {QStringLiteral("Page"), QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Old Value"),
-         QStringLiteral("New Value")});
+    changeTable_->setHorizontalHeaderLabels({QStringLiteral("Page"), QStringLiteral("Record"), QStringLiteral("Field"),
+                                             QStringLiteral("Old Value"), QStringLiteral("New Value")});
     changeTable_->setToolTip(QStringLiteral("Every value changed since the files were loaded. "
-                                           "Double click to open its page."));
+                                            "Double click to open its page."));
     changeTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
     changeTable_->verticalHeader()->hide();
     changeTable_->horizontalHeader()->setStretchLastSection(true);

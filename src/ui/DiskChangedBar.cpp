@@ -10,8 +10,7 @@ namespace orvane::ui {
 
 namespace {
 
-QPushButton* addButton(QWidget* bar, QHBoxLayout* layout, const char* name, const QString& caption,
-                       const QString& tip)
+QPushButton* addButton(QWidget* bar, QHBoxLayout* layout, const char* name, const QString& caption, const QString& tip)
 {
     auto* button = new QPushButton(caption, bar);
     button->setObjectName(name);

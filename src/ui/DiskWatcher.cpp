@@ -45,10 +45,7 @@ void DiskWatcher::stop()
     if (!watched.isEmpty()) watcher_.removePaths(watched);
 }
 
-void DiskWatcher::changed()
-{
-    settle_.start();
-}
+void DiskWatcher::changed() { settle_.start(); }
 
 void DiskWatcher::tell()
 {

@@ -35,9 +35,6 @@ QFont gameFont()
     return fixed;
 }
 
-void useGameFont(QWidget* widget)
-{
-    widget->setFont(gameFont());
-}
+void useGameFont(QWidget* widget) { widget->setFont(gameFont()); }
 
 } // namespace orvane::ui

@@ -84,10 +84,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(520, 420);
 
     // The answer stays empty until a question is chosen.
-    connectEntries(questions, [answer](const QModelIndex& question) {
-        const auto row = static_cast<std::size_t>(question.row());
-        if (row < Questions.size()) answer->setPlainText(QString::fromLatin1(Questions[row].answer));
-    }, {});
+    connectEntries(questions,
+                   [answer](const QModelIndex& question) {
+                       const auto row = static_cast<std::size_t>(question.row());
+                       if (row < Questions.size()) answer->setPlainText(QString::fromLatin1(Questions[row].answer));
+                   },
+                   {});
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -49,14 +49,8 @@ void LoadWindow::append(const std::string& piece)
     progress_->setText(progress_->text() + QString::fromStdString(piece));
 }
 
-void LoadWindow::report(const std::string& step)
-{
-    step_->setText(QString::fromStdString(step));
-}
+void LoadWindow::report(const std::string& step) { step_->setText(QString::fromStdString(step)); }
 
-void LoadWindow::finish()
-{
-    ok_->show();
-}
+void LoadWindow::finish() { ok_->show(); }
 
 } // namespace orvane::ui

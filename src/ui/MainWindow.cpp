@@ -44,7 +44,7 @@ void showOnce(QPointer<Window>& window)
     window->raise();
     window->activateWindow();
 }
-}
+} // namespace
 
 MainWindow::MainWindow(Prompts& prompts, FileSystem& fs, QWidget* parent)
     : QMainWindow(parent), session_(std::make_unique<EditorSession>(fs, prompts)),

@@ -62,9 +62,6 @@ private:
 
 } // namespace
 
-QIcon pngIcon(const QStringList& files)
-{
-    return QIcon(new PngIconEngine(files));
-}
+QIcon pngIcon(const QStringList& files) { return QIcon(new PngIconEngine(files)); }
 
 } // namespace orvane::ui

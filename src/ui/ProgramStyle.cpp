@@ -30,8 +30,8 @@ QIcon overflowArrow(QStyle::StandardPixmap standardIcon, const QWidget* widget)
         return pngIcon(arrowFiles(QStringLiteral("toolbar-ext-v-"), {5, 10, 20}));
     const bool rightToLeft =
         (widget != nullptr ? widget->layoutDirection() : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
-    return pngIcon(arrowFiles(rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"),
-                              {8, 16, 32}));
+    return pngIcon(
+        arrowFiles(rightToLeft ? QStringLiteral("toolbar-ext-h-rtl-") : QStringLiteral("toolbar-ext-h-"), {8, 16, 32}));
 }
 
 // The area a widget's paint event paints, in the painter's coordinates; empty when the painter is not

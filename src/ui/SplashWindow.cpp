@@ -58,8 +58,10 @@ void SplashWindow::showEvent(QShowEvent* event)
 // The labels do not take clicks, so a click on one reaches the window too.
 void SplashWindow::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) finish();
-    else QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        finish();
+    else
+        QWidget::mouseReleaseEvent(event);
 }
 
 void SplashWindow::finish()

@@ -35,10 +35,7 @@ QString wrapLines(const QString& text, const QFont& font, int width)
 
 } // namespace
 
-SquareButton::SquareButton(int size, QWidget* parent) : QPushButton(parent)
-{
-    setFixedSize(size, size);
-}
+SquareButton::SquareButton(int size, QWidget* parent) : QPushButton(parent) { setFixedSize(size, size); }
 
 void SquareButton::setCaption(const QString& caption)
 {

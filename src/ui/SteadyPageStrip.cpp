@@ -5,10 +5,7 @@
 
 namespace orvane::ui {
 
-SteadyPageStrip::SteadyPageStrip(QTabWidget* strip) : QObject(strip), strip_(strip)
-{
-    strip->installEventFilter(this);
-}
+SteadyPageStrip::SteadyPageStrip(QTabWidget* strip) : QObject(strip), strip_(strip) { strip->installEventFilter(this); }
 
 bool SteadyPageStrip::eventFilter(QObject* watched, QEvent* event)
 {

@@ -75,10 +75,7 @@ std::optional<int> TextListModel::rowOf(std::size_t position) const
     return static_cast<int>(found - positions_.begin());
 }
 
-int TextListModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
+int TextListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 QVariant TextListModel::data(const QModelIndex& index, int role) const
 {

@@ -4,10 +4,7 @@
 
 namespace orvane::ui {
 
-WrappingLabel::WrappingLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
-{
-    setWordWrap(true);
-}
+WrappingLabel::WrappingLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setWordWrap(true); }
 
 int WrappingLabel::heightForWidth(int width) const
 {

@@ -2,15 +2,9 @@
 
 namespace orvane::units {
 
-std::int64_t braveryOfCode(std::int64_t code)
-{
-    return 110 - 10 * code;
-}
+std::int64_t braveryOfCode(std::int64_t code) { return 110 - 10 * code; }
 
-std::optional<std::int64_t> braveryCodeFor(double bravery)
-{
-    return storeAsByte((110.0 - bravery) / 10.0);
-}
+std::optional<std::int64_t> braveryCodeFor(double bravery) { return storeAsByte((110.0 - bravery) / 10.0); }
 
 std::span<const FieldOption> flyingOptions(std::size_t)
 {
@@ -20,6 +14,7 @@ std::span<const FieldOption> flyingOptions(std::size_t)
 
 const std::array<UnitListEntry, UnitCount>& unitList()
 {
+    // clang-format off
     static const std::array<UnitListEntry, UnitCount> list{{
         {0, "Floater Soldier"},      {1, "Floater Navigator"},     {2, "Floater Medic"},
         {3, "Floater Engineer"},     {4, "Floater Leader"},        {5, "Floater Commander"},
@@ -33,6 +28,7 @@ const std::array<UnitListEntry, UnitCount>& unitList()
         {27, "Chryssalid Terrorist"}, {28, "Silacoid Terrorist"},  {29, "Celatid Terrorist"},
         {30, "Sectopod Terrorist"},  {31, "Cyberdisc Terrorist"},  {32, "Hover Tank"},
     }};
+    // clang-format on
     return list;
 }
 

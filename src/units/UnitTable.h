@@ -40,10 +40,10 @@ enum class UnitStat {
 inline constexpr std::size_t UnitStatCount = 15;
 
 inline constexpr std::array<UnitStat, UnitStatCount> AllUnitStats{
-    UnitStat::TimeUnits,   UnitStat::Health,      UnitStat::Energy,           UnitStat::Reaction,
-    UnitStat::Strength,    UnitStat::FiringAccuracy, UnitStat::ThrowingAccuracy, UnitStat::FrontArmour,
-    UnitStat::LeftArmour,  UnitStat::RightArmour, UnitStat::RearArmour,       UnitStat::UnderArmour,
-    UnitStat::PsiSkill,    UnitStat::PsiStrength, UnitStat::Bravery};
+    UnitStat::TimeUnits,  UnitStat::Health,         UnitStat::Energy,           UnitStat::Reaction,
+    UnitStat::Strength,   UnitStat::FiringAccuracy, UnitStat::ThrowingAccuracy, UnitStat::FrontArmour,
+    UnitStat::LeftArmour, UnitStat::RightArmour,    UnitStat::RearArmour,       UnitStat::UnderArmour,
+    UnitStat::PsiSkill,   UnitStat::PsiStrength,    UnitStat::Bravery};
 
 inline constexpr std::size_t indexOf(UnitStat stat) { return static_cast<std::size_t>(stat); }
 

@@ -95,8 +95,8 @@ TEST(ChangeList, stringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
                            std::to_string(count));
     EXPECT_EQ(rows[1], "String Editor | String " + std::to_string(count2) + " | ENGLISH2.DAT | " + last2 +
                            " -> (none) @ 5/1/" + std::to_string(count2 - 1));
-    EXPECT_TRUE(rows[2].starts_with("ENGLISH2.DAT | Offset " + std::to_string(english2.size() - 2) +
-                                     " (0x")) << rows[2];
+    EXPECT_TRUE(rows[2].starts_with("ENGLISH2.DAT | Offset " + std::to_string(english2.size() - 2) + " (0x"))
+        << rows[2];
     EXPECT_TRUE(rows[2].ends_with("| Bytes after the last string |  -> AB CD @ none")) << rows[2];
 }
 

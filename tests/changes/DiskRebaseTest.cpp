@@ -37,7 +37,8 @@ TEST(DiskRebase, theExecutableTakesOurValuesWholeTheirOthersAndOurBytesNoPageSho
     expected[3] = ours[3];
     EXPECT_EQ(changedBytes(expected, rebased.image), (std::map<std::size_t, std::uint8_t>{}));
     ASSERT_EQ(rebased.bothChanged.size(), 2u);
-    EXPECT_NE(rebased.bothChanged[1].find(", Health: 45 kept, 50 on disk"), std::string::npos) << rebased.bothChanged[1];
+    EXPECT_NE(rebased.bothChanged[1].find(", Health: 45 kept, 50 on disk"), std::string::npos)
+        << rebased.bothChanged[1];
     EXPECT_TRUE(rebased.notPlaced.empty());
 
     const ByteImage longer(asRead.size() + 1, 0);
@@ -62,10 +63,12 @@ TEST(DiskRebase, aStringFileTakesOurStringsByNumberAndNamesThoseItLacks)
     const ByteImage asRead = stringFile({"one", "two", "three", "four"}, "xy");
     const ByteImage ours = stringFile({"one", "TWO!", "three", "FOUR"}, "xy");
     const ByteImage theirs = stringFile({"uno", "dos", "three"}, "z");
-    const changes::Rebased rebased = changes::rebaseOnDisk(FileId::English2, GameEdition::Collectors, asRead, ours, theirs);
+    const changes::Rebased rebased =
+        changes::rebaseOnDisk(FileId::English2, GameEdition::Collectors, asRead, ours, theirs);
     EXPECT_EQ(rebased.image, stringFile({"uno", "TWO!", "three"}, "z"));
     EXPECT_EQ(rebased.bothChanged, std::vector<std::string>{"ENGLISH2.DAT, String 2"});
-    EXPECT_EQ(rebased.notPlaced, std::vector<std::string>{"ENGLISH2.DAT, String 4: the file on disk has no such string"});
+    EXPECT_EQ(rebased.notPlaced,
+              std::vector<std::string>{"ENGLISH2.DAT, String 4: the file on disk has no such string"});
 
     // With nothing of ours to add, the file on disk comes back as it is.
     EXPECT_EQ(changes::rebaseOnDisk(FileId::English, GameEdition::Collectors, asRead, asRead, theirs).image, theirs);

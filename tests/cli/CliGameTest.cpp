@@ -162,7 +162,6 @@ TEST(CliGame, aRootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
     EXPECT_EQ(report, "");
 }
 
-
 TEST(CliGame, anInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothingBeside)
 {
     Tool tool;
@@ -193,7 +192,8 @@ TEST(CliGame, anInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothing
         // A signal that comes before the program set its handler ends it by the system's default, before
         // it has read anything.
         EXPECT_TRUE(ended.status == 0 || ended.status == 130 || ended.signal == SIGINT) << ended.status << ended.err;
-        EXPECT_EQ(leftOfAWrite(tool.dir.path() / "game"), std::vector<std::string>{}) << "a run that ended with " << ended.status;
+        EXPECT_EQ(leftOfAWrite(tool.dir.path() / "game"), std::vector<std::string>{})
+            << "a run that ended with " << ended.status;
         const DiskTree after = gameFilesOf(tool.files("game"));
         const bool old = treeDifferences(gameFilesOf(before), after).empty();
         const bool changedExeOnly = after.at("GEODATA/ENGLISH.DAT") == before.at("GEODATA/ENGLISH.DAT") &&

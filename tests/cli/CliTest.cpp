@@ -13,9 +13,10 @@ namespace {
 TEST(Cli, exportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
 {
     Tool tool;
-    tool.write("edits.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n[[english_dat]]\nnumber = 2\n"
-                                      "text = \"Fête d'été, a longer text\"\n[[item]]\nnumber = 7\n"
-                                      "item_name = \"Blaster\"\ndamage_type = \"Laser\"\n[base_stores]\nengineers = 250\n");
+    tool.write("edits.toml", Header +
+                                 "[[unit]]\nnumber = 3\ntime_units = 60\n[[english_dat]]\nnumber = 2\n"
+                                 "text = \"Fête d'été, a longer text\"\n[[item]]\nnumber = 7\n"
+                                 "item_name = \"Blaster\"\ndamage_type = \"Laser\"\n[base_stores]\nengineers = 250\n");
     // On games of random tables: a, b and c alike, then b given values a user could type.
     std::vector<std::string> a, b, c;
     for (std::size_t e = 0; e < 3; ++e) {
@@ -38,9 +39,10 @@ TEST(Cli, exportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
         expectRun(tool.run({"apply", a[e], "b.toml"}), 0, "files; 4 files saved, backups beside them\n");
         DiskTree expected = tool.files("b/" + name);
         const std::string exe = std::filesystem::path(a[e]).lexically_relative("a/" + name).generic_string();
-        for (const auto& [backup, file] :
-             {std::pair{exe + ".bak", exe}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
-              {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
+        for (const auto& [backup, file] : {std::pair{exe + ".bak", exe},
+                                           {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+                                           {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"},
+                                           {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}}) {
             expected[backup] = asMade.at(name + "/" + file);
         }
         EXPECT_EQ(treeDifferences(expected, tool.files("a/" + name)), "");
@@ -75,7 +77,8 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     const DiskTree before = tool.files();
     expectRun(tool.run({"info", "missing.exe"}), 1,
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
-    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1, "orvane: could not write game/GEODATA (Is a directory); no file was changed\n");
+    expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1,
+              "orvane: could not write game/GEODATA (Is a directory); no file was changed\n");
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
@@ -146,7 +149,8 @@ TEST(Cli, applyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheCh
 {
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
-    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\nhealth = 40\n[[item]]\nnumber = 0\nweight = 9\n");
+    tool.write("a.toml",
+               Header + "[[unit]]\nnumber = 3\ntime_units = 60\nhealth = 40\n[[item]]\nnumber = 0\nweight = 9\n");
     tool.write("b.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 70\n");
     const std::string list = "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
                              "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
@@ -182,8 +186,9 @@ TEST(Cli, aRefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWar
     tool.write("many.toml", many);
     const DiskTree before = tool.files();
     const ProgramRun run = tool.run({"apply", game, "many.toml"});
-    expectRun(run, 1, "orvane: many.toml: line 6, unit 0 (Floater Soldier), health: 256 is above the limit of 255\n"
-                      "orvane: many.toml: line 7, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n");
+    expectRun(run, 1,
+              "orvane: many.toml: line 6, unit 0 (Floater Soldier), health: 256 is above the limit of 255\n"
+              "orvane: many.toml: line 7, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n");
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 51) << run.err;
     EXPECT_TRUE(run.err.ends_with("\norvane: and 10 more\n")) << run.err;
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
@@ -199,13 +204,17 @@ TEST(Cli, modsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
     const std::string cli = ORVANE_CLI;
-    const auto shell = [&tool](const std::string& command) { return runProgram({"/bin/sh", "-c", command}, tool.dir.path()); };
+    const auto shell = [&tool](const std::string& command) {
+        return runProgram({"/bin/sh", "-c", command}, tool.dir.path());
+    };
     // A mod piped in, after the byte-order mark Notepad writes.
     tool.write("bom.toml", "\xEF\xBB\xBF" + Header + "[[unit]]\nnumber = 7\nhealth = 47\n");
     ProgramRun run = shell("cat bom.toml | '" + cli + "' apply --dry-run " + game + " -");
     EXPECT_EQ(run.out, "standard input:6: unit 7 (Sectoid Soldier), health: 30 -> 47\n");
-    run = shell("printf '[mod]\\nformat = 1\\n[[unit]]\\nnumber = 7\\nhealth = 470\\n' | '" + cli + "' apply " + game + " -");
-    expectRun(run, 1, "orvane: standard input: line 5, unit 7 (Sectoid Soldier), health: 470 is above the limit of 255\n");
+    run = shell("printf '[mod]\\nformat = 1\\n[[unit]]\\nnumber = 7\\nhealth = 470\\n' | '" + cli + "' apply " + game +
+                " -");
+    expectRun(run, 1,
+              "orvane: standard input: line 5, unit 7 (Sectoid Soldier), health: 470 is above the limit of 255\n");
     expectRun(tool.run({"apply", game, "-", "-"}), 2, "standard input (-) can be given once only");
 
     const std::string exported = tool.run({"export", game}).out;
@@ -213,11 +222,13 @@ TEST(Cli, modsComeThroughStandardInputAndOutputGoesStraightIntoPipesAndDevices)
     // /dev/stdout on a pipe, on a file the shell truncated and on one it appends to; a named pipe.
     EXPECT_EQ(shell("'" + cli + "' export " + game + " -o /dev/stdout | cat").out, exported);
     EXPECT_EQ(shell("'" + cli + "' export " + game + " -o - | cat").out, exported);
-    EXPECT_EQ(shell("echo old > out.toml; '" + cli + "' export " + game + " -o /dev/stdout > out.toml; cat out.toml").out,
-              exported);
+    EXPECT_EQ(
+        shell("echo old > out.toml; '" + cli + "' export " + game + " -o /dev/stdout > out.toml; cat out.toml").out,
+        exported);
     EXPECT_EQ(shell("echo old > log.txt; '" + cli + "' export " + game + " -o /dev/stdout >> log.txt; cat log.txt").out,
               "old\n" + exported);
-    run = shell("mkfifo pipe && { cat pipe > piped.toml & '" + cli + "' export " + game + " -o pipe; wait; } && cat piped.toml");
+    run = shell("mkfifo pipe && { cat pipe > piped.toml & '" + cli + "' export " + game +
+                " -o pipe; wait; } && cat piped.toml");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, exported);
 }

@@ -17,8 +17,8 @@
 
 namespace orvane::test {
 
-inline const std::string Header =
-    "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages show them.\n[mod]\nformat = 1\n";
+inline const std::string Header = "# A mod for the Orvane Executable Editor: the values it sets, as the editor's pages "
+                                  "show them.\n[mod]\nformat = 1\n";
 inline const char* const Folders[] = {"ce", "dos12", "dos14"};
 
 struct Tool {

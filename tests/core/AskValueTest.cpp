@@ -18,10 +18,14 @@ TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
         Answers answers;
         std::optional<std::uint8_t> value;
     } cases[] = {
-        {79, OnEntry, {"79.5", "-3", "-0.6", "1e999", "78.5"}, 78}, {255, OnEntry, {"255.4", "254.5"}, 254},
-        {100, OnEntry, {"99.5"}, 100},                       {255, OnEntry, {"-0.4"}, 0},
-        {255, OnEntry, {"abc"}, 0},                          {79, OnWholeNumber, {"79.5", "80", "79.4"}, 79},
-        {79, OnWholeNumber, {"78.5"}, 78},                   {255, OnEntry, {Cancel}, std::nullopt},
+        {79, OnEntry, {"79.5", "-3", "-0.6", "1e999", "78.5"}, 78},
+        {255, OnEntry, {"255.4", "254.5"}, 254},
+        {100, OnEntry, {"99.5"}, 100},
+        {255, OnEntry, {"-0.4"}, 0},
+        {255, OnEntry, {"abc"}, 0},
+        {79, OnWholeNumber, {"79.5", "80", "79.4"}, 79},
+        {79, OnWholeNumber, {"78.5"}, 78},
+        {255, OnEntry, {Cancel}, std::nullopt},
         {255, OnEntry, {""}, std::nullopt},
     };
     for (const auto& c : cases) {

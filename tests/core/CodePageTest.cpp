@@ -11,8 +11,8 @@ TEST(CodePage, everyByteMapsToItsGlyphAndBackAndNothingElseHasACode)
         const auto b = static_cast<std::uint8_t>(code);
         EXPECT_EQ(CharCode(characterOf(b)), b) << code;
     }
-    const std::pair<std::uint8_t, const char*> glyphs[] = {
-        {0x41, "A"}, {0x82, "\u00e9"}, {0x01, "\u263a"}, {0x7F, "\u2302"}, {0xE1, "\u00df"}, {0xFF, "\u00a0"}};
+    const std::pair<std::uint8_t, const char*> glyphs[] = {{0x41, "A"},      {0x82, "\u00e9"}, {0x01, "\u263a"},
+                                                           {0x7F, "\u2302"}, {0xE1, "\u00df"}, {0xFF, "\u00a0"}};
     for (const auto& [code, glyph] : glyphs) EXPECT_EQ(characterOf(code), glyph) << int{code};
 
     // Nothing else has a code: the euro sign, a byte that is not UTF-8, a zero byte, and overlong forms of a

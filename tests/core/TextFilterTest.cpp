@@ -11,7 +11,8 @@ namespace {
 
 TEST(TextFilter, matchesContainedTextWithoutRegardToCaseInTheGameCodePage)
 {
-    const std::vector<std::string> entries{"Heavy Cannon", "HC-AP Ammo", "Laser Rifle", "Élan Übergun", "", "cannonade"};
+    const std::vector<std::string> entries{"Heavy Cannon", "HC-AP Ammo", "Laser Rifle",
+                                           "Élan Übergun", "",           "cannonade"};
     EXPECT_EQ(TextFilter("cannon").matchingPositions(entries), (std::vector<std::size_t>{0, 5}));
     EXPECT_EQ(TextFilter("CANNON").matchingPositions(entries), (std::vector<std::size_t>{0, 5}));
     EXPECT_EQ(TextFilter("y c").matchingPositions(entries), (std::vector<std::size_t>{0}));

@@ -60,7 +60,11 @@ TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
         for (std::size_t k = 0; k < 36; ++k) {
             SCOPED_TRACE(k);
             const auto days = static_cast<std::uint8_t>(k + 1);
-            EXPECT_EQ(base.change(k, [days](BaseEditor& e) { e.pickFacility(GravShield); e.pickDays(days); }),
+            EXPECT_EQ(base.change(k,
+                                  [days](BaseEditor& e) {
+                                      e.pickFacility(GravShield);
+                                      e.pickDays(days);
+                                  }),
                       (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
             EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
         }
@@ -109,9 +113,17 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.view().facilityText, "Access Lift");
     EXPECT_EQ(base.editor.view().daysText, "0 Days");
 
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickDays(12); e.pickFacility(EmptyFacility); }),
+    EXPECT_EQ(base.change(square,
+                          [](BaseEditor& e) {
+                              e.pickDays(12);
+                              e.pickFacility(EmptyFacility);
+                          }),
               (Changes{{facilityByte, 0xFF}, {daysByte, 255}}));
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(HangarTopLeft); e.pickDays(255); }),
+    EXPECT_EQ(base.change(square,
+                          [](BaseEditor& e) {
+                              e.pickFacility(HangarTopLeft);
+                              e.pickDays(255);
+                          }),
               (Changes{{facilityByte, HangarTopLeft}}));
 
     // Untouched boxes rewrite the square as it stands, an unknown code included, and still push.
@@ -121,7 +133,12 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 
     // Setting the boxes' texts is not a pick: a click on another square retargets the frame and drops
     // what was picked for the first.
-    EXPECT_EQ(base.change(square, [](BaseEditor& e) { e.pickFacility(Laboratory); e.clickSquare(35); }), Changes{});
+    EXPECT_EQ(base.change(square,
+                          [](BaseEditor& e) {
+                              e.pickFacility(Laboratory);
+                              e.clickSquare(35);
+                          }),
+              Changes{});
     EXPECT_EQ(base.editor.selectedSquare()->facility, 455134u + 35);
 
     // Cancel hides the frame and leaves the boxes as they were; nothing is written.
@@ -203,9 +220,9 @@ TEST(BaseEditor, hiddenStoreSlotsAreNeverShownOrWritten)
     const struct {
         std::size_t position, slot;
         const char* label;
-    } labelled[] = {{2, 0, "Stingray Launchers - "},  {44, 42, "Electro Flares - "},   {45, 49, "Heavy Plasma - "},
-                    {57, 61, "Mind Probes - "},       {58, 65, "Sectoid Corpses - "},  {68, 75, "Cyberdisc Corpses - "},
-                    {69, 80, "QEV Power Sources - "}, {71, 83, "Alien Food - "},       {83, 95, "HWP Fusion Bombs - "}};
+    } labelled[] = {{2, 0, "Stingray Launchers - "},  {44, 42, "Electro Flares - "},  {45, 49, "Heavy Plasma - "},
+                    {57, 61, "Mind Probes - "},       {58, 65, "Sectoid Corpses - "}, {68, 75, "Cyberdisc Corpses - "},
+                    {69, 80, "QEV Power Sources - "}, {71, 83, "Alien Food - "},      {83, 95, "HWP Fusion Bombs - "}};
     for (const auto& l : labelled) EXPECT_EQ(base.entry(l.position), l.label + std::to_string(amountOf(l.slot)));
 
     // Each entry shows the amount of the slot its edit writes, and 82 distinct slots are written.

@@ -76,7 +76,10 @@ TEST(FacilityEditor, twoByteValuesShowSignedAndGrouped)
     const struct {
         std::uint8_t low, high;
         const char* shown;
-    } cases[] = {{0xB0, 0x04, "1,200"}, {0xFF, 0xFF, "-1"}, {0x20, 0x03, "800"}, {0x00, 0x80, "-32,768"},
+    } cases[] = {{0xB0, 0x04, "1,200"},
+                 {0xFF, 0xFF, "-1"},
+                 {0x20, 0x03, "800"},
+                 {0x00, 0x80, "-32,768"},
                  {0x18, 0xFC, "-1,000"}};
     for (const auto& c : cases) {
         page.game.exe().at(p) = c.low;

@@ -45,10 +45,10 @@ TEST_F(ItemEditorTest, everyValueButtonWritesItsOwnByteOnly)
         std::size_t offset;
         int limit;
     } rows[] = {
-        {ItemValue::Damage, 22, 255},       {ItemValue::AmmoType1, 26, 79},     {ItemValue::AmmoType2, 27, 79},
-        {ItemValue::AmmoType3, 28, 79},     {ItemValue::AutoAccuracy, 32, 255}, {ItemValue::SnapAccuracy, 33, 255},
-        {ItemValue::AimedAccuracy, 34, 255}, {ItemValue::AutoTu, 35, 100},      {ItemValue::SnapTu, 36, 100},
-        {ItemValue::AimedTu, 37, 100},      {ItemValue::Amount, 38, 100},       {ItemValue::MeleeTu, 41, 100},
+        {ItemValue::Damage, 22, 255},        {ItemValue::AmmoType1, 26, 79},     {ItemValue::AmmoType2, 27, 79},
+        {ItemValue::AmmoType3, 28, 79},      {ItemValue::AutoAccuracy, 32, 255}, {ItemValue::SnapAccuracy, 33, 255},
+        {ItemValue::AimedAccuracy, 34, 255}, {ItemValue::AutoTu, 35, 100},       {ItemValue::SnapTu, 36, 100},
+        {ItemValue::AimedTu, 37, 100},       {ItemValue::Amount, 38, 100},       {ItemValue::MeleeTu, 41, 100},
         {ItemValue::Weight, 43, 100},
     };
     for (const auto& row : rows) {
@@ -78,9 +78,10 @@ TEST_F(ItemEditorTest, optionsSnapshotOnlyWhenTheByteChangesAndWriteEveryTime)
         ItemOption option;
         std::size_t offset;
         std::uint8_t code;
-    } codes[] = {{AP, 31, 0},         {Incendiary, 31, 1}, {HE, 31, 2},         {Laser, 31, 3},
-                 {Plasma, 31, 4},     {Stun, 31, 5},       {NoDamageType, 31, 255}, {NotGrenade, 44, 0},
-                 {Grenade, 44, 1},    {ProximityMine, 44, 2}, {SmokeGrenade, 44, 3}, {NotClip, 49, 0}, {Clip, 49, 1}};
+    } codes[] = {
+        {AP, 31, 0},           {Incendiary, 31, 1},     {HE, 31, 2},         {Laser, 31, 3},   {Plasma, 31, 4},
+        {Stun, 31, 5},         {NoDamageType, 31, 255}, {NotGrenade, 44, 0}, {Grenade, 44, 1}, {ProximityMine, 44, 2},
+        {SmokeGrenade, 44, 3}, {NotClip, 49, 0},        {Clip, 49, 1}};
     for (const auto& code : codes) {
         const std::size_t offset = R + code.offset;
         SCOPED_TRACE(static_cast<int>(code.option));
@@ -107,10 +108,11 @@ TEST_F(ItemEditorTest, openingSelectsTheRecordsOptionsAndEditsGoToTheOpenedItem)
     obdata()[R + 44] = 3;
     obdata()[R + 49] = 1;
     for (const std::size_t offset : {31u, 44u, 49u}) obdata()[54 * 3 + offset] = 9; // a code no option stands for
-    EXPECT_EQ(edit({}, [&] {
-                  editor.openEntry(7);
-                  editor.openEntry(3);
-              }),
+    EXPECT_EQ(edit({},
+                   [&] {
+                       editor.openEntry(7);
+                       editor.openEntry(3);
+                   }),
               Changes{});
     EXPECT_EQ(editor.selectedOption(OptionGroup::DamageType), ItemOption::HE);
     EXPECT_EQ(editor.selectedOption(OptionGroup::GrenadeKind), ItemOption::SmokeGrenade);
@@ -164,11 +166,12 @@ TEST_F(ItemEditorTest, disableAllEmptiesThePageAndStopsEveryEdit)
     EXPECT_EQ(editor.valueCaption(ItemValue::Weight), "");
     EXPECT_FALSE(editor.selectedOption(OptionGroup::DamageType));
     // No box may come (an unexpected one fails the test) and nothing is written.
-    EXPECT_EQ(edit({}, [this] {
-                  editor.editValue(ItemValue::Damage);
-                  editor.changeName();
-                  editor.chooseOption(ItemOption::Clip);
-              }),
+    EXPECT_EQ(edit({},
+                   [this] {
+                       editor.editValue(ItemValue::Damage);
+                       editor.changeName();
+                       editor.chooseOption(ItemOption::Clip);
+                   }),
               Changes{});
     EXPECT_EQ(session.undoCount(), 0u);
 }

@@ -1,9 +1,9 @@
 // The File menu's mod commands: the changes since load written through the save dialog, a mod file
 // applied as one undoable change per file with the pages redrawn, and a refused file told.
+#include "editors/ModCommands.h"
+#include "editors/NamesEditor.h"
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
-#include "editors/NamesEditor.h"
-#include "editors/ModCommands.h"
 #include "support/PageTest.h"
 #include "support/TypedGame.h"
 
@@ -31,7 +31,8 @@ TEST(ModCommands, exportWritesTheChangesAndApplyPutsThemInAsOneUndoPerFile)
     EXPECT_EQ(edited.game.prompts.lastFilter.pattern, "*.toml");
     const ByteImage written = test::readFileBytes(path);
     EXPECT_EQ(std::string(written.begin(), written.end()), mods::writeMod(mods::exportChanges(session.files()).mod));
-    test::expectOneMessage(edited.game.prompts, "Mod written", "Executable, Offset 10 (0xA): 1 byte that no page shows");
+    test::expectOneMessage(edited.game.prompts, "Mod written",
+                           "Executable, Offset 10 (0xA): 1 byte that no page shows");
     edited.game.prompts.answerFile(path + ".v2");
     exportChangesAsMod(session);
     EXPECT_EQ(test::readFileBytes(path + ".v2"), written);
@@ -70,8 +71,9 @@ TEST(ModCommands, aFileThatCannotBeAppliedIsToldAndChangesNothing)
         game.prompts.answerFile(chosen);
         applyModFile(game.session);
         test::expectOneMessage(game.prompts, "Mod not applied",
-                               chosen == path ? "line 6, unit 0 (Floater Soldier), strength: 300 is above the limit of 100"
-                                              : "Unable to read " + chosen);
+                               chosen == path
+                                   ? "line 6, unit 0 (Floater Soldier), strength: 300 is above the limit of 100"
+                                   : "Unable to read " + chosen);
         EXPECT_EQ(game.prompts.messages().at(0).kind, "warning");
         EXPECT_EQ(test::imagesOf(game.session.files()), test::imagesOf(loaded));
         EXPECT_EQ(game.session.undoCount(), 0u);
@@ -89,9 +91,10 @@ TEST(ModCommands, aRefusalListsEveryFaultUpToTenThenHowManyMore)
     test::writeFileBytes(path, ByteImage(many.begin(), many.end()));
     game.prompts.answerFile(path);
     applyModFile(game.session);
-    test::expectOneMessage(game.prompts, "Mod not applied",
-                           "cannot be applied:\nline 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
-                           "line 8, unit 1 (Floater Navigator), health");
+    test::expectOneMessage(
+        game.prompts, "Mod not applied",
+        "cannot be applied:\nline 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
+        "line 8, unit 1 (Floater Navigator), health");
     const std::string text = game.prompts.messages().at(0).text;
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 12) << text;
     EXPECT_NE(text.find("\nand 2 more\nNothing was changed."), std::string::npos) << text;

@@ -1,5 +1,5 @@
-#include "core/CodePage.h"
 #include "editors/NamesEditor.h"
+#include "core/CodePage.h"
 #include "support/PageTest.h"
 
 namespace orvane::names {
@@ -20,7 +20,8 @@ TEST(NamesEditor, anEditWritesItsSlotInEveryEdition)
     const struct {
         GameEdition edition;
         std::size_t lastNames, firstNames;
-    } editions[] = {{GameEdition::Collectors, 452328, 453768}, {GameEdition::Dos12, 389104, 390544},
+    } editions[] = {{GameEdition::Collectors, 452328, 453768},
+                    {GameEdition::Dos12, 389104, 390544},
                     {GameEdition::Dos14, 371096, 372536}};
     for (const auto& [edition, lastNames, firstNames] : editions) {
         SCOPED_TRACE(editionName(edition));
@@ -30,10 +31,11 @@ TEST(NamesEditor, anEditWritesItsSlotInEveryEdition)
         const ByteImage before = names.game.exe();
         Changes expected = fieldWrite(before, firstNames + 33, "Ann", 11);
         expected.merge(fieldWrite(before, lastNames + 84, "Underwoods1", 11));
-        EXPECT_EQ(names.game.answerEdit({"Ann", "Underwoods12", "Underwoods1"}, [&] {
-                      names.editor.firstNameDoubleClicked(3);
-                      names.editor.lastNameDoubleClicked(7);
-                  }),
+        EXPECT_EQ(names.game.answerEdit({"Ann", "Underwoods12", "Underwoods1"},
+                                        [&] {
+                                            names.editor.firstNameDoubleClicked(3);
+                                            names.editor.lastNameDoubleClicked(7);
+                                        }),
                   expected);
         EXPECT_EQ(names.editor.lastNames().at(7), "Underwoods1x");
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "changes/RecordTables.h"
+#include "editors/PatchApply.h"
 #include "files/PatchFile.h"
 #include "files/PatchLayout.h"
-#include "editors/PatchApply.h"
 #include "support/PageTest.h"
 #include "support/TypedGame.h"
 
@@ -66,10 +66,11 @@ TEST(PatchApply, aPatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
                 << "the data files are the patch's";
             // Only the regions of the patch were written into the executable.
             for (const auto& [offset, byte] : test::changedBytes(loaded[0], files.image(FileId::Exe))) {
-                const bool inRegion = std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&](const ExeRegion& r) {
-                    const std::size_t start = *r.start.in(edition);
-                    return offset >= start && offset < start + r.length;
-                });
+                const bool inRegion =
+                    std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&](const ExeRegion& r) {
+                        const std::size_t start = *r.start.in(edition);
+                        return offset >= start && offset < start + r.length;
+                    });
                 EXPECT_TRUE(inRegion) << "offset " << offset;
             }
 
@@ -90,8 +91,8 @@ TEST(PatchApply, filesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndCha
     ByteImage badFirstByte = good;
     badFirstByte.front() = 0x02;
     ByteImage noMarker = good;
-    const auto marker = std::search(noMarker.begin() + PatchEnglishStart, noMarker.end(), EndOfEnglish.begin(),
-                                    EndOfEnglish.end());
+    const auto marker =
+        std::search(noMarker.begin() + PatchEnglishStart, noMarker.end(), EndOfEnglish.begin(), EndOfEnglish.end());
     ASSERT_NE(marker, noMarker.end());
     std::fill_n(marker, EndOfEnglish.size(), std::uint8_t{0xFE});
     const ByteImage shortObdata(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(PatchObdataStart + 4'000));
@@ -103,7 +104,8 @@ TEST(PatchApply, filesThatAreNotWellFormedPatchesAreRefusedWithTheirReasonAndCha
         std::string reason;
     } cases[] = {
         {"empty", {}, "too short to be a patch file: it holds 0 bytes"},
-        {"too short", tooShort, "too short to be a patch file: it holds 100 bytes, and a patch file holds at least 8909"},
+        {"too short", tooShort,
+         "too short to be a patch file: it holds 100 bytes, and a patch file holds at least 8909"},
         {"bad first byte", badFirstByte, "does not begin with the byte 1"},
         {"no marker", noMarker, "no marker of three bytes 255"},
         {"wrong OBDATA length", shortObdata, "ends inside its copy of OBDATA.DAT: it holds 4000 of its 4320 bytes"},

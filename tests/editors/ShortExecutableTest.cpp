@@ -4,8 +4,8 @@
 #include "editors/BaseEditor.h"
 #include "editors/FacilityEditor.h"
 #include "editors/NamesEditor.h"
-#include "support/SampleSession.h"
 #include "editors/UnitEditor.h"
+#include "support/SampleSession.h"
 
 namespace orvane {
 namespace {
@@ -44,9 +44,10 @@ TEST(ShortExecutable, noPageReadsPastTheEndOfItsTable)
         return base.view().squareCaptions.at(3).empty() && base.view().storesList.empty();
     };
     // Each page with the end of its table in the Collector's Edition.
-    const std::pair<std::size_t, std::function<bool()>> pages[] = {
-        {453768 + 120 * 11, clickFirstNames}, {455134 + 266, clickBase}, {460354 + 16 * 17, clickFacilities},
-        {480147 + 39 * 33, clickUnits}};
+    const std::pair<std::size_t, std::function<bool()>> pages[] = {{453768 + 120 * 11, clickFirstNames},
+                                                                   {455134 + 266, clickBase},
+                                                                   {460354 + 16 * 17, clickFacilities},
+                                                                   {480147 + 39 * 33, clickUnits}};
     for (const auto& [end, click] : pages) EXPECT_TRUE(click()) << end;
     EXPECT_TRUE(game.exe().empty());
 

@@ -2,9 +2,9 @@
 #include <filesystem>
 
 #include "core/CodePage.h"
-#include "files/PatchFile.h"
 #include "editors/PatchApply.h"
 #include "editors/StringEditor.h"
+#include "files/PatchFile.h"
 #include "support/PageTest.h"
 
 namespace orvane::strings {
@@ -13,10 +13,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Texts = std::vector<std::string>;
 
-Bytes bytesOf(const std::string& text)
-{
-    return Bytes(text.begin(), text.end());
-}
+Bytes bytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 // A sample game whose ENGLISH.DAT and ENGLISH2.DAT are replaced on disk before the load.
 struct LoadedStrings {

@@ -1,5 +1,5 @@
-#include "support/PageTest.h"
 #include "editors/UnitEditor.h"
+#include "support/PageTest.h"
 
 namespace orvane::units {
 namespace {
@@ -29,10 +29,10 @@ TEST(UnitEditor, everyFieldWritesOneByteOfTheChosenRecordInEveryEdition)
         UnitStat stat;
         std::size_t offset;
         int limit;
-    } fields[] = {{TimeUnits, 1, 255}, {Health, 2, 255}, {Energy, 3, 255}, {Reaction, 4, 255},
-                  {Strength, 5, 100}, {FiringAccuracy, 6, 100}, {ThrowingAccuracy, 7, 100}, {FrontArmour, 9, 255},
-                  {LeftArmour, 10, 255}, {RightArmour, 11, 255}, {RearArmour, 12, 255}, {UnderArmour, 13, 255},
-                  {PsiSkill, 25, 100}, {PsiStrength, 26, 100}};
+    } fields[] = {{TimeUnits, 1, 255},   {Health, 2, 255},         {Energy, 3, 255},           {Reaction, 4, 255},
+                  {Strength, 5, 100},    {FiringAccuracy, 6, 100}, {ThrowingAccuracy, 7, 100}, {FrontArmour, 9, 255},
+                  {LeftArmour, 10, 255}, {RightArmour, 11, 255},   {RearArmour, 12, 255},      {UnderArmour, 13, 255},
+                  {PsiSkill, 25, 100},   {PsiStrength, 26, 100}};
     for (const auto& [edition, tableStart] : std::vector<std::pair<GameEdition, std::size_t>>{
              {GameEdition::Collectors, 480147}, {GameEdition::Dos12, 397735}, {GameEdition::Dos14, 379731}}) {
         SCOPED_TRACE(editionName(edition));
@@ -65,7 +65,7 @@ TEST(UnitEditor, braveryIsEnteredAs110LessTenTimesTheStoredCode)
         std::optional<std::uint8_t> stored; // nothing: no write and no snapshot
         std::string shownAfter;
     } cases[] = {
-        {{"110"}, 0, "110"}, {{"0"}, 11, "0"},   {{"55"}, 6, "50"},         {{"65"}, 4, "70"},
+        {{"110"}, 0, "110"},        {{"0"}, 11, "0"},     {{"55"}, 6, "50"},         {{"65"}, 4, "70"},
         {{"111", "100"}, 1, "100"}, {{"-10"}, 12, "-10"}, {{"-2444"}, 255, "-2440"}, {{"-2445", Cancel}, {}, "90"},
     };
     LoadedUnits units(GameEdition::Dos14, 7);
@@ -99,10 +99,11 @@ TEST(UnitEditor, hoverTankInTheCollectorsEdition)
     units.game.session.undo();
     EXPECT_EQ(units.caption(UnitStat::TimeUnits), "123");
 
-    EXPECT_EQ(units.game.answerEdit({}, [&] {
-                  units.editor.setFlying(true);
-                  units.editor.setFlying(true);
-              }),
+    EXPECT_EQ(units.game.answerEdit({},
+                                    [&] {
+                                        units.editor.setFlying(true);
+                                        units.editor.setFlying(true);
+                                    }),
               (Changes{{481395, 1}}));
     EXPECT_EQ(units.game.session.undoCount(), 1u);
 

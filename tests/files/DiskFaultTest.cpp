@@ -19,18 +19,19 @@ namespace orvane::test {
 namespace {
 
 // The report of a child that set up its fault, or the test is skipped with the child's reason.
-#define EXPECT_CHILD_RAN_CLEAN(report)                                                         \
-    do {                                                                                       \
-        const std::string childReport = (report);                                              \
-        if (childReport.rfind(SkipPrefix, 0) == 0) GTEST_SKIP() << childReport;                \
-        EXPECT_EQ(childReport, "");                                                            \
+#define EXPECT_CHILD_RAN_CLEAN(report)                                                                                 \
+    do {                                                                                                               \
+        const std::string childReport = (report);                                                                      \
+        if (childReport.rfind(SkipPrefix, 0) == 0) GTEST_SKIP() << childReport;                                        \
+        EXPECT_EQ(childReport, "");                                                                                    \
     } while (false)
 
 enum class TargetFault { Folder, Deleted, ReadOnly };
 
 TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChanges)
 {
-    for (const auto& [fault, name] : {std::pair{TargetFault::Folder, "a folder"}, {TargetFault::Deleted, "deleted"},
+    for (const auto& [fault, name] : {std::pair{TargetFault::Folder, "a folder"},
+                                      {TargetFault::Deleted, "deleted"},
                                       {TargetFault::ReadOnly, "read-only"}}) {
         forEveryStep(name, [fault](FaultGame& game, std::size_t step) {
             const PlannedFile& target = game.step(step);
@@ -39,22 +40,26 @@ TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChan
             const stdfs::path path = game.pathOf(target.name);
             game.ensureTargetExists(step);
             const ByteImage original = readFileBytes(path.string());
-            if (fault == TargetFault::ReadOnly) stdfs::permissions(path, stdfs::perms(0444));
-            else stdfs::remove(path);
+            if (fault == TargetFault::ReadOnly)
+                stdfs::permissions(path, stdfs::perms(0444));
+            else
+                stdfs::remove(path);
             if (fault == TargetFault::Folder) stdfs::create_directory(path);
             // A game file gone or turned into a folder is a change on disk since the load: the user
             // chooses to write over it, both with the fault and once it is mended.
             const bool askedFirst = target.gameFile && fault != TargetFault::ReadOnly;
             if (askedFirst) game.prompts().answerChoice("Overwrite");
 
-            EXPECT_EQ(game.runThroughFault(step, 0, [&] {
-                std::error_code ignored;
-                stdfs::permissions(path, stdfs::perms(0644), ignored);
-                stdfs::remove(path);
-                writeFileBytes(path.string(), original);
-                if (askedFirst) game.prompts().answerChoice("Overwrite");
-                return std::string();
-            }), "");
+            EXPECT_EQ(game.runThroughFault(step, 0,
+                                           [&] {
+                                               std::error_code ignored;
+                                               stdfs::permissions(path, stdfs::perms(0644), ignored);
+                                               stdfs::remove(path);
+                                               writeFileBytes(path.string(), original);
+                                               if (askedFirst) game.prompts().answerChoice("Overwrite");
+                                               return std::string();
+                                           }),
+                      "");
         });
     }
 }
@@ -78,21 +83,24 @@ TEST(DiskFaults, aTargetThatIsASymbolicLinkStaysOneAndTheFileItLeadsToGetsTheByt
 
         EXPECT_EQ(game.runThroughFault(std::nullopt, game.plan().size(), [] { return std::string(); }), "");
         EXPECT_TRUE(stdfs::is_symlink(path));
-        EXPECT_EQ(filesUnder(elsewhere.path()), (DiskTree{{"kept", game.step(step).bytes}})) << "a temporary file was left";
+        EXPECT_EQ(filesUnder(elsewhere.path()), (DiskTree{{"kept", game.step(step).bytes}}))
+            << "a temporary file was left";
     });
 }
 
 TEST(DiskFaults, aReadOnlyFolderStopsTheCommandBeforeAnythingChanges)
 {
 #ifndef __linux__
-    GTEST_SKIP() << "needs a forked child that gives up root, made with Linux calls (and Windows ignores a folder's read-only mark)";
+    GTEST_SKIP() << "needs a forked child that gives up root, made with Linux calls (and Windows ignores a folder's "
+                    "read-only mark)";
 #else
     for (const Command& command : Commands) {
         for (const std::string folder : {"", "GEODATA"}) {
             SCOPED_TRACE(std::string(command.name) + ", read-only folder \"" + folder + "\"");
             FaultGame game(command);
             std::size_t firstInFolder = 0;
-            while (firstInFolder < game.plan().size() && stdfs::path(game.step(firstInFolder).name).parent_path() != folder) {
+            while (firstInFolder < game.plan().size() &&
+                   stdfs::path(game.step(firstInFolder).name).parent_path() != folder) {
                 ++firstInFolder;
             }
             if (firstInFolder == game.plan().size()) continue; // the command writes nothing there

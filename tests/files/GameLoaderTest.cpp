@@ -7,7 +7,7 @@
 namespace orvane::test {
 namespace {
 
-const std::vector<std::string> AllPieces{"QEV.EXE...  ",  "DONE!    ", "OBDATA.DAT...  ",   "DONE!    ",
+const std::vector<std::string> AllPieces{"QEV.EXE...  ",     "DONE!    ", "OBDATA.DAT...  ",   "DONE!    ",
                                          "ENGLISH.DAT...  ", "DONE!    ", "ENGLISH2.DAT...  ", "DONE!    "};
 
 // One load: the progress window's lines and, in one sequence, its calls and the main window's.
@@ -29,7 +29,11 @@ struct LoadRun : LoadProgress {
     }
     void begin() override { events.emplace_back("begin"); }
     void append(const std::string& piece) override { pieces.push_back(piece); }
-    void report(const std::string& text) override { step = text; events.push_back("report " + text); }
+    void report(const std::string& text) override
+    {
+        step = text;
+        events.push_back("report " + text);
+    }
     void finish() override { events.emplace_back("finish"); }
 
     ScriptedPrompts prompts;
@@ -56,11 +60,21 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     EXPECT_EQ(run.prompts.lastFilter.description, "QEV Executable (qev.exe)");
     EXPECT_EQ(run.prompts.lastFilter.pattern, "*.exe");
     EXPECT_EQ(run.pieces, AllPieces);
-    const std::vector<std::string> expectedEvents{
-        "begin", "read 1", "edition " + editionName(edition), "report Enabling All", "enableAll",
-        "report UpdateItemsList", "updateItemsList", "report Update Base", "updateBase",
-        "report Go back a directory if DOS", "read 4", "read 2", "read 3", "report All files loaded successfully!",
-        "finish"};
+    const std::vector<std::string> expectedEvents{"begin",
+                                                  "read 1",
+                                                  "edition " + editionName(edition),
+                                                  "report Enabling All",
+                                                  "enableAll",
+                                                  "report UpdateItemsList",
+                                                  "updateItemsList",
+                                                  "report Update Base",
+                                                  "updateBase",
+                                                  "report Go back a directory if DOS",
+                                                  "read 4",
+                                                  "read 2",
+                                                  "read 3",
+                                                  "report All files loaded successfully!",
+                                                  "finish"};
     EXPECT_EQ(run.events, expectedEvents);
 
     EXPECT_EQ(files.edition, edition);
@@ -70,7 +84,8 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     EXPECT_TRUE(files.complete);
     const std::string data = files.gameDirectory + separator + "GEODATA" + separator;
     const std::string exeOnDisk = exeFolder + (isDosEdition(edition) ? "/GEOSCAPE.EXE" : "/QEV.EXE");
-    const std::map<FileId, std::string> expectedDisk{{FileId::Exe, exeOnDisk}, {FileId::Obdata, data + "OBDATA.DAT"},
+    const std::map<FileId, std::string> expectedDisk{{FileId::Exe, exeOnDisk},
+                                                     {FileId::Obdata, data + "OBDATA.DAT"},
                                                      {FileId::English, data + "ENGLISH.DAT"},
                                                      {FileId::English2, data + "ENGLISH2.DAT"}};
     for (const auto& [id, diskPath] : expectedDisk) {
@@ -87,7 +102,13 @@ INSTANTIATE_TEST_SUITE_P(Editions, LoadEveryEdition, ::testing::ValuesIn(AllEdit
 enum class Spoil { Cancel, Remove, Resize, Folder };
 
 // filesRead: how many of the new files the set holds afterwards.
-struct FailureRow { std::string file; Spoil spoil; std::size_t length; std::string step; int filesRead; };
+struct FailureRow {
+    std::string file;
+    Spoil spoil;
+    std::size_t length;
+    std::string step;
+    int filesRead;
+};
 
 TEST(LoadFailures, eachFailureReportsItsTextAndKeepsWhatCameBefore)
 {
@@ -127,7 +148,8 @@ TEST(LoadFailures, eachFailureReportsItsTextAndKeepsWhatCameBefore)
         EXPECT_EQ(run.step, row.step);
         const int stoppedAt[] = {1, 4, 2, 3}; // the FileIds in the order they are read
         const std::string reason = row.spoil == Spoil::Folder ? "" : row.step;
-        EXPECT_EQ(run.stopped, row.spoil == Spoil::Cancel ? "" : std::to_string(stoppedAt[row.filesRead]) + ":" + reason);
+        EXPECT_EQ(run.stopped,
+                  row.spoil == Spoil::Cancel ? "" : std::to_string(stoppedAt[row.filesRead]) + ":" + reason);
         EXPECT_EQ(run.pieces, std::vector<std::string>(AllPieces.begin(), AllPieces.begin() + 1 + 2 * row.filesRead));
         EXPECT_EQ(run.events.size() <= 3, row.filesRead == 0); // a refused executable calls no page routine
         // A refused executable leaves the earlier set whole, and still fit to be saved.

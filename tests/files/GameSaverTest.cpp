@@ -10,9 +10,10 @@ namespace stdfs = std::filesystem;
 using Tree = DiskTree;
 
 // The backup each file of a Collector's Edition sample game gets (the files are FaultGame's GameFiles).
-const std::map<std::string, std::string> BackupOf{
-    {"QEV.EXE.bak", "QEV.EXE"}, {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
-    {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"}, {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}};
+const std::map<std::string, std::string> BackupOf{{"QEV.EXE.bak", "QEV.EXE"},
+                                                  {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
+                                                  {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"},
+                                                  {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}};
 
 // Changes one byte of every image, and shortens ENGLISH.DAT, so a save shows in every file.
 GameFileSet& editEveryImage(SampleSession& game)
@@ -82,10 +83,12 @@ TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
         SCOPED_TRACE(std::string(shortWrite ? "cut short: " : "not renamed: ") + name);
         (shortWrite ? game.disk().shortWriteFor : game.disk().failReplaceFor) = name;
         // A rename that keeps failing is undone: the files replaced before it get their old bytes back.
-        EXPECT_EQ(game.runThroughFault(step, 0, [&game] {
-            game.disk().shortWriteFor = game.disk().failReplaceFor = "";
-            return std::string();
-        }), "");
+        EXPECT_EQ(game.runThroughFault(step, 0,
+                                       [&game] {
+                                           game.disk().shortWriteFor = game.disk().failReplaceFor = "";
+                                           return std::string();
+                                       }),
+                  "");
     }
 }
 

@@ -36,8 +36,6 @@ GameFileSet loaded(const std::string& exePath, FileSystem& fs, std::string* noti
     return files;
 }
 
-
-
 TEST(GameWrite, aJournalIsTakenOnlyWholeAndTheLoadSaysWhatItFinished)
 {
     const std::vector<JournalEntry> entries{{"/g/QEV.EXE.orvane-tmp-1", "/g/QEV.EXE", 10, 0xabc},
@@ -85,7 +83,8 @@ public:
     std::optional<std::string> writeTemporary(const std::string& target, const ByteImage& bytes) override
     {
         if (++steps_ == killAt_) {
-            RealFileSystem::writeTemporary(target, ByteImage(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2)));
+            RealFileSystem::writeTemporary(
+                target, ByteImage(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2)));
             _exit(0);
         }
         return RealFileSystem::writeTemporary(target, bytes);
@@ -145,10 +144,11 @@ TEST(GameWrite, aWriteKilledAtEveryStepLeavesTheOldGameOrTheNewOneAndNothingBesi
         DiskTree onDisk = filesUnder(dir.path());
         const DiskTree& expected = isNew ? newGame : oldGame;
         for (const auto& [name, id] : gameFiles) {
-            EXPECT_EQ(onDisk.at(name), expected.at(name)) << name << " does not belong to the "
-                                                          << (isNew ? "new" : "old") << " game";
+            EXPECT_EQ(onDisk.at(name), expected.at(name))
+                << name << " does not belong to the " << (isNew ? "new" : "old") << " game";
         }
-        EXPECT_EQ(leftOfAWrite(dir.path()), std::vector<std::string>{}) << "a temporary file or the journal is still there";
+        EXPECT_EQ(leftOfAWrite(dir.path()), std::vector<std::string>{})
+            << "a temporary file or the journal is still there";
         if (isNew && !finished) {
             EXPECT_TRUE(notice.starts_with("An interrupted save was finished: ")) << notice;
         }

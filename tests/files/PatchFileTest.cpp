@@ -1,10 +1,10 @@
 #include <filesystem>
 
+#include "editors/UnitEditor.h"
 #include "files/PatchFile.h"
 #include "samplegame/SampleLayout.h"
 #include "support/DiskTree.h"
 #include "support/PageTest.h"
-#include "editors/UnitEditor.h"
 
 namespace orvane::test {
 namespace {
@@ -72,9 +72,9 @@ TEST(PatchFile, gathersTheRegionsOfEachEditionWithTheirEditsAndTheDataFilesWhole
 
         ByteImage expected{0x01};
         appendSlice(expected, exe, *sample::StartingBaseStart.in(edition), 266);
-        appendSlice(expected, exe, *sample::FacilityTableStart.in(edition) - 2, 272);
+        appendSlice(expected, exe, *sample::FacilityTableStart.in(edition)-2, 272);
         appendSlice(expected, exe, *sample::LastNameTableStart.in(edition), 2'760);
-        appendSlice(expected, exe, *sample::UnitTableStart.in(edition) - 3, 1'287);
+        appendSlice(expected, exe, *sample::UnitTableStart.in(edition)-3, 1'287);
         appendSlice(expected, files.image(FileId::Obdata), 0, ObdataLength);
         appendSlice(expected, files.image(FileId::English), 0, EnglishLength);
         expected.insert(expected.end(), {0xFF, 0xFF, 0xFF});

@@ -1,24 +1,18 @@
 // Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
 // is, and mods that set different values combine while the later of two that set the same one wins.
+#include "mods/ModApply.h"
 #include "base/StartingBase.h"
 #include "core/Unicode.h"
 #include "items/ItemRecord.h"
-#include "mods/ModApply.h"
 #include "support/PageTest.h"
 #include "units/UnitTable.h"
 
 namespace orvane::mods {
 namespace {
 
-GameFileSet sampleGame()
-{
-    return sample::loadedSampleFiles(GameEdition::Dos14);
-}
+GameFileSet sampleGame() { return sample::loadedSampleFiles(GameEdition::Dos14); }
 
-std::string modText(const std::string& body)
-{
-    return "[mod]\nformat = 1\n" + body;
-}
+std::string modText(const std::string& body) { return "[mod]\nformat = 1\n" + body; }
 
 TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
 {
@@ -32,9 +26,11 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         {"[mod]\nformat = 2\n", "line 2, [mod], format: this program reads mod files of format 1 only"},
         {modText("[[weapon]]\nnumber = 1\n"), "line 3, [[weapon]]: unknown table [[weapon]]"},
         {modText("[[unit]]\nnumber = 33\n"), "line 3, unit 33: there is no unit 33; they are numbered 0 to 32"},
-        {modText("[[unit]]\nnumber = 0\nspeed = 5\n"), "line 5, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]"},
+        {modText("[[unit]]\nnumber = 0\nspeed = 5\n"),
+         "line 5, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]"},
         {modText("[[unit]]\nnumber = 0\nstrength = 101\n"), "strength: 101 is above the limit of 100"},
-        {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"), "line 5, unit 0, time_units: 12.5 is written with a decimal point; a mod's numbers are whole numbers, written "
+        {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"),
+         "line 5, unit 0, time_units: 12.5 is written with a decimal point; a mod's numbers are whole numbers, written "
          "without one"},
         {modText("[[unit]]\nnumber = 0\ntime_units = \"fast\"\n"), "holds a whole number, not a text"},
         {modText("[[unit]]\nnumber = 0\nbravery = 55\n"), "55 cannot be held exactly; the game would hold 50"},
@@ -48,12 +44,14 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         {"[mod]\nformat = 1.0\n", "line 2, [mod], format: 1.0 is written with a decimal point"},
         {modText("[[unit]]\nnumber = 0\nhealth = 1e3\n"), "health: 1000.0 is written with a decimal point"},
         // The nearest known key or table, for a slip of the keyboard.
-        {modText("[[unit]]\nnumber = 0\ntime_unit = 5\n"),
-         "line 5, unit 0 (Floater Soldier), time_unit: unknown key `time_unit` in [[unit]]; did you mean `time_units`?"},
+        {modText("[[unit]]\nnumber = 0\ntime_unit = 5\n"), "line 5, unit 0 (Floater Soldier), time_unit: unknown key "
+                                                           "`time_unit` in [[unit]]; did you mean `time_units`?"},
         {modText("[[untis]]\nnumber = 0\n"), "line 3, [[untis]]: unknown table [[untis]]; did you mean [[unit]]?"},
         {modText("[base_store]\nengineers = 1\n"), "unknown table [base_store]; did you mean [base_stores]?"},
-        {modText("[base_stores]\nengineer = 1\n"), "unknown key `engineer` in [base_stores]; did you mean `engineers`?"},
-        {"[mod]\nformat = 1\neditoin = \"x\"\n", "line 3, [mod], editoin: unknown key `editoin` in [mod]; did you mean `edition`?"},
+        {modText("[base_stores]\nengineer = 1\n"),
+         "unknown key `engineer` in [base_stores]; did you mean `engineers`?"},
+        {"[mod]\nformat = 1\neditoin = \"x\"\n",
+         "line 3, [mod], editoin: unknown key `editoin` in [mod]; did you mean `edition`?"},
         {"[mod]\nformat = 1\nauthor = \"x\"\n", "unknown key `author` in [mod]; it gives format and edition"},
         // What reads as a claim: an edition that is none of the three, a name where a table has none.
         {"[mod]\nformat = 1\nedition = \"DOS version 1.3\"\n",
@@ -77,8 +75,10 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         {modText("[[item]]\nnumber = 0\nitem_name = \"5 \u20ac\"\n"),
          "item_name: the character \"\u20ac\" is not one of the game's characters"},
         {modText("[[item]]\nnumber = 0\nammo_type_1 = 80\n"), "80 is above the limit of 79"},
-        {modText("[[english_dat]]\nnumber = 99999\ntext = \"x\"\n"), "line 3, english_dat 99999: there is no english_dat"},
-        {modText("# caf\u00e9\n[[item]]\nnumber = 0\ndamage\u00e9 = 1\n"), "line 6: this is not a TOML file: characters other"},
+        {modText("[[english_dat]]\nnumber = 99999\ntext = \"x\"\n"),
+         "line 3, english_dat 99999: there is no english_dat"},
+        {modText("# caf\u00e9\n[[item]]\nnumber = 0\ndamage\u00e9 = 1\n"),
+         "line 6: this is not a TOML file: characters other"},
         {modText("[[english2_dat]]\nnumber = 1\ntext = \"a\\nb\"\n"), "the character \"\\n\" is not one of the game's"},
         {modText("[[unit]]\nnumber = 3\n[[item]]\nnumber = 0\n[[unit]]\nnumber = 3\n"),
          "line 7, unit 3: this record is given twice; it was first given on line 3"},
@@ -102,15 +102,16 @@ TEST(ModApply, aRefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
               "[[item]]\nnumber = 1\ndamage = 2.5\nweight = 101\n[[unit]]\nnumber = 0\n");
     ASSERT_TRUE(result.refusal);
     EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
-    EXPECT_EQ(describeRefusals(result.refusals, 50),
-              "line 2, [mod], format: this program reads mod files of format 1 only\n"
-              "line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
-              "line 6, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]\n"
-              "line 8, item 99: there is no item 99; they are numbered 0 to 79\n"
-              "line 12, item 1, damage: 2.5 is written with a decimal point; a mod's numbers are whole numbers, written "
-              "without one\n"
-              "line 13, item 1 (Pistol Clip), weight: 101 is above the limit of 100\n"
-              "line 14, unit 0: this record is given twice; it was first given on line 3");
+    EXPECT_EQ(
+        describeRefusals(result.refusals, 50),
+        "line 2, [mod], format: this program reads mod files of format 1 only\n"
+        "line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
+        "line 6, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]\n"
+        "line 8, item 99: there is no item 99; they are numbered 0 to 79\n"
+        "line 12, item 1, damage: 2.5 is written with a decimal point; a mod's numbers are whole numbers, written "
+        "without one\n"
+        "line 13, item 1 (Pistol Clip), weight: 101 is above the limit of 100\n"
+        "line 14, unit 0: this record is given twice; it was first given on line 3");
     EXPECT_EQ(describeRefusals(result.refusals, 2, "a.toml: ", "> "),
               "a.toml: line 2, [mod], format: this program reads mod files of format 1 only\n"
               "> a.toml: line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n> and 5 more");

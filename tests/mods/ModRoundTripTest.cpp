@@ -78,7 +78,8 @@ std::string describe(const ModReading& reading)
     if (reading.mod) {
         for (const ModRecord& record : reading.mod->records) {
             text += record.section + " " + (record.number ? std::to_string(*record.number) : "-") + " line " +
-                    std::to_string(record.line) + " name " + valueText(record.name) + "@" + std::to_string(record.nameLine) + "\n";
+                    std::to_string(record.line) + " name " + valueText(record.name) + "@" +
+                    std::to_string(record.nameLine) + "\n";
             for (const ModField& field : record.fields) {
                 text += "  " + field.key + " = " + valueText(field.value) + " @" + std::to_string(field.line) + "\n";
             }
@@ -95,7 +96,8 @@ TEST(ModReader, thePlainLineReaderGivesWhatTomlGivesForEveryFile)
         header,
         "",
         "# only a comment\n",
-        header + "edition = \"DOS version 1.4\"\n\n[[unit]]\nnumber = 3\nname = \"Floater Engineer\"\ntime_units = 60\n",
+        header +
+            "edition = \"DOS version 1.4\"\n\n[[unit]]\nnumber = 3\nname = \"Floater Engineer\"\ntime_units = 60\n",
         header + "[[unit]]\r\nnumber = 3\r\nhealth = -5 # a comment\r\n",
         header + "  [[ unit ]]  # indented\n\tnumber=+3\nhealth=0\n",
         header + "[[english_dat]]\nnumber = 1\ntext = \"a \\\"b\\\" \\\\ \\t \\u00e9 \\U0001F600 caf\u00e9\"\n",
@@ -129,7 +131,8 @@ TEST(ModReader, thePlainLineReaderGivesWhatTomlGivesForEveryFile)
         header + "[[unit]]\nnumber = 1\nhealth = 5 x\n",
         header + "[[unit]]\nnumber = 1\nhealth =\n",
         header + "[[unit]]\nhealth = 5\n[[unit]]\nnumber = \"7\"\n",
-        "[mod]\nformat = 2\nedition = 5\nauthor = \"x\"\neditoin = \"y\"\n[[unit]]\nnumber = 3\nname = 5\n[base_stores]\nnumber = 1\n",
+        "[mod]\nformat = 2\nedition = 5\nauthor = \"x\"\neditoin = \"y\"\n[[unit]]\nnumber = 3\nname = "
+        "5\n[base_stores]\nnumber = 1\n",
         "[mod]\n[[unit]]\nnumber = 1\n",
         header + "[[unit]]\nnumber = 1\nhealth = 5\r",
         header + "[[unit]]\nnumber = 1\nhealth = 5\rx = 1\n",

@@ -31,7 +31,8 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
     TempDir dir;
     const std::string exePath = sample::writeSampleGame(dir.str(), layout.edition);
     EXPECT_EQ(exePath, (dir.path() / layout.exeInFolder).make_preferred().string());
-    EXPECT_EQ(filesUnder(dir.path()), (DiskTree{{layout.exeInFolder, files.exe}, {"GEODATA/OBDATA.DAT", files.obdata},
+    EXPECT_EQ(filesUnder(dir.path()), (DiskTree{{layout.exeInFolder, files.exe},
+                                                {"GEODATA/OBDATA.DAT", files.obdata},
                                                 {"GEODATA/ENGLISH.DAT", files.english},
                                                 {"GEODATA/ENGLISH2.DAT", files.english2}}));
 }
@@ -102,8 +103,10 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     int building = 0;
     for (std::size_t k = 0; k < BaseSquares; ++k) {
         const std::uint8_t days = exe.at(base + BaseSquares + k);
-        if (exe.at(base + k) == 0xFF) EXPECT_EQ(days, 255) << k;
-        else if (days > 0) ++building;
+        if (exe.at(base + k) == 0xFF)
+            EXPECT_EQ(days, 255) << k;
+        else if (days > 0)
+            ++building;
     }
     EXPECT_GE(building, 2);
     for (const std::size_t slot : {43u, 44u, 45u, 46u, 47u, 48u, 62u, 63u, 64u, 76u, 77u, 78u, 79u, 82u}) {
@@ -111,10 +114,11 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, SampleGameTest, ::testing::Values(
-    EditionLayout{GameEdition::Collectors, 495616, 455134, 460354, 480147, 452328, "QEV.EXE"},
-    EditionLayout{GameEdition::Dos12, 415271, 391894, 374242, 397735, 389104, "QEVEXE/GEOSCAPE.EXE"},
-    EditionLayout{GameEdition::Dos14, 382957, 373886, 356234, 379731, 371096, "QEVEXE/GEOSCAPE.EXE"}),
+INSTANTIATE_TEST_SUITE_P(
+    Editions, SampleGameTest,
+    ::testing::Values(EditionLayout{GameEdition::Collectors, 495616, 455134, 460354, 480147, 452328, "QEV.EXE"},
+                      EditionLayout{GameEdition::Dos12, 415271, 391894, 374242, 397735, 389104, "QEVEXE/GEOSCAPE.EXE"},
+                      EditionLayout{GameEdition::Dos14, 382957, 373886, 356234, 379731, 371096, "QEVEXE/GEOSCAPE.EXE"}),
     [](const auto& testCase) { return test::editionCaseName(testCase.param.edition); });
 
 } // namespace

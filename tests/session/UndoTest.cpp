@@ -2,8 +2,8 @@
 // edits, Save, Undo back to the saved state, Close files and a new load, and a failed Save leaves it set.
 #include <filesystem>
 
-#include "files/FileSystem.h"
 #include "editors/PatchApply.h"
+#include "files/FileSystem.h"
 #include "support/PageTest.h"
 
 namespace orvane {
@@ -29,8 +29,10 @@ TEST(UndoTest, theLastFiveSnapshotsGoBackEachIntoItsOwnImage)
     test::ScriptedPrompts prompts;
     EditorSession session(disk, prompts);
     std::vector<std::string> redrawn;
-    for (const auto& [id, page] : {std::pair{FileId::Exe, "exe"}, {FileId::English, "strings"},
-                                   {FileId::English2, "strings"}, {FileId::Obdata, "obdata"}}) {
+    for (const auto& [id, page] : {std::pair{FileId::Exe, "exe"},
+                                   {FileId::English, "strings"},
+                                   {FileId::English2, "strings"},
+                                   {FileId::Obdata, "obdata"}}) {
         auto& file = session.files().file(id);
         file.image = ByteImage(16, static_cast<std::uint8_t>(id));
         file.asRead = file.image;
@@ -145,7 +147,11 @@ TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles
     ASSERT_EQ(sample.tryLoad(), LoadResult::Failed);
     edit(41);
     const std::pair<const char*, std::function<void()>> commands[] = {
-        {"Master backup not made", [this] { sample.prompts.answerYes(); session.makeMasterBackup(); }},
+        {"Master backup not made",
+         [this] {
+             sample.prompts.answerYes();
+             session.makeMasterBackup();
+         }},
         {"Patch file not made", [this] { session.makePatchFile(); }},
         {"Patch not applied", [this] { applyPatchFile(session); }},
     };

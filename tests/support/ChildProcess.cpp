@@ -6,9 +6,9 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <spawn.h>
 #include <pwd.h>
 #include <sched.h>
+#include <spawn.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -39,8 +39,10 @@ std::string treeDifferences(const DiskTree& expected, const DiskTree& actual)
     std::string differences;
     for (const auto& [name, bytes] : expected) {
         const auto found = actual.find(name);
-        if (found == actual.end()) differences += name + " is missing\n";
-        else if (found->second != bytes) differences += name + " does not hold the expected bytes\n";
+        if (found == actual.end())
+            differences += name + " is missing\n";
+        else if (found->second != bytes)
+            differences += name + " does not hold the expected bytes\n";
     }
     for (const auto& [name, bytes] : actual) {
         if (expected.count(name) == 0) differences += name + " should not be there\n";

@@ -42,9 +42,9 @@ struct PlannedFile {
 };
 
 inline const std::pair<const char*, FileId> GameFiles[] = {{"QEV.EXE", FileId::Exe},
-                                                    {"GEODATA/ENGLISH.DAT", FileId::English},
-                                                    {"GEODATA/ENGLISH2.DAT", FileId::English2},
-                                                    {"GEODATA/OBDATA.DAT", FileId::Obdata}};
+                                                           {"GEODATA/ENGLISH.DAT", FileId::English},
+                                                           {"GEODATA/ENGLISH2.DAT", FileId::English2},
+                                                           {"GEODATA/OBDATA.DAT", FileId::Obdata}};
 
 // A Collector's Edition sample game, loaded, with every image edited, and one command to run on it.
 class FaultGame {
@@ -67,7 +67,8 @@ public:
             const char* name = command.kind == CommandKind::MasterBackup ? masterNames[i] : backupNames[i];
             plan_.push_back({name, asLoaded_.at(GameFiles[i].first), false});
         }
-        if (command.kind == CommandKind::PatchFile) plan_.push_back({PatchName, *buildPatchFile(game_.session.files()), false});
+        if (command.kind == CommandKind::PatchFile)
+            plan_.push_back({PatchName, *buildPatchFile(game_.session.files()), false});
         if (command.kind == CommandKind::MasterBackup || command.kind == CommandKind::PatchFile) return;
         for (const auto& [name, id] : GameFiles) plan_.push_back({name, game_.session.image(id), true});
     }
@@ -120,9 +121,10 @@ public:
         };
         // The failed file, and every file already replaced or else that none was.
         bool namesFiles = says(failedPath + "\n") && says("No file was changed.") == (replaced == 0);
-        for (std::size_t i = 0; i < replaced; ++i) namesFiles = namesFiles && says(pathOf(plan_[i].name).string() + "\n");
-        const bool saysDone = command_.doneMessage ? messages.size() == 1 && messages[0].text == command_.doneMessage
-                                                   : messages.empty();
+        for (std::size_t i = 0; i < replaced; ++i)
+            namesFiles = namesFiles && says(pathOf(plan_[i].name).string() + "\n");
+        const bool saysDone =
+            command_.doneMessage ? messages.size() == 1 && messages[0].text == command_.doneMessage : messages.empty();
         if (failed && !namesFiles) report += "no single message names " + failedPath + " and the files replaced\n";
         if (!failed && !saysDone) report += "the command did not end as it does when all is written\n";
         if (report.empty()) return report;
@@ -137,7 +139,8 @@ public:
     {
         const DiskTree before = filesUnder(dir());
         run();
-        if (std::string report = outcome(before, replaced, failed); !report.empty()) return "with the fault:\n" + report;
+        if (std::string report = outcome(before, replaced, failed); !report.empty())
+            return "with the fault:\n" + report;
         if (std::string report = removeFault(); !report.empty()) return "removing the fault: " + report;
         const DiskTree cleared = filesUnder(dir());
         run();

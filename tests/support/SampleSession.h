@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeFileSystem.h"
 #include "samplegame/SampleGame.h"
-#include "support/ImageDiff.h"
 #include "session/EditorSession.h"
+#include "support/FakeFileSystem.h"
+#include "support/ImageDiff.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 

@@ -45,10 +45,7 @@ public:
     // Boxes that came when the script had no answer for them (also reported to GoogleTest).
     const std::vector<ShownBox>& unexpected() const { return unexpected_; }
     // True when every queued answer was used.
-    bool scriptUsed() const
-    {
-        return texts_.empty() && yesNo_.empty() && filesToChoose_.empty() && choices_.empty();
-    }
+    bool scriptUsed() const { return texts_.empty() && yesNo_.empty() && filesToChoose_.empty() && choices_.empty(); }
     FileFilter lastFilter;
 
 private:

@@ -7,8 +7,8 @@
 #include "editors/ItemEditor.h"
 #include "editors/NamesEditor.h"
 #include "editors/StringEditor.h"
-#include "support/SampleSession.h"
 #include "editors/UnitEditor.h"
+#include "support/SampleSession.h"
 
 namespace orvane::test {
 

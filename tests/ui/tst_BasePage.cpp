@@ -28,7 +28,8 @@ struct BasePage : PageWindow {
     // On square n, open: each box moved one item from what the click showed, then Apply: the changes due.
     Changes applyOtherPicks(int n)
     {
-        for (QComboBox* box : {combo1, combo2}) QTest::keyClick(box, box->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
+        for (QComboBox* box : {combo1, combo2})
+            QTest::keyClick(box, box->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up);
         const std::size_t at = S + orvane::base::squareOfButton(n);
         const Changes picked{{at, static_cast<std::uint8_t>(combo1->currentData().toInt())},
                              {at + 36, static_cast<std::uint8_t>(combo2->currentData().toInt())}};
@@ -114,8 +115,10 @@ private slots:
         for (const bool byEnter : {false, true}) {
             w.prompts.answer(std::nullopt);
             w.list->setCurrentRow(83);
-            if (byEnter) QTest::keyClick(w.list, Qt::Key_Return);
-            else doubleClickRow(w.list, 83);
+            if (byEnter)
+                QTest::keyClick(w.list, Qt::Key_Return);
+            else
+                doubleClickRow(w.list, 83);
             QVERIFY(w.prompts.scriptUsed());
             QVERIFY(w.list->verticalScrollBar()->value() == 0 && !w.list->currentItem());
         }

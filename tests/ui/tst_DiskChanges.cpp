@@ -24,8 +24,8 @@
 using orvane::ByteImage;
 using orvane::FileId;
 using orvane::GameEdition;
-using orvane::test::Changes;
 using orvane::test::changedBytes;
+using orvane::test::Changes;
 using orvane::test::readFileBytes;
 using orvane::test::SampleWindow;
 
@@ -139,7 +139,8 @@ private slots:
 
         setTheirHealth(game.exePath, theirs(1));
         QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
-        QCOMPARE(game.find<QLabel>("lblDiskChanged")->text(), QStringLiteral("Another program changed QEV.EXE on disk."));
+        QCOMPARE(game.find<QLabel>("lblDiskChanged")->text(),
+                 QStringLiteral("Another program changed QEV.EXE on disk."));
         for (const char* name : {"cmdKeepBoth", "cmdReloadDisk", "cmdIgnoreDisk"})
             QVERIFY2(game.find<QPushButton>(name)->isVisible(), name);
         QCOMPARE(game.find<QPushButton>("cmdKeepBoth")->text(), QStringLiteral("Keep Both"));
@@ -221,8 +222,8 @@ private slots:
         newExe.at(TheirHealth) = static_cast<std::uint8_t>(newExe.at(TheirHealth) + 3);
         const auto temporary = game.fs.writeTemporary(game.exePath, newExe);
         QVERIFY(temporary.has_value());
-        const std::string journal = orvane::formatJournal(
-            {{*temporary, game.exePath, newExe.size(), orvane::checksumOf(newExe)}});
+        const std::string journal =
+            orvane::formatJournal({{*temporary, game.exePath, newExe.size(), orvane::checksumOf(newExe)}});
         orvane::test::writeFileBytes(orvane::gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
 
         game.prompts.answerFile(game.exePath);

@@ -36,8 +36,8 @@ private slots:
         QCOMPARE(w.frmBuild->title(), QStringLiteral("Standard to Build?:"));
         QStringList labels;
         for (const QLabel* label : w.combo->parentWidget()->findChildren<QLabel*>()) labels << label->text();
-        for (const char* caption : {"Facility Name:", "Construction Cost/$k:", "Construction Time:",
-                                    "Monthly Cost/$k:", "Defense Strength:", "Hit Ratio (%):"})
+        for (const char* caption : {"Facility Name:", "Construction Cost/$k:", "Construction Time:", "Monthly Cost/$k:",
+                                    "Defense Strength:", "Hit Ratio (%):"})
             QVERIFY2(labels.contains(QString::fromLatin1(caption)), caption);
     }
 

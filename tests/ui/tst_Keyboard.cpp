@@ -64,10 +64,7 @@ struct ActiveWindow : orvane::test::SampleWindow {
     }
 };
 
-QString copied()
-{
-    return QGuiApplication::clipboard()->text();
-}
+QString copied() { return QGuiApplication::clipboard()->text(); }
 
 } // namespace
 
@@ -92,12 +89,14 @@ private slots:
                 combo->setFocus(Qt::MouseFocusReason);
                 QVERIFY(combo->hasFocus());
                 combo->lineEdit()->selectAll();
-                const QString typed = QString::fromLatin1(combo == w.find<QComboBox>("Combo1") ? "Workshop" : "12 Days");
+                const QString typed =
+                    QString::fromLatin1(combo == w.find<QComboBox>("Combo1") ? "Workshop" : "12 Days");
                 QTest::keyClicks(combo->lineEdit(), typed);
                 if (byTab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QVERIFY(!combo->hasFocus() || !byTab);
                 w.click("cmdApply");
-                QVERIFY2(w.image(orvane::FileId::Exe) == before, qPrintable(QString::fromLatin1(box) + " took a typed name"));
+                QVERIFY2(w.image(orvane::FileId::Exe) == before,
+                         qPrintable(QString::fromLatin1(box) + " took a typed name"));
             }
         }
     }
@@ -105,8 +104,12 @@ private slots:
     void theCopyKeyCopiesTheEntryOfEveryListAndClosesNothing()
     {
         ActiveWindow w;
-        for (const auto& [page, name] : {std::pair{0, "lstItems"}, {2, "lstFirst"}, {2, "lstLast"}, {4, "lstItem"},
-                                         {5, "lstEng1"}, {5, "lstEng2"}}) {
+        for (const auto& [page, name] : {std::pair{0, "lstItems"},
+                                         {2, "lstFirst"},
+                                         {2, "lstLast"},
+                                         {4, "lstItem"},
+                                         {5, "lstEng1"},
+                                         {5, "lstEng2"}}) {
             QAbstractItemView* list = w.list(page, name);
             QTest::keyClick(list, Qt::Key_PageDown);
             QGuiApplication::clipboard()->clear();

@@ -1,6 +1,7 @@
 // The main window as a modder meets it: the pages and menus at start, a load of each edition, Save,
 // Undo, Make Backups and Close files through the menus with the modified marker in the title, and the
-// program's icon, and the page strip as the platform's style draws it. What a screen reader reads is walked through AT-SPI by tests/a11y/.
+// program's icon, and the page strip as the platform's style draws it. What a screen reader reads is walked through
+// AT-SPI by tests/a11y/.
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -59,19 +60,24 @@ private slots:
         QCOMPARE(game.window.objectName(), QStringLiteral("frmMain"));
         QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
         auto* tabs = game.find<QTabWidget>("tabFac");
-        const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names", "Unit Editor", "Item Editor",
-                                   "String Editor"};
+        const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names",
+                                   "Unit Editor", "Item Editor",     "String Editor"};
         QCOMPARE(tabs->count(), captions.size());
         for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
         QVERIFY(tabs->currentIndex() == 0 && !tabs->isEnabled());
         expectEnabledMenus(game, {});
 
         const std::pair<const char*, QString> menus[] = {
-            {"mnuOpen", "L&oad Files\tCtrl+O"},  {"mnuBack", "&Make Backups\tCtrl+M"},
-            {"mnuMaster", "Make Master Backup\tCtrl+B"}, {"mnuPatch", "Make &Patch Files\tCtrl+P"},
-            {"mnuSave", "&Save\tCtrl+S"},        {"mnuClose", "&C&lose files\tCtrl+C"},
-            {"mnuExit", "E&xit\tCtrl+F4"},       {"mnuUndo", "Undo\tCtrl+Z"},
-            {"mnuAbout", "&About\t"},            {"mnuHelpMe", "H&elp\tF1"},
+            {"mnuOpen", "L&oad Files\tCtrl+O"},
+            {"mnuBack", "&Make Backups\tCtrl+M"},
+            {"mnuMaster", "Make Master Backup\tCtrl+B"},
+            {"mnuPatch", "Make &Patch Files\tCtrl+P"},
+            {"mnuSave", "&Save\tCtrl+S"},
+            {"mnuClose", "&C&lose files\tCtrl+C"},
+            {"mnuExit", "E&xit\tCtrl+F4"},
+            {"mnuUndo", "Undo\tCtrl+Z"},
+            {"mnuAbout", "&About\t"},
+            {"mnuHelpMe", "H&elp\tF1"},
         };
         for (const auto& [name, captionAndKey] : menus) {
             QAction* action = game.find<QAction>(name);

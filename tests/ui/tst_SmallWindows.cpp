@@ -26,8 +26,8 @@ using orvane::ByteImage;
 using orvane::FileId;
 using orvane::GameEdition;
 using orvane::test::childNamed;
-using orvane::test::whenBoxOpens;
 using orvane::test::SampleWindow;
+using orvane::test::whenBoxOpens;
 using orvane::ui::SplashWindow;
 
 class TestSmallWindows : public QObject {
@@ -35,11 +35,12 @@ class TestSmallWindows : public QObject {
 
     // A splash whose main window is a real one, counting how often it was opened.
     struct Start {
-        Start() : splash([this] {
-            ++opened;
-            window = std::make_unique<orvane::ui::MainWindow>(prompts, fs);
-            window->show();
-        })
+        Start()
+            : splash([this] {
+                  ++opened;
+                  window = std::make_unique<orvane::ui::MainWindow>(prompts, fs);
+                  window->show();
+              })
         {
             splash.show();
         }
@@ -210,8 +211,10 @@ private slots:
                 shown = childNamed<QComboBox>(*dialog, "fileTypeCombo")->currentText();
                 dialog->reject();
             });
-            if (save) prompts.chooseFileToSave(orvane::patchFileFilter());
-            else prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
+            if (save)
+                prompts.chooseFileToSave(orvane::patchFileFilter());
+            else
+                prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
             QCOMPARE(shown, save ? QStringLiteral("Patch File (*.qev)") : QStringLiteral("QEV Executable (qev.exe)"));
         }
     }
@@ -226,8 +229,10 @@ private slots:
         const orvane::sample::SampleFiles made = orvane::sample::makeSampleFiles(GameEdition::Collectors);
         orvane::GameFileSet edited;
         edited.edition = GameEdition::Collectors;
-        for (const auto& [id, bytes] : {std::pair{FileId::Exe, made.exe}, {FileId::Obdata, made.obdata},
-                                        {FileId::English, made.english}, {FileId::English2, made.english2}})
+        for (const auto& [id, bytes] : {std::pair{FileId::Exe, made.exe},
+                                        {FileId::Obdata, made.obdata},
+                                        {FileId::English, made.english},
+                                        {FileId::English2, made.english2}})
             edited.image(id) = bytes;
         const std::string renamed = "Patched Blaster", rank = "Patched rank";
         ByteImage& obdata = edited.image(FileId::Obdata);
@@ -277,8 +282,9 @@ private slots:
         w.prompts.answerFile(path);
         exportMod->trigger();
         const ByteImage written = orvane::test::readFileBytes(path);
-        QVERIFY(std::string(written.begin(), written.end()).find("[[unit]]\nnumber = 32\nname = \"Hover Tank\"\n"
-                                                                 "time_units = 77\n") != std::string::npos);
+        QVERIFY(std::string(written.begin(), written.end())
+                    .find("[[unit]]\nnumber = 32\nname = \"Hover Tank\"\n"
+                          "time_units = 77\n") != std::string::npos);
         w.trigger("mnuUndo");
         auto* timeUnits = w.find<QPushButton>("cmdTU");
         QVERIFY(timeUnits->text() != QStringLiteral("77"));

@@ -50,15 +50,9 @@ void doubleClickRow(QAbstractItemView* list, int row)
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
-void clickIndicator(QWidget* option)
-{
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2));
-}
+void clickIndicator(QWidget* option) { QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(4, option->height() / 2)); }
 
-QString entryText(const QAbstractItemView* list, int row)
-{
-    return list->model()->index(row, 0).data().toString();
-}
+QString entryText(const QAbstractItemView* list, int row) { return list->model()->index(row, 0).data().toString(); }
 
 QString labelText(const char* name)
 {

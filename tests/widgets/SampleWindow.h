@@ -114,7 +114,7 @@ void whenBoxOpens(Answer answer)
 } // namespace orvane::test
 
 // main() of a widget test: no display is needed.
-#define ORVANE_WIDGET_TEST_MAIN(TestClass)                                                                            \
+#define ORVANE_WIDGET_TEST_MAIN(TestClass)                                                                             \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \

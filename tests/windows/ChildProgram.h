@@ -22,10 +22,7 @@ inline std::filesystem::path besideTests(const std::filesystem::path& relative)
 }
 
 // orvane.exe of this build.
-inline std::filesystem::path toolProgram()
-{
-    return besideTests(ORVANE_CLI_FROM_TESTS);
-}
+inline std::filesystem::path toolProgram() { return besideTests(ORVANE_CLI_FROM_TESTS); }
 
 class ChildProgram {
 public:

@@ -55,7 +55,6 @@ GameFiles gameFilesIn(const stdfs::path& folder)
     return files;
 }
 
-
 // Master copies hold the game as it was before its first write, whenever there are any.
 std::string mastersDifferingFrom(const stdfs::path& folder, const GameFiles& original)
 {
@@ -123,7 +122,8 @@ protected:
     {
         const stdfs::path game = copyOfGame(name);
         for (const char* modName : mods) {
-            const auto [status, errors] = runTool({L"apply", L"-q", (game / "QEV.EXE").wstring(), mod(modName).wstring()});
+            const auto [status, errors] =
+                runTool({L"apply", L"-q", (game / "QEV.EXE").wstring(), mod(modName).wstring()});
             EXPECT_EQ(status, 0) << errors;
         }
         return gameFilesIn(game);
@@ -197,9 +197,12 @@ struct KillTally {
         EXPECT_TRUE(after == before || after == written) << "a mixed game";
         EXPECT_EQ(leftOfAWrite(game), std::vector<std::string>{});
         EXPECT_EQ(mastersDifferingFrom(game, before), "");
-        if (after == before) ++old;
-        else if (journal) ++finished;
-        else ++whole;
+        if (after == before)
+            ++old;
+        else if (journal)
+            ++finished;
+        else
+            ++whole;
     }
     std::string describe() const
     {
@@ -266,8 +269,7 @@ TEST_F(GameWriters, orvaneEndedAtMomentsSpreadOverItsWriteLeavesTheOldGameOrOneT
     // Runs orvane.exe on the game, waits for its first temporary file (and its journal, when
     // `fromJournal`) and ends it `after` that moment.
     const auto killed = [&](const stdfs::path& game, bool fromJournal, Clock::duration after) {
-        ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()},
-                          dir.path());
+        ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()}, dir.path());
         tool.start();
         while (tool.running() && !writeBegun(game)) std::this_thread::yield();
         while (fromJournal && tool.running() && !journalThere(game)) std::this_thread::yield();
@@ -278,8 +280,7 @@ TEST_F(GameWriters, orvaneEndedAtMomentsSpreadOverItsWriteLeavesTheOldGameOrOneT
     // A whole run, watched.
     const WriteTimes times = [&] {
         const stdfs::path game = copyOfGame("timed");
-        ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()},
-                          dir.path());
+        ChildProgram tool(toolProgram(), {L"apply", (game / "QEV.EXE").wstring(), mod("a.toml").wstring()}, dir.path());
         tool.start();
         while (tool.running() && !writeBegun(game)) std::this_thread::yield();
         const auto begun = Clock::now();

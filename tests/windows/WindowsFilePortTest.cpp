@@ -26,10 +26,7 @@ std::string text(const stdfs::path& path)
     return std::string(bytes.begin(), bytes.end());
 }
 
-void writeFile(const stdfs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const stdfs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 bool endsInSpace(const std::string& reason)
 {
@@ -79,8 +76,8 @@ TEST(WindowsFilePort, aLockFileAnotherProgramOpenedWithoutSharingIsWaitedForAsAW
 {
     TempDir dir;
     const stdfs::path lockFile = dir.path() / ".orvane-lock";
-    const HANDLE scanner = CreateFileW(lockFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                       nullptr);
+    const HANDLE scanner =
+        CreateFileW(lockFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(scanner, INVALID_HANDLE_VALUE);
     RealFileSystem fs;
     EXPECT_EQ(fs.tryLock(text(lockFile)), nullptr);

@@ -29,8 +29,9 @@ struct FileHeldOpen {
         }
         // Held once the file can no longer be opened for deletion; a holder that ended holds nothing.
         while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
-            const HANDLE probe = CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            const HANDLE probe =
+                CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (probe == INVALID_HANDLE_VALUE) return;
             CloseHandle(probe);
         }
@@ -87,10 +88,12 @@ TEST(WindowsFileSystem, aFileHeldOpenByAnotherProcessStopsTheCommandBeforeAnythi
             SCOPED_TRACE(std::string(command.name) + ", held open: " + game.step(step).name);
             game.ensureTargetExists(step);
             std::optional<FileHeldOpen> holder(std::in_place, game.pathOf(game.step(step).name));
-            EXPECT_EQ(game.runThroughFault(step, 0, [&] {
-                holder.reset();
-                return std::string();
-            }), "");
+            EXPECT_EQ(game.runThroughFault(step, 0,
+                                           [&] {
+                                               holder.reset();
+                                               return std::string();
+                                           }),
+                      "");
         }
     }
 }

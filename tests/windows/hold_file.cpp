@@ -14,8 +14,8 @@ int holdOpen(const char* path)
 {
     // The test looks for the hold by opening the file itself, which is refused a moment: try again.
     for (int attempt = 0; attempt < 500; ++attempt) {
-        const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file =
+            CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) Sleep(INFINITE);
         if (GetLastError() != ERROR_SHARING_VIOLATION) return 1;
         Sleep(10);

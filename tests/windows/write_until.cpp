@@ -57,7 +57,6 @@ private:
     long steps_ = 0;
 };
 
-
 int fail(const std::string& why)
 {
     std::fprintf(stderr, "orvane_write_until: %s\n", why.c_str());

@@ -31,16 +31,12 @@ constexpr std::size_t MostFaultsTold = 50;
 bool endsWith(const std::string& path, std::string_view extension)
 {
     return path.size() >= extension.size() &&
-           std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char wanted, char c) {
-               return wanted == std::tolower(static_cast<unsigned char>(c));
-           });
+           std::equal(extension.rbegin(), extension.rend(), path.rbegin(),
+                      [](char wanted, char c) { return wanted == std::tolower(static_cast<unsigned char>(c)); });
 }
 
 // A mod file by its name; standard input ("-") is always read as a mod file.
-bool isModFile(const std::string& path)
-{
-    return endsWith(path, ".toml") || path == StandardInput;
-}
+bool isModFile(const std::string& path) { return endsWith(path, ".toml") || path == StandardInput; }
 
 // What the files applied so far set, by value: where it was set, for the later-wins warning.
 using SetBy = std::unordered_map<std::string, std::string>;
@@ -214,7 +210,8 @@ void runApply(const Options& options, FileSystem& fs)
         for (std::size_t i = 0; i < options.files.size(); ++i) {
             application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
         }
-        const std::string summary = mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun);
+        const std::string summary =
+            mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun);
         if (options.dryRun) {
             print(application.changes());
             note(summary + (anyChange(game) ? "; nothing written (--dry-run)" : ""));
@@ -223,8 +220,10 @@ void runApply(const Options& options, FileSystem& fs)
         if (!anyChange(game)) return note(summary);
         if (!changedOnDisk(game, fs).empty()) {
             if (attempt == MostReadings) {
-                throw Refusal{options.game + ": the game's files changed on disk while they were being written, "
-                                             "each of " + std::to_string(MostReadings) + " times; no file was changed"};
+                throw Refusal{options.game +
+                              ": the game's files changed on disk while they were being written, "
+                              "each of " +
+                              std::to_string(MostReadings) + " times; no file was changed"};
             }
             continue;
         }

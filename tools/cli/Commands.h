@@ -13,13 +13,13 @@ namespace orvane::cli {
 
 struct Options {
     std::string game;
-    std::string modded;                  // diff: the game compared with `game`
-    std::string output = "-";            // export, diff, make-patch: a file, or "-" for standard output
-    std::vector<std::string> files;      // apply: mod and patch files, in order
-    bool noBackups = false;              // apply
+    std::string modded;             // diff: the game compared with `game`
+    std::string output = "-";       // export, diff, make-patch: a file, or "-" for standard output
+    std::vector<std::string> files; // apply: mod and patch files, in order
+    bool noBackups = false;         // apply
     bool dryRun = false;
-    bool quiet = false;                  // -q: errors only
-    bool verbose = false;                // -v: apply lists every value it changed
+    bool quiet = false;                       // -q: errors only
+    bool verbose = false;                     // -v: apply lists every value it changed
     std::optional<std::size_t> englishLength; // apply: the split of an ambiguous patch file
     std::string from = "master";              // restore: "master" or "bak"
 };

@@ -8,7 +8,6 @@
 
 namespace orvane::cli {
 
-
 GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock)
 {
     SilentProgress progress;

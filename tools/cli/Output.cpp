@@ -13,20 +13,11 @@ Verbosity chosenVerbosity = Verbosity::Normal;
 
 } // namespace
 
-void setVerbosity(Verbosity verbosity)
-{
-    chosenVerbosity = verbosity;
-}
+void setVerbosity(Verbosity verbosity) { chosenVerbosity = verbosity; }
 
-Verbosity verbosity()
-{
-    return chosenVerbosity;
-}
+Verbosity verbosity() { return chosenVerbosity; }
 
-void tell(std::string_view message)
-{
-    std::cerr << "orvane: " << message << '\n';
-}
+void tell(std::string_view message) { std::cerr << "orvane: " << message << '\n'; }
 
 void warn(std::string_view message)
 {

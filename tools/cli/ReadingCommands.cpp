@@ -46,7 +46,8 @@ void runDiff(const Options& options, FileSystem& fs)
     const GameFileSet base = loadGame(options.game, fs);
     const GameFileSet modded = loadGame(options.modded, fs);
     refuseOutputOverGame(options.output, {&base, &modded}, fs);
-    deliverMod(mods::diffGames(base, modded, {"BASE (" + options.game + ")", "MODDED (" + options.modded + ")"}), options, fs);
+    deliverMod(mods::diffGames(base, modded, {"BASE (" + options.game + ")", "MODDED (" + options.modded + ")"}),
+               options, fs);
 }
 
 void runMakePatch(const Options& options, FileSystem& fs)

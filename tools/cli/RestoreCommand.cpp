@@ -35,7 +35,8 @@ void runRestore(const Options& options, FileSystem& fs)
         }
         const bool different = *bytes != game.image(id);
         anyDifferent = anyDifferent || different;
-        report += game.file(id).diskPath + (different ? " <- " + backups[i] : std::string(": already as the backup")) + "\n";
+        report +=
+            game.file(id).diskPath + (different ? " <- " + backups[i] : std::string(": already as the backup")) + "\n";
         images[i] = std::move(*bytes);
     }
     if (options.dryRun) {

@@ -41,15 +41,13 @@ void addOutput(CLI::App* sub, Options& options)
         ->capture_default_str();
 }
 
-void addDryRun(CLI::App* sub, Options& options, const char* what)
-{
-    sub->add_flag("--dry-run", options.dryRun, what);
-}
+void addDryRun(CLI::App* sub, Options& options, const char* what) { sub->add_flag("--dry-run", options.dryRun, what); }
 
 // -q, and for apply -v: how much is said on standard error besides the errors.
 void addVerbosity(CLI::App* sub, Options& options, bool verbose)
 {
-    CLI::Option* quiet = sub->add_flag("-q,--quiet", options.quiet, "print nothing but errors: no warnings, no summary");
+    CLI::Option* quiet =
+        sub->add_flag("-q,--quiet", options.quiet, "print nothing but errors: no warnings, no summary");
     if (verbose) {
         sub->add_flag("-v,--verbose", options.verbose, "list every value changed on standard output, as --dry-run does")
             ->excludes(quiet);
@@ -106,8 +104,9 @@ int main(int argc, char** argv)
     addVerbosity(exportMod, options, false);
     exportMod->callback([&] { run = runExport; });
 
-    CLI::App* diff = command(app, "diff", "Writes the mod of the values in which MODDED differs from BASE; the "
-                                          "two may be different editions",
+    CLI::App* diff = command(app, "diff",
+                             "Writes the mod of the values in which MODDED differs from BASE; the "
+                             "two may be different editions",
                              "orvane diff original/QEV.EXE modded/QEV.EXE -o my-mod.toml");
     addPath(diff, "BASE", options.game, "the executable of the game to compare with");
     addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds");
@@ -116,17 +115,19 @@ int main(int argc, char** argv)
     addVerbosity(diff, options, false);
     diff->callback([&] { run = runDiff; });
 
-    CLI::App* apply = command(app, "apply", "Applies mod files (*.toml) and patch files (*.qev) in order, then saves "
-                                            "the game, after .bak copies of its files as they were",
+    CLI::App* apply = command(app, "apply",
+                              "Applies mod files (*.toml) and patch files (*.qev) in order, then saves "
+                              "the game, after .bak copies of its files as they were",
                               "orvane apply ~/games/orvane/QEV.EXE my-mod.toml other-mod.toml");
     addPath(apply, "GAME", options.game, GameHelp);
     addPath(apply, "FILE", options.files, "mod files and patch files; when two set the same value the later wins");
     apply->add_flag("--no-backups", options.noBackups, "save without writing the .bak copies first");
     addDryRun(apply, options, "print the changes and write nothing");
-    apply->add_option_function<std::size_t>(
-        "--english-length", [&](const std::size_t& length) { options.englishLength = length; },
-        "the length in bytes of ENGLISH.DAT in a patch file whose split between ENGLISH.DAT and ENGLISH2.DAT "
-        "its markers leave open")
+    apply
+        ->add_option_function<std::size_t>(
+            "--english-length", [&](const std::size_t& length) { options.englishLength = length; },
+            "the length in bytes of ENGLISH.DAT in a patch file whose split between ENGLISH.DAT and ENGLISH2.DAT "
+            "its markers leave open")
         ->type_name("BYTES");
     addVerbosity(apply, options, true);
     apply->callback([&] { run = runApply; });
@@ -139,19 +140,23 @@ int main(int argc, char** argv)
     addVerbosity(patch, options, false);
     patch->callback([&] { run = runMakePatch; });
 
-    CLI::App* restore = command(app, "restore", "Puts a game back from its (MASTER).bak copies, which the first apply "
-                                                "makes, or from its .bak copies: how a mod manager uninstalls",
+    CLI::App* restore = command(app, "restore",
+                                "Puts a game back from its (MASTER).bak copies, which the first apply "
+                                "makes, or from its .bak copies: how a mod manager uninstalls",
                                 "orvane restore ~/games/orvane/QEV.EXE --from master");
     addPath(restore, "GAME", options.game, GameHelp);
-    restore->add_option("--from", options.from, "master: the copies made before the first change; bak: the copies "
-                                                "of the files as they were before the last save")
+    restore
+        ->add_option("--from", options.from,
+                     "master: the copies made before the first change; bak: the copies "
+                     "of the files as they were before the last save")
         ->check(CLI::IsMember({"master", "bak"}))
         ->capture_default_str();
     addDryRun(restore, options, "list the files that would be put back and write nothing");
     restore->callback([&] { run = runRestore; });
 
-    CLI::App* schema = command(app, "schema", "Writes the JSON Schema of the mod format, for a text editor's TOML "
-                                              "language server (a \"#:schema\" line at the top of a mod)",
+    CLI::App* schema = command(app, "schema",
+                               "Writes the JSON Schema of the mod format, for a text editor's TOML "
+                               "language server (a \"#:schema\" line at the top of a mod)",
                                "orvane schema -o orvane-mod.schema.json");
     addOutput(schema, options);
     addDryRun(schema, options, "write nothing; say how many bytes would be written");
@@ -161,7 +166,8 @@ int main(int argc, char** argv)
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
-        tell("'" + arguments[1] + "' is not a command; the commands are info, export, diff, apply, restore, make-patch "
+        tell("'" + arguments[1] +
+             "' is not a command; the commands are info, export, diff, apply, restore, make-patch "
              "and schema\n"
              "See 'orvane --help' and 'orvane COMMAND --help'.");
         return Misused;

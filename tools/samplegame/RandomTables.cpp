@@ -32,8 +32,8 @@ ByteImage randomStrings(std::mt19937& random)
 
 } // namespace
 
-void randomizeTables(ByteImage& exe, ByteImage& obdata, ByteImage& english, ByteImage& english2,
-                     GameEdition edition, std::uint32_t seed)
+void randomizeTables(ByteImage& exe, ByteImage& obdata, ByteImage& english, ByteImage& english2, GameEdition edition,
+                     std::uint32_t seed)
 {
     std::mt19937 random(seed);
     // The same order in every edition, so a seed gives the same tables everywhere.

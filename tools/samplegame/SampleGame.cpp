@@ -91,8 +91,7 @@ std::string writeSampleGame(const std::string& directory, GameEdition edition, s
 {
     const SampleFiles files = makeSampleFiles(edition, randomSeed);
     const std::filesystem::path root = std::filesystem::absolute(directory);
-    const std::filesystem::path exePath =
-        isDosEdition(edition) ? root / "QEVEXE" / "GEOSCAPE.EXE" : root / "QEV.EXE";
+    const std::filesystem::path exePath = isDosEdition(edition) ? root / "QEVEXE" / "GEOSCAPE.EXE" : root / "QEV.EXE";
 
     writeWhole(root / "GEODATA" / "OBDATA.DAT", files.obdata);
     writeWhole(root / "GEODATA" / "ENGLISH.DAT", files.english);

@@ -16,7 +16,7 @@ inline constexpr EditionOffsets UnitTableStart{480147, 397735, 379731};
 
 inline constexpr std::size_t BaseSquares = 36;
 inline constexpr std::size_t StoreSlots = 96;
-inline constexpr std::size_t EngineersOffset = 72;  // from the StartingBase start
+inline constexpr std::size_t EngineersOffset = 72; // from the StartingBase start
 inline constexpr std::size_t ScientistsOffset = 73;
 inline constexpr std::size_t StoresOffset = 74;
 

@@ -36,7 +36,7 @@ ByteImage makeEnglish2Strings();
 
 // Random bytes from `seed` in every table of the executable the pages show, all of OBDATA.DAT and
 // both string files.
-void randomizeTables(ByteImage& exe, ByteImage& obdata, ByteImage& english, ByteImage& english2,
-                     GameEdition edition, std::uint32_t seed);
+void randomizeTables(ByteImage& exe, ByteImage& obdata, ByteImage& english, ByteImage& english2, GameEdition edition,
+                     std::uint32_t seed);
 
 } // namespace orvane::sample

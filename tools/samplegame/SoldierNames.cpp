@@ -10,6 +10,7 @@ namespace orvane::sample {
 namespace {
 
 // "Featherstone" fills its whole 12-byte slot, with no zero byte.
+// clang-format off
 constexpr std::array<std::string_view, SoldierNames> LastNames = {
     "Abbott", "Achterberg", "Alvarez", "Andersen", "Ashworth", "Bakker", "Barnes", "Beaupr\x82",
     "Becker", "Bellamy", "Bergstrom", "Blackwood", "Bondarenko", "Brennan", "Calloway", "Castillo",
@@ -46,6 +47,7 @@ constexpr std::array<std::string_view, SoldierNames> FirstNames = {
     "Andre", "Brenda", "Colin", "Delia", "Ethan", "Flora", "Gavin", "Hazel",
     "Ian", "Joyce", "Kevin", "Lydia", "Martin", "Nora", "Owen", "Megan",
 };
+// clang-format on
 
 void fillTable(ByteImage& exe, std::size_t start, std::size_t width,
                const std::array<std::string_view, SoldierNames>& names)

@@ -12,6 +12,7 @@
 namespace orvane::sample {
 namespace {
 
+// clang-format off
 constexpr auto Messages = std::to_array<std::string_view>({
     "Research complete", "Production complete", "Craft ready", "Craft refuelled", "Craft rearmed",
     "Craft repaired", "UFO detected", "UFO crash recovery", "UFO landed", "Terror site",
@@ -89,6 +90,7 @@ constexpr auto Reports = std::to_array<std::string_view>({
     "Maintenance", "Balance", "Rating: Terrible", "Rating: Poor", "Rating: OK", "Rating: Good",
     "Rating: Excellent", "Craft destroyed", "Craft damaged", "Base destroyed",
 });
+// clang-format on
 
 void add(ByteImage& file, std::string_view text)
 {

@@ -172,7 +172,8 @@ QGroupBox* BasePage::buildChangeFrame()
     facilityTitle->setObjectName(basePageNames::Label4);
     QCompleter placeholder;
     std::vector<std::pair<std::string, int>> facilities;
-    for (const std::uint8_t code : base::facilityChoices()) facilities.emplace_back(base::oneLineFacilityName(code), code);
+    for (const std::uint8_t code : base::facilityChoices())
+        facilities.emplace_back(base::oneLineFacilityName(code), code);
     facilityBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo1, "Choose Facility Type", placeholder, facilities);
     auto* daysTitle = new QLabel(QStringLiteral("Days Left:"), changeFrame_);
     daysTitle->setObjectName(basePageNames::Label3);
@@ -187,17 +188,16 @@ QGroupBox* BasePage::buildChangeFrame()
     cancelButton->setObjectName(basePageNames::cmdCancel);
 
     auto* layout = new QVBoxLayout(changeFrame_);
-    for (QWidget* control : std::initializer_list<QWidget*>{facilityTitle, facilityBox_, daysTitle, daysBox_,
-                                                           applyButton, cancelButton}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{facilityTitle, facilityBox_, daysTitle, daysBox_, applyButton, cancelButton}) {
         layout->addWidget(control);
     }
 
     connect(facilityBox_, &QComboBox::activated, this, [this](int index) {
         editor_.pickFacility(static_cast<std::uint8_t>(facilityBox_->itemData(index).toInt()));
     });
-    connect(daysBox_, &QComboBox::activated, this, [this](int index) {
-        editor_.pickDays(static_cast<std::uint8_t>(daysBox_->itemData(index).toInt()));
-    });
+    connect(daysBox_, &QComboBox::activated, this,
+            [this](int index) { editor_.pickDays(static_cast<std::uint8_t>(daysBox_->itemData(index).toInt())); });
     connect(applyButton, &QPushButton::clicked, this, [this] { editor_.apply(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { editor_.cancel(); });
     return changeFrame_;

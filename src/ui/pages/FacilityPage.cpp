@@ -1,8 +1,8 @@
 #include "ui/pages/FacilityPage.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -44,7 +44,8 @@ FacilityPage::FacilityPage(facilities::FacilityEditor& editor, QWidget* parent) 
 
     int row = 1;
     for (const auto& control : valueControls) {
-        auto* button = addValueRow(this, grid, row++, facilities::ValueFields.at(facilities::indexOf(control.value)).label, control.name);
+        auto* button = addValueRow(this, grid, row++,
+                                   facilities::ValueFields.at(facilities::indexOf(control.value)).label, control.name);
         valueButtons_.at(facilities::indexOf(control.value)) = button;
         const auto value = control.value;
         connect(button, &QPushButton::clicked, this, [this, value] { editor_.editValue(value); });

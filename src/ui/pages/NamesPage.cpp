@@ -32,11 +32,11 @@ NamesPage::NamesPage(names::NamesEditor& editor, QWidget* parent) : EditorPage(p
 {
     firstNames_ = makeNameList(namesPageNames::lstFirst, this);
     lastNames_ = makeNameList(namesPageNames::lstLast, this);
-    auto* hint = new QLabel(
-        QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
-                       "I suggest using the same sex as the first name already is or you'll have men with "
-                       "women's names and vice versa."),
-        this);
+    auto* hint =
+        new QLabel(QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
+                                  "I suggest using the same sex as the first name already is or you'll have men with "
+                                  "women's names and vice versa."),
+                   this);
     hint->setObjectName(namesPageNames::lblName);
     hint->setWordWrap(true);
 

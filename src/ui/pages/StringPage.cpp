@@ -47,16 +47,16 @@ QString fromModel(const std::string& text)
 StringPage::StringPage(strings::StringEditor& editor, QWidget* parent) : EditorPage(parent), editor_(editor)
 {
     const QString headings[] = {QStringLiteral("ENGLISH.DAT:"), QStringLiteral("ENGLISH2.DAT:")};
-    lists_[0] = makeList(FileId::English, stringPageNames::lstEng1, stringPageNames::txtFilterEng1,
-                         stringPageNames::lblEng1, headings[0],
-                         "A list of strings in English.dat. Click to display text. Double click to edit.");
-    lists_[1] = makeList(FileId::English2, stringPageNames::lstEng2, stringPageNames::txtFilterEng2,
-                         stringPageNames::lblEng2, headings[1],
-                         "A list of strings in English2.dat. Click to display text. Double click to edit.");
+    lists_[0] =
+        makeList(FileId::English, stringPageNames::lstEng1, stringPageNames::txtFilterEng1, stringPageNames::lblEng1,
+                 headings[0], "A list of strings in English.dat. Click to display text. Double click to edit.");
+    lists_[1] =
+        makeList(FileId::English2, stringPageNames::lstEng2, stringPageNames::txtFilterEng2, stringPageNames::lblEng2,
+                 headings[1], "A list of strings in English2.dat. Click to display text. Double click to edit.");
 
-    auto* hint = makeLabel(
-        QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."), this,
-        stringPageNames::lblStringStuff);
+    auto* hint =
+        makeLabel(QStringLiteral("Click on a string to view it's contents.\nDouble click on a string to edit it."),
+                  this, stringPageNames::lblStringStuff);
 
     editFrame_ = new QGroupBox(this);
     editFrame_->setObjectName(stringPageNames::frmStr);

@@ -1,8 +1,8 @@
 #include "ui/pages/UnitPage.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -48,7 +48,8 @@ UnitPage::UnitPage(units::UnitEditor& editor, QWidget* parent) : EditorPage(pare
 
     int row = 1;
     for (const auto& control : valueControls) {
-        auto* button = addValueRow(this, grid, row++, units::StatFields.at(units::indexOf(control.stat)).label, control.name);
+        auto* button =
+            addValueRow(this, grid, row++, units::StatFields.at(units::indexOf(control.stat)).label, control.name);
         valueButtons_.at(units::indexOf(control.stat)) = button;
         const auto stat = control.stat;
         connect(button, &QPushButton::clicked, this, [this, stat] { editor_.editStat(stat); });

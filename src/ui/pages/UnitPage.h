@@ -2,9 +2,9 @@
 // The "Unit Editor" page: the unit box, the fifteen value buttons and the flying options of one unit.
 #include <array>
 
+#include "editors/UnitEditor.h"
 #include "ui/EditorPage.h"
 #include "ui/ValueControls.h"
-#include "editors/UnitEditor.h"
 
 class QComboBox;
 class QPushButton;
