@@ -6,7 +6,8 @@
 // - the page strip's frame is drawn one rectangle of the area being painted at a time. That area has
 //   a hole where a list (an opaque control) covers it; in a rectangle, Qt's raster engine writes a line
 //   of the frame straight to the pixels, where in the holed area it makes a span for each pixel and
-//   hands a hundred spans or more to a pool of threads, waiting for them.
+//   hands a hundred spans or more to a pool of threads, waiting for them: 0.65 ms of CPU time at start
+//   (40 paired runs) and 1.1 million instructions, about 0.04x of the start's ratio to a bare window.
 #include <QProxyStyle>
 
 namespace orvane::ui {

@@ -2,7 +2,8 @@
 // Keeps a value edit from repainting the whole main window. A page asks for a new layout whenever a
 // caption changes, and the page strip answers every such request by laying out and repainting itself
 // whole. This filter drops the requests that leave the strip's size hints as they were, so only the
-// controls that changed are repainted.
+// controls that changed are repainted. Without it a value edit on the Unit and Item pages took 8 to
+// 28 ms (bench_desktop), repainting every control of the window; with it 0.08 ms and 0.75 ms.
 #include <QObject>
 #include <QSize>
 

@@ -1,7 +1,6 @@
 #include "ui/pages/BasePage.h"
 
 #include <QComboBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +19,6 @@
 #include "ui/GameFont.h"
 #include "ui/ListEntries.h"
 #include "ui/SquareButton.h"
-#include "ui/WrappingLabel.h"
 #include "ui/pages/BasePageNames.h"
 
 namespace orvane::ui {
@@ -63,7 +61,7 @@ public:
 };
 
 // `entries` are the box's items, each a caption and the number it stands for.
-QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip, QCompleter& placeholder,
+QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip,
                          const std::vector<std::pair<std::string, int>>& entries)
 {
     auto* box = new ChoiceBox(parent);
@@ -72,10 +70,7 @@ QComboBox* makeChoiceBox(QWidget* parent, const char* name, const char* tooltip,
     // Editable as setEditable(true) makes it, but the drop-down list is made when it first opens
     // rather than with the box, which the page builds hidden inside its frame.
     auto* edit = new QLineEdit(box);
-    // A completion would pick the item it completes to, so the box has no completer. Given a line
-    // edit without one, the box would first make a completer over all its items; the placeholder,
-    // which serves every box of the page, is taken off again at once.
-    edit->setCompleter(&placeholder);
+    // A completion would pick the item it completes to, so the box has no completer.
     box->setLineEdit(edit);
     box->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -170,16 +165,15 @@ QGroupBox* BasePage::buildChangeFrame()
     changeFrame_->setSizePolicy(keepPlace);
     auto* facilityTitle = new QLabel(QStringLiteral("Facility Type:"), changeFrame_);
     facilityTitle->setObjectName(basePageNames::Label4);
-    QCompleter placeholder;
     std::vector<std::pair<std::string, int>> facilities;
     for (const std::uint8_t code : base::facilityChoices())
         facilities.emplace_back(base::oneLineFacilityName(code), code);
-    facilityBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo1, "Choose Facility Type", placeholder, facilities);
+    facilityBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo1, "Choose Facility Type", facilities);
     auto* daysTitle = new QLabel(QStringLiteral("Days Left:"), changeFrame_);
     daysTitle->setObjectName(basePageNames::Label3);
     std::vector<std::pair<std::string, int>> days;
     for (const std::uint8_t left : base::daysChoices()) days.emplace_back(base::daysLabel(left), left);
-    daysBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo2, "Choose Days To Completion", placeholder, days);
+    daysBox_ = makeChoiceBox(changeFrame_, basePageNames::Combo2, "Choose Days To Completion", days);
     labelControl(facilityTitle, facilityBox_);
     labelControl(daysTitle, daysBox_);
     auto* applyButton = new QPushButton(QStringLiteral("&Apply"), changeFrame_);
@@ -215,8 +209,8 @@ QWidget* BasePage::buildStores()
     storesList_->setToolTip(QStringLiteral("A list of every item at the starting base."));
     useGameFont(storesList_);
     labelControl(storesLabel, storesList_);
-    auto* storesHint =
-        new WrappingLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    auto* storesHint = new QLabel(QStringLiteral("Click on an item to edit the amount a player starts with."), box);
+    storesHint->setWordWrap(true);
     storesHint->setObjectName(basePageNames::Label2);
     column->addWidget(storesLabel);
     column->addWidget(storesList_, 1);
