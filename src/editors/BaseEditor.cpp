@@ -97,7 +97,7 @@ void BaseEditor::clickSquare(std::size_t square)
     const auto start = blockStart();
     if (!start || square >= SquareCount) return;
     const ByteImage& exe = session_.files().image(FileId::Exe);
-    selected_ = SquarePositions{*start + square, *start + DaysOffset + square};
+    selected_ = SquareOffsets{*start + square, *start + DaysOffset + square};
     pendingFacility_ = exe.at(selected_->facility);
     pendingDays_ = exe.at(selected_->days);
     view_.frameVisible = true;
@@ -152,11 +152,11 @@ void BaseEditor::openStoresEntry(std::optional<std::size_t> selected)
     refreshItemsList();
 }
 
-bool BaseEditor::editPersonnel(std::size_t entry, std::size_t position)
+bool BaseEditor::editPersonnel(std::size_t entry, std::size_t offset)
 {
     const ValueBox box{ChangeAmountTitle, PersonnelPrompt,
-                       std::to_string(session_.files().image(FileId::Exe).at(position))};
-    return editors::editField(session_, FileId::Exe, position, storesField(entry), box);
+                       std::to_string(session_.files().image(FileId::Exe).at(offset))};
+    return editors::editField(session_, FileId::Exe, offset, storesField(entry), box);
 }
 
 } // namespace orvane::base

@@ -38,7 +38,7 @@ struct BaseView {
 };
 
 // The facility byte and the days byte of the square being changed.
-struct SquarePositions {
+struct SquareOffsets {
     std::size_t facility;
     std::size_t days;
 };
@@ -52,7 +52,7 @@ public:
     void onChanged(std::function<void()> callback) { changed_ = std::move(callback); }
     const BaseView& view() const { return view_; }
 
-    std::optional<SquarePositions> selectedSquare() const { return selected_; }
+    std::optional<SquareOffsets> selectedSquare() const { return selected_; }
     std::uint8_t pendingFacility() const { return pendingFacility_; }
     std::uint8_t pendingDays() const { return pendingDays_; }
 
@@ -77,20 +77,20 @@ public:
     void apply();
     void cancel();
 
-    // A double click on the stores list; `selected` is the selected position, nothing when none is.
+    // A double click on the stores list; `selected` is the list index of the selected entry, nothing when none is.
     void openStoresEntry(std::optional<std::size_t> selected);
 
 private:
     std::optional<std::size_t> blockStart() const;
-    // Stores entry `entry` is a personnel byte at `position` of the executable.
-    bool editPersonnel(std::size_t entry, std::size_t position);
+    // Stores entry `entry` is a personnel byte at byte offset `offset` of the executable.
+    bool editPersonnel(std::size_t entry, std::size_t offset);
     void setBoxes(const std::string& facility, const std::string& days);
     void notify();
 
     EditorSession& session_;
     std::function<void()> changed_;
     BaseView view_;
-    std::optional<SquarePositions> selected_;
+    std::optional<SquareOffsets> selected_;
     std::uint8_t pendingFacility_ = 0;
     std::uint8_t pendingDays_ = 0;
 };

@@ -55,7 +55,7 @@ void FacilityEditor::disableAll()
 void FacilityEditor::choose(int record)
 {
     facilityIndex_ = record;
-    facilityPosition_ = FacilityRecordSize * static_cast<std::size_t>(record);
+    facilityRecordOffset_ = FacilityRecordSize * static_cast<std::size_t>(record);
     view_.valuesEnabled = true;
     facilityChosen_ = true;
     refreshFacility();

@@ -1,6 +1,6 @@
 #pragma once
 // The Facility Editor page's state and handlers: the chosen facility type (FacilityChosen,
-// FacilityIndex, FacilityPosition), its five values and its standard-to-build switch.
+// its index and record offset), its five values and its standard-to-build switch.
 #include <array>
 #include <cstddef>
 #include <functional>
@@ -33,7 +33,7 @@ public:
 
     bool facilityChosen() const { return facilityChosen_; }
     int facilityIndex() const { return facilityIndex_; }
-    std::size_t facilityPosition() const { return facilityPosition_; }
+    std::size_t facilityRecordOffset() const { return facilityRecordOffset_; }
 
     // The page's share of the main window's enableAll and disableAll.
     void enableAll();
@@ -56,7 +56,7 @@ private:
     FacilityView view_;
     bool facilityChosen_ = false;
     int facilityIndex_ = 0;
-    std::size_t facilityPosition_ = 0;
+    std::size_t facilityRecordOffset_ = 0;
 };
 
 } // namespace orvane::facilities

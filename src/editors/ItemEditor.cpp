@@ -69,7 +69,7 @@ void ItemEditor::clickEntry(std::size_t index)
 void ItemEditor::openEntry(std::size_t index)
 {
     if (!listEnabled_ || index >= entries_.size()) return;
-    itemPosition_ = recordOffset(index);
+    itemRecordOffset_ = recordOffset(index);
     itemControlsEnabled_ = true;
     refreshItem();
     notify();
@@ -79,10 +79,10 @@ void ItemEditor::changeName()
 {
     if (!canEdit()) return;
     auto& obdata = session_.image(FileId::Obdata);
-    const ValueBox box{NewNameTitle, NewNamePrompt, readName(obdata, itemPosition_)};
+    const ValueBox box{NewNameTitle, NewNamePrompt, readName(obdata, itemRecordOffset_)};
     const auto name = askShortText(session_.prompts(), box, NameWidth);
     if (!name) return;
-    session_.write(FileId::Obdata, itemPosition_, fieldBytes(*name, NameWidth), SnapshotRule::Always);
+    session_.write(FileId::Obdata, itemRecordOffset_, fieldBytes(*name, NameWidth), SnapshotRule::Always);
     refreshItem();
     emptyList();
     refreshItemNames();
@@ -93,10 +93,10 @@ void ItemEditor::editValue(ItemValue value)
 {
     if (!canEdit()) return;
     const auto& field = fieldOf(value);
-    const auto stored = readValue(session_.image(FileId::Obdata), itemPosition_, value);
+    const auto stored = readValue(session_.image(FileId::Obdata), itemRecordOffset_, value);
     const ValueBox box{ChangeAmountTitle, promptFor(field), std::to_string(stored)};
     const FieldLayout layout{field.label, field.offset, 1, FieldEncoding::Unsigned, entryOf(field)};
-    if (!editors::editField(session_, FileId::Obdata, itemPosition_ + field.offset, layout, box)) return;
+    if (!editors::editField(session_, FileId::Obdata, itemRecordOffset_ + field.offset, layout, box)) return;
     refreshItem();
     notify();
 }
@@ -105,7 +105,8 @@ void ItemEditor::chooseOption(ItemOption option)
 {
     if (!canEdit()) return;
     const auto& code = codeOf(option);
-    session_.write(FileId::Obdata, itemPosition_ + offsetOf(code.group), {code.code}, SnapshotRule::WhenBytesDiffer);
+    session_.write(FileId::Obdata, itemRecordOffset_ + offsetOf(code.group), {code.code},
+                   SnapshotRule::WhenBytesDiffer);
     // The option button shows its own new state; the page is not redrawn.
     selected_.at(slotOf(code.group)) = option;
 }
@@ -122,13 +123,13 @@ void ItemEditor::refreshItem()
 {
     if (!canRead()) return;
     const auto& obdata = session_.files().image(FileId::Obdata);
-    nameCaption_ = readName(obdata, itemPosition_);
+    nameCaption_ = readName(obdata, itemRecordOffset_);
     for (const auto& field : ValueFields) {
-        valueCaptions_.at(slotOf(field.value)) = std::to_string(readValue(obdata, itemPosition_, field.value));
+        valueCaptions_.at(slotOf(field.value)) = std::to_string(readValue(obdata, itemRecordOffset_, field.value));
     }
     // A code that no option stands for leaves the group as it was.
     for (const auto group : OptionGroups) {
-        if (const auto option = optionFor(group, readGroupByte(obdata, itemPosition_, group))) {
+        if (const auto option = optionFor(group, readGroupByte(obdata, itemRecordOffset_, group))) {
             selected_.at(slotOf(group)) = option;
         }
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The Item Editor page's state and handlers: the item list, the opened item (ItemPosition),
+// The Item Editor page's state and handlers: the item list, the opened item (its record offset),
 // its captions and options, the rename and the thirteen value and thirteen option edits.
 #include <array>
 #include <cstddef>
@@ -40,7 +40,7 @@ public:
     const std::string& valueCaption(ItemValue value) const;
     std::optional<ItemOption> selectedOption(OptionGroup group) const;
     // The opened item's record offset; 0 until the first item is opened.
-    std::size_t itemPosition() const { return itemPosition_; }
+    std::size_t itemRecordOffset() const { return itemRecordOffset_; }
 
     // The page's share of the main window's enableAll and disableAll.
     void enableAll();
@@ -74,7 +74,7 @@ private:
     std::string nameCaption_;
     std::array<std::string, ValueFields.size()> valueCaptions_{};
     std::array<std::optional<ItemOption>, OptionGroups.size()> selected_{};
-    std::size_t itemPosition_ = 0;
+    std::size_t itemRecordOffset_ = 0;
 };
 
 } // namespace orvane::items

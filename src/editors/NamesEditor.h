@@ -28,7 +28,7 @@ public:
     std::size_t firstNamesRevision() const { return firstRevision_; }
     std::size_t lastNamesRevision() const { return lastRevision_; }
 
-    // A double click on a list; `selected` is the selected list position, nothing when none is.
+    // A double click on a list; `selected` is the list index of the selected entry, nothing when none is.
     // Asks for the new name, writes it and refills that list only.
     void firstNameDoubleClicked(std::optional<std::size_t> selected);
     void lastNameDoubleClicked(std::optional<std::size_t> selected);

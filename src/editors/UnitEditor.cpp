@@ -25,7 +25,7 @@ bool UnitEditor::exeAvailable() const
 
 std::size_t UnitEditor::fieldOffset(std::size_t offsetInRecord) const
 {
-    return *unitFieldOffset(session_.edition(), unitPosition_, offsetInRecord);
+    return *unitFieldOffset(session_.edition(), unitRecordOffset_, offsetInRecord);
 }
 
 void UnitEditor::notify()
@@ -38,7 +38,7 @@ void UnitEditor::choose(int record)
     view_.valueButtonsEnabled = true;
     view_.flyingEnabled = true;
     unitChosen_ = true;
-    unitPosition_ = UnitRecordSize * static_cast<std::size_t>(record);
+    unitRecordOffset_ = UnitRecordSize * static_cast<std::size_t>(record);
     refreshUnit();
     notify();
 }

@@ -31,7 +31,7 @@ public:
     const UnitView& view() const { return view_; }
 
     bool unitChosen() const { return unitChosen_; }
-    std::size_t unitPosition() const { return unitPosition_; }
+    std::size_t unitRecordOffset() const { return unitRecordOffset_; }
 
     // The user picked the unit with this record number.
     void choose(int record);
@@ -52,7 +52,7 @@ private:
     std::function<void()> changed_;
     UnitView view_;
     bool unitChosen_ = false;
-    std::size_t unitPosition_ = 0;
+    std::size_t unitRecordOffset_ = 0;
 };
 
 } // namespace orvane::units

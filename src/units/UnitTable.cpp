@@ -40,11 +40,11 @@ std::string unitName(std::size_t record)
     return {};
 }
 
-std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitPosition, std::size_t fieldOffset)
+std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitRecordOffset, std::size_t fieldOffset)
 {
     const auto table = UnitTableOffsets.in(edition);
     if (!table) return std::nullopt;
-    return std::size_t{*table} + unitPosition + fieldOffset;
+    return std::size_t{*table} + unitRecordOffset + fieldOffset;
 }
 
 } // namespace orvane::units

@@ -92,6 +92,6 @@ const std::array<UnitListEntry, UnitCount>& unitList();
 std::string unitName(std::size_t record);
 
 // The file offset of a unit's field, or nothing for no edition.
-std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitPosition, std::size_t fieldOffset);
+std::optional<std::size_t> unitFieldOffset(GameEdition edition, std::size_t unitRecordOffset, std::size_t fieldOffset);
 
 } // namespace orvane::units

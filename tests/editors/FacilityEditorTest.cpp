@@ -124,10 +124,10 @@ TEST(FacilityEditor, theChosenTypeAcrossLoadsUndoAndDisableAll)
     LoadedFacilities page(GameEdition::Dos14, LaserDefense);
     EXPECT_TRUE(page.editor.facilityChosen());
     EXPECT_EQ(page.editor.facilityIndex(), LaserDefense);
-    EXPECT_EQ(page.editor.facilityPosition(), 144u);
+    EXPECT_EQ(page.editor.facilityRecordOffset(), 144u);
     EXPECT_EQ(page.caption(ConstructionCost), "400");
     page.editor.choose(Hangar);
-    EXPECT_EQ(page.editor.facilityPosition(), 256u);
+    EXPECT_EQ(page.editor.facilityRecordOffset(), 256u);
 
     page.game.load();
     EXPECT_FALSE(page.editor.facilityChosen());
