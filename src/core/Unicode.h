@@ -3,6 +3,7 @@
 // write it) or decomposed ("e" and a combining acute accent, as macOS writes file names and some
 // editors write text). The game's code page has the composed characters only, so text is brought to
 // composed form (Unicode NFC) before it is mapped to the code page. utf8proc does the work.
+#include <optional>
 #include <string>
 
 namespace orvane {
@@ -11,7 +12,11 @@ namespace orvane {
 // (see unicodeNormalisation()), gives the text as it is.
 std::string normalizedText(std::string text);
 
-// True when the build normalises text (it has utf8proc).
+// True when the build normalises text: with utf8proc, or on Windows with the system's own normalisation.
 bool unicodeNormalisation();
+
+// Windows builds without utf8proc: the text in form C by the system (NormalizeString), nothing when the
+// text is not UTF-8 or the system refuses it.
+std::optional<std::string> composedBySystem(const std::string& text);
 
 } // namespace orvane
