@@ -1,6 +1,4 @@
-// orvane and the game as a whole: the original kept as master copies and put back by restore, no
-// output written over a file of the game, two writers at once, owners kept, the system's reason told,
-// and a name that two files share refused.
+// orvane and the game as a whole: master copies, restore, the game's own files, writers, owners and names.
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -19,15 +17,6 @@ namespace orvane::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-
-const char* const GameFiles[] = {"QEV.EXE", "GEODATA/ENGLISH.DAT", "GEODATA/ENGLISH2.DAT", "GEODATA/OBDATA.DAT"};
-
-DiskTree gameFilesOf(const DiskTree& tree)
-{
-    DiskTree files;
-    for (const char* name : GameFiles) files[name] = tree.at(name);
-    return files;
-}
 
 TEST(CliGame, theFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
 {

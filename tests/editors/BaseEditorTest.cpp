@@ -42,6 +42,15 @@ struct LoadedBase : LoadedPage<BaseEditor> {
         });
     }
 
+    // The facility picked, then the days.
+    Changes change(std::size_t square, std::uint8_t facility, std::uint8_t days)
+    {
+        return change(square, [=](BaseEditor& e) {
+            e.pickFacility(facility);
+            e.pickDays(days);
+        });
+    }
+
     // Answers the boxes of one double click on the stores list; returns the bytes it changed.
     Changes openEntry(std::optional<std::size_t> position, const Answers& answers)
     {
@@ -60,12 +69,7 @@ TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
         for (std::size_t k = 0; k < 36; ++k) {
             SCOPED_TRACE(k);
             const auto days = static_cast<std::uint8_t>(k + 1);
-            EXPECT_EQ(base.change(k,
-                                  [days](BaseEditor& e) {
-                                      e.pickFacility(GravShield);
-                                      e.pickDays(days);
-                                  }),
-                      (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.change(k, GravShield, days), (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
             EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
         }
     }
@@ -119,12 +123,7 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
                               e.pickFacility(EmptyFacility);
                           }),
               (Changes{{facilityByte, 0xFF}, {daysByte, 255}}));
-    EXPECT_EQ(base.change(square,
-                          [](BaseEditor& e) {
-                              e.pickFacility(HangarTopLeft);
-                              e.pickDays(255);
-                          }),
-              (Changes{{facilityByte, HangarTopLeft}}));
+    EXPECT_EQ(base.change(square, HangarTopLeft, 255), (Changes{{facilityByte, HangarTopLeft}}));
 
     // Untouched boxes rewrite the square as it stands, an unknown code included, and still push.
     base.putSquare(455134, square, 0x20, 3);

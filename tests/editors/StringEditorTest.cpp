@@ -161,9 +161,7 @@ TEST(StringEditor, everyByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageI
     EXPECT_EQ(strings.english(), english);
     EXPECT_EQ(strings.game.session.undoCount(), 1u);
 
-    strings.editor.openEntry(FileId::English, 1);
-    strings.editor.setEditText("Cost: 5 \u20ac or \u00e9");
-    strings.editor.apply();
+    strings.replace(FileId::English, 1, "Cost: 5 \u20ac or \u00e9");
     test::expectOneMessage(strings.game.prompts, "String not changed", "\"\u20ac\"");
     EXPECT_EQ(strings.english(), english);
     EXPECT_EQ(strings.game.session.undoCount(), 1u);

@@ -50,16 +50,15 @@ TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChan
             const bool askedFirst = target.gameFile && fault != TargetFault::ReadOnly;
             if (askedFirst) game.prompts().answerChoice("Overwrite");
 
-            EXPECT_EQ(game.runThroughFault(step, 0,
-                                           [&] {
-                                               std::error_code ignored;
-                                               stdfs::permissions(path, stdfs::perms(0644), ignored);
-                                               stdfs::remove(path);
-                                               writeFileBytes(path.string(), original);
-                                               if (askedFirst) game.prompts().answerChoice("Overwrite");
-                                               return std::string();
-                                           }),
-                      "");
+            const auto mend = [&] {
+                std::error_code ignored;
+                stdfs::permissions(path, stdfs::perms(0644), ignored);
+                stdfs::remove(path);
+                writeFileBytes(path.string(), original);
+                if (askedFirst) game.prompts().answerChoice("Overwrite");
+                return std::string();
+            };
+            EXPECT_EQ(game.runThroughFault(step, 0, mend), "");
         });
     }
 }

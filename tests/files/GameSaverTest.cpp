@@ -9,7 +9,7 @@ namespace {
 namespace stdfs = std::filesystem;
 using Tree = DiskTree;
 
-// The backup each file of a Collector's Edition sample game gets (the files are FaultGame's GameFiles).
+// The backup each file of a Collector's Edition sample game gets (the files are GameFiles).
 const std::map<std::string, std::string> BackupOf{{"QEV.EXE.bak", "QEV.EXE"},
                                                   {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
                                                   {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"},

@@ -1,6 +1,4 @@
-// A game written as one unit: a write killed at any of its steps leaves, once the game is loaded
-// again, either the old game or the new one and nothing beside it; a journal cut off is never taken
-// for a whole one; two writers never lose each other's work.
+// A game written as one unit: killed at any step, cut off in its journal, or beside another writer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -107,10 +105,6 @@ private:
 
 TEST(GameWrite, aWriteKilledAtEveryStepLeavesTheOldGameOrTheNewOneAndNothingBeside)
 {
-    const std::pair<const char*, FileId> gameFiles[] = {{"QEV.EXE", FileId::Exe},
-                                                        {"GEODATA/ENGLISH.DAT", FileId::English},
-                                                        {"GEODATA/ENGLISH2.DAT", FileId::English2},
-                                                        {"GEODATA/OBDATA.DAT", FileId::Obdata}};
     int killAt = 1;
     for (bool finished = false; !finished; ++killAt) {
         ASSERT_LT(killAt, 100) << "the write never ran to its end";
@@ -122,7 +116,7 @@ TEST(GameWrite, aWriteKilledAtEveryStepLeavesTheOldGameOrTheNewOneAndNothingBesi
         GameFileSet files = loaded(exe, disk);
         editAll(files);
         DiskTree newGame = oldGame;
-        for (const auto& [name, id] : gameFiles) newGame[name] = files.image(id);
+        for (const auto& [name, id] : GameFiles) newGame[name] = files.image(id);
 
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -143,7 +137,7 @@ TEST(GameWrite, aWriteKilledAtEveryStepLeavesTheOldGameOrTheNewOneAndNothingBesi
         const bool isNew = after.image(FileId::Exe) == files.image(FileId::Exe);
         DiskTree onDisk = filesUnder(dir.path());
         const DiskTree& expected = isNew ? newGame : oldGame;
-        for (const auto& [name, id] : gameFiles) {
+        for (const auto& [name, id] : GameFiles) {
             EXPECT_EQ(onDisk.at(name), expected.at(name))
                 << name << " does not belong to the " << (isNew ? "new" : "old") << " game";
         }

@@ -1,6 +1,4 @@
-// Mods made from games whose tables hold random bytes, on every edition: a game's own export changes
-// nothing, another game's export or a diff gives byte for byte the game it was made from, on any
-// edition, and the changes since load are the change list's.
+// Exports and diffs of games whose tables hold random bytes, applied on every edition.
 #include "changes/ChangeList.h"
 #include "mods/ModApply.h"
 #include "mods/ModMaking.h"

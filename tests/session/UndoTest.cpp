@@ -1,5 +1,4 @@
-// The five-step undo history, and the "unsaved changes" state of a session on a sample game: it follows
-// edits, Save, Undo back to the saved state, Close files and a new load, and a failed Save leaves it set.
+// The five-step undo history, and the "unsaved changes" state of a session on a sample game.
 #include <filesystem>
 
 #include "editors/PatchApply.h"

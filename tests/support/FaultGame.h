@@ -41,11 +41,6 @@ struct PlannedFile {
     bool gameFile;
 };
 
-inline const std::pair<const char*, FileId> GameFiles[] = {{"QEV.EXE", FileId::Exe},
-                                                           {"GEODATA/ENGLISH.DAT", FileId::English},
-                                                           {"GEODATA/ENGLISH2.DAT", FileId::English2},
-                                                           {"GEODATA/OBDATA.DAT", FileId::Obdata}};
-
 // A Collector's Edition sample game, loaded, with every image edited, and one command to run on it.
 class FaultGame {
 public:

@@ -6,36 +6,6 @@
 
 namespace orvane::test {
 
-ScriptedPrompts& ScriptedPrompts::answer(std::optional<std::string> text)
-{
-    texts_.push_back(std::move(text));
-    return *this;
-}
-
-ScriptedPrompts& ScriptedPrompts::answerYes()
-{
-    yesNo_.push_back(true);
-    return *this;
-}
-
-ScriptedPrompts& ScriptedPrompts::answerNo()
-{
-    yesNo_.push_back(false);
-    return *this;
-}
-
-ScriptedPrompts& ScriptedPrompts::answerFile(std::optional<std::string> path)
-{
-    filesToChoose_.push_back(std::move(path));
-    return *this;
-}
-
-ScriptedPrompts& ScriptedPrompts::answerChoice(std::string button)
-{
-    choices_.push_back(std::move(button));
-    return *this;
-}
-
 // Records the box and gives the script's next answer for it, or `none` when the script has no answer.
 template <typename Answer>
 Answer ScriptedPrompts::next(std::deque<Answer>& answers, ShownBox box, Answer none)
@@ -72,30 +42,10 @@ std::size_t ScriptedPrompts::askChoice(const std::string& title, const std::stri
     return chosen == buttons.end() ? escapeButton : static_cast<std::size_t>(chosen - buttons.begin());
 }
 
-void ScriptedPrompts::showMessage(const std::string& title, const std::string& text)
-{
-    shown_.push_back({"message", title, text, {}});
-}
-
-void ScriptedPrompts::showWarning(const std::string& title, const std::string& text)
-{
-    shown_.push_back({"warning", title, text, {}});
-}
-
 std::optional<std::string> ScriptedPrompts::chooseFile(const char* kind, const FileFilter& filter)
 {
     lastFilter = filter;
     return next(filesToChoose_, {kind, filter.description, filter.pattern, {}}, std::optional<std::string>{});
-}
-
-std::optional<std::string> ScriptedPrompts::chooseFileToOpen(const FileFilter& filter)
-{
-    return chooseFile("open", filter);
-}
-
-std::optional<std::string> ScriptedPrompts::chooseFileToSave(const FileFilter& filter)
-{
-    return chooseFile("save", filter);
 }
 
 std::vector<ShownBox> ScriptedPrompts::messages() const

@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/Prompts.h"
@@ -20,23 +21,35 @@ struct ShownBox {
 class ScriptedPrompts : public Prompts {
 public:
     // Queue answers: a text (or std::nullopt for Cancel), Yes or No, a file path (or nullopt for Cancel).
-    ScriptedPrompts& answer(std::optional<std::string> text);
-    ScriptedPrompts& answerYes();
-    ScriptedPrompts& answerNo();
-    ScriptedPrompts& answerFile(std::optional<std::string> path);
+    ScriptedPrompts& answer(std::optional<std::string> text) { return queue(texts_, std::move(text)); }
+    ScriptedPrompts& answerYes() { return queue(yesNo_, true); }
+    ScriptedPrompts& answerNo() { return queue(yesNo_, false); }
+    ScriptedPrompts& answerFile(std::optional<std::string> path) { return queue(filesToChoose_, std::move(path)); }
     // The caption of the button to press in the next box with buttons of its own.
-    ScriptedPrompts& answerChoice(std::string button);
+    ScriptedPrompts& answerChoice(std::string button) { return queue(choices_, std::move(button)); }
 
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultText) override;
     bool askYesNo(const std::string& title, const std::string& text) override;
     std::size_t askChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons,
                           std::size_t defaultButton, std::size_t escapeButton) override;
-    void showMessage(const std::string& title, const std::string& text) override;
+    void showMessage(const std::string& title, const std::string& text) override
+    {
+        shown_.push_back({"message", title, text, {}});
+    }
     // Recorded as a box of kind "warning"; messages() lists it with the messages.
-    void showWarning(const std::string& title, const std::string& text) override;
-    std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override;
-    std::optional<std::string> chooseFileToSave(const FileFilter& filter) override;
+    void showWarning(const std::string& title, const std::string& text) override
+    {
+        shown_.push_back({"warning", title, text, {}});
+    }
+    std::optional<std::string> chooseFileToOpen(const FileFilter& filter) override
+    {
+        return chooseFile("open", filter);
+    }
+    std::optional<std::string> chooseFileToSave(const FileFilter& filter) override
+    {
+        return chooseFile("save", filter);
+    }
 
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The message boxes shown, with or without the warning icon.
@@ -49,6 +62,12 @@ public:
     FileFilter lastFilter;
 
 private:
+    template <typename Answer>
+    ScriptedPrompts& queue(std::deque<Answer>& answers, std::type_identity_t<Answer> answer)
+    {
+        answers.push_back(std::move(answer));
+        return *this;
+    }
     std::optional<std::string> chooseFile(const char* kind, const FileFilter& filter);
     template <typename Answer>
     Answer next(std::deque<Answer>& answers, ShownBox box, Answer none);

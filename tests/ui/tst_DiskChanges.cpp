@@ -1,7 +1,4 @@
-// Another program writes the open game's files, as orvane apply does (a temporary file beside the game
-// file, renamed over it), while the editor holds edits of its own: Save asks what to do, the bar above
-// the pages tells it without Save, and neither side's change is lost unless the user drops it. The
-// test itself plays the other program. A load that finds an interrupted save finishes it and says so.
+// The test plays another program writing the open game's files while the editor holds edits of its own.
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,34 +18,27 @@
 #include "units/UnitTable.h"
 #include "widgets/SampleWindow.h"
 
-using orvane::ByteImage;
-using orvane::FileId;
-using orvane::GameEdition;
-using orvane::test::changedBytes;
-using orvane::test::Changes;
-using orvane::test::readFileBytes;
-using orvane::test::SampleWindow;
-
+namespace orvane::test {
 namespace {
 
 constexpr auto Edition = GameEdition::Collectors;
 constexpr int BarWaitMs = 3000;
 
-std::size_t unitStat(int record, orvane::units::UnitStat stat)
+std::size_t unitStat(int record, units::UnitStat stat)
 {
-    return *orvane::units::unitFieldOffset(Edition, orvane::units::UnitRecordSize * static_cast<std::size_t>(record),
-                                           orvane::units::statOffset(stat));
+    return *units::unitFieldOffset(Edition, units::UnitRecordSize * static_cast<std::size_t>(record),
+                                   units::statOffset(stat));
 }
 
 // Time Units of the first unit: what the editor changes. Health of the second: what the other program changes.
-const std::size_t OurTimeUnits = unitStat(0, orvane::units::UnitStat::TimeUnits);
-const std::size_t TheirHealth = unitStat(1, orvane::units::UnitStat::Health);
+const std::size_t OurTimeUnits = unitStat(0, units::UnitStat::TimeUnits);
+const std::size_t TheirHealth = unitStat(1, units::UnitStat::Health);
 
 // The other program: the whole file written beside the game file and renamed over it.
 void writeAsAnotherProgram(const std::string& path, const ByteImage& bytes)
 {
     const std::filesystem::path temporary = path + ".apply-tmp";
-    orvane::test::writeFileBytes(temporary, bytes);
+    writeFileBytes(temporary, bytes);
     std::filesystem::rename(temporary, path);
 }
 
@@ -63,7 +53,7 @@ ByteImage setTheirHealth(const std::string& exePath, std::uint8_t health)
 
 bool barShown(SampleWindow& game)
 {
-    const auto* bar = game.window.findChild<orvane::ui::DiskChangedBar*>(QStringLiteral("barDiskChanged"));
+    const auto* bar = game.window.findChild<ui::DiskChangedBar*>(QStringLiteral("barDiskChanged"));
     return bar != nullptr && bar->isVisible();
 }
 
@@ -73,7 +63,7 @@ class TestDiskChanges : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { orvane::test::closeAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void saveAsksBeforeWritingOverAnotherProgramsChange()
     {
@@ -84,7 +74,7 @@ private slots:
         game.editTimeUnits(0, "8");
         const ByteImage onDisk = setTheirHealth(game.exePath, theirs);
         QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
-        const auto treeBefore = orvane::test::filesUnder(game.dir.path());
+        const auto treeBefore = filesUnder(game.dir.path());
 
         // Cancel writes nothing, not even a backup, and keeps the edit to be saved later.
         game.prompts.clearShown();
@@ -96,7 +86,7 @@ private slots:
         QCOMPARE(box.title, std::string("Files changed on disk"));
         QVERIFY2(box.text.find(game.exePath) != std::string::npos, box.text.c_str());
         QVERIFY2(box.text.find("ENGLISH.DAT") == std::string::npos, box.text.c_str()); // only the changed file
-        QCOMPARE(orvane::test::treeDifferences(treeBefore, orvane::test::filesUnder(game.dir.path())), std::string());
+        QCOMPARE(treeDifferences(treeBefore, filesUnder(game.dir.path())), std::string());
         QCOMPARE(changedBytes(loaded, game.image(FileId::Exe)), (Changes{{OurTimeUnits, 8}}));
         QVERIFY(game.find<QAction>("mnuSave")->isEnabled());
         QVERIFY(game.window.isWindowModified());
@@ -141,11 +131,11 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return barShown(game); }, BarWaitMs));
         QCOMPARE(game.find<QLabel>("lblDiskChanged")->text(),
                  QStringLiteral("Another program changed QEV.EXE on disk."));
-        for (const char* name : {"cmdKeepBoth", "cmdReloadDisk", "cmdIgnoreDisk"})
+        for (const auto& [name, text] :
+             {std::pair{"cmdKeepBoth", "Keep Both"}, {"cmdReloadDisk", "Reload"}, {"cmdIgnoreDisk", "Ignore"}}) {
             QVERIFY2(game.find<QPushButton>(name)->isVisible(), name);
-        QCOMPARE(game.find<QPushButton>("cmdKeepBoth")->text(), QStringLiteral("Keep Both"));
-        QCOMPARE(game.find<QPushButton>("cmdReloadDisk")->text(), QStringLiteral("Reload"));
-        QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->text(), QStringLiteral("Ignore"));
+            QCOMPARE(game.find<QPushButton>(name)->text(), QString(text));
+        }
         QVERIFY(game.prompts.shown().empty()); // the bar interrupts nothing
         // Above the pages, so before them in Tab order.
         QCOMPARE(game.find<QPushButton>("cmdIgnoreDisk")->nextInFocusChain(), game.find<QTabWidget>("tabFac"));
@@ -222,13 +212,12 @@ private slots:
         newExe.at(TheirHealth) = static_cast<std::uint8_t>(newExe.at(TheirHealth) + 3);
         const auto temporary = game.fs.writeTemporary(game.exePath, newExe);
         QVERIFY(temporary.has_value());
-        const std::string journal =
-            orvane::formatJournal({{*temporary, game.exePath, newExe.size(), orvane::checksumOf(newExe)}});
-        orvane::test::writeFileBytes(orvane::gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
+        const std::string journal = formatJournal({{*temporary, game.exePath, newExe.size(), checksumOf(newExe)}});
+        writeFileBytes(gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
 
         game.prompts.answerFile(game.exePath);
         game.trigger("mnuOpen");
-        QCOMPARE(orvane::test::labelText("lblComp"), QStringLiteral("All files loaded successfully!"));
+        QCOMPARE(labelText("lblComp"), QStringLiteral("All files loaded successfully!"));
         const auto told = game.prompts.messages();
         QCOMPARE(told.size(), std::size_t{1});
         QCOMPARE(told.front().title, std::string("Interrupted save"));
@@ -236,7 +225,7 @@ private slots:
         QCOMPARE(game.image(FileId::Exe), newExe);
         QCOMPARE(readFileBytes(game.exePath), newExe);
         QVERIFY(!std::filesystem::exists(*temporary));
-        QVERIFY(!std::filesystem::exists(orvane::gameJournalPath(game.exePath)));
+        QVERIFY(!std::filesystem::exists(gameJournalPath(game.exePath)));
     }
 
     // The real box: Keep Both is the default, Escape is Cancel, and the buttons stand in the order given.
@@ -244,13 +233,13 @@ private slots:
     {
         QWidget parent;
         parent.show();
-        orvane::ui::QtPrompts prompts(&parent);
+        ui::QtPrompts prompts(&parent);
         const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
         QStringList captionsSeen;
         QString titleSeen;
         QString defaultSeen;
         const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
-            orvane::test::whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
+            whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
                 titleSeen = box->windowTitle();
                 defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
                 QList<QAbstractButton*> shown = box->buttons();
@@ -278,5 +267,7 @@ private slots:
     }
 };
 
-ORVANE_WIDGET_TEST_MAIN(TestDiskChanges)
+} // namespace orvane::test
+
+ORVANE_WIDGET_TEST_MAIN(orvane::test::TestDiskChanges)
 #include "tst_DiskChanges.moc"

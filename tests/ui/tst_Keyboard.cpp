@@ -1,6 +1,4 @@
-// The keyboard does on the pages what the mouse does: a key that moves in a list chooses the entry,
-// Enter opens it, the Copy key copies it and closes nothing (Close files keeps Ctrl+C elsewhere), and
-// Tab goes through each page's controls in reading order.
+// The keyboard does on the pages what the mouse does.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -74,8 +72,6 @@ class TestKeyboard : public QObject {
 private slots:
     void cleanup() { orvane::test::closeAllWindows(); }
 
-    // Every list of the main window copies its chosen entry (a row of the change list cell by cell);
-    // on a button Ctrl+C is Close files.
     // A base square's boxes take a pick only from their list: a matching name typed into the focused
     // box stays text when the box loses the focus, by Tab or by a click on Apply.
     void aNameTypedIntoABaseBoxIsNoPickHoweverTheBoxLosesTheFocus()
@@ -101,6 +97,8 @@ private slots:
         }
     }
 
+    // Every list of the main window copies its chosen entry (a row of the change list cell by cell);
+    // on a button Ctrl+C is Close files.
     void theCopyKeyCopiesTheEntryOfEveryListAndClosesNothing()
     {
         ActiveWindow w;

@@ -1,7 +1,4 @@
-// The main window as a modder meets it: the pages and menus at start, a load of each edition, Save,
-// Undo, Make Backups and Close files through the menus with the modified marker in the title, and the
-// program's icon, and the page strip as the platform's style draws it. What a screen reader reads is walked through
-// AT-SPI by tests/a11y/.
+// The main window through its menus, title, icon and page strip; tests/a11y/ walks what a screen reader reads.
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
@@ -14,11 +11,7 @@
 #include "ui/LoadWindow.h"
 #include "widgets/SampleWindow.h"
 
-using orvane::FileId;
-using orvane::GameEdition;
-using orvane::test::labelText;
-using orvane::test::readFileBytes;
-using orvane::test::SampleWindow;
+namespace orvane::test {
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -51,8 +44,8 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
-    void initTestCase() { orvane::ui::setUpApplication(*qApp); }
-    void cleanup() { orvane::test::closeAllWindows(); }
+    void initTestCase() { ui::setUpApplication(*qApp); }
+    void cleanup() { closeAllWindows(); }
 
     void startsWithSixPagesAndTheFileCommandsUnavailable()
     {
@@ -120,7 +113,7 @@ private slots:
 
     void theProgressWindowHidesOkOnlyWhenFirstOpened()
     {
-        orvane::ui::LoadWindow progress;
+        ui::LoadWindow progress;
         auto* ok = progress.findChild<QPushButton*>(QStringLiteral("Command1"));
         QVERIFY(ok != nullptr);
         progress.begin();
@@ -229,6 +222,8 @@ private slots:
     }
 };
 
-ORVANE_WIDGET_TEST_MAIN(TestMainWindow)
+} // namespace orvane::test
+
+ORVANE_WIDGET_TEST_MAIN(orvane::test::TestMainWindow)
 
 #include "tst_MainWindow.moc"

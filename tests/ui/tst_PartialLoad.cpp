@@ -15,11 +15,7 @@
 #include "units/UnitTable.h"
 #include "widgets/SampleWindow.h"
 
-using orvane::ByteImage;
-using orvane::FileId;
-using orvane::GameEdition;
-using orvane::test::labelText;
-using orvane::test::SampleWindow;
+namespace orvane::test {
 
 class TestPartialLoad : public QObject {
     Q_OBJECT
@@ -27,7 +23,7 @@ class TestPartialLoad : public QObject {
     static constexpr int LastUnit = 32;
 
 private slots:
-    void cleanup() { orvane::test::closeAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     void undoAfterALoadOfAnotherEditionThatStoppedAtADataFile_data()
     {
@@ -58,7 +54,7 @@ private slots:
         QVERIFY(game.find<QAction>("mnuUndo")->isEnabled());
 
         const auto otherDir = game.dir.path() / "other";
-        const std::string otherExe = orvane::sample::writeSampleGame(otherDir.string(), second);
+        const std::string otherExe = sample::writeSampleGame(otherDir.string(), second);
         std::filesystem::remove(otherDir / "GEODATA" / missingFile.toStdString());
         const QString title = game.window.windowTitle();
         game.prompts.answerFile(otherExe);
@@ -66,7 +62,7 @@ private slots:
         QCOMPARE(labelText("lblComp"), QStringLiteral("Unable to load ") + missingFile.toLower());
         QCOMPARE(game.window.windowTitle(), title);
         const ByteImage partial = game.image(FileId::Exe);
-        QCOMPARE(partial.size(), orvane::exeLengthOf(second));
+        QCOMPARE(partial.size(), exeLengthOf(second));
 
         // The snapshot of the first load's executable is gone: Undo changes nothing.
         game.trigger("mnuUndo");
@@ -74,14 +70,14 @@ private slots:
 
         // An edit made on what is loaded now is undone as usual, and every page redraws from it.
         auto* cmdTU = game.find<QPushButton>("cmdTU");
-        const std::size_t lastUnitTU = orvane::units::UnitTableOffsets.in(second).value() + 39 * LastUnit + 1;
+        const std::size_t lastUnitTU = units::UnitTableOffsets.in(second).value() + 39 * LastUnit + 1;
         const QString loadedTU = QString::number(partial.at(lastUnitTU));
         game.editTimeUnits(LastUnit, "9");
         QCOMPARE(cmdTU->text(), QStringLiteral("9"));
         // Nothing of a load that stopped is ever saved.
-        const ByteImage onDisk = orvane::test::readFileBytes(otherExe);
+        const ByteImage onDisk = readFileBytes(otherExe);
         game.trigger("mnuSave");
-        QVERIFY(orvane::test::readFileBytes(otherExe) == onDisk);
+        QVERIFY(readFileBytes(otherExe) == onDisk);
         QCOMPARE(game.prompts.messages().size(), std::size_t{1});
         QVERIFY(game.prompts.messages()[0].text.find("Load the files again") != std::string::npos);
         game.trigger("mnuUndo");
@@ -103,25 +99,27 @@ private slots:
         SampleWindow game;
         game.load();
         game.openPage(5);
-        orvane::test::doubleClickRow(game.find<QListView>("lstEng1"), 0);
+        doubleClickRow(game.find<QListView>("lstEng1"), 0);
         auto* frmStr = game.find<QGroupBox>("frmStr");
         QVERIFY(!frmStr->isHidden());
         QTest::keyClicks(game.find<QLineEdit>("Text1"), QStringLiteral(" typed in the first game"));
 
         const auto otherDir = game.dir.path() / "other";
-        const std::string otherExe = orvane::sample::writeSampleGame(otherDir.string(), GameEdition::Dos14);
+        const std::string otherExe = sample::writeSampleGame(otherDir.string(), GameEdition::Dos14);
         const std::string english = (otherDir / "GEODATA" / "ENGLISH.DAT").string();
-        const ByteImage onDisk = orvane::test::readFileBytes(english);
+        const ByteImage onDisk = readFileBytes(english);
         game.prompts.answerFile(otherExe);
         game.trigger("mnuOpen");
         QVERIFY(frmStr->isHidden() && game.find<QLabel>("lblStrShow")->text().isEmpty());
         game.find<QPushButton>("cmdApplyStr")->click();
         game.trigger("mnuSave");
-        QVERIFY(orvane::test::readFileBytes(english) == onDisk);
+        QVERIFY(readFileBytes(english) == onDisk);
         QCOMPARE(game.window.session().undoCount(), 0u);
     }
 };
 
-ORVANE_WIDGET_TEST_MAIN(TestPartialLoad)
+} // namespace orvane::test
+
+ORVANE_WIDGET_TEST_MAIN(orvane::test::TestPartialLoad)
 
 #include "tst_PartialLoad.moc"

@@ -1,5 +1,4 @@
-// The splash, About and Help windows, the real modal boxes behind the prompts, and patch files and
-// mod files made and applied through the File menu.
+// The splash, About and Help, the real modal boxes, and the File menu's patch and mod entries.
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -22,13 +21,7 @@
 #include "ui/SplashWindow.h"
 #include "widgets/SampleWindow.h"
 
-using orvane::ByteImage;
-using orvane::FileId;
-using orvane::GameEdition;
-using orvane::test::childNamed;
-using orvane::test::SampleWindow;
-using orvane::test::whenBoxOpens;
-using orvane::ui::SplashWindow;
+namespace orvane::test {
 
 class TestSmallWindows : public QObject {
     Q_OBJECT
@@ -38,17 +31,17 @@ class TestSmallWindows : public QObject {
         Start()
             : splash([this] {
                   ++opened;
-                  window = std::make_unique<orvane::ui::MainWindow>(prompts, fs);
+                  window = std::make_unique<ui::MainWindow>(prompts, fs);
                   window->show();
               })
         {
             splash.show();
         }
-        orvane::test::ScriptedPrompts prompts;
-        orvane::RealFileSystem fs;
-        std::unique_ptr<orvane::ui::MainWindow> window;
+        ScriptedPrompts prompts;
+        RealFileSystem fs;
+        std::unique_ptr<ui::MainWindow> window;
         int opened = 0;
-        SplashWindow splash;
+        ui::SplashWindow splash;
     };
 
     static QWidget* topLevel(const char* name)
@@ -62,7 +55,7 @@ class TestSmallWindows : public QObject {
     static QString textOf(QWidget& window, const char* label) { return childNamed<QLabel>(window, label)->text(); }
 
 private slots:
-    void cleanup() { orvane::test::closeAllWindows(); }
+    void cleanup() { closeAllWindows(); }
 
     // Clicks on the window and on each of its four labels open the main window at once; the splash
     // left alone goes after 3.5 seconds; no splash opens a second main window.
@@ -164,7 +157,7 @@ private slots:
 
     void theRealInputBoxAnswersAndTheOpenFilterFindsUpperCase()
     {
-        orvane::ui::QtPrompts prompts;
+        ui::QtPrompts prompts;
         QString title, label, shownDefault;
         whenBoxOpens([&](QInputDialog* box) {
             title = box->windowTitle();
@@ -183,23 +176,22 @@ private slots:
         QCOMPARE(prompts.askText("Change Amount", "prompt", "5"), std::nullopt);
 
         // A message carries the information icon, a warning (a refused mod) the warning icon.
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        whenBoxOpens<QMessageBox>([&icon](QMessageBox* box) {
-            icon = box->icon();
-            box->accept();
-        });
-        prompts.showMessage("Mod applied", "1 value changed in 1 file");
-        QCOMPARE(icon, QMessageBox::Information);
-        whenBoxOpens<QMessageBox>([&icon](QMessageBox* box) {
-            icon = box->icon();
-            box->accept();
-        });
-        prompts.showWarning("Mod not applied", "line 5: ...");
-        QCOMPARE(icon, QMessageBox::Warning);
+        for (const bool warning : {false, true}) {
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            whenBoxOpens<QMessageBox>([&icon](QMessageBox* box) {
+                icon = box->icon();
+                box->accept();
+            });
+            if (warning)
+                prompts.showWarning("Mod not applied", "line 5: ...");
+            else
+                prompts.showMessage("Mod applied", "1 value changed in 1 file");
+            QCOMPARE(icon, warning ? QMessageBox::Warning : QMessageBox::Information);
+        }
 
         // The file dialogs show a filter by its description; the open dialog's finds upper-case executables
         // where file names are case-sensitive.
-        const QString filter = orvane::ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
+        const QString filter = ui::dialogFilter({"QEV Executable (qev.exe)", "*.exe"});
 #ifdef Q_OS_WIN
         QCOMPARE(filter, QStringLiteral("QEV Executable (qev.exe) (*.exe)"));
 #else
@@ -212,7 +204,7 @@ private slots:
                 dialog->reject();
             });
             if (save)
-                prompts.chooseFileToSave(orvane::patchFileFilter());
+                prompts.chooseFileToSave(patchFileFilter());
             else
                 prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
             QCOMPARE(shown, save ? QStringLiteral("Patch File (*.qev)") : QStringLiteral("QEV Executable (qev.exe)"));
@@ -226,14 +218,7 @@ private slots:
         SampleWindow w(GameEdition::Dos14);
         auto* apply = w.find<QAction>("mnuApplyPatch");
         QVERIFY(!apply->isEnabled());
-        const orvane::sample::SampleFiles made = orvane::sample::makeSampleFiles(GameEdition::Collectors);
-        orvane::GameFileSet edited;
-        edited.edition = GameEdition::Collectors;
-        for (const auto& [id, bytes] : {std::pair{FileId::Exe, made.exe},
-                                        {FileId::Obdata, made.obdata},
-                                        {FileId::English, made.english},
-                                        {FileId::English2, made.english2}})
-            edited.image(id) = bytes;
+        GameFileSet edited = sample::loadedSampleFiles(GameEdition::Collectors);
         const std::string renamed = "Patched Blaster", rank = "Patched rank";
         ByteImage& obdata = edited.image(FileId::Obdata);
         std::fill_n(std::copy(renamed.begin(), renamed.end(), obdata.begin()), 20 - renamed.size(), 0);
@@ -241,7 +226,7 @@ private slots:
         english2.erase(english2.begin(), std::find(english2.begin(), english2.end(), std::uint8_t{0}));
         english2.insert(english2.begin(), rank.begin(), rank.end());
         const std::string path = w.gameFile("mod.qev");
-        orvane::test::writeFileBytes(path, *orvane::buildPatchFile(edited));
+        writeFileBytes(path, *buildPatchFile(edited));
 
         w.load();
         QVERIFY(apply->isEnabled());
@@ -252,13 +237,13 @@ private slots:
         auto* list = w.find<QListWidget>("lstItem");
         auto* strings2 = w.find<QListView>("lstEng2");
         QCOMPARE(list->item(0)->text(), QString::fromStdString(renamed));
-        QCOMPARE(orvane::test::entryText(strings2, 0), QString::fromStdString(rank));
+        QCOMPARE(entryText(strings2, 0), QString::fromStdString(rank));
         QCOMPARE(w.window.session().undoCount(), 3u); // OBDATA.DAT, ENGLISH2.DAT, the executable's differing filler
 
         w.trigger("mnuUndo"); // OBDATA.DAT was written last
         QVERIFY(list->item(0)->text() != QString::fromStdString(renamed));
         w.trigger("mnuUndo");
-        QVERIFY(orvane::test::entryText(strings2, 0) != QString::fromStdString(rank));
+        QVERIFY(entryText(strings2, 0) != QString::fromStdString(rank));
         w.trigger("mnuUndo");
         QCOMPARE(w.image(FileId::Exe), exeBefore);
         QVERIFY(w.prompts.unexpected().empty());
@@ -281,7 +266,7 @@ private slots:
         const std::string path = w.gameFile("tanks.toml");
         w.prompts.answerFile(path);
         exportMod->trigger();
-        const ByteImage written = orvane::test::readFileBytes(path);
+        const ByteImage written = readFileBytes(path);
         QVERIFY(std::string(written.begin(), written.end())
                     .find("[[unit]]\nnumber = 32\nname = \"Hover Tank\"\n"
                           "time_units = 77\n") != std::string::npos);
@@ -300,7 +285,7 @@ private slots:
         w.prompts.clearShown();
 
         const std::string bad = "[mod]\nformat = 1\n[[unit]]\nnumber = 32\ntime_units = 256\n";
-        orvane::test::writeFileBytes(path, ByteImage(bad.begin(), bad.end()));
+        writeFileBytes(path, ByteImage(bad.begin(), bad.end()));
         w.prompts.answerFile(path);
         applyMod->trigger();
         const auto messages = w.prompts.messages();
@@ -311,6 +296,8 @@ private slots:
     }
 };
 
-ORVANE_WIDGET_TEST_MAIN(TestSmallWindows)
+} // namespace orvane::test
+
+ORVANE_WIDGET_TEST_MAIN(orvane::test::TestSmallWindows)
 
 #include "tst_SmallWindows.moc"
