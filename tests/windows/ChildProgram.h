@@ -44,11 +44,19 @@ public:
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         startup.hStdOutput = out;
         startup.hStdError = err;
-        const BOOL made = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
-                                         nullptr, nullptr, &startup, &process_);
+        // Wine now and then refuses a start while the machine is busy; a second try a moment later succeeds.
+        BOOL made = FALSE;
+        DWORD error = 0;
+        for (int attempt = 0; attempt < 5 && !made; ++attempt) {
+            if (attempt > 0) Sleep(200);
+            made = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                                  nullptr, nullptr, &startup, &process_);
+            if (!made) error = GetLastError();
+        }
         CloseHandle(out);
         CloseHandle(err);
-        if (!made) throw std::runtime_error("cannot start " + program.string());
+        if (!made)
+            throw std::runtime_error("cannot start " + program.string() + " (error " + std::to_string(error) + ")");
     }
     ~ChildProgram()
     {

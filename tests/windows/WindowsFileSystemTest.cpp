@@ -8,7 +8,9 @@
 
 #include <windows.h>
 
+#include "ChildProgram.h"
 #include "support/FaultGame.h"
+#include "support/TempDir.h"
 
 namespace orvane::test {
 namespace {
@@ -16,35 +18,22 @@ namespace {
 // Another process (orvane_hold_file, beside the test binary) holding a file open while this lives.
 struct FileHeldOpen {
     explicit FileHeldOpen(const stdfs::path& file)
+        : holder(besideTests("orvane_hold_file.exe"), {file.wstring()}, outputs.path())
     {
-        std::wstring self(MAX_PATH, L'\0');
-        self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-        const std::wstring program = (stdfs::path(self).parent_path() / L"orvane_hold_file.exe").wstring();
-        std::wstring commandLine = L"\"" + program + L"\" \"" + file.wstring() + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &process)) {
-            throw std::runtime_error("cannot start orvane_hold_file");
-        }
+        holder.start();
         // Held once the file can no longer be opened for deletion; a holder that ended holds nothing.
-        while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
+        while (holder.running()) {
             const HANDLE probe =
                 CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (probe == INVALID_HANDLE_VALUE) return;
             CloseHandle(probe);
+            Sleep(10);
         }
         throw std::runtime_error("orvane_hold_file did not hold " + file.string());
     }
-    ~FileHeldOpen()
-    {
-        TerminateProcess(process.hProcess, 0);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    PROCESS_INFORMATION process{};
+    TempDir outputs;
+    ChildProgram holder;
 };
 
 std::string utf8(const std::u8string& text) { return std::string(text.begin(), text.end()); }
