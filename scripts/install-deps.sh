@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs to build and test, when any is missing.
-# With the argument "windows": those of the Windows cross build and its run under Wine as well.
+# With the argument "windows": those of the Windows cross build and its run under Wine as well; with
+# "web": emscripten, binaryen, Node.js with npm and Chromium for the web edition and its tests.
 set -euo pipefail
 
 packages=(g++ cmake make libgtest-dev qt6-base-dev qt6-base-dev-tools libgl-dev util-linux)
@@ -19,6 +20,10 @@ if [ "${1:-}" = windows ]; then
   # MinGW-w64 with POSIX threads, Wine and GoogleTest's sources to build for Windows. The cross build
   # takes the header-only libraries above (toml++, CLI11) from a folder of its own.
   packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 googletest)
+fi
+if [ "${1:-}" = web ]; then
+  packages+=(emscripten binaryen googletest chromium)
+  command -v npm >/dev/null || packages+=(nodejs npm)
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -35,6 +35,8 @@ struct LoadCalls {
 enum class LoadResult { Cancelled, Failed, Complete };
 
 inline constexpr const char* AllFilesLoadedText = "All files loaded successfully!";
+// The title of the box that shows LoadCalls::notice.
+inline constexpr const char* InterruptedSaveTitle = "Interrupted save";
 
 // Runs the load up to "All files loaded successfully!" and the OK button. What a complete load
 // does to the pages afterwards (lists, undo stack, title) is the caller's. The files are read under

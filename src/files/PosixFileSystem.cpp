@@ -80,6 +80,9 @@ fs::perms newFilePermissions()
 {
     const mode_t mask = umask(0);
     umask(mask);
+    // Emscripten's file system answers 0777, which would make every file unreadable: a mask that
+    // takes the owner's reading and writing away is no real one, and the usual 022 stands for it.
+    if ((mask & 0600) != 0) return static_cast<fs::perms>(0644);
     return static_cast<fs::perms>(0666 & ~mask);
 }
 

@@ -14,7 +14,7 @@
 #include "ui/DiskWatcher.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
-#include "ui/PageEditors.h"
+#include "editors/PageEditors.h"
 #include "ui/PageHolder.h"
 #include "ui/SteadyPageStrip.h"
 #include "ui/WindowNames.h"
@@ -31,7 +31,6 @@ namespace {
 const QString WindowTitle = QStringLiteral("Orvane Executable Editor");
 // Where Qt shows the modified marker; it is not part of the visible title.
 const QString ModifiedMarker = QStringLiteral("[*]");
-constexpr const char* InterruptedSaveTitle = "Interrupted save";
 
 // Shows a window that is not modal, made the first time; one already open is brought up again. It is a
 // window of its own, not the main window's: it stays when the main window is closed, and the program

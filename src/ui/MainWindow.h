@@ -12,6 +12,10 @@
 class QAction;
 class QTabWidget;
 
+namespace orvane {
+struct PageEditors;
+}
+
 namespace orvane::ui {
 
 class AboutWindow;
@@ -21,7 +25,6 @@ class DiskWatcher;
 class HelpWindow;
 class LoadWindow;
 class PageHolder;
-struct PageEditors;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT

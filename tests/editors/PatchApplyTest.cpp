@@ -67,9 +67,9 @@ TEST(PatchApply, aPatchWrittenOnOneEditionGivesTheSameValuesOnEveryEditionAsOneU
             // Only the regions of the patch were written into the executable.
             for (const auto& [offset, byte] : test::changedBytes(loaded[0], files.image(FileId::Exe))) {
                 const bool inRegion =
-                    std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&](const ExeRegion& r) {
+                    std::any_of(PatchExeRegions.begin(), PatchExeRegions.end(), [&, at = offset](const ExeRegion& r) {
                         const std::size_t start = *r.start.in(edition);
-                        return offset >= start && offset < start + r.length;
+                        return at >= start && at < start + r.length;
                     });
                 EXPECT_TRUE(inRegion) << "offset " << offset;
             }

@@ -33,7 +33,7 @@ TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChan
     for (const auto& [fault, name] : {std::pair{TargetFault::Folder, "a folder"},
                                       {TargetFault::Deleted, "deleted"},
                                       {TargetFault::ReadOnly, "read-only"}}) {
-        forEveryStep(name, [fault](FaultGame& game, std::size_t step) {
+        forEveryStep(name, [fault = fault](FaultGame& game, std::size_t step) {
             const PlannedFile& target = game.step(step);
             // A backup that is gone is simply written anew: only a game file may not vanish.
             if (fault == TargetFault::Deleted && !target.gameFile) return;

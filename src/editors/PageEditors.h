@@ -1,7 +1,7 @@
 #pragma once
-// The editors of the six pages, made with the main window. They hold what each page shows and take
-// the session's load and Undo routines from the start, so a page made later, the first time it is
-// shown, draws the state its editor already has.
+// The editors of the six pages, made with a window (the desktop one or the web page). They hold what
+// each page shows and take the session's load and Undo routines from the start, so a page made later,
+// the first time it is shown, draws the state its editor already has.
 #include "editors/BaseEditor.h"
 #include "editors/FacilityEditor.h"
 #include "editors/ItemEditor.h"
@@ -9,7 +9,7 @@
 #include "editors/StringEditor.h"
 #include "editors/UnitEditor.h"
 
-namespace orvane::ui {
+namespace orvane {
 
 struct PageEditors {
     // Made in page order, so the session runs their routines in that order.
@@ -44,4 +44,4 @@ struct PageEditors {
     strings::StringEditor strings;
 };
 
-} // namespace orvane::ui
+} // namespace orvane
