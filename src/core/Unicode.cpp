@@ -22,7 +22,7 @@ std::string normalizedText(std::string text)
     if (length < 0) return text;
     const std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> owned(composed, &std::free);
     return std::string(reinterpret_cast<const char*>(composed), static_cast<std::size_t>(length));
-#elif defined(_WIN32)
+#elif defined(_WIN32) || defined(__EMSCRIPTEN__)
     if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return text;
     auto composed = composedBySystem(text);
     return composed ? std::move(*composed) : text;
@@ -31,7 +31,7 @@ std::string normalizedText(std::string text)
 #endif
 }
 
-#if ORVANE_HAVE_UTF8PROC || defined(_WIN32)
+#if ORVANE_HAVE_UTF8PROC || defined(_WIN32) || defined(__EMSCRIPTEN__)
 bool unicodeNormalisation() { return true; }
 #else
 bool unicodeNormalisation() { return false; }

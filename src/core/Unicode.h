@@ -15,8 +15,8 @@ std::string normalizedText(std::string text);
 // True when the build normalises text: with utf8proc, or on Windows with the system's own normalisation.
 bool unicodeNormalisation();
 
-// Windows builds without utf8proc: the text in form C by the system (NormalizeString), nothing when the
-// text is not UTF-8 or the system refuses it.
+// Windows and WebAssembly builds without utf8proc: the text in form C by the system (NormalizeString, or
+// the JavaScript engine's normalize), nothing when the text is not UTF-8 or the system refuses it.
 std::optional<std::string> composedBySystem(const std::string& text);
 
 } // namespace orvane

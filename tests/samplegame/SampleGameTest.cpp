@@ -79,13 +79,13 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     // Written: whatever differs from a background of zeros or of 0xFF.
     std::set<std::size_t> written;
     for (const std::uint8_t background : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
-        ByteImage exe(exeLengthOf(edition), background);
+        ByteImage exe(static_cast<std::size_t>(exeLengthOf(edition)), background);
         fillFacilityTypes(exe, edition);
         for (std::size_t i = 0; i < exe.size(); ++i) {
             if (exe[i] != background) written.insert(i);
         }
     }
-    const auto first = facilities::recordOffset(edition, exeLengthOf(edition), 0);
+    const auto first = facilities::recordOffset(edition, static_cast<std::size_t>(exeLengthOf(edition)), 0);
     ASSERT_TRUE(first && !written.empty());
     EXPECT_EQ(*first, facilityTable);
     EXPECT_GE(*written.begin(), *first);

@@ -36,7 +36,7 @@ TEST(UndoTest, theLastFiveSnapshotsGoBackEachIntoItsOwnImage)
         file.image = ByteImage(16, static_cast<std::uint8_t>(id));
         file.asRead = file.image;
         file.loaded = true;
-        session.onRestored(id, [&redrawn, page] { redrawn.emplace_back(page); });
+        session.onRestored(id, [&redrawn, page = page] { redrawn.emplace_back(page); });
     }
     // One edit as every page makes it: snapshot, then write.
     const auto edit = [&session](FileId id, std::size_t offset, std::uint8_t value) {
