@@ -17,3 +17,7 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 export UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+
+# The web edition: the model's tests under Node and the page in headless Chromium, compared with the
+# programs just built.
+ORVANE_NATIVE_BUILD="$build" bash scripts/test-web.sh

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <utility>
 
 #include "files/GamePaths.h"
@@ -17,6 +18,10 @@ std::string lowered(std::string text)
     return text;
 }
 
+// The path with "." and ".." taken out, as the disk reads it: the loader finds a DOS edition's data
+// files through "QEVEXE/../GEODATA".
+std::string normal(const std::string& path) { return std::filesystem::path(path).lexically_normal().generic_string(); }
+
 // The folder of a file with its closing separator, as stored paths begin.
 std::string folderWithSeparator(const std::string& path) { return folderOf(path) + "/"; }
 
@@ -24,14 +29,14 @@ std::string folderWithSeparator(const std::string& path) { return folderOf(path)
 
 void MemoryFileSystem::store(const std::string& path, ByteImage bytes)
 {
-    files_[path] = Entry{std::move(bytes), ++clock_, ++nextIdentity_};
+    files_[normal(path)] = Entry{std::move(bytes), ++clock_, ++nextIdentity_};
 }
 
 void MemoryFileSystem::put(const std::string& path, ByteImage bytes) { store(path, std::move(bytes)); }
 
 const ByteImage* MemoryFileSystem::find(const std::string& path) const
 {
-    const auto found = files_.find(path);
+    const auto found = files_.find(normal(path));
     return found == files_.end() ? nullptr : &found->second.bytes;
 }
 
@@ -55,7 +60,7 @@ bool MemoryFileSystem::canReplace(const std::string&) { return true; }
 
 std::optional<std::string> MemoryFileSystem::writeTemporary(const std::string& target, const ByteImage& bytes)
 {
-    const std::string temporary = target + ".orvane-tmp-" + std::to_string(++nextTemporary_);
+    const std::string temporary = normal(target) + ".orvane-tmp-" + std::to_string(++nextTemporary_);
     store(temporary, bytes);
     steps_.push_back({Step::Kind::Write, temporary, {}, bytes});
     return temporary;
@@ -63,25 +68,25 @@ std::optional<std::string> MemoryFileSystem::writeTemporary(const std::string& t
 
 bool MemoryFileSystem::replace(const std::string& temporary, const std::string& target)
 {
-    const auto found = files_.find(temporary);
+    const auto found = files_.find(normal(temporary));
     if (found == files_.end()) return false;
     Entry moved = std::move(found->second);
     files_.erase(found);
     moved.written = ++clock_;
-    files_[target] = std::move(moved);
-    steps_.push_back({Step::Kind::Replace, temporary, target, {}});
+    files_[normal(target)] = std::move(moved);
+    steps_.push_back({Step::Kind::Replace, normal(temporary), normal(target), {}});
     return true;
 }
 
 bool MemoryFileSystem::remove(const std::string& path)
 {
-    if (files_.erase(path) > 0) steps_.push_back({Step::Kind::Remove, path, {}, {}});
+    if (files_.erase(normal(path)) > 0) steps_.push_back({Step::Kind::Remove, normal(path), {}, {}});
     return true;
 }
 
 std::string MemoryFileSystem::resolve(const std::string& path)
 {
-    return resolveComponents(path, [this](const std::string& folder, const std::string& name) {
+    return resolveComponents(normal(path), [this](const std::string& folder, const std::string& name) {
         std::optional<std::string> match;
         for (const auto& [stored, entry] : files_) {
             if (stored.size() <= folder.size() || stored.compare(0, folder.size(), folder) != 0) continue;
@@ -96,7 +101,7 @@ std::string MemoryFileSystem::resolve(const std::string& path)
 
 std::vector<std::string> MemoryFileSystem::listFolder(const std::string& folder)
 {
-    const std::string prefix = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    const std::string prefix = normal(folder.empty() ? "/" : folder + "/");
     std::vector<std::string> names;
     for (const auto& [stored, entry] : files_) {
         if (folderWithSeparator(stored) == prefix) names.push_back(stored.substr(prefix.size()));
@@ -106,7 +111,7 @@ std::vector<std::string> MemoryFileSystem::listFolder(const std::string& folder)
 
 std::optional<FileStamp> MemoryFileSystem::stamp(const std::string& path)
 {
-    const auto found = files_.find(path);
+    const auto found = files_.find(normal(path));
     if (found == files_.end()) return std::nullopt;
     return FileStamp{found->second.bytes.size(), found->second.written, found->second.identity};
 }
@@ -114,9 +119,10 @@ std::optional<FileStamp> MemoryFileSystem::stamp(const std::string& path)
 std::vector<std::string> MemoryFileSystem::sameNameIgnoringCase(const std::string& path)
 {
     std::vector<std::string> matches;
-    const std::string folder = folderWithSeparator(path);
+    const std::string file = normal(path);
+    const std::string folder = folderWithSeparator(file);
     for (const std::string& name : listFolder(folder)) {
-        if (lowered(name) == lowered(path.substr(folder.size()))) matches.push_back(folder + name);
+        if (lowered(name) == lowered(file.substr(folder.size()))) matches.push_back(folder + name);
     }
     return matches;
 }

@@ -77,6 +77,7 @@ TEST(MemoryFileSystem, namesAreFoundWithoutRegardToCaseAndAReplaceGivesTheFileAN
     EXPECT_EQ(memory.resolve("/g/DATA/new.dat"), "/g/Data/new.dat");
     EXPECT_EQ(memory.sameNameIgnoringCase("/g/Data/a.Dat").size(), 2U);
     EXPECT_FALSE(memory.fileLength("/g/Data/b.dat"));
+    EXPECT_EQ(memory.readWhole("/g/Other/../Data/./a.dat"), (ByteImage{1, 2})); // as a DOS edition finds GEODATA
 
     const auto before = memory.stamp("/g/Data/a.dat");
     const auto temporary = memory.writeTemporary("/g/Data/a.dat", ByteImage{9, 9, 9});
