@@ -141,6 +141,11 @@ val WebGame::state() const
     state.set("makeBackups", session_.makeBackups());
     state.set("modified", session_.modified());
     state.set("exePath", session_.files().exePath);
+    val loaded = val::array(); // the paths the game's files were read from
+    for (const LoadedFile& file : session_.files().files) {
+        if (file.loaded) loaded.call<void>("push", file.diskPath);
+    }
+    state.set("files", loaded);
     return state;
 }
 
