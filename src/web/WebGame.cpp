@@ -92,7 +92,8 @@ val WebGame::takeSteps()
 
 std::string WebGame::findExecutable(const std::string& folder)
 {
-    for (const char* candidate : {"QEV.EXE", "GEOSCAPE.EXE", "QEVEXE/GEOSCAPE.EXE"}) {
+    // Relative game paths start with a backslash, as the loader's own do.
+    for (const char* candidate : {"\\QEV.EXE", "\\GEOSCAPE.EXE", "\\QEVEXE\\GEOSCAPE.EXE"}) {
         const std::string path = files_.resolve(joinGamePath(folder, candidate));
         if (files_.exists(path)) return path;
     }

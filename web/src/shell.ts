@@ -96,7 +96,7 @@ export class Shell {
     });
     this.changes = new ChangesPanel(this.game, (change) => this.showPage(change.page, change.list, change.record));
 
-    root.append(
+    root.replaceChildren(
       el('header', {}, this.menus.root),
       el('main', {}, el('h1', { class: 'hidden', text: Title }), strip, this.panels, this.changes.root),
       el('footer', {}, this.status),

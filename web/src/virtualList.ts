@@ -112,28 +112,28 @@ export class VirtualList {
     }
   }
 
+  // The rows are kept and written over rather than made anew, so that the two clicks of a double click
+  // land on the same row even when the first one refreshed the list.
   private render(): void {
     this.rows.style.height = `${this.shown.length * RowHeight}px`;
     const height = this.root.clientHeight || 30 * RowHeight;
     const first = Math.max(0, Math.floor(this.root.scrollTop / RowHeight) - 2);
     const end = Math.min(this.shown.length, first + Math.ceil(height / RowHeight) + 4);
-    const rows: HTMLDivElement[] = [];
+    const pool = this.rows.children;
+    while (pool.length > Math.max(0, end - first)) pool[pool.length - 1].remove();
+    while (pool.length < end - first) this.rows.append(el('div', { role: 'option', class: 'row' }));
     for (let row = first; row < end; ++row) {
+      const option = pool[row - first] as HTMLDivElement;
       const entry = this.shown[row];
-      const option = el('div', {
-        role: 'option',
-        id: `${this.id}-${entry}`,
-        class: 'row',
-        'aria-selected': String(row === this.current),
-        'aria-setsize': this.shown.length,
-        'aria-posinset': row + 1,
-        'data-entry': entry,
-        style: `top:${row * RowHeight}px`,
-      });
-      option.textContent = this.entries[entry] || '\u00a0';
-      rows.push(option);
+      option.id = `${this.id}-${entry}`;
+      option.dataset.entry = String(entry);
+      option.style.top = `${row * RowHeight}px`;
+      option.setAttribute('aria-selected', String(row === this.current));
+      option.setAttribute('aria-setsize', String(this.shown.length));
+      option.setAttribute('aria-posinset', String(row + 1));
+      const text = this.entries[entry] || '\u00a0';
+      if (option.textContent !== text) option.textContent = text;
     }
-    this.rows.replaceChildren(...rows);
     const active = this.current >= first && this.current < end;
     if (active) this.root.setAttribute('aria-activedescendant', `${this.id}-${this.shown[this.current]}`);
     else this.root.removeAttribute('aria-activedescendant');
