@@ -82,8 +82,8 @@ export function choiceList(
   tooltip?: string,
 ): HTMLSelectElement {
   const list = el('select', { id, title: tooltip });
-  list.append(el('option', { value: '', disabled: true, hidden: true, selected: true }));
   for (const choice of choices) list.append(el('option', { value: choice.value, text: choice.caption }));
+  list.selectedIndex = -1;
   list.addEventListener('change', () => {
     if (list.value !== '') pick(Number(list.value));
   });

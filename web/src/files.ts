@@ -104,6 +104,19 @@ export class GameFiles {
     else this.offerZip(gameSteps);
   }
 
+  // False, after telling the user, when the opened folder's game files are no longer those loaded; a
+  // command that writes them asks first, so that the model does not take a save that cannot be written.
+  async unchangedOnDisk(): Promise<boolean> {
+    if (!this.folder) return true;
+    for (const [path, bytes] of this.loaded) {
+      if (!sameBytes(await this.readFromDisk(this.folder, path), bytes)) {
+        this.warn('Save', ChangedOnDisk);
+        return false;
+      }
+    }
+    return true;
+  }
+
   private offerZip(steps: Step[]): void {
     const entries: Record<string, Uint8Array> = {};
     for (const path of pathsLeft(steps, `${GameFolder}/`)) {
@@ -116,12 +129,7 @@ export class GameFiles {
 
   private async writeToDisk(folder: FileSystemDirectoryHandle, steps: Step[]): Promise<void> {
     const write = async () => {
-      for (const [path, bytes] of this.loaded) {
-        if (!sameBytes(await this.readFromDisk(folder, path), bytes)) {
-          this.warn('Save', ChangedOnDisk);
-          return;
-        }
-      }
+      if (!(await this.unchangedOnDisk())) return;
       for (const step of steps) await this.carryOutStep(folder, step);
       for (const path of this.loaded.keys()) this.loaded.set(path, this.game.file(path));
     };

@@ -55,12 +55,12 @@ export class Shell {
           { id: 'mnuOpen', caption: 'Load Files', keys: 'Control+O', act: () => void this.openFolder(folder) },
           null,
           { id: 'mnuBack', caption: 'Make Backups', keys: 'Control+M', checkable: true, act: () => run(() => this.game.toggleMakeBackups()) },
-          { id: 'mnuMaster', caption: 'Make Master Backup', keys: 'Control+B', act: () => run(() => this.game.makeMasterBackup()) },
+          { id: 'mnuMaster', caption: 'Make Master Backup', keys: 'Control+B', act: () => void this.runWriting(() => this.game.makeMasterBackup()) },
           { id: 'mnuPatch', caption: 'Make Patch Files', keys: 'Control+P', act: () => run(() => this.game.makePatchFile()) },
           { id: 'mnuApplyPatch', caption: 'Apply Patch File', act: () => patch.click() },
           { id: 'mnuExportMod', caption: 'Export Changes as Mod...', act: () => run(() => this.game.exportChangesAsMod()) },
           { id: 'mnuApplyMod', caption: 'Apply Mod File...', act: () => mod.click() },
-          { id: 'mnuSave', caption: 'Save', keys: 'Control+S', act: () => run(() => this.game.save()) },
+          { id: 'mnuSave', caption: 'Save', keys: 'Control+S', act: () => void this.runWriting(() => this.game.save()) },
           { id: 'mnuClose', caption: 'Close files', act: () => run(() => this.game.closeFiles()) },
         ],
       },
@@ -120,6 +120,12 @@ export class Shell {
       .then(() => this.files.carryOut())
       .catch((error: unknown) => this.tell(`The files could not be written: ${String(error)}`))
       .then(() => this.refresh());
+  }
+
+  // A command that writes the game's files, run only while the files on disk are still those loaded.
+  private async runWriting(command: () => unknown): Promise<void> {
+    await this.pending;
+    if (await this.files.unchangedOnDisk()) this.run(command);
   }
 
   refresh(): void {

@@ -3,12 +3,19 @@ import { choiceList, el, labelFor, setText } from '../dom';
 import type { Page, PageContext } from '../model';
 import { VirtualList } from '../virtualList';
 
-// Shows the text in the list, with the entry of that text chosen when there is one.
+// Shows the text in the list, with the entry of that text chosen when there is one; a text no entry has
+// stands in an extra entry at the end that cannot be chosen.
 function showText(list: HTMLSelectElement, text: string): void {
-  const blank = list.options[0];
-  const match = Array.from(list.options).findIndex((option, index) => index > 0 && option.text === text);
-  blank.text = match > 0 ? '' : text;
-  list.selectedIndex = match > 0 ? match : 0;
+  let other = list.querySelector<HTMLOptionElement>('option[data-other]');
+  const match = Array.from(list.options).findIndex((option) => option !== other && option.text === text);
+  if (match >= 0 || text === '') {
+    other?.remove();
+    list.selectedIndex = match;
+    return;
+  }
+  other ??= list.appendChild(el('option', { 'data-other': true, disabled: true, hidden: true, value: '' }));
+  other.text = text;
+  list.selectedIndex = other.index;
 }
 
 export function basePage({ game, layout, run }: PageContext): Page {
