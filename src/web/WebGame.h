@@ -6,7 +6,7 @@
 #include <string>
 
 #include "editors/PageEditors.h"
-#include "files/MemoryFileSystem.h"
+#include "web/WebFileSystem.h"
 #include "session/EditorSession.h"
 #include "web/WebPrompts.h"
 
@@ -56,7 +56,7 @@ private:
     void changed();
 
     emscripten::val page_;
-    MemoryFileSystem files_;
+    WebFileSystem files_;
     WebPrompts prompts_;
     EditorSession session_;
     PageEditors editors_;
