@@ -11,6 +11,7 @@ build=build-web
 emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel -DORVANE_BUILD_DESKTOP=OFF -DORVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target orvane-web
 
-(cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs)
+mkdir -p web/dist
 cp "$build/src/orvane-web.js" "$build/src/orvane-web.wasm" web/dist/
+(cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs)
 echo "Web edition built in web/dist"

@@ -1,6 +1,7 @@
 // Keeps the editor working offline: its files are cached when the worker is installed, and every request
-// is answered from the cache first, from the network only for what the cache lacks.
-const Cache = 'orvane-editor-1';
+// is answered from the cache first, from the network only for what the cache lacks. The build names the
+// cache after the files' contents.
+const Cache = 'orvane-editor-dev';
 const Files = ['./', 'index.html', 'main.js', 'styles.css', 'orvane-web.js', 'orvane-web.wasm', 'manifest.webmanifest', 'icon.svg'];
 
 self.addEventListener('install', (event) => {
