@@ -19,6 +19,7 @@ emcmake cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=MinSizeRel -DORVANE_BUILD_DESK
   -DORVANE_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
 
-(cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs)
+mkdir -p web/dist
 cp "$build/src/orvane-web.js" "$build/src/orvane-web.wasm" web/dist/
+(cd web && npm ci --no-audit --no-fund --loglevel=error && node build.mjs)
 echo "Web edition built in web/dist"

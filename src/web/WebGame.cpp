@@ -91,8 +91,9 @@ val WebGame::takeSteps()
 
 std::string WebGame::findExecutable(const std::string& folder)
 {
-    for (const char* candidate : {"QEV.EXE", "GEOSCAPE.EXE", "QEVEXE/GEOSCAPE.EXE"}) {
-        const std::string path = files_.resolve(folder + "/" + candidate);
+    // Relative game paths start with a backslash, as the loader's own do.
+    for (const char* candidate : {"\\QEV.EXE", "\\GEOSCAPE.EXE", "\\QEVEXE\\GEOSCAPE.EXE"}) {
+        const std::string path = files_.resolve(joinGamePath(folder, candidate));
         if (files_.exists(path)) return path;
     }
     return {};
@@ -140,6 +141,11 @@ val WebGame::state() const
     state.set("makeBackups", session_.makeBackups());
     state.set("modified", session_.modified());
     state.set("exePath", session_.files().exePath);
+    val loaded = val::array(); // the paths the game's files were read from
+    for (const LoadedFile& file : session_.files().files) {
+        if (file.loaded) loaded.call<void>("push", file.diskPath);
+    }
+    state.set("files", loaded);
     return state;
 }
 

@@ -3,8 +3,10 @@
 #include <emscripten/val.h>
 
 #include "base/StartingBase.h"
+#include "changes/RecordTables.h"
 #include "facilities/FacilityTable.h"
 #include "items/ItemRecord.h"
+#include "names/NameTables.h"
 #include "units/UnitTable.h"
 #include "web/WebGame.h"
 
@@ -87,7 +89,17 @@ val WebGame::layout() const
     }
     items.set("options", options);
 
+    val names = val::object();
+    names.set("firstTitle", std::string(names::FirstNames.title));
+    names.set("lastTitle", std::string(names::LastNames.title));
+
+    val pages = val::array(); // the captions of the page strip, in its order
+    for (int page = 0; page <= static_cast<int>(changes::PageId::Strings); ++page)
+        pages.call<void>("push", std::string(changes::pageCaption(static_cast<changes::PageId>(page))));
+
     val layout = val::object();
+    layout.set("pages", pages);
+    layout.set("names", names);
     layout.set("base", base);
     layout.set("facilities", facilities);
     layout.set("units", units);
@@ -175,6 +187,7 @@ val WebGame::stringView() const
         lists.call<void>("push", list);
     }
     shown.set("lists", lists);
+    shown.set("fillRevision", static_cast<double>(editor.fillRevision()));
     shown.set("shownString", editor.shownString());
     shown.set("editOpen", editor.editOpen());
     const auto target = editor.editTarget();
