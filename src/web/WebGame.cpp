@@ -6,6 +6,7 @@
 #include "core/TextFilter.h"
 #include "editors/ModCommands.h"
 #include "editors/PatchApply.h"
+#include "files/GamePaths.h"
 
 namespace orvane::web {
 
