@@ -1,28 +1,36 @@
-// A filter box above a list: shows only the entries that contain the typed text, found by the model's filter.
+// A filter box above a list: shows only the entries that contain the typed text, found by the model's
+// filter (`match` answers the positions it lets through).
 import { el } from './dom';
-import type { Model } from './model';
 import type { VirtualList } from './virtualList';
 
-export function filterBox(model: Model, id: string, listName: string, list: VirtualList): HTMLInputElement {
-  const box = el('input', {
-    type: 'search',
-    id,
-    placeholder: 'Filter',
-    'aria-label': `Filter ${listName}`,
-    title: 'Shows only the entries that contain this text. Empty shows every entry.',
-  });
-  box.addEventListener('input', () => applyFilter(model, box, list));
-  return box;
-}
+export class FilterBox {
+  readonly box: HTMLInputElement;
 
-export function applyFilter(model: Model, box: HTMLInputElement, list: VirtualList): void {
-  const entries = list.texts;
-  list.setShown(box.value === '' ? entries.map((_, position) => position) : model.matchingEntries(entries, box.value));
-}
+  constructor(
+    id: string,
+    listName: string,
+    private readonly list: VirtualList,
+    private readonly match: (typed: string) => ArrayLike<number>,
+  ) {
+    this.box = el('input', {
+      type: 'search',
+      id,
+      placeholder: 'Filter',
+      'aria-label': `Filter ${listName}`,
+      title: 'Shows only the entries that contain this text. Empty shows every entry.',
+    });
+    this.box.addEventListener('input', () => this.apply());
+  }
 
-// Shows an entry the filter hides by emptying the filter.
-export function revealEntry(model: Model, box: HTMLInputElement, list: VirtualList, entry: number): void {
-  if (list.isShown(entry)) return;
-  box.value = '';
-  applyFilter(model, box, list);
+  apply(): void {
+    const typed = this.box.value;
+    this.list.setShown(typed === '' ? this.list.texts.map((_, position) => position) : Array.from(this.match(typed)));
+  }
+
+  // Shows an entry the filter hides by emptying the filter.
+  reveal(entry: number): void {
+    if (this.list.isShown(entry)) return;
+    this.box.value = '';
+    this.apply();
+  }
 }

@@ -111,7 +111,9 @@ export interface Game {
   unitView(): UnitView;
   itemView(): ItemView;
   stringView(): StringView;
-  stringEntries(list: number): string[];
+  stringEntries(list: number): Uint8Array;
+  matchingStrings(list: number, typed: string): Int32Array;
+  matchingItems(typed: string): Int32Array;
   clickSquare(square: number): void;
   pickFacility(code: number): void;
   pickDays(days: number): void;
@@ -150,7 +152,6 @@ export interface PageObject {
 
 export interface Model {
   Game: new (page: PageObject) => Game;
-  matchingEntries(entries: string[], typed: string): number[];
 }
 
 // What each page of the strip offers the window: its refresh and the way to show one record.

@@ -1,6 +1,6 @@
 // "Item Editor": the item list with its filter, one item's name and values, and its three option frames.
 import { el, labelFor, setText, ValueButton } from '../dom';
-import { applyFilter, filterBox, revealEntry } from '../filterBox';
+import { FilterBox } from '../filterBox';
 import type { Page, PageContext } from '../model';
 import { VirtualList } from '../virtualList';
 
@@ -24,7 +24,7 @@ const Frames: [number, string, number[]][] = [
   [1, 'frmGren', [10, 9, 8, 7]],
 ];
 
-export function itemPage({ model, game, layout, run }: PageContext): Page {
+export function itemPage({ game, layout, run }: PageContext): Page {
   const list = new VirtualList(
     'lstItem',
     'lblItemHint',
@@ -32,7 +32,7 @@ export function itemPage({ model, game, layout, run }: PageContext): Page {
     (entry) => run(() => game.openItem(entry)),
     'Click on item to view index number, double click to edit.',
   );
-  const filter = filterBox(model, 'txtFilterItem', 'items', list);
+  const filter = new FilterBox('txtFilterItem', 'items', list, (typed) => game.matchingItems(typed));
   const index = el('span', { id: 'lblIndex' });
 
   const name = new ValueButton('cmdName', layout.items.nameLabel, () => run(() => game.changeItemName()), 'Click to change the name.');
@@ -62,7 +62,7 @@ export function itemPage({ model, game, layout, run }: PageContext): Page {
     el(
       'div',
       { class: 'column' },
-      filter,
+      filter.box,
       el('p', { id: 'lblItemHint', text: 'Double click on item to edit it.' }),
       list.root,
       el('p', {}, 'Index: ', index),
@@ -80,7 +80,7 @@ export function itemPage({ model, game, layout, run }: PageContext): Page {
       if (entries !== shown) {
         shown = entries;
         list.setEntries(view.entries, true);
-        applyFilter(model, filter, list);
+        filter.apply();
       }
       list.setEnabled(view.listEnabled);
       setText(index, view.indexCaption);
@@ -92,7 +92,7 @@ export function itemPage({ model, game, layout, run }: PageContext): Page {
       });
     },
     showRecord(_list, record) {
-      revealEntry(model, filter, list, record);
+      filter.reveal(record);
       list.select(record);
       run(() => {
         game.clickItem(record);

@@ -1,7 +1,7 @@
 // "String Editor": the strings of ENGLISH.DAT and ENGLISH2.DAT, each list with its filter and index, the
 // string shown, and the box that edits one.
 import { el, setText } from '../dom';
-import { applyFilter, filterBox, revealEntry } from '../filterBox';
+import { FilterBox } from '../filterBox';
 import type { Page, PageContext } from '../model';
 import { VirtualList } from '../virtualList';
 
@@ -11,7 +11,16 @@ const Lists = [
   ['ENGLISH2.DAT:', 'lstEng2', 'txtFilterEng2', 'lblEng2', 'A list of strings in English2.dat. Click to display text. Double click to edit.'],
 ] as const;
 
-export function stringPage({ model, game, run }: PageContext): Page {
+const decoder = new TextDecoder();
+
+// The entries of a list as the model sends them: UTF-8, each followed by a NUL.
+function entriesOf(bytes: Uint8Array): string[] {
+  const entries = decoder.decode(bytes).split('\0');
+  entries.pop();
+  return entries;
+}
+
+export function stringPage({ game, run }: PageContext): Page {
   const lists = Lists.map(([heading, listId, filterId, indexId, tooltip], number) => {
     const list = new VirtualList(
       listId,
@@ -20,12 +29,12 @@ export function stringPage({ model, game, run }: PageContext): Page {
       (entry) => run(() => game.openString(number, entry)),
       tooltip,
     );
-    const filter = filterBox(model, filterId, heading.replace(':', ''), list);
+    const filter = new FilterBox(filterId, heading.replace(':', ''), list, (typed) => game.matchingStrings(number, typed));
     const index = el('span', { id: indexId });
     const column = el(
       'div',
       { class: 'column grow' },
-      filter,
+      filter.box,
       el('label', { id: `${listId}-heading`, for: listId, text: heading }),
       list.root,
       el('p', {}, 'Index: ', index),
@@ -51,19 +60,17 @@ export function stringPage({ model, game, run }: PageContext): Page {
     shownString,
   );
 
-  let fillRevision = -1;
   return {
     root,
     refresh(open) {
       const view = game.stringView();
-      const refilled = fillRevision !== view.fillRevision;
-      fillRevision = view.fillRevision;
       lists.forEach((shown, number) => {
         const { revision, indexCaption } = view.lists[number];
-        if (shown.revision !== revision || refilled) {
+        // Only a list whose file changed is sent again: an Apply to one file leaves the other as it is.
+        if (shown.revision !== revision) {
           shown.revision = revision;
-          shown.list.setEntries(game.stringEntries(number), !refilled);
-          applyFilter(model, shown.filter, shown.list);
+          shown.list.setEntries(entriesOf(game.stringEntries(number)), true);
+          shown.filter.apply();
         }
         shown.list.setEnabled(open);
         setText(shown.index, indexCaption);
@@ -75,7 +82,7 @@ export function stringPage({ model, game, run }: PageContext): Page {
     showRecord(list, record) {
       const shown = lists[list];
       if (!shown) return;
-      revealEntry(model, shown.filter, shown.list, record);
+      shown.filter.reveal(record);
       shown.list.select(record);
       run(() => {
         game.clickString(list, record);
