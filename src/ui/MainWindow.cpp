@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "editors/ModCommands.h"
+#include "editors/PageEditors.h"
 #include "editors/PatchApply.h"
 #include "ui/AboutWindow.h"
 #include "ui/ChangesPanel.h"
@@ -14,7 +15,6 @@
 #include "ui/DiskWatcher.h"
 #include "ui/HelpWindow.h"
 #include "ui/LoadWindow.h"
-#include "editors/PageEditors.h"
 #include "ui/PageHolder.h"
 #include "ui/SteadyPageStrip.h"
 #include "ui/WindowNames.h"
