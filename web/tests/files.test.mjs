@@ -101,3 +101,16 @@ test('every page passes the accessibility rules of axe-core', async () => {
   assert.deepEqual(violations, [], 'with the change list open');
   await page.close();
 });
+
+test('after the first visit the page opens with no network, as an installed app does', async () => {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('#tab0');
+  const manifest = await page.evaluate(async () => (await fetch(document.querySelector('link[rel=manifest]').href)).json());
+  assert.equal(manifest.display, 'standalone');
+  await context.close();
+});

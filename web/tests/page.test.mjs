@@ -127,3 +127,35 @@ facility = "Laboratory"
     assert.ok(web[name].equals(tool[name]), `${name} as orvane apply writes it`);
   }
 });
+
+test('the lists and menus answer the keyboard as the desktop does', async () => {
+  const folder = path.join(sampleGames(), 'ce');
+  const { page, boxes } = await openPage(browser, server.url);
+  await loadFolder(page, folder);
+  await page.click('#tab4');
+  await page.focus('#lstItem');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await textOf(page, '#lblIndex'), '1', 'the arrows choose an entry as a click does');
+  await page.keyboard.press('Enter');
+  assert.equal(await page.locator('#cmdName').isEnabled(), true, 'Enter opens it as a double click does');
+  await page.keyboard.press('End');
+  assert.equal(await textOf(page, '#lblIndex'), '79');
+
+  await page.fill('#txtFilterItem', 'ZZZ no item has this');
+  assert.equal(await page.locator('#lstItem [role=option]:visible').count(), 0);
+  await page.fill('#txtFilterItem', '');
+
+  await page.focus('#mnuFile');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'mnuOpen');
+  await page.keyboard.press('Escape');
+  boxes.answers.push('150');
+  await page.click('#tab3');
+  await page.selectOption('#cmbUnit', '1');
+  await page.click('#cmdTU');
+  assert.equal(await textOf(page, '#cmdTU'), '150');
+  await page.keyboard.press('Control+z');
+  assert.notEqual(await textOf(page, '#cmdTU'), '150', 'Ctrl+Z undoes');
+  await page.close();
+});
