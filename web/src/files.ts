@@ -5,6 +5,8 @@
 import { zipSync } from 'fflate';
 import type { Game, Step } from './model';
 
+// Each folder opened goes to a folder of its own in the model, /game1, /game2, ...: no file of a game
+// opened earlier can be taken for one of the new game's.
 const GameFolder = '/game';
 const OutFolder = '/out/';
 const ChangedOnDisk =
@@ -49,6 +51,8 @@ function below(path: string, folder: string): string {
 
 export class GameFiles {
   private folder: FileSystemDirectoryHandle | null = null;
+  private opened = 0;
+  private root = GameFolder;
   private loaded = new Map<string, Uint8Array | null>(); // the game's files as last read or written
 
   constructor(
@@ -71,19 +75,21 @@ export class GameFiles {
     } catch {
       return null; // the user closed the picker
     }
-    await this.putFolder(folder, GameFolder);
+    this.root = `${GameFolder}${++this.opened}`;
+    await this.putFolder(folder, this.root);
     this.folder = folder;
-    return this.game.findExecutable(GameFolder);
+    return this.game.findExecutable(this.root);
   }
 
   // The files of a folder chosen with the folder input: each keeps its path below the chosen folder.
   async putInput(files: FileList): Promise<string> {
+    this.root = `${GameFolder}${++this.opened}`;
     for (const file of Array.from(files)) {
       const relative = file.webkitRelativePath ? file.webkitRelativePath.split('/').slice(1).join('/') : file.name;
-      this.game.putFile(`${GameFolder}/${relative}`, new Uint8Array(await file.arrayBuffer()));
+      this.game.putFile(`${this.root}/${relative}`, new Uint8Array(await file.arrayBuffer()));
     }
     this.folder = null;
-    return this.game.findExecutable(GameFolder);
+    return this.game.findExecutable(this.root);
   }
 
   // Remembers the game's files as the model loaded them, to tell later whether another program changed them.
@@ -98,7 +104,7 @@ export class GameFiles {
       const bytes = this.game.file(path);
       if (bytes) download(below(path, OutFolder), bytes);
     }
-    const gameSteps = steps.filter((step) => step.path.startsWith(`${GameFolder}/`));
+    const gameSteps = steps.filter((step) => step.path.startsWith(`${this.root}/`));
     if (gameSteps.length === 0) return;
     if (this.folder) await this.writeToDisk(this.folder, gameSteps);
     else this.offerZip(gameSteps);
@@ -119,9 +125,9 @@ export class GameFiles {
 
   private offerZip(steps: Step[]): void {
     const entries: Record<string, Uint8Array> = {};
-    for (const path of pathsLeft(steps, `${GameFolder}/`)) {
+    for (const path of pathsLeft(steps, `${this.root}/`)) {
       const bytes = this.game.file(path);
-      if (bytes) entries[below(path, GameFolder)] = bytes;
+      if (bytes) entries[below(path, this.root)] = bytes;
     }
     download('orvane-game.zip', zipSync(entries));
     this.tell('Unzip orvane-game.zip into the game folder, replacing its files.');
@@ -141,7 +147,7 @@ export class GameFiles {
     if (step.kind === 'write') return this.writeFile(folder, step.path, step.bytes);
     if (step.kind === 'replace') {
       const bytes = await this.readFromDisk(folder, step.path);
-      if (!bytes) throw new Error(`${below(step.path, GameFolder)} was not written.`);
+      if (!bytes) throw new Error(`${below(step.path, this.root)} was not written.`);
       await this.writeFile(folder, step.target, bytes);
     }
     const [parent, name] = await this.parentOf(folder, step.path, false);
@@ -165,7 +171,7 @@ export class GameFiles {
   }
 
   private async parentOf(folder: FileSystemDirectoryHandle, path: string, create: boolean) {
-    const parts = below(path, GameFolder).split('/');
+    const parts = below(path, this.root).split('/');
     const name = parts.pop() ?? '';
     let parent = folder;
     for (const part of parts) parent = await parent.getDirectoryHandle(part, { create });

@@ -159,3 +159,14 @@ test('the lists and menus answer the keyboard as the desktop does', async () => 
   assert.notEqual(await textOf(page, '#cmdTU'), '150', 'Ctrl+Z undoes');
   await page.close();
 });
+
+test('a second game folder opened in the same page is that game alone', async () => {
+  const games = sampleGames();
+  const { page } = await openPage(browser, server.url);
+  await loadFolder(page, path.join(games, 'ce'));
+  assert.match(await textOf(page, '#lblVer'), /Collector/);
+  await page.setInputFiles('#inpFolder', path.join(games, 'dos12'));
+  await page.waitForFunction(() => /1\.2/.test(document.querySelector('#lblVer')?.textContent ?? ''));
+  assert.match(await textOf(page, '#lblStatus'), /All files loaded successfully!/);
+  await page.close();
+});
