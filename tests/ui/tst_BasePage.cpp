@@ -59,17 +59,6 @@ private slots:
         QVERIFY(w.command1->font().bold() && w.command1->font().pointSize() == 6);
     }
 
-    void aLoadFillsTheSquaresAndTheStoresAndCloseFilesEmptiesThem()
-    {
-        BasePage w;
-        QCOMPARE(w.command1->text(), QStringLiteral("Empty\n255 Days"));
-        QCOMPARE(w.list->count(), 84);
-        QCOMPARE(w.list->item(0)->text(), QStringLiteral("Engineers - 10"));
-        w.trigger("mnuClose");
-        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
-        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
-    }
-
     // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
     void applyWritesTheTwoBytesOfEverySquare()
     {
@@ -128,9 +117,13 @@ private slots:
         QCOMPARE(changedBytes(w.exeOnDisk(), w.exe()), (Changes{{S + 74, 5}, {S + 75, 2}}));
     }
 
+    // A load fills the squares and the stores; Close files empties them.
     void undoTakesBackTheStoreAmountAndSaveWritesTheSquare()
     {
         BasePage w;
+        QCOMPARE(w.command1->text(), QStringLiteral("Empty\n255 Days"));
+        QCOMPARE(w.list->count(), 84);
+        QCOMPARE(w.list->item(0)->text(), QStringLiteral("Engineers - 10"));
         const ByteImage onDisk = w.exeOnDisk();
         w.click("Command1");
         const Changes squareChanges = w.applyOtherPicks(1);
@@ -141,6 +134,9 @@ private slots:
         QCOMPARE(changedBytes(onDisk, w.exe()), squareChanges);
         w.trigger("mnuSave");
         QCOMPARE(changedBytes(onDisk, w.exeOnDisk()), squareChanges);
+        w.trigger("mnuClose");
+        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
+        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
     }
 
     // Every facility name on a square, at the squares' font and one and two points larger: a line never

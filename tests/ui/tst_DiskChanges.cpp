@@ -258,9 +258,8 @@ private slots:
         QCOMPARE(captionsSeen, (QStringList{"Keep Both", "Overwrite", "Cancel"}));
         QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }), std::size_t{0});
         const auto clickOverwrite = [](QMessageBox& box) {
-            for (QAbstractButton* button : box.buttons()) {
+            for (QAbstractButton* button : box.buttons())
                 if (button->text() == QStringLiteral("Overwrite")) button->click();
-            }
         };
         QCOMPARE(answerWith(clickOverwrite), std::size_t{1});
         QCOMPARE(answerWith([](QMessageBox& box) { box.close(); }), std::size_t{2});

@@ -1,6 +1,4 @@
-// Loads of another game over an open one. One that stops at a data file replaces the executable only:
-// Undo must never put a snapshot of the earlier load back into it, every page must keep working on what
-// is loaded, and nothing may be saved. An open string edit never reaches the other game's file.
+// A load that stops at a data file replaces the executable only: no old snapshot, pages work, no save.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

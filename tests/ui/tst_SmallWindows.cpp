@@ -46,9 +46,8 @@ class TestSmallWindows : public QObject {
 
     static QWidget* topLevel(const char* name)
     {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (QWidget* top : QApplication::topLevelWidgets())
             if (top->objectName() == QLatin1String(name) && top->isVisible()) return top;
-        }
         return nullptr;
     }
 

@@ -1,6 +1,5 @@
 #pragma once
-// The main window on a sample game, loaded unless told not to, with one editor page shown. At the end of
-// the test its windows close, and no box may have come that the script did not answer.
+// The main window on a sample game with one page shown; at the end no unanswered box may have come.
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
