@@ -58,8 +58,7 @@ struct LoadedBase : LoadedPage<BaseEditor> {
     }
 };
 
-// The load fills the grid and the list; each of the 36 squares is changed at its own two bytes in
-// every edition, and the caption follows: the name's own line break, then the days.
+// Each of the 36 squares changes its own two bytes in every edition, and its caption follows.
 TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
 {
     for (const auto& [edition, start] : BlockStarts) {
@@ -75,8 +74,7 @@ TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
     }
 }
 
-// A click shows the square in the frame and writes nothing. Command8 is square 7. Only a pick changes what
-// Apply writes; Empty forces 255 days, no other facility does; Apply always pushes a snapshot and writes both bytes.
+// A click shows the square and writes nothing; only picks change what Apply writes. Command8 is square 7.
 TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 {
     LoadedBase base(GameEdition::Collectors);
@@ -162,9 +160,7 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.selectedSquare()->days, 455134u + 36);
 }
 
-// Engineers and scientists are one byte under 250; store amounts two bytes under 28,671 at their own slot
-// (the Fusion Ball Launchers read slot 3). An accepted entry rebuilds the list and is one Undo. A cancelled
-// personnel edit leaves the list alone; a cancelled amount, or a double click with no entry, rebuilds it.
+// Personnel: one byte under 250; stores: two bytes under 28,671 at their own slot. One Undo each.
 TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
 {
     const std::string personnelPrompt = amountLimitPrompt("250", "this cannot");
@@ -205,8 +201,7 @@ TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
     }
 }
 
-// Every store slot holds its own amount; the list shows the 82 listed slots by their labels and an edit of
-// any entry changes its own two bytes only: slots 43-48, 62-64, 76-79 and 82 are neither shown nor written.
+// The 82 listed slots show their own amounts; slots 43-48, 62-64, 76-79 and 82 are never shown or written.
 TEST(BaseEditor, hiddenStoreSlotsAreNeverShownOrWritten)
 {
     LoadedBase base(GameEdition::Dos12);
