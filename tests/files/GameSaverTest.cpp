@@ -7,7 +7,6 @@ namespace orvane::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-using Tree = DiskTree;
 
 // The backup each file of a Collector's Edition sample game gets (the files are GameFiles).
 const std::map<std::string, std::string> BackupOf{{"QEV.EXE.bak", "QEV.EXE"},
@@ -24,13 +23,11 @@ GameFileSet& editEveryImage(SampleSession& game)
     return files;
 }
 
-// Two saves after one load: the backups still hold the files as loaded, a stale backup longer than its file
-// is replaced whole, and the files replaced keep their permissions. (A save without backups writes only the
-// game files: see the disk faults.)
+// Two saves after one load: backups hold the loaded files, a longer stale backup is replaced, modes kept.
 TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
 {
     SampleSession game(GameEdition::Collectors);
-    const Tree asLoaded = filesUnder(game.dir.path());
+    const DiskTree asLoaded = filesUnder(game.dir.path());
     game.load();
     const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
     writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
@@ -46,7 +43,7 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
     GameFileSet& files = editEveryImage(game);
     ASSERT_TRUE(saveGameFiles(files, game.fs, *lock, {}).ok);
 
-    Tree expected;
+    DiskTree expected;
     for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
     for (const auto& [backup, name] : BackupOf) expected[backup] = asLoaded.at(name);
     EXPECT_EQ(filesUnder(game.dir.path()), expected);
@@ -58,7 +55,7 @@ TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
 {
     SampleSession game(GameEdition::Dos12);
     writeFileBytes(game.dir.str() + "/GEODATA/OBDATA(MASTER).bak", ByteImage(9000, 3)); // an earlier master set
-    Tree expected = filesUnder(game.dir.path());
+    DiskTree expected = filesUnder(game.dir.path());
     game.load();
     const auto lock = GameLock::acquire(game.fs, game.exePath);
     ASSERT_TRUE(lock);
@@ -71,9 +68,7 @@ TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
     EXPECT_EQ(filesUnder(game.dir.path()), expected);
 }
 
-// On the fake disk, a write cut short without an error (as on a full disk) or a rename that fails: every
-// file is wholly old or new, no temporary file is left, and the message names the file and those already
-// replaced. These run on every platform; the same faults on the real disk are the disk fault tests'.
+// On the fake disk, a short write or a failed rename: every file old or new, nothing left, files named.
 TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
 {
     for (const std::size_t step : {2u, 5u}) {
