@@ -128,9 +128,8 @@ TEST(CliGame, aRootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
     if (geteuid() == 0) {
         // A modder's game, written by `sudo orvane apply`: the files stay the modder's.
         const uid_t modder = 65534;
-        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {
+        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game"))
             ASSERT_EQ(lchown(entry.path().c_str(), modder, modder), 0);
-        }
         ASSERT_EQ(chown((tool.dir.path() / "game").c_str(), modder, modder), 0);
         expectRun(tool.run({"apply", "-q", game, "a.toml"}), 0);
         for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {

@@ -1,5 +1,4 @@
-// The command-line tool as a user meets it: the built `orvane` run as a child process on sample games in
-// a temporary folder, its exit status, its two output streams and every file on disk checked.
+// The built `orvane` on sample games: exit status, both output streams and every file on disk checked.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -20,9 +19,8 @@ TEST(Cli, exportsDiffsAndAppliesGiveBackTheGameTheyWereMadeFromOnEveryEdition)
     // On games of random tables: a, b and c alike, then b given values a user could type.
     std::vector<std::string> a, b, c;
     for (std::size_t e = 0; e < 3; ++e) {
-        for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}}) {
+        for (const auto& [games, folder] : {std::pair{&a, "a/"}, {&b, "b/"}, {&c, "c/"}})
             games->push_back(tool.game(folder + std::string(Folders[e]), AllEditions[e], 17));
-        }
         expectRun(tool.run({"apply", "-q", "--no-backups", b[e], "edits.toml"}), 0);
     }
     const DiskTree asMade = tool.files("a");
@@ -137,9 +135,8 @@ TEST(Cli, dryRunPrintsTheChangesTheLaterOfTwoValuesWinsWithAWarningAndBackupsCan
 
     expectRun(tool.run({"apply", "--no-backups", game, "a.toml", "b.toml"}), 0, "warning");
     // The master copies of the game as it was are made all the same: the first write of a game makes them.
-    for (const auto& [path, bytes] : tool.files("game")) {
+    for (const auto& [path, bytes] : tool.files("game"))
         EXPECT_TRUE(!path.ends_with(".bak") || path.ends_with("(MASTER).bak")) << path;
-    }
     EXPECT_EQ(tool.run({"diff", original, game}).out,
               Header + "edition = \"Collector's Edition\"\n\n[[unit]]\nnumber = 3\nname = \"Floater Engineer\"\n"
                        "time_units = 70\nhealth = 40\n\n[[item]]\nnumber = 0\nname = \"Pistol\"\nweight = 9\n");
@@ -180,9 +177,8 @@ TEST(Cli, aRefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWar
     Tool tool;
     const std::string game = tool.game("game", GameEdition::Collectors);
     std::string many = Header;
-    for (int unit = 0; unit < 30; ++unit) {
+    for (int unit = 0; unit < 30; ++unit)
         many += "[[unit]]\nnumber = " + std::to_string(unit) + "\nhealth = 256\nstrength = 101\n";
-    }
     tool.write("many.toml", many);
     const DiskTree before = tool.files();
     const ProgramRun run = tool.run({"apply", game, "many.toml"});

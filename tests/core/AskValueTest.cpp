@@ -6,8 +6,7 @@ namespace {
 
 using namespace test;
 
-// Above the limit or not a byte, the same box comes again. The limit holds for the number as typed, or
-// for its whole number; Cancel and an empty answer give nothing.
+// Above the limit (as typed or whole) or not a byte brings the box back; Cancel and empty give nothing.
 TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
 {
     using enum LimitCheck;

@@ -17,9 +17,8 @@ TEST(CodePage, everyByteMapsToItsGlyphAndBackAndNothingElseHasACode)
 
     // Nothing else has a code: the euro sign, a byte that is not UTF-8, a zero byte, and overlong forms of a
     // character, which are not that character: C1 BC would otherwise read as "|", E0 83 A9 as "\u00e9".
-    for (const std::string text : {"", "AB", "\u20ac", "\xff", "\xc1\xbc", "\xe0\x81\xbc", "\xe0\x83\xa9"}) {
+    for (const std::string text : {"", "AB", "\u20ac", "\xff", "\xc1\xbc", "\xe0\x81\xbc", "\xe0\x83\xa9"})
         EXPECT_EQ(CharCode(text), 0) << text;
-    }
     EXPECT_EQ(CharCode(std::string(1, '\0')), 0);
 }
 

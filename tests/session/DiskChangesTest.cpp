@@ -1,5 +1,4 @@
-// The editor and another program on one game: the test plays the other program, writing a file the
-// way orvane does (a temporary file renamed over it), while the session holds edits of its own.
+// The session with edits of its own while the test, as another program, renames a file over a game file.
 #include <gtest/gtest.h>
 
 #include "support/FieldPlace.h"

@@ -1,7 +1,5 @@
 #pragma once
-// A Collector's Edition sample game with every image edited, and one command that writes files
-// (Save with or without backups, Make Master Backup, Make Patch Files) to run on it through a fault
-// on the real disk: what every file holds afterwards and what the user was told are checked.
+// An edited Collector's Edition game and one writing command run through a real-disk fault.
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -156,8 +154,7 @@ inline std::size_t planLength(const Command& command)
     return command.kind == CommandKind::SaveWithBackups ? 8 : 4;
 }
 
-// Runs `check` on a new game for every step of every command, traced by the command, the fault and the
-// step's file.
+// Runs `check` on a new game for every step of every command, traced by command, fault and file.
 inline void forEveryStep(const std::string& fault, const std::function<void(FaultGame&, std::size_t)>& check)
 {
     for (const Command& command : Commands) {
