@@ -31,6 +31,11 @@ inline const Command Commands[] = {
 };
 
 inline constexpr const char* PatchName = "edits.qev";
+// The backups and the master copies of a Collector's Edition game's files, in GameFiles order.
+inline const char* const BackupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
+                                          "GEODATA/obdata.bak"};
+inline const char* const MasterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
+                                          "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
 
 // One file a command writes: its path below the game folder and the bytes it is meant to get.
 struct PlannedFile {
@@ -51,13 +56,9 @@ public:
         english.resize(english.size() - 25);
         if (command.kind == CommandKind::SaveWithoutBackups) game_.session.toggleMakeBackups();
 
-        const char* backupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
-                                     "GEODATA/obdata.bak"};
-        const char* masterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
-                                     "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
         const bool backups = command.kind == CommandKind::SaveWithBackups || command.kind == CommandKind::MasterBackup;
         for (std::size_t i = 0; backups && i < 4; ++i) {
-            const char* name = command.kind == CommandKind::MasterBackup ? masterNames[i] : backupNames[i];
+            const char* name = command.kind == CommandKind::MasterBackup ? MasterNames[i] : BackupNames[i];
             plan_.push_back({name, asLoaded_.at(GameFiles[i].first), false});
         }
         if (command.kind == CommandKind::PatchFile)
