@@ -185,7 +185,6 @@ private slots:
         QCOMPARE(readFileBytes(game.exePath), saved);
         expectUnmodified(game, title);
         expectEnabledMenus(game, {});
-        QVERIFY(game.prompts.unexpected().empty());
     }
 
     // The program's style draws the page strip's frame a piece at a time; the pixels on screen are those

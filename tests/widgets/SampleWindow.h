@@ -35,6 +35,8 @@ T* childNamed(QObject& window, const char* name)
 
 struct SampleWindow {
     explicit SampleWindow(GameEdition edition = GameEdition::Collectors);
+    // No box may have come that the script did not answer.
+    ~SampleWindow() { QVERIFY(prompts.unexpected().empty()); }
 
     // Load Files through the menu, answering the open dialog with the sample executable.
     void load();
