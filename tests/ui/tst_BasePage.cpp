@@ -48,7 +48,7 @@ class TestBasePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void beforeALoadTheBoxesHoldEveryChoiceAndTheSquaresOneSmallBoldFont()
+    void theBoxesBeforeALoadThenApplyWritesTheTwoBytesOfEverySquare()
     {
         BasePage w(Loading::NoLoad);
         QVERIFY(w.combo1->count() == 21 && w.combo1->itemData(20).toInt() == 255);
@@ -57,12 +57,8 @@ private slots:
         QVERIFY(w.frame->isHidden());
         QCOMPARE(w.square(36)->font(), w.command1->font());
         QVERIFY(w.command1->font().bold() && w.command1->font().pointSize() == 6);
-    }
-
-    // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
-    void applyWritesTheTwoBytesOfEverySquare()
-    {
-        BasePage w;
+        // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
+        w.loadPage();
         for (int n = 1; n <= 36; ++n) {
             QTest::mouseClick(w.square(n), Qt::LeftButton);
             QVERIFY(!w.frame->isHidden());

@@ -18,7 +18,7 @@ class TestNamesPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void theNamesAreInTheGameFontUnderAHintTellingHowToEditThem()
+    void theHintAndFontThenADoubleClickedNameWrittenToItsSlotUntilUndo()
     {
         NamesPage w(Loading::NoLoad);
         QCOMPARE(w.first->font(), orvane::ui::gameFont());
@@ -26,12 +26,8 @@ private slots:
                  QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
                                 "I suggest using the same sex as the first name already is or you'll have men "
                                 "with women's names and vice versa."));
-    }
-
-    // Only the edited list is refilled: the other keeps its selection. Close files empties both.
-    void aDoubleClickedNameIsWrittenToItsSlotUntilUndo()
-    {
-        NamesPage w;
+        // Only the edited list is refilled: the other keeps its selection. Close files empties both.
+        w.loadPage();
         QVERIFY(w.first->count() == 120 && w.last->count() == 120);
         const ByteImage loaded = w.image(FileId::Exe);
         const QString oldName = w.first->item(4)->text();
