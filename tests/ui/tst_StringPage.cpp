@@ -84,7 +84,7 @@ private slots:
         QVERIFY(w.lstEng1->font() == orvane::ui::gameFont() && w.text1->font() == orvane::ui::gameFont());
     }
 
-    void aClickShowsTheStringBelowTheListsWithoutMovingThem()
+    void aClickShowsAStringTheFilterOpensTheRealOneCancelAndApply()
     {
         StringPage w;
         QVERIFY(w.frmStr->isHidden());
@@ -98,11 +98,8 @@ private slots:
         QCOMPARE(w.lblStrShow->text(), QLatin1Char('\n') + entryText(w.lstEng2, 0));
         QApplication::processEvents();
         QCOMPARE(w.lstEng2->geometry(), listPlace);
-    }
 
-    void theFilterShowsTheStringsHoldingItInAnyCaseAndOpensTheRealOne()
-    {
-        StringPage w;
+        // The filter shows the strings holding it in any case and opens the real one.
         QVERIFY(w.last > 0);
         const int shown = w.openThroughFilter();
         QVERIFY(shown > 1 && shown < w.total);
@@ -120,18 +117,12 @@ private slots:
         QVERIFY(w.model2->rowCount() == 0 && w.model->rowCount() == shown);
         filter2->clear();
         QCOMPARE(w.model2->rowCount(), total2);
-    }
-
-    // Apply writes the code page's bytes; the refill keeps the filter, the new text at the real number.
-    void cancelWritesNothingAndApplyWritesTheRealString()
-    {
-        StringPage w;
-        w.openThroughFilter();
+        // Apply writes the code page's bytes; the refill keeps the filter, the new text at the real number.
         QTest::keyClicks(w.text1, QStringLiteral(" and more"));
         w.click("cmdCancelStr");
         QVERIFY(w.frmStr->isHidden() && w.text1->text().isEmpty());
         QVERIFY(w.image(FileId::English) == w.english);
-        const int shown = w.applyWritten();
+        QCOMPARE(w.applyWritten(), shown);
         QVERIFY(w.image(FileId::English) == w.edited);
         QVERIFY(w.frmStr->isHidden() && w.lblStrShow->text().isEmpty());
         QVERIFY(!w.lstEng1->selectionModel()->hasSelection());
