@@ -43,38 +43,6 @@ private slots:
     void initTestCase() { ui::setUpApplication(*qApp); }
     void cleanup() { closeAllWindows(); }
 
-    void startsWithSixPagesAndTheFileCommandsUnavailable()
-    {
-        SampleWindow game;
-        QCOMPARE(game.window.objectName(), QStringLiteral("frmMain"));
-        QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
-        auto* tabs = game.find<QTabWidget>("tabFac");
-        const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names",
-                                   "Unit Editor", "Item Editor",     "String Editor"};
-        QCOMPARE(tabs->count(), captions.size());
-        for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
-        QVERIFY(tabs->currentIndex() == 0 && !tabs->isEnabled());
-        expectEnabledMenus(game, {});
-
-        const std::pair<const char*, QString> menus[] = {
-            {"mnuOpen", "L&oad Files\tCtrl+O"},
-            {"mnuBack", "&Make Backups\tCtrl+M"},
-            {"mnuMaster", "Make Master Backup\tCtrl+B"},
-            {"mnuPatch", "Make &Patch Files\tCtrl+P"},
-            {"mnuSave", "&Save\tCtrl+S"},
-            {"mnuClose", "&C&lose files\tCtrl+C"},
-            {"mnuExit", "E&xit\tCtrl+F4"},
-            {"mnuUndo", "Undo\tCtrl+Z"},
-            {"mnuAbout", "&About\t"},
-            {"mnuHelpMe", "H&elp\tF1"},
-        };
-        for (const auto& [name, captionAndKey] : menus) {
-            QAction* action = game.find<QAction>(name);
-            QCOMPARE(action->text() + QLatin1Char('\t') + action->shortcut().toString(), captionAndKey);
-        }
-        QVERIFY(game.find<QAction>("mnuBack")->isChecked());
-    }
-
     void loadsEveryEditionAndShowsWhatWasLoaded_data()
     {
         QTest::addColumn<GameEdition>("edition");
@@ -123,10 +91,37 @@ private slots:
         progress.close();
     }
 
-    // Time-unit edits of the first unit through the Unit Editor page, then the File menu's commands.
-    void menusAndTheModifiedMarkerFollowEditsSavesUndosBackupsAndClose()
+    // Before a load: six pages and the file commands unavailable. Then time-unit edits of the first unit through
+    // the Unit Editor page, and the File menu's commands.
+    void startsWithSixPagesThenMenusAndTheModifiedMarkerFollowEditsSavesUndosBackupsAndClose()
     {
         SampleWindow game(GameEdition::Dos14);
+        QCOMPARE(game.window.objectName(), QStringLiteral("frmMain"));
+        auto* tabs = game.find<QTabWidget>("tabFac");
+        const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names",
+                                   "Unit Editor", "Item Editor",     "String Editor"};
+        QCOMPARE(tabs->count(), captions.size());
+        for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+        QVERIFY(tabs->currentIndex() == 0 && !tabs->isEnabled());
+        expectEnabledMenus(game, {});
+
+        const std::pair<const char*, QString> menus[] = {
+            {"mnuOpen", "L&oad Files\tCtrl+O"},
+            {"mnuBack", "&Make Backups\tCtrl+M"},
+            {"mnuMaster", "Make Master Backup\tCtrl+B"},
+            {"mnuPatch", "Make &Patch Files\tCtrl+P"},
+            {"mnuSave", "&Save\tCtrl+S"},
+            {"mnuClose", "&C&lose files\tCtrl+C"},
+            {"mnuExit", "E&xit\tCtrl+F4"},
+            {"mnuUndo", "Undo\tCtrl+Z"},
+            {"mnuAbout", "&About\t"},
+            {"mnuHelpMe", "H&elp\tF1"},
+        };
+        for (const auto& [name, captionAndKey] : menus) {
+            QAction* action = game.find<QAction>(name);
+            QCOMPARE(action->text() + QLatin1Char('\t') + action->shortcut().toString(), captionAndKey);
+        }
+        QVERIFY(game.find<QAction>("mnuBack")->isChecked());
         expectUnmodified(game, QStringLiteral("Orvane Executable Editor"));
         game.load();
         const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
