@@ -12,10 +12,10 @@
 #include "files/GameLock.h"
 #include "files/WriteJournal.h"
 #include "support/DiskTree.h"
+#include "support/FieldPlace.h"
 #include "support/ImageDiff.h"
 #include "ui/DiskChangedBar.h"
 #include "ui/QtPrompts.h"
-#include "units/UnitTable.h"
 #include "widgets/SampleWindow.h"
 
 namespace orvane::test {
@@ -24,15 +24,9 @@ namespace {
 constexpr auto Edition = GameEdition::Collectors;
 constexpr int BarWaitMs = 3000;
 
-std::size_t unitStat(int record, units::UnitStat stat)
-{
-    return *units::unitFieldOffset(Edition, units::UnitRecordSize * static_cast<std::size_t>(record),
-                                   units::statOffset(stat));
-}
-
 // Time Units of the first unit: what the editor changes. Health of the second: what the other program changes.
-const std::size_t OurTimeUnits = unitStat(0, units::UnitStat::TimeUnits);
-const std::size_t TheirHealth = unitStat(1, units::UnitStat::Health);
+const std::size_t OurTimeUnits = placeOf(Edition, changes::PageId::Units, 0, "Time Units:").at;
+const std::size_t TheirHealth = placeOf(Edition, changes::PageId::Units, 1, "Health:").at;
 
 // The other program: the whole file written beside the game file and renamed over it.
 void writeAsAnotherProgram(const std::string& path, const ByteImage& bytes)
@@ -235,8 +229,7 @@ private slots:
         ui::QtPrompts prompts(&parent);
         const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
         QStringList captionsSeen;
-        QString titleSeen;
-        QString defaultSeen;
+        QString titleSeen, defaultSeen;
         const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
             whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
                 titleSeen = box->windowTitle();
