@@ -58,22 +58,6 @@ struct LoadedBase : LoadedPage<BaseEditor> {
     }
 };
 
-// Each of the 36 squares changes its own two bytes in every edition, and its caption follows.
-TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
-{
-    for (const auto& [edition, start] : BlockStarts) {
-        SCOPED_TRACE(editionName(edition));
-        LoadedBase base(edition);
-        EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
-        for (std::size_t k = 0; k < 36; ++k) {
-            SCOPED_TRACE(k);
-            const auto days = static_cast<std::uint8_t>(k + 1);
-            EXPECT_EQ(base.change(k, GravShield, days), (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
-            EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
-        }
-    }
-}
-
 // A click shows the square and writes nothing; only picks change what Apply writes. Command8 is square 7.
 TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 {
@@ -160,13 +144,22 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.selectedSquare()->days, 455134u + 36);
 }
 
-// Personnel: one byte under 250; stores: two bytes under 28,671 at their own slot. One Undo each.
-TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
+// Each of the 36 squares changes its own two bytes, and its caption follows. Personnel: one byte under 250;
+// stores: two bytes under 28,671 at their own slot. One Undo each.
+TEST(BaseEditor, squaresAndStoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
 {
     const std::string personnelPrompt = amountLimitPrompt("250", "this cannot");
     for (const auto& [edition, start] : BlockStarts) {
         SCOPED_TRACE(editionName(edition));
         LoadedBase base(edition);
+        EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
+        for (std::size_t k = 0; k < 36; ++k) {
+            SCOPED_TRACE(k);
+            const auto days = static_cast<std::uint8_t>(k + 1);
+            EXPECT_EQ(base.change(k, GravShield, days), (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
+        }
+        base.game.load(); // a history of its own for the stores
         const std::size_t fusionBall = start + 74 + 2 * 3;
         base.game.exe().at(start + 72) = 9;
         base.game.exe().at(start + 73) = 9;

@@ -88,7 +88,7 @@ TEST(FacilityEditor, twoByteValuesShowSignedAndGrouped)
 }
 
 // For every type: an odd byte shows "No"; "No" writes Yes - 4 with one snapshot, again writes nothing.
-TEST(FacilityEditor, standardSwitchPushesASnapshotOnlyWhenTheByteChanges)
+TEST(FacilityEditor, theStandardSwitchAndTheChosenTypeAcrossLoadsUndoAndDisableAll)
 {
     const std::uint8_t yesValues[] = {5, 4, 4, 4, 5, 4, 5, 4, 4, 14, 14, 14, 13, 13, 12, 13, 4};
     LoadedFacilities page(GameEdition::Dos14, AccessLift);
@@ -110,13 +110,10 @@ TEST(FacilityEditor, standardSwitchPushesASnapshotOnlyWhenTheByteChanges)
     }
     EXPECT_FALSE(isStandard(-1, 5));
     EXPECT_FALSE(isStandard(17, 4));
-}
 
-// Index and position follow the record; a load clears only the choice, disableAll keeps it.
-TEST(FacilityEditor, theChosenTypeAcrossLoadsUndoAndDisableAll)
-{
+    // Index and position follow the record; a load clears only the choice, disableAll keeps it.
     using enum FacilityValue;
-    LoadedFacilities page(GameEdition::Dos14, LaserDefense);
+    page.editor.choose(LaserDefense);
     EXPECT_TRUE(page.editor.facilityChosen());
     EXPECT_EQ(page.editor.facilityIndex(), LaserDefense);
     EXPECT_EQ(page.editor.facilityRecordOffset(), 144u);
