@@ -154,10 +154,8 @@ TEST_F(ItemEditorTest, renameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBac
     EXPECT_EQ(obdata(), loaded);
     EXPECT_EQ(editor.nameCaption(), oldName);
     EXPECT_EQ(editor.listEntries().at(7), oldName);
-}
 
-TEST_F(ItemEditorTest, disableAllEmptiesThePageAndStopsEveryEdit)
-{
+    // disableAll empties the page and stops every edit.
     editor.disableAll();
     EXPECT_FALSE(editor.listEnabled());
     EXPECT_EQ(editor.listEntries().size(), 80u);
