@@ -20,7 +20,7 @@ struct EditionLayout {
 
 class SampleGameTest : public ::testing::TestWithParam<EditionLayout> {};
 
-TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
+TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTimeAndTheTablesAtTheEditionOffsets)
 {
     const EditionLayout& layout = GetParam();
     const sample::SampleFiles files = sample::makeSampleFiles(layout.edition);
@@ -35,12 +35,8 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
                                                 {"GEODATA/OBDATA.DAT", files.obdata},
                                                 {"GEODATA/ENGLISH.DAT", files.english},
                                                 {"GEODATA/ENGLISH2.DAT", files.english2}}));
-}
 
-TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
-{
-    const EditionLayout& layout = GetParam();
-    const sample::SampleFiles files = sample::makeSampleFiles(layout.edition);
+    // The tables stand at the edition's offsets.
     const ByteImage& exe = files.exe;
     // Base grid: an empty square (255 days), the lift, a hangar's first quarter; staff and stores.
     EXPECT_EQ(exe.at(layout.startingBase), 0xFF);
