@@ -111,12 +111,31 @@ private slots:
         QVERIFY(!barShown(game));
     }
 
-    void theBarTellsAnotherProgramsChangeWithoutSave()
+    // The load finishes an interrupted save and says so; then the bar tells another program's change.
+    void theLoadFinishesAnInterruptedSaveAndTheBarTellsAnotherProgramsChange()
     {
         SampleWindow game(Edition);
-        game.load();
+        // A writer died after its journal and before its rename: the new executable waits beside the old.
+        ByteImage newExe = readFileBytes(game.exePath);
+        newExe.at(TheirHealth) = static_cast<std::uint8_t>(newExe.at(TheirHealth) + 3);
+        const auto temporary = game.fs.writeTemporary(game.exePath, newExe);
+        QVERIFY(temporary.has_value());
+        const std::string journal = formatJournal({{*temporary, game.exePath, newExe.size(), checksumOf(newExe)}});
+        writeFileBytes(gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
+
+        game.prompts.answerFile(game.exePath);
+        game.trigger("mnuOpen");
+        QCOMPARE(labelText("lblComp"), QStringLiteral("All files loaded successfully!"));
+        const auto told = game.prompts.messages();
+        QCOMPARE(told.size(), std::size_t{1});
+        QCOMPARE(told.front().title, std::string("Interrupted save"));
+        QCOMPARE(told.front().text, std::string("An interrupted save was finished: QEV.EXE."));
+        QCOMPARE(game.image(FileId::Exe), newExe);
+        QCOMPARE(readFileBytes(game.exePath), newExe);
+        QVERIFY(!std::filesystem::exists(*temporary));
+        QVERIFY(!std::filesystem::exists(gameJournalPath(game.exePath)));
         QVERIFY(!barShown(game));
-        const ByteImage loaded = readFileBytes(game.exePath);
+        const ByteImage& loaded = newExe;
         const auto theirs = [&](int step) { return static_cast<std::uint8_t>(loaded.at(TheirHealth) + step); };
         game.editTimeUnits(0, "8");
         game.prompts.clearShown();
@@ -195,30 +214,6 @@ private slots:
         setTheirHealth(game.exePath, theirs(4));
         QTest::qWait(1500);
         QVERIFY(!barShown(game));
-    }
-
-    void aLoadFinishesAnInterruptedSaveAndSaysSo()
-    {
-        SampleWindow game(Edition);
-        // A writer died after its journal and before its rename: the new executable waits beside the old.
-        ByteImage newExe = readFileBytes(game.exePath);
-        newExe.at(TheirHealth) = static_cast<std::uint8_t>(newExe.at(TheirHealth) + 3);
-        const auto temporary = game.fs.writeTemporary(game.exePath, newExe);
-        QVERIFY(temporary.has_value());
-        const std::string journal = formatJournal({{*temporary, game.exePath, newExe.size(), checksumOf(newExe)}});
-        writeFileBytes(gameJournalPath(game.exePath), ByteImage(journal.begin(), journal.end()));
-
-        game.prompts.answerFile(game.exePath);
-        game.trigger("mnuOpen");
-        QCOMPARE(labelText("lblComp"), QStringLiteral("All files loaded successfully!"));
-        const auto told = game.prompts.messages();
-        QCOMPARE(told.size(), std::size_t{1});
-        QCOMPARE(told.front().title, std::string("Interrupted save"));
-        QCOMPARE(told.front().text, std::string("An interrupted save was finished: QEV.EXE."));
-        QCOMPARE(game.image(FileId::Exe), newExe);
-        QCOMPARE(readFileBytes(game.exePath), newExe);
-        QVERIFY(!std::filesystem::exists(*temporary));
-        QVERIFY(!std::filesystem::exists(gameJournalPath(game.exePath)));
     }
 
     // The real box: Keep Both is the default, Escape is Cancel, and the buttons stand in the order given.
