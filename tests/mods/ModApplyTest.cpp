@@ -13,7 +13,7 @@ GameFileSet sampleGame() { return sample::loadedSampleFiles(GameEdition::Dos14);
 
 std::string modText(const std::string& body) { return "[mod]\nformat = 1\n" + body; }
 
-TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
+TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndFieldAndAllAreListed)
 {
     const GameFileSet game = sampleGame();
     const struct {
@@ -91,11 +91,8 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         EXPECT_NE(result.refusal->describe().find(c.refusal), std::string::npos) << result.refusal->describe();
         EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
     }
-}
 
-TEST(ModApply, aRefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
-{
-    const GameFileSet game = sampleGame();
+    // A refused mod lists every fault it holds in the order of its lines.
     const ModApplication result = applyModText(
         game, "[mod]\nformat = 2\n[[unit]]\nnumber = 0\nhealth = 300\nspeed = 1\nenergy = 5\n[[item]]\nnumber = 99\n"
               "[[item]]\nnumber = 1\ndamage = 2.5\nweight = 101\n[[unit]]\nnumber = 0\n");
