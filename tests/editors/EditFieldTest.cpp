@@ -23,7 +23,7 @@ struct LoadedGame {
 };
 
 // Low byte first, commas dropped, limit on the number as typed; Cancel or empty writes nothing.
-TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
+TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothingAndAsksNothingOutsideTheImage)
 {
     const struct {
         Answers answers;
@@ -60,11 +60,8 @@ TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
             EXPECT_EQ(exe, before);
         }
     }
-}
 
-// Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
-TEST(EditWord, outsideTheImageNothingIsAsked)
-{
+    // Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
     LoadedGame loaded;
     const std::size_t size = loaded.game.exe().size();
     EXPECT_EQ(loaded.edit(size - 1, {}, false), Changes{});
