@@ -1,12 +1,9 @@
 // The test plays another program writing the open game's files while the editor holds edits of its own.
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 
 #include "files/Checksum.h"
 #include "files/GameLock.h"
@@ -15,7 +12,6 @@
 #include "support/FieldPlace.h"
 #include "support/ImageDiff.h"
 #include "ui/DiskChangedBar.h"
-#include "ui/QtPrompts.h"
 #include "widgets/SampleWindow.h"
 
 namespace orvane::test {
@@ -214,42 +210,6 @@ private slots:
         setTheirHealth(game.exePath, theirs(4));
         QTest::qWait(1500);
         QVERIFY(!barShown(game));
-    }
-
-    // The real box: Keep Both is the default, Escape is Cancel, and the buttons stand in the order given.
-    void theQtChoiceBoxDefaultsToKeepBothAndEscapeCancels()
-    {
-        QWidget parent;
-        parent.show();
-        ui::QtPrompts prompts(&parent);
-        const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
-        QStringList captionsSeen;
-        QString titleSeen, defaultSeen;
-        const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
-            whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
-                titleSeen = box->windowTitle();
-                defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
-                QList<QAbstractButton*> shown = box->buttons();
-                std::sort(shown.begin(), shown.end(),
-                          [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
-                captionsSeen.clear();
-                for (QAbstractButton* button : shown) captionsSeen.append(button->text());
-                press(*box);
-            });
-            return prompts.askChoice("Files changed on disk", "Another program changed QEV.EXE.", buttons, 0, 2);
-        };
-
-        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }), std::size_t{2});
-        QCOMPARE(titleSeen, QStringLiteral("Files changed on disk"));
-        QCOMPARE(defaultSeen, QStringLiteral("Keep Both"));
-        QCOMPARE(captionsSeen, (QStringList{"Keep Both", "Overwrite", "Cancel"}));
-        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }), std::size_t{0});
-        const auto clickOverwrite = [](QMessageBox& box) {
-            for (QAbstractButton* button : box.buttons())
-                if (button->text() == QStringLiteral("Overwrite")) button->click();
-        };
-        QCOMPARE(answerWith(clickOverwrite), std::size_t{1});
-        QCOMPARE(answerWith([](QMessageBox& box) { box.close(); }), std::size_t{2});
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -154,7 +155,7 @@ private slots:
         QVERIFY(!topLevel("frmHelp") && !topLevel("frmAbout"));
     }
 
-    void theRealInputBoxAnswersAndTheOpenFilterFindsUpperCase()
+    void theRealBoxesAnswerAndTheOpenFilterFindsUpperCase()
     {
         ui::QtPrompts prompts;
         QString title, label, shownDefault;
@@ -208,6 +209,39 @@ private slots:
                 prompts.chooseFileToOpen({"QEV Executable (qev.exe)", "*.exe"});
             QCOMPARE(shown, save ? QStringLiteral("Patch File (*.qev)") : QStringLiteral("QEV Executable (qev.exe)"));
         }
+
+        // The real choice box: Keep Both is the default, Escape is Cancel, the buttons stand in the order given.
+        QWidget parent;
+        parent.show();
+        ui::QtPrompts withParent(&parent);
+        const std::vector<std::string> buttons{"Keep Both", "Overwrite", "Cancel"};
+        QStringList captionsSeen;
+        QString titleSeen, defaultSeen;
+        const auto answerWith = [&](const std::function<void(QMessageBox&)>& press) {
+            whenBoxOpens<QMessageBox>([&, press](QMessageBox* box) {
+                titleSeen = box->windowTitle();
+                defaultSeen = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
+                QList<QAbstractButton*> shown = box->buttons();
+                std::sort(shown.begin(), shown.end(),
+                          [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+                captionsSeen.clear();
+                for (QAbstractButton* button : shown) captionsSeen.append(button->text());
+                press(*box);
+            });
+            return withParent.askChoice("Files changed on disk", "Another program changed QEV.EXE.", buttons, 0, 2);
+        };
+
+        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }), std::size_t{2});
+        QCOMPARE(titleSeen, QStringLiteral("Files changed on disk"));
+        QCOMPARE(defaultSeen, QStringLiteral("Keep Both"));
+        QCOMPARE(captionsSeen, (QStringList{"Keep Both", "Overwrite", "Cancel"}));
+        QCOMPARE(answerWith([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }), std::size_t{0});
+        const auto clickOverwrite = [](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons())
+                if (button->text() == QStringLiteral("Overwrite")) button->click();
+        };
+        QCOMPARE(answerWith(clickOverwrite), std::size_t{1});
+        QCOMPARE(answerWith([](QMessageBox& box) { box.close(); }), std::size_t{2});
     }
 
     // A patch made on the Collector's Edition (first item renamed, first string of ENGLISH2.DAT shorter) applied
