@@ -7,7 +7,7 @@ namespace {
 using namespace test;
 
 // Above the limit (as typed or whole) or not a byte brings the box back; Cancel and empty give nothing.
-TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
+TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgainAndTextLimitsCountCharacters)
 {
     using enum LimitCheck;
     const ValueBox box{ChangeAmountTitle, amountPrompt("79", {"third line"}), "12"};
@@ -35,10 +35,8 @@ TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
         EXPECT_TRUE(prompts.scriptUsed());
         expectBoxes(prompts, "Change Amount", box.prompt, "12");
     }
-}
 
-TEST(AskValue, shortTextLimitCountsCharactersNotBytes)
-{
+    // A short text's limit counts characters, not bytes.
     ScriptedPrompts prompts;
     prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer("");
     const ValueBox nameBox{"New Name", "prompt", "OLD"};
