@@ -1,6 +1,5 @@
 #pragma once
-// Prompts for the fuzz targets: texts from a queue (Cancel once it is empty), a fixed file to open,
-// Yes to every question, and a record of the message boxes shown.
+// Fuzz prompts: queued texts (then Cancel), a fixed file to open, Yes to all, messages recorded.
 #include <deque>
 #include <optional>
 #include <string>

@@ -1,7 +1,5 @@
 #pragma once
-// The four game files in memory, described by the fuzz input: missing, a folder, or a file of any
-// length (its bytes one repeated value with a marker at the start), possibly one that grows between
-// being measured and being read. Writes are only counted and noted by which image they copy.
+// The game files in memory as the fuzz input says: missing, a folder, or any length, maybe growing.
 #include <algorithm>
 #include <cctype>
 #include <map>

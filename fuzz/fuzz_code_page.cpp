@@ -43,9 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Bytes to text and back, also through a fixed-width field, which keeps only its width.
     ByteImage gameBytes;
-    for (const std::uint8_t b : input.ConsumeBytes<std::uint8_t>(64)) {
+    for (const std::uint8_t b : input.ConsumeBytes<std::uint8_t>(64))
         if (b != 0) gameBytes.push_back(b);
-    }
     std::string gameText;
     for (const std::uint8_t b : gameBytes) gameText += characterOf(b);
     FUZZ_CHECK(encodeGameText(gameText) == gameBytes);

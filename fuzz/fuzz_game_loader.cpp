@@ -1,5 +1,4 @@
-// Two loads in a row of four game files of any kind, length and content, then Save and Make Master
-// Backup. Each load ends complete or with its own message; a set that is not complete is never written.
+// Two loads of four game files of any kind, then Save and Make Master Backup; only a whole set is written.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -54,9 +53,8 @@ std::optional<std::string> refusal(const GameFile& file, const MemoryEntry& entr
 {
     const bool isExe = file.id == FileId::Exe;
     if (entry.kind == EntryKind::Folder) return stepSoFar;
-    if (entry.kind == EntryKind::Missing || entry.length == 0) {
+    if (entry.kind == EntryKind::Missing || entry.length == 0)
         return isExe ? std::string("Unable to load qev.exe") : "Unable to load " + std::string(file.key);
-    }
     if (isExe && editionForExeLength(entry.length) == GameEdition::None) return "Not correct executable file version.";
     if (file.id == FileId::Obdata && entry.length != ObdataLength) return "The file obdata.dat is not the right size";
     if (entry.kind == EntryKind::GrowingFile || entry.length > MemoryFileSystem::ReadableLength) return stepSoFar;

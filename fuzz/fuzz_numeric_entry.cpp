@@ -1,5 +1,4 @@
-// Any entries typed into a value box under any whole-number limit: the loop ends at the first entry
-// that is empty or within the limit and storable, and what it stores never exceeds the limit.
+// Any entries under any limit: the loop ends at an empty or storable entry and never stores above it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cmath>

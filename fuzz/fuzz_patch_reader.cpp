@@ -1,10 +1,5 @@
-// Any bytes as a patch file, read and applied as Apply Patch File applies it to a sample game of any
-// edition. A refused file gives its reason. For an accepted one, every split of the string files its
-// markers allow ends at a marker; applied with it, the executable changes only inside the patch's
-// regions at the edition's places, OBDATA.DAT keeps its length, and the patch file made of the result
-// is the input itself, byte for byte.
-// A patch file is longer than a fuzz input may be, so the first byte chooses the game and whether the
-// rest is the file itself or edits of the game's own patch file: bytes set at places, a cut, a tail.
+// Any bytes as a patch applied to a sample game: refused with a reason, or applied only in its regions and
+// made again from the result byte for byte. The first byte picks the game and whether the rest is the file or edits.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>

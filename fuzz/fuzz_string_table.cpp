@@ -1,7 +1,4 @@
-// Any bytes as a string file; up to five edits in a row, each opening any string and writing any text
-// or bytes in its place the way Apply does; then each edit taken back in turn. After every edit the
-// other strings and the trailing bytes are as they were, and taking an edit back gives the image
-// before it exactly, length included.
+// Up to five string edits on any bytes, then each undone: other bytes stay, Undo gives the image back.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -27,8 +24,7 @@ ByteImage bytesAfter(const ByteImage& image, std::size_t offset)
     return ByteImage(image.begin() + static_cast<std::ptrdiff_t>(offset), image.end());
 }
 
-// The new bytes of the string: typed text (refused by Apply when it holds a character the game lacks),
-// or raw bytes with the zero bytes left out, as no text can give one.
+// The new bytes: typed text (Apply refuses a character the game lacks), or raw bytes with no zero.
 std::optional<std::vector<std::uint8_t>> replacementFrom(FuzzedDataProvider& input)
 {
     if (input.ConsumeBool()) {
@@ -88,9 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         findStringStarts(image, starts);
         decodeStrings(image, starts, texts);
         FUZZ_CHECK(texts.size() == oldTexts.size());
-        for (std::size_t k = 0; k < texts.size(); ++k) {
+        for (std::size_t k = 0; k < texts.size(); ++k)
             if (k != index) FUZZ_CHECK(texts[k] == oldTexts[k]);
-        }
         std::string expected;
         appendGameText(expected, *replacement);
         FUZZ_CHECK(texts[index] == expected);

@@ -1,7 +1,4 @@
-// Any bytes as the journal a cut-off write left beside a game: what is read as a whole journal says
-// the same when written again; one cut short is never whole; the temporary files named in what is
-// left of one are read from any text without failing. A journal taken for whole when it is not would
-// rename files over the game on the next load.
+// Any bytes as a left-over journal: a whole one writes back the same, a cut one is never whole.
 #include <string>
 
 #include "FuzzCheck.h"

@@ -59,38 +59,21 @@ std::optional<std::size_t> startingBaseStart(GameEdition edition, const ByteImag
 
 std::string facilityName(std::uint8_t code)
 {
-    switch (code) {
-    case 0x00: return "Access Lift";
-    case 0x01: return "Living Quarters";
-    case 0x02: return "Laboratory";
-    case 0x03: return "Workshop";
-    case 0x04: return "Small\nRadar System";
-    case 0x05: return "Large\nRadar System";
-    case 0x06: return "Missile Defense";
-    case 0x07: return "General Stores";
-    case 0x08: return "Alien Containment";
-    case 0x09: return "Laser Defense";
-    case 0x0A: return "Plasma Defense";
-    case 0x0B: return "Fusion Ball Defense";
-    case 0x0C: return "Grav Shield";
-    case 0x0D: return "Mind Shield";
-    case 0x0E: return "Psionic Laboratory";
-    case 0x0F: return "Hyper-wave Decoder";
-    case 0x10: return "Hangar\n(Top Left)";
-    case 0x11: return "Hangar\n(Top Right)";
-    case 0x12: return "Hangar\n(Bottom Left)";
-    case 0x13: return "Hangar\n(Bottom Right)";
-    case EmptyFacility: return "Empty";
-    default: return {};
-    }
+    // clang-format off
+    static constexpr std::array<std::string_view, 20> Names = {
+        "Access Lift", "Living Quarters", "Laboratory", "Workshop", "Small\nRadar System", "Large\nRadar System",
+        "Missile Defense", "General Stores", "Alien Containment", "Laser Defense", "Plasma Defense",
+        "Fusion Ball Defense", "Grav Shield", "Mind Shield", "Psionic Laboratory", "Hyper-wave Decoder",
+        "Hangar\n(Top Left)", "Hangar\n(Top Right)", "Hangar\n(Bottom Left)", "Hangar\n(Bottom Right)"};
+    // clang-format on
+    if (code == EmptyFacility) return "Empty";
+    return code < Names.size() ? std::string(Names.at(code)) : std::string();
 }
 
 std::string oneLineFacilityName(std::uint8_t code)
 {
     std::string name = facilityName(code);
-    for (char& c : name) {
-        if (c == '\n') c = ' ';
-    }
+    std::replace(name.begin(), name.end(), '\n', ' ');
     return name;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Every value that differs between the images being edited and the files as loaded, in the pages'
-// own words: page, record, field label, old value, new value. Bytes that no page shows are listed
-// by their offset, so no change is ever hidden.
+// Every value that differs from the files as loaded, in the pages' words (page, record, field, old, new);
+// bytes that no page shows are listed by their offset, so no change is ever hidden.
 #include <cstddef>
 #include <optional>
 #include <string>

@@ -1,8 +1,6 @@
 #pragma once
-// One field of a table record as data: the page's label for it, where it lies in the record, its
-// width and encoding, and what the page lets a user enter for it. Pages and their editors take their
-// labels and limits from these descriptions, the change list reads old and new values through them
-// and the mod files are checked against them, so each field is described once.
+// One field of a table record as data: label, place, width, encoding and entry rule. Pages, the change list
+// and the mod files all read fields through these descriptions, so each field is described once.
 #include <cstddef>
 #include <cstdint>
 #include <string>

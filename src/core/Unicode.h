@@ -1,8 +1,6 @@
 #pragma once
-// Text as users type it: the same characters may come composed ("é", one code point, as most systems
-// write it) or decomposed ("e" and a combining acute accent, as macOS writes file names and some
-// editors write text). The game's code page has the composed characters only, so text is brought to
-// composed form (Unicode NFC) before it is mapped to the code page. utf8proc does the work.
+// Typed text may come composed ("é") or decomposed ("e" and a combining accent, as macOS writes it); the game's
+// code page has composed characters only, so text is brought to NFC (by utf8proc) before it is mapped.
 #include <optional>
 #include <string>
 

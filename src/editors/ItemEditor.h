@@ -39,8 +39,6 @@ public:
     const std::string& nameCaption() const { return nameCaption_; }
     const std::string& valueCaption(ItemValue value) const;
     std::optional<ItemOption> selectedOption(OptionGroup group) const;
-    // The opened item's record offset; 0 until the first item is opened.
-    std::size_t itemRecordOffset() const { return itemRecordOffset_; }
 
     // The page's share of the main window's enableAll and disableAll.
     void enableAll();

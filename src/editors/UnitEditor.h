@@ -30,7 +30,6 @@ public:
     void onChanged(std::function<void()> redraw) { changed_ = std::move(redraw); }
     const UnitView& view() const { return view_; }
 
-    bool unitChosen() const { return unitChosen_; }
     std::size_t unitRecordOffset() const { return unitRecordOffset_; }
 
     // The user picked the unit with this record number.

@@ -26,23 +26,12 @@ std::span<const FieldOption> standardOptions(std::size_t record)
 
 const std::array<std::string, FacilityTypeCount>& facilityTypeNames()
 {
-    static const std::array<std::string, FacilityTypeCount> names{"Access Lift",
-                                                                  "Living Quarters",
-                                                                  "Laboratory",
-                                                                  "Workshop",
-                                                                  "Small Radar System",
-                                                                  "Large Radar System",
-                                                                  "Missile Defense",
-                                                                  "General Stores",
-                                                                  "Alien Containment",
-                                                                  "Laser Defense",
-                                                                  "Plasma Defense",
-                                                                  "Fusion Ball Defense",
-                                                                  "Grav Shield",
-                                                                  "Mind Shield",
-                                                                  "Psionic Laboratory",
-                                                                  "Hyper-wave Decoder",
-                                                                  "Hangar"};
+    // clang-format off
+    static const std::array<std::string, FacilityTypeCount> names{
+        "Access Lift", "Living Quarters", "Laboratory", "Workshop", "Small Radar System", "Large Radar System",
+        "Missile Defense", "General Stores", "Alien Containment", "Laser Defense", "Plasma Defense",
+        "Fusion Ball Defense", "Grav Shield", "Mind Shield", "Psionic Laboratory", "Hyper-wave Decoder", "Hangar"};
+    // clang-format on
     return names;
 }
 

@@ -64,12 +64,10 @@ std::uint8_t standardNoValue(int record);
 // True exactly when `byte` is the "Yes" value of `record`; false for a record outside 0 to 16.
 bool isStandard(int record, std::uint8_t byte);
 
-// The file offset of a record, when the edition is one of the three, the record is one of the
-// 17 and the whole table lies inside an image of `imageSize` bytes.
+// A record's file offset, when the edition is known, the record one of the 17 and the table inside the image.
 std::optional<std::size_t> recordOffset(GameEdition edition, std::size_t imageSize, int record);
 
-// A value as the page shows it: a signed two-byte number grouped by thousands ("-1,500"),
-// a byte in plain decimal.
+// A value as the page shows it: a signed two-byte number grouped ("-1,500"), a byte in plain decimal.
 std::string valueCaption(const ByteImage& exe, std::size_t record, FacilityValue value);
 
 // Decimal digits split into groups of three from the right, joined by ","; the sign stays in front.

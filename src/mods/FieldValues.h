@@ -11,9 +11,8 @@
 
 namespace orvane::mods {
 
-// The value of a field: a name as the page shows it (over the bytes a new name is written to), the
-// caption of the option that stands for the stored code, or the number the page shows. A code that no
-// option stands for is its number. The caller checks that the section fits the image.
+// A field's value: the name, the caption of the stored code's option (else its number), or the number the
+// page shows. The caller checks that the section fits the image.
 ModValue fieldValue(const ByteImage& image, const SectionField& field, std::size_t record);
 
 // Gives a field a mod's value. A value equal to the field's own is accepted as it stands and nothing is

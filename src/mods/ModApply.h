@@ -1,8 +1,6 @@
 #pragma once
-// Applying a mod to a game's images: every value is checked by the rules the pages use, against the
-// images it will change, before anything is written; a refused mod changes nothing. The result is new
-// whole images, for the editor to put in one undoable change per file and for the command-line tool
-// to apply further mods to and save.
+// Applying a mod to a game's images: every value is checked by the pages' rules before anything is written,
+// and a refused mod changes nothing. The result is new whole images, one undoable change per file.
 #include <cstddef>
 #include <optional>
 #include <string>

@@ -21,6 +21,7 @@ struct ModField {
     std::string key;
     ModValue value;
     std::size_t line = 0; // in the mod file; 0 for a value made in memory
+    bool operator==(const ModField&) const = default;
 };
 
 // One table of a mod file: a record of a section. A section of many records gives each its number as
@@ -33,6 +34,7 @@ struct ModRecord {
     std::vector<ModField> fields;
     std::size_t line = 0;
     std::size_t nameLine = 0; // the line that gives the name; 0 when none is given
+    bool operator==(const ModRecord&) const = default;
 };
 
 struct ModDocument {

@@ -12,12 +12,9 @@
 
 namespace orvane::strings {
 
-// Lists and tables are refilled after every Apply and Undo and can hold 100,000 strings, so these
-// fill vectors the caller keeps, reusing their memory rather than allocating it anew each time.
+// These fill vectors the caller keeps: lists of up to 100,000 strings are refilled after every Apply and Undo.
 
-// StringStarts of a table: N + 1 offsets for its N strings. Entry k - 1 is where string k begins
-// (the first is 0), the last is one past the terminator of string N. A file with no zero byte
-// has no strings and gives {0}.
+// N + 1 offsets for N strings: where each string begins, then one past the last terminator; {0} for none.
 void findStringStarts(const ByteImage& image, std::vector<std::size_t>& starts);
 
 // The text of every string, in file order, code page 437 decoded; the trailing bytes are left out.
@@ -30,8 +27,7 @@ struct StringReplacement {
     std::vector<std::uint8_t> bytes;
 };
 
-// The place of string `index` (0-based) in `image`; nothing when `starts` does not describe `image`
-// there (the image changed since the starts were taken).
+// The place of string `index` (0-based) in `image`; nothing when `starts` no longer describe `image` there.
 std::optional<StringReplacement> placeOf(const ByteImage& image, const std::vector<std::size_t>& starts,
                                          std::size_t index);
 

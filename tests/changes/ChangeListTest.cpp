@@ -32,8 +32,7 @@ struct EditedGame {
     const GameFileSet& files = game.session.files();
 };
 
-// Before the edits the sample's Floater Commander flies with 65 time units and bravery 60, square 8 holds a
-// Laboratory, the Laser Defense type costs 400 and is not standard, item 7 is the HC-IN Ammo.
+// The sample's Floater Commander: flies, 65 time units, bravery 60; square 8 a Laboratory; item 7 HC-IN Ammo.
 TEST(ChangeList, editsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
 {
     test::TypedGame typed(GameEdition::Dos12, test::ValueSet::Second, std::nullopt);
@@ -74,8 +73,7 @@ TEST(ChangeList, editsOnEveryPageAreListedInThePagesWordsAndUndoTakesThemBack)
     EXPECT_EQ(sortedRows(), remaining);
 }
 
-// A string added at the end, the last one cut off, and bytes after the last zero byte that no string holds.
-// (A string edited in place, which moves every later one, is among the edits on every page.)
+// A string added at the end, the last one cut off, and bytes after the last zero byte.
 TEST(ChangeList, stringsAddedOrCutOffAndBytesAfterTheLastStringAreListed)
 {
     EditedGame edited;

@@ -1,5 +1,4 @@
-// Keep Both as the model does it: this session's changes put on top of a file another program wrote,
-// value by value; where both changed one value ours stays and is named; what has no place is named.
+// Keep Both in the model: our changes on top of another program's file; a clash keeps ours and is named.
 #include <gtest/gtest.h>
 
 #include "changes/DiskRebase.h"

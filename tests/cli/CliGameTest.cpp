@@ -57,6 +57,7 @@ TEST(CliGame, theFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
+// A folder holding two files of one name is refused, naming both.
 TEST(CliGame, noOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
 {
     Tool tool;
@@ -78,6 +79,13 @@ TEST(CliGame, noOutputIsWrittenOverAFileOfEitherGameHoweverItsNameIsSpelt)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
+
+    stdfs::copy_file(tool.dir.path() / "other/GEODATA/ENGLISH.DAT", tool.dir.path() / "other/GEODATA/english.dat");
+    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    const DiskTree twoNames = tool.files();
+    for (const auto& arguments : {std::vector<std::string>{"info", other}, {"apply", other, "a.toml"}})
+        expectRun(tool.run(arguments), 1, "The folder holds both ENGLISH.DAT and english.dat");
+    EXPECT_EQ(treeDifferences(twoNames, tool.files()), "");
 }
 
 TEST(CliGame, twoAppliesAtOnceKeepBothModsEveryTime)
@@ -128,9 +136,8 @@ TEST(CliGame, aRootWriteKeepsOwnersAndARefusedWriteNamesTheSystemsReason)
     if (geteuid() == 0) {
         // A modder's game, written by `sudo orvane apply`: the files stay the modder's.
         const uid_t modder = 65534;
-        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {
+        for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game"))
             ASSERT_EQ(lchown(entry.path().c_str(), modder, modder), 0);
-        }
         ASSERT_EQ(chown((tool.dir.path() / "game").c_str(), modder, modder), 0);
         expectRun(tool.run({"apply", "-q", game, "a.toml"}), 0);
         for (const auto& entry : stdfs::recursive_directory_iterator(tool.dir.path() / "game")) {
@@ -189,21 +196,6 @@ TEST(CliGame, anInterruptEndsTheCommandWith130Or143AndLeavesAWholeGameAndNothing
                                     after.at("QEV.EXE") != before.at("QEV.EXE");
         EXPECT_TRUE(old || changedExeOnly) << "neither the old game nor the new one";
     }
-}
-
-TEST(CliGame, aFolderHoldingTwoFilesOfOneNameIsRefusedNamingBoth)
-{
-    Tool tool;
-    const std::string game = tool.game("game", GameEdition::Collectors);
-    stdfs::copy_file(tool.dir.path() / "game/GEODATA/ENGLISH.DAT", tool.dir.path() / "game/GEODATA/english.dat");
-    tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
-    const DiskTree before = tool.files();
-    for (const std::string command : {"info", "apply"}) {
-        std::vector<std::string> arguments{command, game};
-        if (command == "apply") arguments.push_back("a.toml");
-        expectRun(tool.run(arguments), 1, "The folder holds both ENGLISH.DAT and english.dat");
-    }
-    EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
 } // namespace

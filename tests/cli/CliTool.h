@@ -1,6 +1,5 @@
 #pragma once
-// `orvane` run as a user runs it: the built program as a child process in a temporary folder of
-// sample games, with its exit status and both output streams.
+// `orvane` run as a child process in a temporary folder of sample games.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -6,9 +6,8 @@ namespace {
 
 using namespace test;
 
-// Above the limit or not a byte, the same box comes again. The limit holds for the number as typed, or
-// for its whole number; Cancel and an empty answer give nothing.
-TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
+// Above the limit (as typed or whole) or not a byte brings the box back; Cancel and empty give nothing.
+TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgainAndTextLimitsCountCharacters)
 {
     using enum LimitCheck;
     const ValueBox box{ChangeAmountTitle, amountPrompt("79", {"third line"}), "12"};
@@ -36,10 +35,8 @@ TEST(AskValue, eachAnswerIsTakenRoundedOrAskedAgain)
         EXPECT_TRUE(prompts.scriptUsed());
         expectBoxes(prompts, "Change Amount", box.prompt, "12");
     }
-}
 
-TEST(AskValue, shortTextLimitCountsCharactersNotBytes)
-{
+    // A short text's limit counts characters, not bytes.
     ScriptedPrompts prompts;
     prompts.answer("\u00e9\u00e9\u00e9").answer("ABC").answer("");
     const ValueBox nameBox{"New Name", "prompt", "OLD"};

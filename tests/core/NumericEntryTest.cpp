@@ -5,7 +5,7 @@
 namespace orvane {
 namespace {
 
-TEST(NumericEntry, readsTheNumberAtTheStartAsAModderTypesIt)
+TEST(NumericEntry, readsTheNumberAtTheStartAsAModderTypesItAndRoundsHalvesToEven)
 {
     const struct {
         const char* entry;
@@ -21,13 +21,11 @@ TEST(NumericEntry, readsTheNumberAtTheStartAsAModderTypesIt)
     EXPECT_GT(readNumber(std::string(5000, '9')), 255.0);
     EXPECT_LT(readNumber("-" + std::string(5000, '9')), -255.0);
     EXPECT_DOUBLE_EQ(readNumber(std::string(5000, ' ') + "8"), 8.0);
-}
 
-TEST(NumericEntry, roundsHalvesToTheEvenNeighbour)
-{
-    const std::pair<double, int> cases[] = {{12.5, 12},  {13.5, 14}, {0.5, 0},   {254.5, 254},
-                                            {99.5, 100}, {-0.5, 0},  {-1.5, -2}, {2.4999, 2}};
-    for (const auto& [number, rounded] : cases) EXPECT_EQ(roundHalfEven(number), rounded) << number;
+    // Halves round to the even neighbour.
+    const std::pair<double, int> halves[] = {{12.5, 12},  {13.5, 14}, {0.5, 0},   {254.5, 254},
+                                             {99.5, 100}, {-0.5, 0},  {-1.5, -2}, {2.4999, 2}};
+    for (const auto& [number, rounded] : halves) EXPECT_EQ(roundHalfEven(number), rounded) << number;
 }
 
 } // namespace

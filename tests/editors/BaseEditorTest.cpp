@@ -58,25 +58,7 @@ struct LoadedBase : LoadedPage<BaseEditor> {
     }
 };
 
-// The load fills the grid and the list; each of the 36 squares is changed at its own two bytes in
-// every edition, and the caption follows: the name's own line break, then the days.
-TEST(BaseEditor, everySquareChangesItsOwnTwoBytesInEveryEdition)
-{
-    for (const auto& [edition, start] : BlockStarts) {
-        SCOPED_TRACE(editionName(edition));
-        LoadedBase base(edition);
-        EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
-        for (std::size_t k = 0; k < 36; ++k) {
-            SCOPED_TRACE(k);
-            const auto days = static_cast<std::uint8_t>(k + 1);
-            EXPECT_EQ(base.change(k, GravShield, days), (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
-            EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
-        }
-    }
-}
-
-// A click shows the square in the frame and writes nothing. Command8 is square 7. Only a pick changes what
-// Apply writes; Empty forces 255 days, no other facility does; Apply always pushes a snapshot and writes both bytes.
+// A click shows the square and writes nothing; only picks change what Apply writes. Command8 is square 7.
 TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
 {
     LoadedBase base(GameEdition::Collectors);
@@ -162,15 +144,22 @@ TEST(BaseEditor, theChangeFrameShowsTheSquareAndWritesOnlyWhatWasPicked)
     EXPECT_EQ(base.editor.selectedSquare()->days, 455134u + 36);
 }
 
-// Engineers and scientists are one byte under 250; store amounts two bytes under 28,671 at their own slot
-// (the Fusion Ball Launchers read slot 3). An accepted entry rebuilds the list and is one Undo. A cancelled
-// personnel edit leaves the list alone; a cancelled amount, or a double click with no entry, rebuilds it.
-TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
+// Each of the 36 squares changes its own two bytes, and its caption follows. Personnel: one byte under 250;
+// stores: two bytes under 28,671 at their own slot. One Undo each.
+TEST(BaseEditor, squaresAndStoresEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
 {
     const std::string personnelPrompt = amountLimitPrompt("250", "this cannot");
     for (const auto& [edition, start] : BlockStarts) {
         SCOPED_TRACE(editionName(edition));
         LoadedBase base(edition);
+        EXPECT_EQ(base.caption(8), "Access Lift\n0 Days");
+        for (std::size_t k = 0; k < 36; ++k) {
+            SCOPED_TRACE(k);
+            const auto days = static_cast<std::uint8_t>(k + 1);
+            EXPECT_EQ(base.change(k, GravShield, days), (Changes{{start + k, GravShield}, {start + 36 + k, days}}));
+            EXPECT_EQ(base.caption(k), "Grav Shield\n" + std::to_string(days) + (days == 1 ? " Day" : " Days"));
+        }
+        base.game.load(); // a history of its own for the stores
         const std::size_t fusionBall = start + 74 + 2 * 3;
         base.game.exe().at(start + 72) = 9;
         base.game.exe().at(start + 73) = 9;
@@ -205,8 +194,7 @@ TEST(BaseEditor, storesEntriesWriteTheirOwnBytesUnderTheirLimitInEveryEdition)
     }
 }
 
-// Every store slot holds its own amount; the list shows the 82 listed slots by their labels and an edit of
-// any entry changes its own two bytes only: slots 43-48, 62-64, 76-79 and 82 are neither shown nor written.
+// The 82 listed slots show their own amounts; slots 43-48, 62-64, 76-79 and 82 are never shown or written.
 TEST(BaseEditor, hiddenStoreSlotsAreNeverShownOrWritten)
 {
     LoadedBase base(GameEdition::Dos12);

@@ -22,31 +22,27 @@ struct LoadedGame {
     SampleSession game;
 };
 
-// Low byte first; commas are dropped before reading, and the limit holds on the number as typed. An
-// answer that cannot be a two-byte amount brings the same box back; Cancel and an empty answer write nothing and take
-// no snapshot. One Undo takes back both bytes.
-TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
+// Low byte first, commas dropped, limit on the number as typed; Cancel or empty writes nothing.
+TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothingAndAsksNothingOutsideTheImage)
 {
     const struct {
         Answers answers;
         std::optional<std::pair<std::uint8_t, std::uint8_t>> stored; // low, high; nothing: no write
-    } cases[] = {
-        {{"28,671"}, {{0xFF, 0x6F}}},
-        {{"30,000", "28672", "28671.4", "1,000"}, {{0xE8, 0x03}}},
-        {{"1,,5,00"}, {{0xDC, 0x05}}},
-        {{"&H1F4"}, {{0xF4, 0x01}}},
-        {{"  2.5 "}, {{0x02, 0x00}}},
-        {{"28670.5"}, {{0xFE, 0x6F}}},
-        {{Cancel}, {}},
-        {{""}, {}},
-        {{"12abc", Cancel}, {}},
-        {{" ", ""}, {}},
-        {{"-5", Cancel}, {}},
-        {{"-0.6", Cancel}, {}},
-        {{"&H", Cancel}, {}},
-        {{"1e999", Cancel}, {}},
-        {{"abc", Cancel}, {}},
-    };
+    } cases[] = {{{"28,671"}, {{0xFF, 0x6F}}},
+                 {{"30,000", "28672", "28671.4", "1,000"}, {{0xE8, 0x03}}},
+                 {{"1,,5,00"}, {{0xDC, 0x05}}},
+                 {{"&H1F4"}, {{0xF4, 0x01}}},
+                 {{"  2.5 "}, {{0x02, 0x00}}},
+                 {{"28670.5"}, {{0xFE, 0x6F}}},
+                 {{Cancel}, {}},
+                 {{""}, {}},
+                 {{"12abc", Cancel}, {}},
+                 {{" ", ""}, {}},
+                 {{"-5", Cancel}, {}},
+                 {{"-0.6", Cancel}, {}},
+                 {{"&H", Cancel}, {}},
+                 {{"1e999", Cancel}, {}},
+                 {{"abc", Cancel}, {}}};
     for (const std::size_t low : {std::size_t{455208}, std::size_t{4001}}) {
         const std::size_t high = low + 1;
         LoadedGame loaded;
@@ -64,11 +60,8 @@ TEST(EditWord, writesAnAmountUpTo28671AtTheOffsetGivenOrNothing)
             EXPECT_EQ(exe, before);
         }
     }
-}
 
-// Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
-TEST(EditWord, outsideTheImageNothingIsAsked)
-{
+    // Positions outside the image, or an image not loaded, ask nothing (a box would come unanswered).
     LoadedGame loaded;
     const std::size_t size = loaded.game.exe().size();
     EXPECT_EQ(loaded.edit(size - 1, {}, false), Changes{});

@@ -30,8 +30,7 @@ struct LoadedFacilities : LoadedPage<FacilityEditor> {
     }
 };
 
-// Every value of the Hangar (the last record) in every edition: the box names the field's limit and
-// refuses an entry above it; the accepted entry changes exactly its own byte or bytes.
+// Every value of the Hangar in every edition: the box names its limit, the entry changes only its bytes.
 TEST(FacilityEditor, everyValueWritesOnlyItsOwnBytesInEveryEdition)
 {
     using enum FacilityValue;
@@ -63,8 +62,7 @@ TEST(FacilityEditor, everyValueWritesOnlyItsOwnBytesInEveryEdition)
     }
 }
 
-// Two-byte values show signed and grouped by thousands, while EditWord's default reads the same bytes
-// unsigned and plain. The sample's Grav Shield has a defense of -1,500.
+// Two-byte values show signed and grouped, EditWord's default unsigned; the Grav Shield holds -1,500.
 TEST(FacilityEditor, twoByteValuesShowSignedAndGrouped)
 {
     using enum FacilityValue;
@@ -89,10 +87,8 @@ TEST(FacilityEditor, twoByteValuesShowSignedAndGrouped)
     }
 }
 
-// For every type: a byte that is neither of the type's values shows "No"; "No" writes the type's "No" value,
-// four below its "Yes" value, with one snapshot; "No" again writes nothing new and takes none; the reverse
-// likewise, and the byte then shows "Yes". No redraw follows.
-TEST(FacilityEditor, standardSwitchPushesASnapshotOnlyWhenTheByteChanges)
+// For every type: an odd byte shows "No"; "No" writes Yes - 4 with one snapshot, again writes nothing.
+TEST(FacilityEditor, theStandardSwitchAndTheChosenTypeAcrossLoadsUndoAndDisableAll)
 {
     const std::uint8_t yesValues[] = {5, 4, 4, 4, 5, 4, 5, 4, 4, 14, 14, 14, 13, 13, 12, 13, 4};
     LoadedFacilities page(GameEdition::Dos14, AccessLift);
@@ -114,14 +110,10 @@ TEST(FacilityEditor, standardSwitchPushesASnapshotOnlyWhenTheByteChanges)
     }
     EXPECT_FALSE(isStandard(-1, 5));
     EXPECT_FALSE(isStandard(17, 4));
-}
 
-// FacilityIndex and FacilityPosition follow the chosen record; a load clears only FacilityChosen,
-// which decides whether Undo redraws. disableAll empties the page but keeps the choice.
-TEST(FacilityEditor, theChosenTypeAcrossLoadsUndoAndDisableAll)
-{
+    // Index and position follow the record; a load clears only the choice, disableAll keeps it.
     using enum FacilityValue;
-    LoadedFacilities page(GameEdition::Dos14, LaserDefense);
+    page.editor.choose(LaserDefense);
     EXPECT_TRUE(page.editor.facilityChosen());
     EXPECT_EQ(page.editor.facilityIndex(), LaserDefense);
     EXPECT_EQ(page.editor.facilityRecordOffset(), 144u);

@@ -32,8 +32,7 @@ protected:
     EditorSession& session = game.session;
 };
 
-// The limit holds against the whole number an entry becomes: one above it brings the same box back, and
-// the limit and four tenths is taken as the limit. Cancel writes nothing and takes no snapshot.
+// The limit holds on the whole number: above brings the box back, limit.4 is the limit; Cancel writes nothing.
 TEST_F(ItemEditorTest, everyValueButtonWritesItsOwnByteOnly)
 {
     const std::string ammunition = amountLimitPrompt("79") +
@@ -100,8 +99,7 @@ TEST_F(ItemEditorTest, optionsSnapshotOnlyWhenTheByteChangesAndWriteEveryTime)
     }
 }
 
-// Opening an item selects the options of its bytes and writes nothing; an item whose bytes match no option
-// leaves the selections as they were. Edits go to the opened item, not to one clicked since.
+// Opening an item selects its options and writes nothing; edits go to the opened item, not one clicked.
 TEST_F(ItemEditorTest, openingSelectsTheRecordsOptionsAndEditsGoToTheOpenedItem)
 {
     obdata()[R + 31] = 2;
@@ -156,10 +154,8 @@ TEST_F(ItemEditorTest, renameRewritesTheWholeNameFieldAndUndoBringsTheOldNameBac
     EXPECT_EQ(obdata(), loaded);
     EXPECT_EQ(editor.nameCaption(), oldName);
     EXPECT_EQ(editor.listEntries().at(7), oldName);
-}
 
-TEST_F(ItemEditorTest, disableAllEmptiesThePageAndStopsEveryEdit)
-{
+    // disableAll empties the page and stops every edit.
     editor.disableAll();
     EXPECT_FALSE(editor.listEnabled());
     EXPECT_EQ(editor.listEntries().size(), 80u);

@@ -13,8 +13,7 @@ struct LoadedNames : LoadedPage<NamesEditor> {
     void put(std::size_t at, const std::string& name, std::size_t width) { writeField(game.exe(), at, width, name); }
 };
 
-// In every edition: a first name is written over its 11-byte slot with zeros after it, a last name
-// over the first 11 bytes of its 12-byte slot, keeping the 12th. 12 characters bring the box back.
+// Every edition: first names fill 11 bytes, last names 11 of 12 keeping the 12th; 12 characters come back.
 TEST(NamesEditor, anEditWritesItsSlotInEveryEdition)
 {
     const struct {
@@ -49,9 +48,7 @@ TEST(NamesEditor, anEditWritesItsSlotInEveryEdition)
     }
 }
 
-// Entry 119 of the first names in the Collector's Edition lies at 455077 to 455087. Cancel, an empty entry
-// or no selected entry change nothing; Undo gives the slot back. (Names go through the code page's field
-// writer, as item names do.)
+// First name 119 of the Collector's Edition: 455077 to 455087. Cancel, empty or no entry change nothing.
 TEST(NamesEditor, theLastFirstNameSlotThroughEditsCancelAndUndo)
 {
     LoadedNames names(GameEdition::Collectors);

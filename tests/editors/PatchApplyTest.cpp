@@ -1,5 +1,4 @@
-// Apply Patch File: a patch written on one edition gives the same values on every edition;
-// files that are not well-formed patches are refused with their reason and change nothing.
+// Apply Patch File: one patch gives the same values on every edition; a bad file changes nothing.
 #include <algorithm>
 
 #include "changes/RecordTables.h"
@@ -146,9 +145,8 @@ TEST(PatchApply, whenTheStringFilesCanBeSplitInMoreThanOneWayTheUserChooses)
     EXPECT_EQ(target.game.session.image(FileId::English), wanted);
     EXPECT_EQ(target.game.session.image(FileId::English2), written.game.session.image(FileId::English2));
     std::vector<test::ShownBox> questions;
-    for (const auto& box : target.game.prompts.shown()) {
+    for (const auto& box : target.game.prompts.shown())
         if (box.kind == "yesno") questions.push_back(box);
-    }
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_NE(questions[1].text.find("Is ENGLISH.DAT " + std::to_string(wanted.size()) + " bytes long"),
               std::string::npos)

@@ -1,6 +1,4 @@
-// Before any load, or with an executable one byte too short for a page's table (a load that stopped, or the
-// image of another edition put in place), no page reads past the end: it shows nothing, and no click asks
-// (a box would come unanswered) or writes.
+// With no executable or one a byte too short, no page reads past the end, asks or writes.
 #include "editors/BaseEditor.h"
 #include "editors/FacilityEditor.h"
 #include "editors/NamesEditor.h"

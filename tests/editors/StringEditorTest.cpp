@@ -39,9 +39,7 @@ struct LoadedStrings {
     StringEditor editor{game.session};
 };
 
-// Each zero byte ends a string, an empty one included; a file with no zero byte lists and opens nothing.
-// After Apply the edit is over, the shown string is emptied, the index label keeps its number, and the
-// other list, whose file did not change, is not read again.
+// A zero byte ends each string; no zero byte lists nothing. Apply ends the edit and keeps the other list.
 TEST(StringEditor, theListsAndWhatApplyLeavesOnThePage)
 {
     LoadedStrings strings(Bytes{0x41, 0x42, 0x00, 0x00, 0x43, 0x00}, bytesOf("no terminator"));
@@ -70,9 +68,7 @@ TEST(StringEditor, theListsAndWhatApplyLeavesOnThePage)
     EXPECT_EQ(editor.listRevision(FileId::English2), revision2);
 }
 
-// Strings replaced by longer, shorter and empty texts at the start, in the middle (an empty string) and at
-// the end of a file whose last bytes follow the last terminator: the rest moves, those bytes stay at the
-// end and are never listed, and Undo gives back the file at its former length.
+// Longer, shorter and empty strings anywhere: the rest moves, trailing bytes stay, Undo restores length.
 TEST(StringEditor, longerShorterAndEmptyStringsAnywhereMoveTheRestAndKeepTheTrailingBytes)
 {
     const Texts original{"First", "", "Third"};
@@ -142,9 +138,7 @@ TEST(StringEditor, clicksElsewhereKeepTheOpenEditAndASecondDoubleClickReplacesIt
     EXPECT_EQ(strings.game.session.undoCount(), 2u);
 }
 
-// Every byte 1 to 255 shows as its code page 437 character and goes back as the same byte; Apply with
-// the text unchanged still takes a snapshot. A character with no code page 437 byte would be stored as a
-// zero byte and split the string: it is refused by name, nothing is written and the edit stays open.
+// Bytes 1-255 go through open and Apply unchanged; a character outside code page 437 is refused by name.
 TEST(StringEditor, everyByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageIsRefused)
 {
     Bytes english;
@@ -173,10 +167,7 @@ TEST(StringEditor, everyByteSurvivesOpenAndApplyAndACharacterOutsideTheCodePageI
     EXPECT_EQ(strings.english(), english);
 }
 
-// An open edit and the lists belong to the file they were read from. A load of another game that
-// replaces the edited file (whole, or stopping after it) closes the edit as Close files does, and so
-// does a patch; a load that stopped before it leaves the edit on the same bytes. Lists left over a file
-// a stopped load replaced open nothing. Undo keeps the edit with the bytes taken at the double click.
+// An edit or a list never reaches a file read since it was opened: a load or patch closes the edit.
 TEST(StringEditor, anEditOrAListNeverReachesAFileReadSinceItWasOpened)
 {
     const struct {

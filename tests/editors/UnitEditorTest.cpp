@@ -19,9 +19,7 @@ struct LoadedUnits : LoadedPage<UnitEditor> {
     }
 };
 
-// Every field of the Hover Tank in every edition: its box names the field's limit and refuses an entry
-// above it, even one whose whole number is the limit; the accepted entry changes exactly the one byte at
-// the field's offset.
+// Every field of the Hover Tank in every edition: the box names its limit, the entry changes its one byte.
 TEST(UnitEditor, everyFieldWritesOneByteOfTheChosenRecordInEveryEdition)
 {
     using enum UnitStat;
@@ -56,8 +54,7 @@ TEST(UnitEditor, everyFieldWritesOneByteOfTheChosenRecordInEveryEdition)
     }
 }
 
-// Bravery is entered as 110 - 10 * the stored code, rounded half to even; divisibility by ten is asked
-// for, not checked (the entry rules themselves are the limit loop's).
+// Bravery is entered as 110 - 10 * code, rounded half to even.
 TEST(UnitEditor, braveryIsEnteredAs110LessTenTimesTheStoredCode)
 {
     const struct {
@@ -82,9 +79,7 @@ TEST(UnitEditor, braveryIsEnteredAs110LessTenTimesTheStoredCode)
     }
 }
 
-// The Hover Tank's record in the Collector's Edition begins at 481395 with its flying flag, then its
-// time units: 1 shows "Yes", any other byte "No"; "Yes" twice pushes one snapshot. Undo redraws the
-// page only while a unit is chosen, and a load clears the choice.
+// Hover Tank (Collector's Edition, 481395): flying 1 is "Yes"; Undo redraws only while a unit is chosen.
 TEST(UnitEditor, hoverTankInTheCollectorsEdition)
 {
     LoadedUnits units(GameEdition::Collectors, HoverTank);

@@ -1,6 +1,4 @@
-// Faults made on the real disk at every step of every command that writes game files. After each,
-// every file is wholly as before or as intended, no temporary file is left, the message names the
-// file, and once the fault is gone the same command writes everything.
+// Real-disk faults at every step of every writing command: files whole, nothing left, the file named.
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -45,8 +43,7 @@ TEST(DiskFaults, aTargetThatCannotBeWrittenOverStopsTheCommandBeforeAnythingChan
             else
                 stdfs::remove(path);
             if (fault == TargetFault::Folder) stdfs::create_directory(path);
-            // A game file gone or turned into a folder is a change on disk since the load: the user
-            // chooses to write over it, both with the fault and once it is mended.
+            // A game file gone or made a folder changed on disk since the load: the user chooses Overwrite.
             const bool askedFirst = target.gameFile && fault != TargetFault::ReadOnly;
             if (askedFirst) game.prompts().answerChoice("Overwrite");
 
@@ -99,9 +96,8 @@ TEST(DiskFaults, aReadOnlyFolderStopsTheCommandBeforeAnythingChanges)
             FaultGame game(command);
             std::size_t firstInFolder = 0;
             while (firstInFolder < game.plan().size() &&
-                   stdfs::path(game.step(firstInFolder).name).parent_path() != folder) {
+                   stdfs::path(game.step(firstInFolder).name).parent_path() != folder)
                 ++firstInFolder;
-            }
             if (firstInFolder == game.plan().size()) continue; // the command writes nothing there
             const stdfs::path path = game.dir() / folder;
 
@@ -127,8 +123,7 @@ TEST(DiskFaults, aDiskThatFillsDuringAWriteChangesNothing)
     const auto pageSize = static_cast<std::uintmax_t>(sysconf(_SC_PAGESIZE));
     const auto pages = [&](std::size_t bytes) { return (bytes + pageSize - 1) / pageSize; };
     forEveryStep("disk full", [&](FaultGame& game, std::size_t step) {
-        // Room for the game as loaded and the temporary files before this step, and one page
-        // less than this step's file needs, so its write is cut short.
+        // Room for the game and the files up to this step, less one page: this step's write is cut short.
         std::uintmax_t room = 0;
         for (const auto& [name, bytes] : game.asLoaded()) room += pages(bytes.size());
         for (std::size_t i = 0; i <= step; ++i) room += pages(game.step(i).bytes.size());
@@ -137,9 +132,8 @@ TEST(DiskFaults, aDiskThatFillsDuringAWriteChangesNothing)
         EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
             if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
             const std::string size = "size=" + std::to_string(room * pageSize);
-            if (mount("tmpfs", game.dir().c_str(), "tmpfs", 0, size.c_str()) != 0) {
+            if (mount("tmpfs", game.dir().c_str(), "tmpfs", 0, size.c_str()) != 0)
                 return std::string(SkipPrefix) + "cannot mount a tmpfs";
-            }
             writeTree(game.dir(), game.asLoaded());
             return game.runThroughFault(step, 0, [&] {
                 const bool grown = mount("tmpfs", game.dir().c_str(), "tmpfs", MS_REMOUNT, "size=64m") == 0;
@@ -165,9 +159,8 @@ TEST(DiskFaults, aRenameThatFailsIsUndoneSoEveryFileHoldsWhatItHeldBefore)
         // A file mounted over the target: its folder entry cannot be replaced while it is there.
         EXPECT_CHILD_RAN_CLEAN(runInChild([&] {
             if (std::string reason = takeOwnMounts(); !reason.empty()) return reason;
-            if (mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+            if (mount(mounted.c_str(), path.c_str(), nullptr, MS_BIND, nullptr) != 0)
                 return std::string(SkipPrefix) + "cannot bind a file over another";
-            }
             return game.runThroughFault(step, 0, [&] {
                 return umount2(path.c_str(), MNT_DETACH) == 0 ? std::string() : std::string("cannot unmount");
             });

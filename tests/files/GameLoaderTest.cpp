@@ -60,12 +60,11 @@ TEST_P(LoadEveryEdition, readsTheFourFilesAndReportsEachStep)
     EXPECT_EQ(run.prompts.lastFilter.description, "QEV Executable (qev.exe)");
     EXPECT_EQ(run.prompts.lastFilter.pattern, "*.exe");
     EXPECT_EQ(run.pieces, AllPieces);
-    std::vector<std::string> expectedEvents{"begin", "read 1", "edition " + editionName(edition)};
-    for (const char* event : {"report Enabling All", "enableAll", "report UpdateItemsList", "updateItemsList",
-                              "report Update Base", "updateBase", "report Go back a directory if DOS", "read 4",
-                              "read 2", "read 3", "report All files loaded successfully!", "finish"})
-        expectedEvents.emplace_back(event);
-    EXPECT_EQ(run.events, expectedEvents);
+    EXPECT_EQ(run.events,
+              (std::vector<std::string>{"begin", "read 1", "edition " + editionName(edition), "report Enabling All",
+                                        "enableAll", "report UpdateItemsList", "updateItemsList", "report Update Base",
+                                        "updateBase", "report Go back a directory if DOS", "read 4", "read 2", "read 3",
+                                        "report All files loaded successfully!", "finish"}));
 
     EXPECT_EQ(files.edition, edition);
     EXPECT_EQ(files.exePath, typed);

@@ -7,13 +7,6 @@ namespace orvane::test {
 namespace {
 
 namespace stdfs = std::filesystem;
-using Tree = DiskTree;
-
-// The backup each file of a Collector's Edition sample game gets (the files are GameFiles).
-const std::map<std::string, std::string> BackupOf{{"QEV.EXE.bak", "QEV.EXE"},
-                                                  {"GEODATA/english.bak", "GEODATA/ENGLISH.DAT"},
-                                                  {"GEODATA/english2.bak", "GEODATA/ENGLISH2.DAT"},
-                                                  {"GEODATA/obdata.bak", "GEODATA/OBDATA.DAT"}};
 
 // Changes one byte of every image, and shortens ENGLISH.DAT, so a save shows in every file.
 GameFileSet& editEveryImage(SampleSession& game)
@@ -24,13 +17,11 @@ GameFileSet& editEveryImage(SampleSession& game)
     return files;
 }
 
-// Two saves after one load: the backups still hold the files as loaded, a stale backup longer than its file
-// is replaced whole, and the files replaced keep their permissions. (A save without backups writes only the
-// game files: see the disk faults.)
+// Two saves after one load: backups hold the loaded files, a longer stale backup is replaced, modes kept.
 TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
 {
     SampleSession game(GameEdition::Collectors);
-    const Tree asLoaded = filesUnder(game.dir.path());
+    const DiskTree asLoaded = filesUnder(game.dir.path());
     game.load();
     const ByteImage staleBackup(asLoaded.at("GEODATA/ENGLISH.DAT").size() + 500, 1);
     writeFileBytes(game.dir.str() + "/GEODATA/english.bak", staleBackup);
@@ -46,34 +37,15 @@ TEST(Save, writesTheFourFilesAndTheBackupsOfTheFilesAsLoaded)
     GameFileSet& files = editEveryImage(game);
     ASSERT_TRUE(saveGameFiles(files, game.fs, *lock, {}).ok);
 
-    Tree expected;
+    DiskTree expected;
     for (const auto& [name, id] : GameFiles) expected[name] = files.image(id);
-    for (const auto& [backup, name] : BackupOf) expected[backup] = asLoaded.at(name);
+    for (std::size_t i = 0; i < 4; ++i) expected[BackupNames[i]] = asLoaded.at(GameFiles[i].first);
     EXPECT_EQ(filesUnder(game.dir.path()), expected);
     EXPECT_EQ(stdfs::status(game.exePath).permissions(), exePermissions);
     EXPECT_EQ(stdfs::status(obdata).permissions(), obdataPermissions);
 }
 
-TEST(MasterBackup, eachFileHoldsItsOwnFileAsLoaded)
-{
-    SampleSession game(GameEdition::Dos12);
-    writeFileBytes(game.dir.str() + "/GEODATA/OBDATA(MASTER).bak", ByteImage(9000, 3)); // an earlier master set
-    Tree expected = filesUnder(game.dir.path());
-    game.load();
-    const auto lock = GameLock::acquire(game.fs, game.exePath);
-    ASSERT_TRUE(lock);
-    ASSERT_TRUE(writeMasterBackup(editEveryImage(game), game.fs, *lock).ok);
-
-    expected["QEVEXE/GEOSCAPE.EXE(MASTER).bak"] = expected.at("QEVEXE/GEOSCAPE.EXE");
-    expected["GEODATA/ENGLISH(MASTER).bak"] = expected.at("GEODATA/ENGLISH.DAT");
-    expected["GEODATA/ENGLISH2(MASTER).bak"] = expected.at("GEODATA/ENGLISH2.DAT");
-    expected["GEODATA/OBDATA(MASTER).bak"] = expected.at("GEODATA/OBDATA.DAT");
-    EXPECT_EQ(filesUnder(game.dir.path()), expected);
-}
-
-// On the fake disk, a write cut short without an error (as on a full disk) or a rename that fails: every
-// file is wholly old or new, no temporary file is left, and the message names the file and those already
-// replaced. These run on every platform; the same faults on the real disk are the disk fault tests'.
+// On the fake disk, a short write or a failed rename: every file old or new, nothing left, files named.
 TEST(SaveFaults, everyGameFileIsEitherTheOldOrTheNewOneAndTheUserIsTold)
 {
     for (const std::size_t step : {2u, 5u}) {

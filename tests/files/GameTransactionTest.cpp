@@ -40,9 +40,8 @@ TEST(GameWrite, aJournalIsTakenOnlyWholeAndTheLoadSaysWhatItFinished)
                                             {{}, "/g/GEODATA/odd\tname%", 0, 0}};
     const std::string text = formatJournal(entries);
     EXPECT_EQ(parseJournal(text), entries);
-    for (std::size_t cut = 0; cut < text.size(); ++cut) {
+    for (std::size_t cut = 0; cut < text.size(); ++cut)
         EXPECT_FALSE(parseJournal(text.substr(0, cut))) << "a journal cut at " << cut << " was taken whole";
-    }
     std::string flipped = text;
     flipped[30] ^= 1;
     EXPECT_FALSE(parseJournal(flipped));
@@ -64,17 +63,15 @@ TEST(GameWrite, aJournalIsTakenOnlyWholeAndTheLoadSaysWhatItFinished)
 }
 
 #if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
-// Forked children stand for other processes here; the Windows build runs its own under Wine, and
-// WebAssembly has no processes to fork.
-// Every image changed, ENGLISH.DAT shortened, as a mod manager's apply would leave them.
+// Forked children stand for other processes (none in WebAssembly; Windows runs its own under Wine);
+// every image changed, ENGLISH.DAT shortened.
 void editAll(GameFileSet& files)
 {
     for (LoadedFile& file : files.files) ++file.image.at(20);
     files.image(FileId::English).resize(files.image(FileId::English).size() - 30);
 }
 
-// The real disk, ending the process at its `killAt`-th change: a temporary file is left half-written,
-// a rename or removal is not made, as when the process is killed right there.
+// The real disk, the process ending at its `killAt`-th change, a temporary file half-written.
 class KilledDisk : public RealFileSystem {
 public:
     explicit KilledDisk(int killAt) : killAt_(killAt) {}
@@ -144,15 +141,9 @@ TEST(GameWrite, aWriteKilledAtEveryStepLeavesTheOldGameOrTheNewOneAndNothingBesi
         }
         EXPECT_EQ(leftOfAWrite(dir.path()), std::vector<std::string>{})
             << "a temporary file or the journal is still there";
-        if (isNew && !finished) {
-            EXPECT_TRUE(notice.starts_with("An interrupted save was finished: ")) << notice;
-        }
-        // Whatever came of the game files, a backup written holds the file as loaded.
-        for (const auto& [name, bytes] : onDisk) {
-            if (name.ends_with(".bak")) {
-                EXPECT_TRUE(bytes.size() > 0) << name;
-            }
-        }
+        EXPECT_TRUE(!isNew || finished || notice.starts_with("An interrupted save was finished: ")) << notice;
+        // Whatever came of the game files, no backup written is empty.
+        for (const auto& [name, bytes] : onDisk) EXPECT_TRUE(!name.ends_with(".bak") || !bytes.empty()) << name;
     }
     RecordProperty("steps", killAt - 1);
     EXPECT_GE(killAt - 1, 20) << "fewer steps than files to write: the kill missed some";
@@ -163,8 +154,7 @@ TEST(GameWrite, aSecondWriterWaitsForTheLockAndGivesUpAfterItsTime)
     const TempDir dir;
     const std::string exe = sample::writeSampleGame(dir.str(), GameEdition::Collectors);
     RealFileSystem disk;
-    int ready[2];
-    int done[2];
+    int ready[2], done[2];
     ASSERT_EQ(pipe(ready), 0);
     ASSERT_EQ(pipe(done), 0);
     const pid_t holder = fork();

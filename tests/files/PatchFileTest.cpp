@@ -14,8 +14,7 @@ namespace stdfs = std::filesystem;
 constexpr std::size_t EnglishLength = 1'000;
 constexpr std::size_t English2Length = 2'000;
 constexpr int HoverTank = 32;
-// Where the Hover Tank's time units stand in a patch file: the unit region begins at 3,299 and
-// 3 bytes before the unit table; the Hover Tank is record 32 of 39 bytes; time units are its byte 1.
+// Hover Tank time units in a patch: unit region at 3,299, 3 bytes before the table; record 32 of 39 bytes.
 constexpr std::size_t HoverTankTimeUnitsInPatch = 3'299 + 3 + 32 * 39 + 1;
 
 // A sample game whose string files are 1,000 and 2,000 bytes long, the same in every edition.
@@ -50,9 +49,7 @@ void appendSlice(ByteImage& out, const ByteImage& from, std::size_t start, std::
                from.begin() + static_cast<std::ptrdiff_t>(start + length));
 }
 
-// The patch file of each edition, laid out from the tables where the sample maker put them, holds an unsaved
-// edit as it stands. It replaces an earlier, longer file whole, under the name as typed, and leaves the
-// session as it was. Cancel in the dialog writes and tells nothing.
+// Each edition's patch holds an unsaved edit, replaces a longer file whole; Cancel writes nothing.
 TEST(PatchFile, gathersTheRegionsOfEachEditionWithTheirEditsAndTheDataFilesWhole)
 {
     for (const GameEdition edition : AllEditions) {

@@ -1,5 +1,4 @@
-// Applying mods: values are held to the pages' rules, every fault refuses the whole mod naming where it
-// is, and mods that set different values combine while the later of two that set the same one wins.
+// Applying mods: the pages' rules hold, a fault refuses the whole mod, the later of two values wins.
 #include "mods/ModApply.h"
 #include "base/StartingBase.h"
 #include "core/Unicode.h"
@@ -14,7 +13,7 @@ GameFileSet sampleGame() { return sample::loadedSampleFiles(GameEdition::Dos14);
 
 std::string modText(const std::string& body) { return "[mod]\nformat = 1\n" + body; }
 
-TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
+TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndFieldAndAllAreListed)
 {
     const GameFileSet game = sampleGame();
     const struct {
@@ -92,11 +91,8 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndField)
         EXPECT_NE(result.refusal->describe().find(c.refusal), std::string::npos) << result.refusal->describe();
         EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
     }
-}
 
-TEST(ModApply, aRefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
-{
-    const GameFileSet game = sampleGame();
+    // A refused mod lists every fault it holds in the order of its lines.
     const ModApplication result = applyModText(
         game, "[mod]\nformat = 2\n[[unit]]\nnumber = 0\nhealth = 300\nspeed = 1\nenergy = 5\n[[item]]\nnumber = 99\n"
               "[[item]]\nnumber = 1\ndamage = 2.5\nweight = 101\n[[unit]]\nnumber = 0\n");
@@ -117,13 +113,16 @@ TEST(ModApply, aRefusedModListsEveryFaultItHoldsInTheOrderOfItsLines)
               "> a.toml: line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n> and 5 more");
 }
 
+// The byte-order mark before the file is passed over: the lines count from after it.
 TEST(ModApply, aNameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
 {
     const GameFileSet game = sampleGame();
     const ModApplication result = applyModText(
-        game, modText("[[unit]]\nnumber = 7\nname = \"Ethereal Commander\"\nhealth = 46\n[[unit]]\nnumber = 3\n"
-                      "name = \"Floater Engineer\"\n[[item]]\nnumber = 0\nname = \"Blaster\"\nitem_name = \"Blaster\"\n"
-                      "[[unit]]\nnumber = 4\nname = \"Someone else\"\n"));
+        game,
+        "\xEF\xBB\xBF" +
+            modText("[[unit]]\nnumber = 7\nname = \"Ethereal Commander\"\nhealth = 46\n[[unit]]\nnumber = 3\n"
+                    "name = \"Floater Engineer\"\n[[item]]\nnumber = 0\nname = \"Blaster\"\nitem_name = \"Blaster\"\n"
+                    "[[unit]]\nnumber = 4\nname = \"Someone else\"\n"));
     ASSERT_FALSE(result.refusal) << result.refusal->describe();
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_EQ(result.warnings[0].describe(),
@@ -131,15 +130,7 @@ TEST(ModApply, aNameThatNamesAnotherRecordIsWarnedOfAndTheNumberDecides)
               "(Sectoid Soldier); the values go to unit 7, as its number says");
     ASSERT_EQ(result.changes.size(), 2u);
     EXPECT_EQ(result.changes[0].record, "unit 7 (Sectoid Soldier)");
-}
-
-TEST(ModApply, aByteOrderMarkBeforeTheFileIsPassedOver)
-{
-    const ModApplication result =
-        applyModText(sampleGame(), "\xEF\xBB\xBF" + modText("[[unit]]\nnumber = 7\nhealth = 47\n"));
-    ASSERT_FALSE(result.refusal) << result.refusal->describe();
-    EXPECT_EQ(result.changes.size(), 1u);
-    EXPECT_EQ(result.changes.at(0).line, 5u);
+    EXPECT_EQ(result.changes[0].line, 6u);
 }
 
 TEST(ModApply, aDecomposedTextIsTheGamesComposedCharacter)

@@ -64,12 +64,6 @@ TEST(ModRoundTrip, theChangesSinceLoadAreTheChangeListsFieldsAndGiveTheEditedGam
     EXPECT_EQ(test::imagesOf(applied(asLoaded, changes.mod)), test::imagesOf(edited.files()));
 }
 
-} // namespace
-} // namespace orvane::mods
-
-namespace orvane::mods {
-namespace {
-
 std::string describe(const ModReading& reading)
 {
     std::string text = reading.mod ? "mod " + reading.mod->edition + "\n" : "no mod\n";
@@ -78,9 +72,8 @@ std::string describe(const ModReading& reading)
             text += record.section + " " + (record.number ? std::to_string(*record.number) : "-") + " line " +
                     std::to_string(record.line) + " name " + valueText(record.name) + "@" +
                     std::to_string(record.nameLine) + "\n";
-            for (const ModField& field : record.fields) {
+            for (const ModField& field : record.fields)
                 text += "  " + field.key + " = " + valueText(field.value) + " @" + std::to_string(field.line) + "\n";
-            }
         }
     }
     for (const ModRefusal& refusal : reading.refusals) text += refusal.describe() + "\n";

@@ -20,7 +20,7 @@ struct EditionLayout {
 
 class SampleGameTest : public ::testing::TestWithParam<EditionLayout> {};
 
-TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
+TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTimeAndTheTablesAtTheEditionOffsets)
 {
     const EditionLayout& layout = GetParam();
     const sample::SampleFiles files = sample::makeSampleFiles(layout.edition);
@@ -35,12 +35,8 @@ TEST_P(SampleGameTest, writesTheGameFolderWithTheSameBytesEveryTime)
                                                 {"GEODATA/OBDATA.DAT", files.obdata},
                                                 {"GEODATA/ENGLISH.DAT", files.english},
                                                 {"GEODATA/ENGLISH2.DAT", files.english2}}));
-}
 
-TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
-{
-    const EditionLayout& layout = GetParam();
-    const sample::SampleFiles files = sample::makeSampleFiles(layout.edition);
+    // The tables stand at the edition's offsets.
     const ByteImage& exe = files.exe;
     // Base grid: an empty square (255 days), the lift, a hangar's first quarter; staff and stores.
     EXPECT_EQ(exe.at(layout.startingBase), 0xFF);
@@ -68,9 +64,7 @@ TEST_P(SampleGameTest, tablesStandAtTheEditionOffsets)
     EXPECT_EQ(files.english2.back(), 0);
 }
 
-// The facility types write only the fields the editor knows (the other bytes of a record keep the filler),
-// and no later table writes over them; where the tables stand is checked above. The base has what the base
-// tests lean on: squares being built, empty squares with 255 days, and an amount in every hidden slot.
+// Facility types write only the known fields; the base has squares building, empty ones and hidden slots.
 TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
 {
     using namespace sample;
@@ -81,9 +75,8 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
     for (const std::uint8_t background : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
         ByteImage exe(static_cast<std::size_t>(exeLengthOf(edition)), background);
         fillFacilityTypes(exe, edition);
-        for (std::size_t i = 0; i < exe.size(); ++i) {
+        for (std::size_t i = 0; i < exe.size(); ++i)
             if (exe[i] != background) written.insert(i);
-        }
     }
     const auto first = facilities::recordOffset(edition, static_cast<std::size_t>(exeLengthOf(edition)), 0);
     ASSERT_TRUE(first && !written.empty());
@@ -109,9 +102,8 @@ TEST_P(SampleGameTest, tablesKeepToTheirOwnBytes)
             ++building;
     }
     EXPECT_GE(building, 2);
-    for (const std::size_t slot : {43u, 44u, 45u, 46u, 47u, 48u, 62u, 63u, 64u, 76u, 77u, 78u, 79u, 82u}) {
+    for (const std::size_t slot : {43u, 44u, 45u, 46u, 47u, 48u, 62u, 63u, 64u, 76u, 77u, 78u, 79u, 82u})
         EXPECT_NE(readU16(exe, base + StoresOffset + 2 * slot), 0) << slot;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,4 @@
-// The editor and another program on one game: the test plays the other program, writing a file the
-// way orvane does (a temporary file renamed over it), while the session holds edits of its own.
+// The session with edits of its own while the test, as another program, renames a file over a game file.
 #include <gtest/gtest.h>
 
 #include "support/FieldPlace.h"
@@ -69,7 +68,7 @@ TEST_F(DiskChanges, keepBothSavesBothSidesNamesTheValueBothChangedAndUndoKeepsTh
     EXPECT_EQ(changedBytes(theirs, game.exe()), (std::map<std::size_t, std::uint8_t>{}));
 }
 
-TEST_F(DiskChanges, cancelWritesNothingAndKeepsTheEditsOverwriteWritesOurs)
+TEST_F(DiskChanges, cancelKeepsTheEditsOverwriteWritesOursAndReloadAsksBeforeDroppingEdits)
 {
     const FieldPlace health = unitField("Health:");
     edit(health, 45);
@@ -88,23 +87,19 @@ TEST_F(DiskChanges, cancelWritesNothingAndKeepsTheEditsOverwriteWritesOurs)
     EXPECT_EQ(readFileBytes(game.exePath), ours);
     // Our own write is no change from outside.
     EXPECT_TRUE(game.session.newDiskChanges().empty());
-}
 
-TEST_F(DiskChanges, reloadAsksBeforeDroppingEditsAndKeepBothWithoutEditsIsAReload)
-{
-    const FieldPlace health = unitField("Health:");
-    edit(health, 45);
-    const ByteImage theirs = writeFromOutside({{unitField("Energy:").at, 99}});
-
+    // Reload asks before it drops edits; Keep Both without edits is a reload.
+    edit(health, 46);
+    const ByteImage reloaded = writeFromOutside({{unitField("Energy:").at, 98}});
     game.prompts.answerNo();
     EXPECT_FALSE(game.session.reloadFromDisk());
-    EXPECT_EQ(game.exe().at(health.at), 45);
+    EXPECT_EQ(game.exe().at(health.at), 46);
     game.prompts.answerYes();
     EXPECT_TRUE(game.session.reloadFromDisk());
-    EXPECT_EQ(game.exe(), theirs);
+    EXPECT_EQ(game.exe(), reloaded);
     EXPECT_FALSE(game.session.modified() || game.session.undoAvailable() || game.session.saveAvailable());
 
-    const ByteImage later = writeFromOutside({{unitField("Energy:").at, 98}});
+    const ByteImage later = writeFromOutside({{unitField("Energy:").at, 97}});
     EXPECT_TRUE(game.session.keepBothWithDisk());
     EXPECT_EQ(game.exe(), later);
     EXPECT_FALSE(game.session.modified());

@@ -20,8 +20,7 @@ public:
     std::string resolve(const std::string& path) override { return path; }
 };
 
-// At most five snapshots are kept, each goes back into its own image and redraws its own page; Undo
-// leaves Save as it was and does nothing once the history is empty.
+// At most five snapshots, each back into its own image and page; Undo leaves Save alone, stops when empty.
 TEST(UndoTest, theLastFiveSnapshotsGoBackEachIntoItsOwnImage)
 {
     NoDisk disk;
@@ -120,9 +119,7 @@ TEST_F(UnsavedChangesTest, followsEditsSavesUndosCloseFilesAndLoads)
     EXPECT_FALSE(session.modified()) << "a load empties the history";
 }
 
-// Close files stops when the Save it offered fails, or is refused after a load that stopped at a data
-// file: files, history, changes and Save stay as they were. Every other writing command refuses such a
-// load under its own title, before any dialog.
+// A failed Save stops Close files; a load that stopped at a data file is refused by every writing command.
 TEST_F(UnsavedChangesTest, aFailedOrRefusedSaveKeepsTheChangesAndStopsCloseFiles)
 {
     edit(40);

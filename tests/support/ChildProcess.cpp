@@ -100,9 +100,8 @@ std::string runInChild(const std::function<std::string()>& body)
     }
     close(channel[0]);
     int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return "the child process did not end normally: " + report;
-    }
     return report;
 }
 
@@ -113,12 +112,10 @@ std::string giveUpRoot(const std::filesystem::path& tree)
     const group* nogroup = getgrnam("nogroup");
     if (nobody == nullptr || nogroup == nullptr) return std::string(SkipPrefix) + "no user nobody or group nogroup";
     if (lchown(tree.c_str(), nobody->pw_uid, nogroup->gr_gid) != 0) return failed("chown");
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(tree)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(tree))
         if (lchown(entry.path().c_str(), nobody->pw_uid, nogroup->gr_gid) != 0) return failed("chown");
-    }
-    if (setgroups(0, nullptr) != 0 || setgid(nogroup->gr_gid) != 0 || setuid(nobody->pw_uid) != 0) {
+    if (setgroups(0, nullptr) != 0 || setgid(nogroup->gr_gid) != 0 || setuid(nobody->pw_uid) != 0)
         return std::string(SkipPrefix) + failed("cannot give up root");
-    }
     return {};
 }
 
@@ -132,9 +129,8 @@ std::string takeOwnMounts()
         !writeText("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")) {
         return std::string(SkipPrefix) + "cannot map this user to root of the namespace";
     }
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return std::string(SkipPrefix) + failed("cannot make the mounts private");
-    }
     return {};
 }
 

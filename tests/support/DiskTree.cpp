@@ -44,9 +44,8 @@ std::string treeDifferences(const DiskTree& expected, const DiskTree& actual)
         else if (found->second != bytes)
             differences += name + " does not hold the expected bytes\n";
     }
-    for (const auto& [name, bytes] : actual) {
+    for (const auto& [name, bytes] : actual)
         if (expected.count(name) == 0) differences += name + " should not be there\n";
-    }
     return differences;
 }
 

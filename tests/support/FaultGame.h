@@ -1,7 +1,5 @@
 #pragma once
-// A Collector's Edition sample game with every image edited, and one command that writes files
-// (Save with or without backups, Make Master Backup, Make Patch Files) to run on it through a fault
-// on the real disk: what every file holds afterwards and what the user was told are checked.
+// An edited Collector's Edition game and one writing command run through a real-disk fault.
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -33,6 +31,11 @@ inline const Command Commands[] = {
 };
 
 inline constexpr const char* PatchName = "edits.qev";
+// The backups and the master copies of a Collector's Edition game's files, in GameFiles order.
+inline const char* const BackupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
+                                          "GEODATA/obdata.bak"};
+inline const char* const MasterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
+                                          "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
 
 // One file a command writes: its path below the game folder and the bytes it is meant to get.
 struct PlannedFile {
@@ -53,13 +56,9 @@ public:
         english.resize(english.size() - 25);
         if (command.kind == CommandKind::SaveWithoutBackups) game_.session.toggleMakeBackups();
 
-        const char* backupNames[] = {"QEV.EXE.bak", "GEODATA/english.bak", "GEODATA/english2.bak",
-                                     "GEODATA/obdata.bak"};
-        const char* masterNames[] = {"QEV.EXE(MASTER).bak", "GEODATA/ENGLISH(MASTER).bak",
-                                     "GEODATA/ENGLISH2(MASTER).bak", "GEODATA/OBDATA(MASTER).bak"};
         const bool backups = command.kind == CommandKind::SaveWithBackups || command.kind == CommandKind::MasterBackup;
         for (std::size_t i = 0; backups && i < 4; ++i) {
-            const char* name = command.kind == CommandKind::MasterBackup ? masterNames[i] : backupNames[i];
+            const char* name = command.kind == CommandKind::MasterBackup ? MasterNames[i] : BackupNames[i];
             plan_.push_back({name, asLoaded_.at(GameFiles[i].first), false});
         }
         if (command.kind == CommandKind::PatchFile)
@@ -156,8 +155,7 @@ inline std::size_t planLength(const Command& command)
     return command.kind == CommandKind::SaveWithBackups ? 8 : 4;
 }
 
-// Runs `check` on a new game for every step of every command, traced by the command, the fault and the
-// step's file.
+// Runs `check` on a new game for every step of every command, traced by command, fault and file.
 inline void forEveryStep(const std::string& fault, const std::function<void(FaultGame&, std::size_t)>& check)
 {
     for (const Command& command : Commands) {

@@ -1,6 +1,5 @@
 #pragma once
-// Where a field of a page's record lies in its file, found through the tables the pages are built
-// from, so a test can change a value as another program would, without knowing offsets by heart.
+// Where a field of a page's record lies in its file, found through the pages' own tables.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -20,9 +19,8 @@ inline FieldPlace placeOf(GameEdition edition, changes::PageId page, std::size_t
     for (const changes::RecordTable& table : changes::recordTables(edition)) {
         if (table.page != page || record < table.firstRecord || record - table.firstRecord >= table.count) continue;
         for (const FieldLayout& field : table.fields) {
-            if (label.empty() || field.label == label) {
+            if (label.empty() || field.label == label)
                 return {table.start + table.recordSize * (record - table.firstRecord) + field.offset, field.width};
-            }
         }
     }
     ADD_FAILURE() << "no field " << label << " in record " << record;

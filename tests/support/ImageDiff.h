@@ -18,9 +18,8 @@ inline std::map<std::size_t, std::uint8_t> changedBytes(const ByteImage& before,
 {
     if (before.size() != after.size()) throw std::runtime_error("images differ in length");
     std::map<std::size_t, std::uint8_t> changed;
-    for (std::size_t i = 0; i < before.size(); ++i) {
+    for (std::size_t i = 0; i < before.size(); ++i)
         if (before[i] != after[i]) changed[i] = after[i];
-    }
     return changed;
 }
 

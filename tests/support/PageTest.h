@@ -1,6 +1,5 @@
 #pragma once
-// What the page tests share: the names of a whole-image diff and of a box's answers,
-// the amount box's prompts, and checks on the boxes and messages an edit showed.
+// What the page tests share: diff and answer names, the amount prompts, checks on boxes and messages.
 #include "support/SampleSession.h"
 
 namespace orvane::test {

@@ -1,6 +1,5 @@
 #pragma once
-// A session on a freshly written sample game. Editors are made between construction and load(),
-// so the routines they register with the session run as they do in the program.
+// A session on a fresh sample game; editors made before load() register as in the program.
 #include <gtest/gtest.h>
 
 #include <array>

@@ -51,9 +51,8 @@ std::optional<std::string> ScriptedPrompts::chooseFile(const char* kind, const F
 std::vector<ShownBox> ScriptedPrompts::messages() const
 {
     std::vector<ShownBox> out;
-    for (const auto& box : shown_) {
+    for (const auto& box : shown_)
         if (box.kind == "message" || box.kind == "warning") out.push_back(box);
-    }
     return out;
 }
 

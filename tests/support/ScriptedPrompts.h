@@ -1,6 +1,5 @@
 #pragma once
-// A Prompts that answers from a script and records every box it was shown. A box the script
-// did not expect fails the test.
+// Prompts answering from a script and recording every box; an unexpected box fails the test.
 #include <deque>
 #include <optional>
 #include <string>

@@ -1,7 +1,5 @@
 #pragma once
-// A loaded sample game with a value of every kind typed into its page's box: unit, facility type, base
-// square and stores, soldier names, item, string. The second set holds other values, so two such games
-// differ only in values a user could type.
+// A loaded sample game with a value of every kind typed in; the second set holds other values.
 #include "editors/BaseEditor.h"
 #include "editors/FacilityEditor.h"
 #include "editors/ItemEditor.h"

@@ -48,7 +48,7 @@ class TestBasePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void beforeALoadTheBoxesHoldEveryChoiceAndTheSquaresOneSmallBoldFont()
+    void theBoxesBeforeALoadThenApplyWritesTheTwoBytesOfEverySquare()
     {
         BasePage w(Loading::NoLoad);
         QVERIFY(w.combo1->count() == 21 && w.combo1->itemData(20).toInt() == 255);
@@ -57,23 +57,8 @@ private slots:
         QVERIFY(w.frame->isHidden());
         QCOMPARE(w.square(36)->font(), w.command1->font());
         QVERIFY(w.command1->font().bold() && w.command1->font().pointSize() == 6);
-    }
-
-    void aLoadFillsTheSquaresAndTheStoresAndCloseFilesEmptiesThem()
-    {
-        BasePage w;
-        QCOMPARE(w.command1->text(), QStringLiteral("Empty\n255 Days"));
-        QCOMPARE(w.list->count(), 84);
-        QCOMPARE(w.list->item(0)->text(), QStringLiteral("Engineers - 10"));
-        w.trigger("mnuClose");
-        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
-        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
-    }
-
-    // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
-    void applyWritesTheTwoBytesOfEverySquare()
-    {
-        BasePage w;
+        // Each square opens the frame on its own days and writes its own two bytes; Apply closes the frame.
+        w.loadPage();
         for (int n = 1; n <= 36; ++n) {
             QTest::mouseClick(w.square(n), Qt::LeftButton);
             QVERIFY(!w.frame->isHidden());
@@ -85,23 +70,8 @@ private slots:
             QVERIFY(w.frame->isHidden());
             w.expectBoxesReset(0);
         }
-    }
-
-    // A name typed into a box, Enter included, is no pick: Apply rewrites the square as it stands.
-    void typedNamesAndCancelWriteNothing()
-    {
-        BasePage w;
+        // Cancel closes the frame and writes nothing.
         const ByteImage before = w.exe();
-        w.click("Command8");
-        QCOMPARE(w.square(8)->text(), QStringLiteral("Laboratory\n0 Days")); // neither typed name
-        for (auto [box, typed] : {std::pair{w.combo1, "Empty"}, std::pair{w.combo2, "12 Days"}}) {
-            box->lineEdit()->selectAll();
-            QTest::keyClicks(box, QString::fromLatin1(typed));
-            QTest::keyClick(box, Qt::Key_Return);
-            QCOMPARE(box->currentText(), QString::fromLatin1(typed));
-        }
-        w.click("cmdApply");
-        QVERIFY(w.exe() == before && w.frame->isHidden());
         w.click("Command1");
         QTest::keyClick(w.combo1, Qt::Key_Down);
         w.click("cmdCancel");
@@ -128,9 +98,13 @@ private slots:
         QCOMPARE(changedBytes(w.exeOnDisk(), w.exe()), (Changes{{S + 74, 5}, {S + 75, 2}}));
     }
 
+    // A load fills the squares and the stores; Close files empties them.
     void undoTakesBackTheStoreAmountAndSaveWritesTheSquare()
     {
         BasePage w;
+        QCOMPARE(w.command1->text(), QStringLiteral("Empty\n255 Days"));
+        QCOMPARE(w.list->count(), 84);
+        QCOMPARE(w.list->item(0)->text(), QStringLiteral("Engineers - 10"));
         const ByteImage onDisk = w.exeOnDisk();
         w.click("Command1");
         const Changes squareChanges = w.applyOtherPicks(1);
@@ -141,6 +115,9 @@ private slots:
         QCOMPARE(changedBytes(onDisk, w.exe()), squareChanges);
         w.trigger("mnuSave");
         QCOMPARE(changedBytes(onDisk, w.exeOnDisk()), squareChanges);
+        w.trigger("mnuClose");
+        QVERIFY(!w.command1->isEnabled() && w.command1->text().isEmpty());
+        QVERIFY(w.list->count() == 0 && !w.list->isEnabled());
     }
 
     // Every facility name on a square, at the squares' font and one and two points larger: a line never

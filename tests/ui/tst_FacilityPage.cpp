@@ -29,7 +29,7 @@ class TestFacilityPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void theTypesAndCaptionsAreThereBeforeALoad()
+    void theTypesAndCaptionsBeforeALoadThenATypeChosenByKeysUntilCloseFiles()
     {
         FacilityPage w(Loading::NoLoad);
         QVERIFY(w.combo->count() == 17 && w.combo->itemText(16) == QStringLiteral("Hangar"));
@@ -39,11 +39,7 @@ private slots:
         for (const char* caption : {"Facility Name:", "Construction Cost/$k:", "Construction Time:", "Monthly Cost/$k:",
                                     "Defense Strength:", "Hit Ratio (%):"})
             QVERIFY2(labels.contains(QString::fromLatin1(caption)), caption);
-    }
-
-    void aTypeChosenByKeysShowsItsValuesUntilCloseFiles()
-    {
-        FacilityPage w;
+        w.loadPage();
         QVERIFY(w.combo->isEnabled() && !w.cmdPrice->isEnabledTo(w.tabs));
         w.chooseLaserDefense();
         QCOMPARE(w.combo->currentText(), QStringLiteral("Laser Defense"));

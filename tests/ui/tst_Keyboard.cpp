@@ -73,13 +73,13 @@ private slots:
     void cleanup() { orvane::test::closeAllWindows(); }
 
     // A base square's boxes take a pick only from their list: a matching name typed into the focused
-    // box stays text when the box loses the focus, by Tab or by a click on Apply.
+    // box stays text when the box loses the focus, by Tab or by a click on Apply, or after Enter.
     void aNameTypedIntoABaseBoxIsNoPickHoweverTheBoxLosesTheFocus()
     {
         ActiveWindow w;
         const orvane::ByteImage before = w.image(orvane::FileId::Exe);
         for (const char* box : {"Combo1", "Combo2"}) {
-            for (const bool byTab : {true, false}) {
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_unknown}) {
                 w.click("Command8");
                 auto* combo = w.find<QComboBox>(box);
                 combo->setFocus(Qt::MouseFocusReason);
@@ -88,8 +88,9 @@ private slots:
                 const QString typed =
                     QString::fromLatin1(combo == w.find<QComboBox>("Combo1") ? "Workshop" : "12 Days");
                 QTest::keyClicks(combo->lineEdit(), typed);
-                if (byTab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QVERIFY(!combo->hasFocus() || !byTab);
+                if (key != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), key);
+                QVERIFY(!combo->hasFocus() || key != Qt::Key_Tab);
+                QCOMPARE(combo->currentText(), typed);
                 w.click("cmdApply");
                 QVERIFY2(w.image(orvane::FileId::Exe) == before,
                          qPrintable(QString::fromLatin1(box) + " took a typed name"));
@@ -121,7 +122,7 @@ private slots:
         w.prompts.answerNo();
         QTest::keyClick(w.find<QPushButton>("cmdTU"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(w.prompts.shown().back().title, std::string("Save?"));
-        QVERIFY(!w.find<QTabWidget>("tabFac")->isEnabled() && w.prompts.unexpected().empty());
+        QVERIFY(!w.find<QTabWidget>("tabFac")->isEnabled());
     }
 
     // Arrow keys, Home, End and Page Down choose as a click does; Enter opens as a double click does.
@@ -154,7 +155,6 @@ private slots:
         QCOMPARE(w.prompts.shown().back().title, std::string("New Name"));
         QTest::keyClick(w.changeList(), Qt::Key_Return);
         QCOMPARE(w.find<QTabWidget>("tabFac")->currentIndex(), 3);
-        QVERIFY(w.prompts.unexpected().empty());
     }
 
     // Every control of each page made usable: a square's frame open, a type, a unit, an item and a string

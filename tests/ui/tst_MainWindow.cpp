@@ -32,26 +32,71 @@ class TestMainWindow : public QObject {
     }
 
     // The modified marker, in the window's state and in the title the desktop shows.
-    static void expectModified(SampleWindow& game, const QString& title)
+    static void expectModified(SampleWindow& game, const QString& title, bool modified = true)
     {
-        QVERIFY(game.window.isWindowModified());
-        QCOMPARE(game.visibleTitle(), title + QLatin1Char('*'));
+        QCOMPARE(game.window.isWindowModified(), modified);
+        QCOMPARE(game.visibleTitle(), modified ? title + QLatin1Char('*') : title);
     }
-    static void expectUnmodified(SampleWindow& game, const QString& title)
-    {
-        QVERIFY(!game.window.isWindowModified());
-        QCOMPARE(game.visibleTitle(), title);
-    }
+    static void expectUnmodified(SampleWindow& game, const QString& title) { expectModified(game, title, false); }
 
 private slots:
     void initTestCase() { ui::setUpApplication(*qApp); }
     void cleanup() { closeAllWindows(); }
 
-    void startsWithSixPagesAndTheFileCommandsUnavailable()
+    void loadsEveryEditionAndShowsWhatWasLoaded_data()
     {
-        SampleWindow game;
+        QTest::addColumn<GameEdition>("edition");
+        QTest::addColumn<QString>("versionText");
+        QTest::newRow("ce") << GameEdition::Collectors << "Version: Collector's Edition";
+        QTest::newRow("dos12") << GameEdition::Dos12 << "Version: DOS version 1.2";
+        QTest::newRow("dos14") << GameEdition::Dos14 << "Version: DOS version 1.4";
+    }
+
+    void loadsEveryEditionAndShowsWhatWasLoaded()
+    {
+        QFETCH(GameEdition, edition);
+        QFETCH(QString, versionText);
+        SampleWindow game(edition);
+        game.load();
+        QCOMPARE(labelText("lblLoad"), QStringLiteral("QEV.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  "
+                                                      "DONE!    ENGLISH2.DAT...  DONE!    "));
+        QCOMPARE(labelText("lblVer"), versionText);
+        const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
+        QCOMPARE(game.visibleTitle(), title);
+        QVERIFY(game.find<QTabWidget>("tabFac")->isEnabled());
+        expectEnabledMenus(game, {"mnuBack", "mnuMaster", "mnuPatch", "mnuClose"});
+        QVERIFY(!game.window.windowIcon().pixmap(32, 32).isNull());
+        QVERIFY(!game.find<QWidget>("frmLoad")->windowIcon().pixmap(32, 32).isNull());
+
+        // Close files with no change asks nothing, disables the pages and keeps the title.
+        game.trigger("mnuClose");
+        QVERIFY(game.prompts.shown().empty());
+        QVERIFY(!game.find<QTabWidget>("tabFac")->isEnabled());
+        QCOMPARE(labelText("lblVer"), QString());
+        expectEnabledMenus(game, {});
+        QCOMPARE(game.visibleTitle(), title);
+    }
+
+    void theProgressWindowHidesOkOnlyWhenFirstOpened()
+    {
+        ui::LoadWindow progress;
+        auto* ok = progress.findChild<QPushButton*>(QStringLiteral("Command1"));
+        QVERIFY(ok != nullptr);
+        progress.begin();
+        QVERIFY(ok->isHidden());
+        progress.finish();
+        QVERIFY(!ok->isHidden());
+        progress.begin(); // a second load in the same window
+        QVERIFY(!ok->isHidden());
+        progress.close();
+    }
+
+    // Before a load: six pages and the file commands unavailable. Then time-unit edits of the first unit through
+    // the Unit Editor page, and the File menu's commands.
+    void startsWithSixPagesThenMenusAndTheModifiedMarkerFollowEditsSavesUndosBackupsAndClose()
+    {
+        SampleWindow game(GameEdition::Dos14);
         QCOMPARE(game.window.objectName(), QStringLiteral("frmMain"));
-        QCOMPARE(game.visibleTitle(), QStringLiteral("Orvane Executable Editor"));
         auto* tabs = game.find<QTabWidget>("tabFac");
         const QStringList captions{"Base Editor", "Facility Editor", "Soldier Names",
                                    "Unit Editor", "Item Editor",     "String Editor"};
@@ -77,58 +122,6 @@ private slots:
             QCOMPARE(action->text() + QLatin1Char('\t') + action->shortcut().toString(), captionAndKey);
         }
         QVERIFY(game.find<QAction>("mnuBack")->isChecked());
-    }
-
-    void loadsEveryEditionAndShowsWhatWasLoaded_data()
-    {
-        QTest::addColumn<GameEdition>("edition");
-        QTest::addColumn<QString>("versionText");
-        QTest::newRow("ce") << GameEdition::Collectors << "Version: Collector's Edition";
-        QTest::newRow("dos12") << GameEdition::Dos12 << "Version: DOS version 1.2";
-        QTest::newRow("dos14") << GameEdition::Dos14 << "Version: DOS version 1.4";
-    }
-
-    void loadsEveryEditionAndShowsWhatWasLoaded()
-    {
-        QFETCH(GameEdition, edition);
-        QFETCH(QString, versionText);
-        SampleWindow game(edition);
-        game.load();
-        QCOMPARE(labelText("lblLoad"), QStringLiteral("QEV.EXE...  DONE!    OBDATA.DAT...  DONE!    ENGLISH.DAT...  "
-                                                      "DONE!    ENGLISH2.DAT...  DONE!    "));
-        QCOMPARE(labelText("lblVer"), versionText);
-        const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
-        QCOMPARE(game.visibleTitle(), title);
-        QVERIFY(game.find<QTabWidget>("tabFac")->isEnabled());
-        expectEnabledMenus(game, {"mnuBack", "mnuMaster", "mnuPatch", "mnuClose"});
-
-        // Close files with no change asks nothing, disables the pages and keeps the title.
-        game.trigger("mnuClose");
-        QVERIFY(game.prompts.shown().empty());
-        QVERIFY(!game.find<QTabWidget>("tabFac")->isEnabled());
-        QCOMPARE(labelText("lblVer"), QString());
-        expectEnabledMenus(game, {});
-        QCOMPARE(game.visibleTitle(), title);
-    }
-
-    void theProgressWindowHidesOkOnlyWhenFirstOpened()
-    {
-        ui::LoadWindow progress;
-        auto* ok = progress.findChild<QPushButton*>(QStringLiteral("Command1"));
-        QVERIFY(ok != nullptr);
-        progress.begin();
-        QVERIFY(ok->isHidden());
-        progress.finish();
-        QVERIFY(!ok->isHidden());
-        progress.begin(); // a second load in the same window
-        QVERIFY(!ok->isHidden());
-        progress.close();
-    }
-
-    // Time-unit edits of the first unit through the Unit Editor page, then the File menu's commands.
-    void menusAndTheModifiedMarkerFollowEditsSavesUndosBackupsAndClose()
-    {
-        SampleWindow game(GameEdition::Dos14);
         expectUnmodified(game, QStringLiteral("Orvane Executable Editor"));
         game.load();
         const QString title = QStringLiteral("Orvane Executable Editor - ") + QString::fromStdString(game.exePath);
@@ -187,15 +180,6 @@ private slots:
         QCOMPARE(readFileBytes(game.exePath), saved);
         expectUnmodified(game, title);
         expectEnabledMenus(game, {});
-        QVERIFY(game.prompts.unexpected().empty());
-    }
-
-    void theWindowsHaveTheIcon()
-    {
-        SampleWindow game;
-        game.load();
-        QVERIFY(!game.window.windowIcon().pixmap(32, 32).isNull());
-        QVERIFY(!game.find<QWidget>("frmLoad")->windowIcon().pixmap(32, 32).isNull());
     }
 
     // The program's style draws the page strip's frame a piece at a time; the pixels on screen are those

@@ -18,7 +18,7 @@ class TestNamesPage : public QObject {
     Q_OBJECT
 
 private slots:
-    void theNamesAreInTheGameFontUnderAHintTellingHowToEditThem()
+    void theHintAndFontThenADoubleClickedNameWrittenToItsSlotUntilUndo()
     {
         NamesPage w(Loading::NoLoad);
         QCOMPARE(w.first->font(), orvane::ui::gameFont());
@@ -26,20 +26,9 @@ private slots:
                  QStringLiteral("This is a list of all the default soldier names. Double Click to edit.\n"
                                 "I suggest using the same sex as the first name already is or you'll have men "
                                 "with women's names and vice versa."));
-    }
-
-    void aLoadFillsBothListsAndCloseFilesEmptiesThem()
-    {
-        NamesPage w;
+        // Only the edited list is refilled: the other keeps its selection. Close files empties both.
+        w.loadPage();
         QVERIFY(w.first->count() == 120 && w.last->count() == 120);
-        w.trigger("mnuClose");
-        QVERIFY(w.first->count() == 0 && w.last->count() == 0);
-    }
-
-    // Only the edited list is refilled: the other keeps its selection.
-    void aDoubleClickedNameIsWrittenToItsSlotUntilUndo()
-    {
-        NamesPage w;
         const ByteImage loaded = w.image(FileId::Exe);
         const QString oldName = w.first->item(4)->text();
         w.last->setCurrentRow(7);
@@ -55,6 +44,9 @@ private slots:
         w.trigger("mnuUndo");
         QVERIFY(w.image(FileId::Exe) == loaded);
         QCOMPARE(w.first->item(4)->text(), oldName);
+        w.prompts.answerNo(); // Save? after the undone edit
+        w.trigger("mnuClose");
+        QVERIFY(w.first->count() == 0 && w.last->count() == 0);
     }
 };
 

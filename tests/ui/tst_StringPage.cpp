@@ -1,5 +1,4 @@
-// The String Editor page: a string found through the filter and lengthened with a character of the game's
-// code page stays at its real number through Apply, the change list, Save and Undo.
+// The String Editor page: a filtered string lengthened keeps its number through Apply, list, Save, Undo.
 #include <algorithm>
 
 #include "ui/GameFont.h"
@@ -22,8 +21,7 @@ ByteImage withString(const ByteImage& table, int index, const std::string& bytes
     return result;
 }
 
-// The Collector's Edition with the String Editor page shown; `last` is the last string of ENGLISH.DAT
-// that starts with Prefix.
+// The Collector's Edition on the String page; `last` is ENGLISH.DAT's last string starting with Prefix.
 struct StringPage : PageWindow {
     explicit StringPage(Loading loading = Loading::Load) : PageWindow(5, GameEdition::Collectors, loading) {}
 
@@ -86,7 +84,7 @@ private slots:
         QVERIFY(w.lstEng1->font() == orvane::ui::gameFont() && w.text1->font() == orvane::ui::gameFont());
     }
 
-    void aClickShowsTheStringBelowTheListsWithoutMovingThem()
+    void aClickShowsAStringTheFilterOpensTheRealOneCancelAndApply()
     {
         StringPage w;
         QVERIFY(w.frmStr->isHidden());
@@ -100,11 +98,8 @@ private slots:
         QCOMPARE(w.lblStrShow->text(), QLatin1Char('\n') + entryText(w.lstEng2, 0));
         QApplication::processEvents();
         QCOMPARE(w.lstEng2->geometry(), listPlace);
-    }
 
-    void theFilterShowsTheStringsHoldingItInAnyCaseAndOpensTheRealOne()
-    {
-        StringPage w;
+        // The filter shows the strings holding it in any case and opens the real one.
         QVERIFY(w.last > 0);
         const int shown = w.openThroughFilter();
         QVERIFY(shown > 1 && shown < w.total);
@@ -114,18 +109,20 @@ private slots:
         QVERIFY(!w.frmStr->isHidden());
         QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(w.last + 1));
         QCOMPARE(w.text1->text(), w.former);
-    }
 
-    // Apply writes the code page's bytes; the refill keeps the filter, the new text at the real number.
-    void cancelWritesNothingAndApplyWritesTheRealString()
-    {
-        StringPage w;
-        w.openThroughFilter();
+        // The second list filters on its own until its filter is emptied.
+        const int total2 = w.model2->rowCount();
+        auto* filter2 = w.find<QLineEdit>("txtFilterEng2");
+        filter2->setText(QStringLiteral("no string holds this"));
+        QVERIFY(w.model2->rowCount() == 0 && w.model->rowCount() == shown);
+        filter2->clear();
+        QCOMPARE(w.model2->rowCount(), total2);
+        // Apply writes the code page's bytes; the refill keeps the filter, the new text at the real number.
         QTest::keyClicks(w.text1, QStringLiteral(" and more"));
         w.click("cmdCancelStr");
         QVERIFY(w.frmStr->isHidden() && w.text1->text().isEmpty());
         QVERIFY(w.image(FileId::English) == w.english);
-        const int shown = w.applyWritten();
+        QCOMPARE(w.applyWritten(), shown);
         QVERIFY(w.image(FileId::English) == w.edited);
         QVERIFY(w.frmStr->isHidden() && w.lblStrShow->text().isEmpty());
         QVERIFY(!w.lstEng1->selectionModel()->hasSelection());
@@ -133,7 +130,8 @@ private slots:
         QCOMPARE(entryText(w.lstEng1, shown - 1), Written);
     }
 
-    void theChangeListOpensAStringItsFilterHides()
+    // Save keeps the file as loaded in a backup; Close files (Save? answered No) empties both lists.
+    void theChangeListOpensAStringItsFilterHidesThenSaveUndoAndClose()
     {
         StringPage w;
         w.applyWritten();
@@ -146,24 +144,7 @@ private slots:
         QCOMPARE(w.lstEng1->currentIndex().row(), w.last);
         QCOMPARE(w.find<QLabel>("lblEng1")->text(), QString::number(w.last + 1));
         QCOMPARE(w.text1->text(), Written);
-    }
-
-    void theSecondListFiltersOnItsOwnUntilItsFilterIsEmptied()
-    {
-        StringPage w;
-        const int total2 = w.model2->rowCount();
-        auto* filter2 = w.find<QLineEdit>("txtFilterEng2");
-        filter2->setText(QStringLiteral("no string holds this"));
-        QVERIFY(w.model2->rowCount() == 0 && w.model->rowCount() == w.total);
-        filter2->clear();
-        QCOMPARE(w.model2->rowCount(), total2);
-    }
-
-    // Save keeps the file as loaded in a backup; Close files (Save? answered No) empties both lists.
-    void saveUndoAndCloseFilesAfterAnEdit()
-    {
-        StringPage w;
-        w.applyWritten();
+        w.click("cmdCancelStr");
         w.trigger("mnuSave");
         QVERIFY(readFileBytes(w.gameFile("GEODATA/ENGLISH.DAT")) == w.edited);
         QVERIFY(readFileBytes(w.gameFile("GEODATA/english.bak")) == w.english);

@@ -56,9 +56,8 @@ QString entryText(const QAbstractItemView* list, int row) { return list->model()
 
 QString labelText(const char* name)
 {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
+    for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* label = top->findChild<QLabel*>(QString::fromLatin1(name))) return label->text();
-    }
     return QStringLiteral("<no label %1>").arg(QString::fromLatin1(name));
 }
 

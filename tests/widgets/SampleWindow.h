@@ -1,6 +1,5 @@
 #pragma once
-// What every widget test needs: a main window on a freshly written sample game, controls found by
-// their objectName, and the double click on a list entry as Qt Test must send it.
+// A main window on a fresh sample game, controls found by objectName, and list double clicks.
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
@@ -36,6 +35,8 @@ T* childNamed(QObject& window, const char* name)
 
 struct SampleWindow {
     explicit SampleWindow(GameEdition edition = GameEdition::Collectors);
+    // No box may have come that the script did not answer.
+    ~SampleWindow() { QVERIFY(prompts.unexpected().empty()); }
 
     // Load Files through the menu, answering the open dialog with the sample executable.
     void load();
@@ -85,8 +86,7 @@ struct SampleWindow {
     ui::MainWindow window{prompts, fs};
 };
 
-// A click then a double click on the entry's centre: a double click alone is not seen as one.
-// Serves QListWidget and QListView alike.
+// A click then a double click on the entry's centre, for QListWidget and QListView alike.
 void doubleClickRow(QAbstractItemView* list, int row);
 
 // A click on an option button's indicator, where a user clicks it.

@@ -2,19 +2,10 @@
 // The objectNames of the "Base Editor" page's controls.
 namespace orvane::ui::basePageNames {
 
-inline constexpr char Label1[] = "Label1";
-inline constexpr char Label2[] = "Label2";
-inline constexpr char Label3[] = "Label3";
-inline constexpr char Label4[] = "Label4";
-inline constexpr char Label5[] = "Label5";
-inline constexpr char lblVer[] = "lblVer";
+inline constexpr char Label1[] = "Label1", Label2[] = "Label2", Label3[] = "Label3", Label4[] = "Label4",
+                      Label5[] = "Label5", lblVer[] = "lblVer";
 // The squares are Command1 to Command36, numbered down the columns.
-inline constexpr char Command[] = "Command";
-inline constexpr char frmChange[] = "frmChange";
-inline constexpr char Combo1[] = "Combo1";
-inline constexpr char Combo2[] = "Combo2";
-inline constexpr char cmdApply[] = "cmdApply";
-inline constexpr char cmdCancel[] = "cmdCancel";
-inline constexpr char lstItems[] = "lstItems";
+inline constexpr char Command[] = "Command", frmChange[] = "frmChange", Combo1[] = "Combo1", Combo2[] = "Combo2",
+                      cmdApply[] = "cmdApply", cmdCancel[] = "cmdCancel", lstItems[] = "lstItems";
 
 } // namespace orvane::ui::basePageNames

@@ -2,8 +2,6 @@
 // The objectNames of the "Soldier Names" page's controls.
 namespace orvane::ui::namesPageNames {
 
-inline constexpr char lstFirst[] = "lstFirst";
-inline constexpr char lstLast[] = "lstLast";
-inline constexpr char lblName[] = "lblName";
+inline constexpr char lstFirst[] = "lstFirst", lstLast[] = "lstLast", lblName[] = "lblName";
 
 } // namespace orvane::ui::namesPageNames

@@ -3,17 +3,9 @@
 // labels end in 1 for ENGLISH.DAT and 2 for ENGLISH2.DAT.
 namespace orvane::ui::stringPageNames {
 
-inline constexpr char txtFilterEng1[] = "txtFilterEng1";
-inline constexpr char txtFilterEng2[] = "txtFilterEng2";
-inline constexpr char lstEng1[] = "lstEng1";
-inline constexpr char lstEng2[] = "lstEng2";
-inline constexpr char lblEng1[] = "lblEng1";
-inline constexpr char lblEng2[] = "lblEng2";
-inline constexpr char lblStringStuff[] = "lblStringStuff";
-inline constexpr char frmStr[] = "frmStr";
-inline constexpr char Text1[] = "Text1";
-inline constexpr char cmdApplyStr[] = "cmdApplyStr";
-inline constexpr char cmdCancelStr[] = "cmdCancelStr";
-inline constexpr char lblStrShow[] = "lblStrShow";
+inline constexpr char txtFilterEng1[] = "txtFilterEng1", txtFilterEng2[] = "txtFilterEng2", lstEng1[] = "lstEng1",
+                      lstEng2[] = "lstEng2", lblEng1[] = "lblEng1", lblEng2[] = "lblEng2",
+                      lblStringStuff[] = "lblStringStuff", frmStr[] = "frmStr", Text1[] = "Text1",
+                      cmdApplyStr[] = "cmdApplyStr", cmdCancelStr[] = "cmdCancelStr", lblStrShow[] = "lblStrShow";
 
 } // namespace orvane::ui::stringPageNames
