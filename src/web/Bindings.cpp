@@ -18,18 +18,6 @@ std::optional<std::size_t> entryOrNone(int index)
     return static_cast<std::size_t>(index);
 }
 
-// The entries of a string list, each followed by a NUL, as UTF-8 bytes: the page decodes 100,000
-// entries in one call rather than taking them one by one.
-val stringEntries(WebGame& game, int list)
-{
-    std::string joined;
-    for (const std::string& entry : game.editors().strings.entries(stringFile(list))) {
-        joined += entry;
-        joined += '\0';
-    }
-    return val::global("Uint8Array").new_(emscripten::typed_memory_view(joined.size(), joined.data()));
-}
-
 // The positions of the entries a filter box lets through, found as the desktop's filter finds them.
 val matching(const std::vector<std::string>& entries, const std::string& typed)
 {
@@ -71,7 +59,15 @@ EMSCRIPTEN_BINDINGS(orvane)
         .function("unitView", &WebGame::unitView)
         .function("itemView", &WebGame::itemView)
         .function("stringView", &WebGame::stringView)
-        .function("stringEntries", &stringEntries)
+        // A string list is read by the page one row on screen at a time.
+        .function("stringCount", optional_override([](WebGame& g, int list) {
+                      return static_cast<int>(g.editors().strings.entries(stringFile(list)).size());
+                  }))
+        .function("stringEntry", optional_override([](WebGame& g, int list, int entry) {
+                      const auto& entries = g.editors().strings.entries(stringFile(list));
+                      const auto at = static_cast<std::size_t>(entry);
+                      return at < entries.size() ? entries[at] : std::string();
+                  }))
         .function("matchingStrings", optional_override([](WebGame& g, int list, const std::string& typed) {
                       return matching(g.editors().strings.entries(stringFile(list)), typed);
                   }))

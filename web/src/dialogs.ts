@@ -1,6 +1,6 @@
 // The About box and the Help box, with the desktop's texts.
 import { el } from './dom';
-import { VirtualList } from './virtualList';
+import { entriesOf, VirtualList } from './virtualList';
 
 const Questions: [string, string][] = [
   [
@@ -59,10 +59,7 @@ export function helpBox(): HTMLDialogElement {
   const questions = new VirtualList('lstHelp', 'lblQuestions', (row) => {
     answer.value = Questions[row][1];
   });
-  questions.setEntries(
-    Questions.map(([question]) => question),
-    false,
-  );
+  questions.setEntries(entriesOf(Questions.map(([question]) => question)), false);
   // The desktop's OK button here is also named Command1, as a base square is; the page keeps ids unique.
   return dialog(
     'frmHelp',

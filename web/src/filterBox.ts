@@ -24,7 +24,7 @@ export class FilterBox {
 
   apply(): void {
     const typed = this.box.value;
-    this.list.setShown(typed === '' ? this.list.texts.map((_, position) => position) : Array.from(this.match(typed)));
+    this.list.setShown(typed === '' ? this.list.everyPosition() : Array.from(this.match(typed)));
   }
 
   // Shows an entry the filter hides by emptying the filter.

@@ -111,7 +111,8 @@ export interface Game {
   unitView(): UnitView;
   itemView(): ItemView;
   stringView(): StringView;
-  stringEntries(list: number): Uint8Array;
+  stringCount(list: number): number;
+  stringEntry(list: number, entry: number): string;
   matchingStrings(list: number, typed: string): Int32Array;
   matchingItems(typed: string): Int32Array;
   clickSquare(square: number): void;

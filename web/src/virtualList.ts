@@ -4,11 +4,23 @@ import { el } from './dom';
 
 const RowHeight = 20;
 
+// What a list shows: how many entries, and the text of one. A list of 100,000 strings is read from the
+// model only for the rows on screen.
+export interface Entries {
+  readonly length: number;
+  text(entry: number): string;
+}
+
+export function entriesOf(texts: string[]): Entries {
+  return { length: texts.length, text: (entry) => texts[entry] ?? '' };
+}
+
 export class VirtualList {
   readonly root: HTMLDivElement;
   private readonly rows: HTMLDivElement;
-  private entries: string[] = [];
+  private entries: Entries = entriesOf([]);
   private shown: number[] = []; // the real positions of the rows, in order
+  private every: number[] = [];
   private current = -1; // a row number, or -1 for none
   private enabled = true;
 
@@ -29,10 +41,10 @@ export class VirtualList {
   }
 
   // New entries, all shown; the selection is kept when `keep` says so and its entry is still there.
-  setEntries(entries: string[], keep: boolean): void {
+  setEntries(entries: Entries, keep: boolean): void {
     const selected = keep ? this.selected() : -1;
     this.entries = entries;
-    this.setShown(entries.map((_, position) => position), selected);
+    this.setShown(this.everyPosition(), selected);
     if (!keep) this.root.scrollTop = 0;
   }
 
@@ -43,8 +55,15 @@ export class VirtualList {
     this.render();
   }
 
-  get texts(): string[] {
-    return this.entries;
+  // Every position of the entries, in order: made again only when their number changes, since a list
+  // of 100,000 is shown whole after every Apply.
+  everyPosition(): number[] {
+    const count = this.entries.length;
+    if (this.every.length !== count) {
+      this.every = new Array<number>(count);
+      for (let position = 0; position < count; ++position) this.every[position] = position;
+    }
+    return this.every;
   }
 
   isShown(entry: number): boolean {
@@ -131,7 +150,7 @@ export class VirtualList {
       option.setAttribute('aria-selected', String(row === this.current));
       option.setAttribute('aria-setsize', String(this.shown.length));
       option.setAttribute('aria-posinset', String(row + 1));
-      const text = this.entries[entry] || '\u00a0';
+      const text = this.entries.text(entry) || '\u00a0';
       if (option.textContent !== text) option.textContent = text;
     }
     const active = this.current >= first && this.current < end;

@@ -1,7 +1,7 @@
 // "Base Editor": the starting base's 36 squares, the frame that changes one, and the general stores.
 import { choiceList, el, labelFor, setText } from '../dom';
 import type { Page, PageContext } from '../model';
-import { VirtualList } from '../virtualList';
+import { entriesOf, VirtualList } from '../virtualList';
 
 // Shows the text in the list, with the entry of that text chosen when there is one; a text no entry has
 // stands in an extra entry at the end that cannot be chosen.
@@ -87,7 +87,7 @@ export function basePage({ game, layout, run }: PageContext): Page {
       const shown = view.storesList.join('\n');
       if (shown !== storesShown) {
         storesShown = shown;
-        stores.setEntries(view.storesList, false);
+        stores.setEntries(entriesOf(view.storesList), false);
       }
       stores.setEnabled(view.listEnabled);
       setText(version, view.versionText);

@@ -2,7 +2,7 @@
 import { el, labelFor, setText, ValueButton } from '../dom';
 import { FilterBox } from '../filterBox';
 import type { Page, PageContext } from '../model';
-import { VirtualList } from '../virtualList';
+import { entriesOf, VirtualList } from '../virtualList';
 
 // By the model's value number: the button's id, its column, and its tooltip.
 const Values: [string, number, string?][] = [
@@ -79,7 +79,7 @@ export function itemPage({ game, layout, run }: PageContext): Page {
       const entries = view.entries.join('\n');
       if (entries !== shown) {
         shown = entries;
-        list.setEntries(view.entries, true);
+        list.setEntries(entriesOf(view.entries), true);
         filter.apply();
       }
       list.setEnabled(view.listEnabled);

@@ -1,7 +1,7 @@
 // "Soldier Names": the two lists of soldiers' names; a double click edits one.
 import { el } from '../dom';
 import type { Page, PageContext } from '../model';
-import { VirtualList } from '../virtualList';
+import { entriesOf, VirtualList } from '../virtualList';
 
 export function namesPage({ game, layout, run }: PageContext): Page {
   const first = new VirtualList('lstFirst', 'lblFirst', undefined, (entry) => run(() => game.editFirstName(entry)));
@@ -25,8 +25,8 @@ export function namesPage({ game, layout, run }: PageContext): Page {
     refresh(open) {
       const view = game.namesView();
       const now = [view.firstNames.join('\n'), view.lastNames.join('\n')];
-      if (now[0] !== shown[0]) first.setEntries(view.firstNames, true);
-      if (now[1] !== shown[1]) last.setEntries(view.lastNames, true);
+      if (now[0] !== shown[0]) first.setEntries(entriesOf(view.firstNames), true);
+      if (now[1] !== shown[1]) last.setEntries(entriesOf(view.lastNames), true);
       shown = now;
       first.setEnabled(open);
       last.setEnabled(open);

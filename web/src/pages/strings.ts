@@ -11,15 +11,6 @@ const Lists = [
   ['ENGLISH2.DAT:', 'lstEng2', 'txtFilterEng2', 'lblEng2', 'A list of strings in English2.dat. Click to display text. Double click to edit.'],
 ] as const;
 
-const decoder = new TextDecoder();
-
-// The entries of a list as the model sends them: UTF-8, each followed by a NUL.
-function entriesOf(bytes: Uint8Array): string[] {
-  const entries = decoder.decode(bytes).split('\0');
-  entries.pop();
-  return entries;
-}
-
 export function stringPage({ game, run }: PageContext): Page {
   const lists = Lists.map(([heading, listId, filterId, indexId, tooltip], number) => {
     const list = new VirtualList(
@@ -69,7 +60,7 @@ export function stringPage({ game, run }: PageContext): Page {
         // Only a list whose file changed is sent again: an Apply to one file leaves the other as it is.
         if (shown.revision !== revision) {
           shown.revision = revision;
-          shown.list.setEntries(entriesOf(game.stringEntries(number)), true);
+          shown.list.setEntries({ length: game.stringCount(number), text: (entry) => game.stringEntry(number, entry) }, true);
           shown.filter.apply();
         }
         shown.list.setEnabled(open);
