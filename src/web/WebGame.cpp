@@ -14,24 +14,10 @@ using emscripten::val;
 
 namespace {
 
-template <typename Range>
-val arrayOf(const Range& range)
-{
-    val array = val::array();
-    for (const auto& element : range) array.call<void>("push", element);
-    return array;
-}
-
 val bytesOf(const ByteImage& bytes)
 {
     // A copy, so that the page's array does not change with the image.
     return val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes.size(), bytes.data()));
-}
-
-template <typename T>
-val optionalValue(const std::optional<T>& value)
-{
-    return value ? val(*value) : val::null();
 }
 
 // The load's step lines, kept for the page to show when the load has ended.

@@ -1,12 +1,12 @@
-// Mods and patches through the page: a mod applied and saved gives the game `orvane apply` gives; the
-// patch the page makes, applied to the game as it was, gives the same game again; every page passes
-// axe-core's accessibility rules.
+// Mods and patches through the page: a mod applied and saved gives the game `orvane apply` gives, and so
+// do the mod the page then exports and the patch it makes; refusals; axe-core's accessibility rules on
+// every page; the page with no network.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { boxShown, copyFolder, filesUnder, launch, loadFolder, menu, openPage, orvane, sampleGames, serve, tempFolder, zipEntries } from './support.mjs';
+import { test } from 'node:test';
+import { boxShown, sharedBrowser, copyFolder, filesUnder, loadFolder, menu, openPage, orvane, sampleGames, tempFolder, zipEntries } from './support.mjs';
 
 const GameFiles = ['QEVEXE/GEOSCAPE.EXE', 'GEODATA/ENGLISH.DAT', 'GEODATA/ENGLISH2.DAT', 'GEODATA/OBDATA.DAT'];
 const Mod = `[mod]
@@ -23,16 +23,7 @@ number = 3
 item_name = "Laser Pike"
 `;
 
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 async function saveToFolder(page, boxes, folder) {
   const saved = page.waitForEvent('download');
@@ -46,7 +37,7 @@ function sameGameFiles(actual, expected) {
   for (const name of GameFiles) assert.ok(actual[name].equals(expected[name]), `${name} differs`);
 }
 
-test('a mod applied in the page, and the patch the page then makes, give the game orvane gives', async () => {
+test('a mod applied in the page, and the mod and the patch the page then makes, give the game orvane gives', async () => {
   const folder = path.join(sampleGames(7), 'dos14');
   const inputs = tempFolder();
   const modFile = path.join(inputs, 'pike.toml');
@@ -54,10 +45,18 @@ test('a mod applied in the page, and the patch the page then makes, give the gam
   const byTool = copyFolder(folder);
   orvane('apply', '-q', path.join(byTool, 'QEVEXE', 'GEOSCAPE.EXE'), modFile);
 
-  const { page, boxes } = await openPage(browser, server.url);
+  const { page, boxes } = await openPage(shared.browser, shared.server.url);
   await loadFolder(page, folder);
   await page.setInputFiles('#inpMod', modFile);
   await boxShown(boxes, /3 values changed in 2 files/);
+  const exported = page.waitForEvent('download');
+  boxes.answers.push('exported');
+  await menu(page, 'mnuFile', 'mnuExportMod');
+  const exportFile = path.join(inputs, 'exported.toml');
+  await (await exported).saveAs(exportFile);
+  const byExport = copyFolder(folder);
+  orvane('apply', '-q', path.join(byExport, 'QEVEXE', 'GEOSCAPE.EXE'), exportFile);
+  sameGameFiles(filesUnder(byExport), filesUnder(byTool));
   const patchMade = page.waitForEvent('download');
   boxes.answers.push('pike.qev');
   await menu(page, 'mnuFile', 'mnuPatch');
@@ -66,7 +65,7 @@ test('a mod applied in the page, and the patch the page then makes, give the gam
   sameGameFiles(filesUnder(await saveToFolder(page, boxes, copyFolder(folder))), filesUnder(byTool));
   await page.close();
 
-  const again = await openPage(browser, server.url);
+  const again = await openPage(shared.browser, shared.server.url);
   await loadFolder(again.page, folder);
   await again.page.setInputFiles('#inpPatch', patchFile);
   await again.page.waitForSelector('#mnuSave:not([disabled])', { state: 'attached' });
@@ -78,7 +77,7 @@ test('a file that is not a mod is refused with its reason and changes nothing', 
   const folder = path.join(sampleGames(), 'ce');
   const bad = path.join(tempFolder(), 'bad.toml');
   fs.writeFileSync(bad, '[mod]\nformat = 2\n');
-  const { page, boxes } = await openPage(browser, server.url);
+  const { page, boxes } = await openPage(shared.browser, shared.server.url);
   await loadFolder(page, folder);
   await page.setInputFiles('#inpMod', bad);
   assert.equal((await boxShown(boxes, /format/)).type, 'alert');
@@ -88,7 +87,7 @@ test('a file that is not a mod is refused with its reason and changes nothing', 
 
 test('every page passes the accessibility rules of axe-core', async () => {
   const folder = path.join(sampleGames(), 'ce');
-  const { page } = await openPage(browser, server.url);
+  const { page } = await openPage(shared.browser, shared.server.url);
   await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core/axe.min.js') });
   await loadFolder(page, folder);
   for (let tab = 0; tab < 6; ++tab) {
@@ -103,9 +102,9 @@ test('every page passes the accessibility rules of axe-core', async () => {
 });
 
 test('after the first visit the page opens with no network, as an installed app does', async () => {
-  const context = await browser.newContext();
+  const context = await shared.browser.newContext();
   const page = await context.newPage();
-  await page.goto(server.url);
+  await page.goto(shared.server.url);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await context.setOffline(true);
   await page.reload();

@@ -4,20 +4,11 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
-import { copyFolder, filesUnder, launch, loadFolder, menu, openPage, orvane, sampleGames, serve, zipEntries } from './support.mjs';
+import { test } from 'node:test';
+import { copyFolder, sharedBrowser, filesUnder, loadFolder, menu, openPage, orvane, sampleGames, zipEntries } from './support.mjs';
 
 const GameFiles = ['QEV.EXE', 'GEODATA/ENGLISH.DAT', 'GEODATA/ENGLISH2.DAT', 'GEODATA/OBDATA.DAT'];
-let server;
-let browser;
-before(async () => {
-  server = await serve();
-  browser = await launch();
-});
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const shared = sharedBrowser();
 
 // Answers the boxes of one click; the prompts the click showed, by their text.
 async function answered(page, boxes, answers, click) {
@@ -34,7 +25,7 @@ test('an edit on every page, an Undo and a Save leave the game as orvane apply l
   const games = sampleGames();
   const folder = path.join(games, 'ce');
   const asMade = filesUnder(folder);
-  const { page, boxes } = await openPage(browser, server.url);
+  const { page, boxes } = await openPage(shared.browser, shared.server.url);
   await loadFolder(page, folder);
 
   await page.click('#tab3');
@@ -130,7 +121,7 @@ facility = "Laboratory"
 
 test('the lists and menus answer the keyboard as the desktop does', async () => {
   const folder = path.join(sampleGames(), 'ce');
-  const { page, boxes } = await openPage(browser, server.url);
+  const { page, boxes } = await openPage(shared.browser, shared.server.url);
   await loadFolder(page, folder);
   await page.click('#tab4');
   await page.focus('#lstItem');
@@ -162,7 +153,7 @@ test('the lists and menus answer the keyboard as the desktop does', async () => 
 
 test('a second game folder opened in the same page is that game alone', async () => {
   const games = sampleGames();
-  const { page } = await openPage(browser, server.url);
+  const { page } = await openPage(shared.browser, shared.server.url);
   await loadFolder(page, path.join(games, 'ce'));
   assert.match(await textOf(page, '#lblVer'), /Collector/);
   await page.setInputFiles('#inpFolder', path.join(games, 'dos12'));

@@ -5,6 +5,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { unzipSync } from 'fflate';
 import { chromium } from 'playwright-core';
@@ -26,6 +27,20 @@ export async function serve() {
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// The server and the browser a test file's tests share: made before the first, closed after the last.
+export function sharedBrowser() {
+  const shared = {};
+  before(async () => {
+    shared.server = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.server?.close();
+  });
+  return shared;
 }
 
 export function launch() {
