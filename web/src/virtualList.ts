@@ -35,6 +35,13 @@ export class VirtualList {
     this.root = el('div', { id, class: 'list', role: 'listbox', tabindex: 0, 'aria-labelledby': labelledBy, title: tooltip }, this.rows);
     this.root.addEventListener('scroll', () => this.render());
     this.root.addEventListener('keydown', (event) => this.key(event));
+    // The Copy key copies the chosen entry's text, as in the desktop's lists.
+    this.root.addEventListener('copy', (event) => {
+      const entry = this.selected();
+      if (entry < 0) return;
+      event.clipboardData?.setData('text/plain', this.entries.text(entry));
+      event.preventDefault();
+    });
     this.rows.addEventListener('click', (event) => this.clicked(event, false));
     this.rows.addEventListener('dblclick', (event) => this.clicked(event, true));
     new ResizeObserver(() => this.render()).observe(this.root);

@@ -132,6 +132,12 @@ test('the lists and menus answer the keyboard as the desktop does', async () => 
   assert.equal(await page.locator('#cmdName').isEnabled(), true, 'Enter opens it as a double click does');
   await page.keyboard.press('End');
   assert.equal(await textOf(page, '#lblIndex'), '79');
+  const copied = await page.evaluate(() => {
+    const copy = new ClipboardEvent('copy', { clipboardData: new DataTransfer(), bubbles: true, cancelable: true });
+    document.querySelector('#lstItem').dispatchEvent(copy);
+    return copy.clipboardData.getData('text/plain');
+  });
+  assert.equal(copied, await textOf(page, '#lstItem [aria-selected=true]'), 'the Copy key copies the chosen entry');
 
   await page.fill('#txtFilterItem', 'ZZZ no item has this');
   assert.equal(await page.locator('#lstItem [role=option]:visible').count(), 0);
