@@ -214,4 +214,16 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     return LoadResult::Complete;
 }
 
+std::string findGameExecutable(FileSystem& fs, const std::string& folder)
+{
+    // Relative game paths start with a backslash, as the loader's own do; "game/" is joined as "game".
+    std::string_view base = folder;
+    while (base.size() > rootLength(base) && isPathSeparator(base.back())) base.remove_suffix(1);
+    for (const char* candidate : {"\\QEV.EXE", "\\GEOSCAPE.EXE", "\\QEVEXE\\GEOSCAPE.EXE"}) {
+        const std::string path = fs.resolve(joinGamePath(std::string(base), candidate));
+        if (fs.fileLength(path)) return path;
+    }
+    return {};
+}
+
 } // namespace orvane

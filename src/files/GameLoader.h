@@ -50,4 +50,8 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
 LoadResult loadGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
                            const LoadCalls& calls, const GameLock* heldLock = nullptr);
 
+// The game's executable inside a game folder (QEV.EXE, GEOSCAPE.EXE, or QEVEXE/GEOSCAPE.EXE for a DOS
+// edition's folder), found without regard to case; empty when the folder holds none.
+std::string findGameExecutable(FileSystem& fs, const std::string& folder);
+
 } // namespace orvane

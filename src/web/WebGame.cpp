@@ -6,7 +6,7 @@
 #include "core/TextFilter.h"
 #include "editors/ModCommands.h"
 #include "editors/PatchApply.h"
-#include "files/GamePaths.h"
+#include "files/GameLoader.h"
 
 namespace orvane::web {
 
@@ -76,15 +76,7 @@ val WebGame::takeSteps()
     return steps;
 }
 
-std::string WebGame::findExecutable(const std::string& folder)
-{
-    // Relative game paths start with a backslash, as the loader's own do.
-    for (const char* candidate : {"\\QEV.EXE", "\\GEOSCAPE.EXE", "\\QEVEXE\\GEOSCAPE.EXE"}) {
-        const std::string path = files_.resolve(joinGamePath(folder, candidate));
-        if (files_.exists(path)) return path;
-    }
-    return {};
-}
+std::string WebGame::findExecutable(const std::string& folder) { return findGameExecutable(files_, folder); }
 
 std::string WebGame::load(const std::string& exePath)
 {

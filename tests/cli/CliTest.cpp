@@ -72,7 +72,12 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(info, 0);
     EXPECT_TRUE(info.out.starts_with("Edition: DOS version 1.4\nExecutable: 382957 bytes, game/QEVEXE/GEOSCAPE.EXE\n"));
 
+    // A game's folder stands for its executable: a DOS edition's top folder, and the folder the executable is in.
+    for (const std::string folder : {"game", "game/qevexe/"}) EXPECT_EQ(tool.run({"info", folder}).out, info.out);
+    std::filesystem::create_directory(tool.dir.path() / "empty");
+
     const DiskTree before = tool.files();
+    expectRun(tool.run({"export", "empty"}), 1, "orvane: empty is a folder that holds no game; give the game's");
     expectRun(tool.run({"info", "missing.exe"}), 1,
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
     expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1,

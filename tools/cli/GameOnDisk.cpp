@@ -8,6 +8,20 @@
 
 namespace orvane::cli {
 
+std::string gameExecutable(const std::string& given, FileSystem& fs)
+{
+    // A file, or nothing at all: the load words what is wrong with it.
+    if (given.empty()) return given;
+    const std::string path = fs.resolve(given);
+    if (fs.fileLength(path) || !fs.exists(path)) return given;
+    std::string found = findGameExecutable(fs, path);
+    if (found.empty()) {
+        throw Refusal{given + " is a folder that holds no game; give the game's executable (QEV.EXE, or GEOSCAPE.EXE "
+                              "for the DOS editions) or the folder it is in"};
+    }
+    return found;
+}
+
 GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock)
 {
     SilentProgress progress;

@@ -9,6 +9,10 @@
 
 namespace orvane::cli {
 
+// The executable a command line names as a game: the path as given, or, for a game's folder, the
+// executable in it; refused for a folder that holds none.
+std::string gameExecutable(const std::string& given, FileSystem& fs);
+
 // The four files of the game whose executable is `exePath`; refused with the load's own reason when
 // the load stops.
 // A write cut off earlier is finished first, and said so on standard error. A command that writes the

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "Commands.h"
+#include "GameOnDisk.h"
 #include "files/CommandLine.h"
 #include "files/Interrupts.h"
 #include "files/RealFileSystem.h"
@@ -18,7 +19,8 @@ namespace {
 
 using namespace orvane::cli;
 
-constexpr const char* GameHelp = "the game's executable: QEV.EXE (Collector's Edition) or GEOSCAPE.EXE (DOS editions)";
+constexpr const char* GameHelp =
+    "the game's executable, QEV.EXE (Collector's Edition) or GEOSCAPE.EXE (DOS editions), or the folder it is in";
 
 CLI::App* command(CLI::App& app, const char* name, const char* description, const char* example)
 {
@@ -108,8 +110,8 @@ int main(int argc, char** argv)
                              "Writes the mod of the values in which MODDED differs from BASE; the "
                              "two may be different editions",
                              "orvane diff original/QEV.EXE modded/QEV.EXE -o my-mod.toml");
-    addPath(diff, "BASE", options.game, "the executable of the game to compare with");
-    addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds");
+    addPath(diff, "BASE", options.game, "the executable of the game to compare with, or its folder");
+    addPath(diff, "MODDED", options.modded, "the executable of the game whose values the mod holds, or its folder");
     addOutput(diff, options);
     addDryRun(diff, options, "write nothing; say how many bytes would be written");
     addVerbosity(diff, options, false);
@@ -189,6 +191,8 @@ int main(int argc, char** argv)
     orvane::watchInterrupts();
     try {
         orvane::RealFileSystem fs;
+        options.game = gameExecutable(options.game, fs);
+        options.modded = gameExecutable(options.modded, fs);
         run(options, fs);
         if (orvane::interruptRequested()) return orvane::interruptExitStatus();
         return Done;
