@@ -1,5 +1,7 @@
 #include "mods/FieldValues.h"
 
+#include <cstdio>
+
 #include "core/CodePage.h"
 #include "mods/ModText.h"
 
@@ -53,6 +55,7 @@ std::optional<std::string> assignOption(ByteImage& image, std::size_t at, const 
 std::optional<std::string> assignNumber(ByteImage& image, std::size_t at, const FieldLayout& field,
                                         const ModValue& value)
 {
+    if (const auto* decimal = std::get_if<DecimalNumber>(&value)) return decimalNumberReason(decimal->written);
     const std::int64_t* number = std::get_if<std::int64_t>(&value);
     if (number == nullptr) return "this field holds a whole number, not a text";
     const EntryRule& rule = field.entry;
@@ -105,11 +108,31 @@ std::optional<std::string> assignField(ByteImage& image, const SectionField& fie
     return refused;
 }
 
+namespace {
+
+// "U+20AC": a character by its number, for one that cannot be seen, such as a lone combining accent.
+std::string codePointText(std::string_view character)
+{
+    char32_t code = 0;
+    const auto lead = static_cast<unsigned char>(character.front());
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    code = lead & (length == 1 ? 0x7F : 0x7F >> length);
+    for (std::size_t i = 1; i < length && i < character.size(); ++i) {
+        code = (code << 6) | (static_cast<unsigned char>(character[i]) & 0x3F);
+    }
+    char text[12];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
+}
+
+} // namespace
+
 std::optional<std::string> refuseCharacters(const std::string& text)
 {
     const auto missing = firstCharacterOutsideCodePage(text);
     if (!missing) return std::nullopt;
-    return "the character " + valueText(*missing) + " is not one of the game's characters";
+    return "the character " + valueText(*missing) + " (" + codePointText(*missing) +
+           ") is not one of the game's characters";
 }
 
 } // namespace orvane::mods

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <span>
 
 #include "base/StartingBase.h"
 #include "core/CodePage.h"
 #include "mods/FieldValues.h"
 #include "mods/ModLayout.h"
+#include "mods/ModSummary.h"
 #include "mods/ModText.h"
 
 #include "strings/StringTable.h"
@@ -32,6 +34,32 @@ struct Refused {
 std::string tableText(const std::string& section, bool numbered)
 {
     return numbered ? "[[" + section + "]]" : "[" + section + "]";
+}
+
+// "unit 3 (Floater Engineer)": a record as the faults name it.
+std::string labelOf(const Section& section, std::size_t index, const ByteImage& image)
+{
+    const std::string name = section.single ? std::string{} : section.recordName(image, index);
+    return section.recordLabel(index) + (name.empty() ? "" : " (" + name + ")");
+}
+
+// A fault the reading of the file found, naming its record as the faults of its values do: the
+// reading knows "unit 7", the game "unit 7 (Sectoid Soldier)".
+void nameRecord(ModRefusal& fault, const GameFileSet& target)
+{
+    const std::size_t space = fault.record.rfind(' ');
+    if (space == std::string::npos) return;
+    const Section* section = ModLayout::of(target.edition).section(std::string_view(fault.record).substr(0, space));
+    if (section == nullptr || section->single || section->strings) return;
+    const ByteImage& image = target.image(section->file);
+    std::size_t number = 0;
+    const std::string_view digits = std::string_view(fault.record).substr(space + 1);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc{} || end != digits.data() + digits.size() || number < section->firstNumber ||
+        number - section->firstNumber >= section->count || !section->fits(image)) {
+        return;
+    }
+    fault.record = labelOf(*section, number - section->firstNumber, image);
 }
 
 // A string file's strings as the mod finds them, and the new texts it gives some of them.
@@ -116,8 +144,8 @@ private:
             const std::int64_t number = *record.number;
             if (number < first || static_cast<std::uint64_t>(number - first) >= count) {
                 const std::string range = count == 0 ? "there are none"
-                                                     : "they are numbered " + std::to_string(first) + " to " +
-                                                           std::to_string(first + static_cast<std::int64_t>(count) - 1);
+                                                     : "they are numbered " + groupedNumber(section.firstNumber) +
+                                                           " to " + groupedNumber(section.firstNumber + count - 1);
                 refuse(record.line, section.key + " " + std::to_string(number), {},
                        "there is no " + section.key + " " + std::to_string(number) + "; " + range);
             }
@@ -157,12 +185,6 @@ private:
         } else {
             applyFields(*section, index, record);
         }
-    }
-
-    std::string labelOf(const Section& section, std::size_t index, const ByteImage& image) const
-    {
-        const std::string name = section.single ? std::string{} : section.recordName(image, index);
-        return section.recordLabel(index) + (name.empty() ? "" : " (" + name + ")");
     }
 
     // A fault that leaves the rest of the record to be checked.
@@ -401,6 +423,7 @@ ModApplication applyModText(const GameFileSet& target, std::string_view text, co
     }
     // The faults of the file's shape and those of its values, all of them.
     std::vector<ModRefusal> all = std::move(reading.refusals);
+    for (ModRefusal& fault : all) nameRecord(fault, target);
     all.insert(all.end(), applied.refusals.begin(), applied.refusals.end());
     return refused(std::move(all), std::move(applied.warnings));
 }

@@ -18,6 +18,12 @@ std::string ModRefusal::describe() const
     return where.empty() ? reason : where + ": " + reason;
 }
 
+std::string decimalNumberReason(std::string_view written)
+{
+    return std::string(written) +
+           " is not written as a whole number; a mod's numbers are digits alone, with no decimal point or exponent";
+}
+
 std::string describeRefusals(const std::vector<ModRefusal>& refusals, std::size_t most, const std::string& prefix,
                              const std::string& lead)
 {

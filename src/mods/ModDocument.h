@@ -14,8 +14,19 @@ namespace orvane::mods {
 // The format this program reads and writes, given in the file's [mod] table.
 inline constexpr std::int64_t ModFormat = 1;
 
-// A value as a mod holds it: a whole number, or a text (UTF-8) for names, strings and option captions.
-using ModValue = std::variant<std::int64_t, std::string>;
+// A number written with a decimal point or an exponent (46.0, 5E1, inf), kept as written. A mod's
+// numbers are whole, so it is refused wherever it stands, in the words of the field it is given to.
+struct DecimalNumber {
+    std::string written;
+    bool operator==(const DecimalNumber&) const = default;
+};
+
+// A value as a mod holds it: a whole number, or a text (UTF-8) for names, strings and option captions;
+// a decimal number only on its way to being refused.
+using ModValue = std::variant<std::int64_t, std::string, DecimalNumber>;
+
+// The one wording for a number written with a decimal point or an exponent, wherever it stands.
+std::string decimalNumberReason(std::string_view written);
 
 struct ModField {
     std::string key;

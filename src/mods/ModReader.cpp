@@ -163,16 +163,6 @@ private:
     std::string problem_;
 };
 
-// A number written with a decimal point, as the message quotes it: 46.0, 12.5, 1e+20.
-std::string realText(double number)
-{
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", number);
-    std::string written = text;
-    if (written.find_first_of(".eIn") == std::string::npos) written += ".0";
-    return written;
-}
-
 std::vector<std::string_view> editionNames()
 {
     static const std::string names[] = {editionName(GameEdition::Collectors), editionName(GameEdition::Dos12),
@@ -185,7 +175,7 @@ std::vector<std::string_view> editionNames()
 struct RawValue {
     enum class Kind { Integer, Text, Real, Other } kind = Kind::Other;
     std::int64_t integer = 0;
-    double real = 0;
+    std::string written; // a Real as the file writes it
     std::string text;
     std::size_t line = 0;
 };
@@ -199,12 +189,6 @@ struct RawTable {
     std::size_t line = 0;
     std::vector<RawEntry> entries;
 };
-
-// The one wording of a number with a decimal point, wherever it stands.
-std::string decimalPoint(double value)
-{
-    return realText(value) + " is written with a decimal point; a mod's numbers are whole numbers, written without one";
-}
 
 // What a mod's tables mean: the records and every fault, each with its line. Given the tables of the
 // file one by one, by either reader.
@@ -255,7 +239,7 @@ private:
         if (format == nullptr) {
             refuse(header.line, where, "format", "[mod] gives the format of the file: format = 1");
         } else if (format->value.kind == RawValue::Kind::Real) {
-            refuse(format->value.line, where, "format", decimalPoint(format->value.real));
+            refuse(format->value.line, where, "format", decimalNumberReason(format->value.written));
         } else if (format->value.kind != RawValue::Kind::Integer || format->value.integer != ModFormat) {
             refuse(format->value.line, where, "format",
                    "this program reads mod files of format " + std::to_string(ModFormat) + " only");
@@ -295,10 +279,18 @@ private:
         record.section = section;
         record.line = table.line;
         std::string label = section;
+        // The sections are the same for every edition; an unknown one is told when the mod is applied.
+        const Section* known = ModLayout::of(GameEdition::Collectors).section(section);
+        const bool single = known != nullptr && known->single;
+        if (table.inList && single) {
+            refuse(table.line, "[[" + section + "]]", {},
+                   "[" + section + "] is one record with no number; it is written [" + section + "]");
+            return;
+        }
         if (table.inList) {
             const RawEntry* number = find(table, NumberKey);
             if (number != nullptr && number->value.kind == RawValue::Kind::Real) {
-                refuse(number->value.line, section, std::string(NumberKey), decimalPoint(number->value.real));
+                refuse(number->value.line, section, std::string(NumberKey), decimalNumberReason(number->value.written));
                 return;
             }
             if (number == nullptr || number->value.kind != RawValue::Kind::Integer) {
@@ -314,9 +306,8 @@ private:
             const std::string& name = entry.key;
             if (name == NumberKey && table.inList) continue;
             if (name == NumberKey) {
-                refuse(entry.value.line, label, name,
-                       "[" + section + "] is one record with no number; numbered records are written [[" + section +
-                           "]]");
+                // A numbered section written [section] is told when it is applied, with how it is written.
+                if (single) refuse(entry.value.line, label, name, "[" + section + "] is one record with no number");
             } else if (name == NameKey) {
                 if (entry.value.kind == RawValue::Kind::Text) {
                     record.name = normalizedText(std::move(entry.value.text));
@@ -344,7 +335,7 @@ private:
         switch (value.kind) {
         case RawValue::Kind::Integer: return value.integer;
         case RawValue::Kind::Text: return normalizedText(std::move(value.text));
-        case RawValue::Kind::Real: refuse(value.line, record, field, decimalPoint(value.real)); return std::nullopt;
+        case RawValue::Kind::Real: return DecimalNumber{std::move(value.written)};
         case RawValue::Kind::Other: break;
         }
         refuse(value.line, record, field, "a value is a whole number or a text in double quotes");
@@ -651,7 +642,37 @@ private:
     bool handing_ = false;
 };
 
-RawValue rawValue(toml::node& node)
+// The parser's text, for quoting a value as it is written there.
+class SourceText {
+public:
+    explicit SourceText(std::string_view text) : text_(text) {}
+
+    // The number that starts at the node's place (46.0, -5E1, inf): what may belong to a TOML float.
+    std::string numberAt(const toml::node& node)
+    {
+        if (starts_.empty()) {
+            starts_.push_back(0);
+            for (std::size_t i = 0; i < text_.size(); ++i) {
+                if (text_[i] == '\n') starts_.push_back(i + 1);
+            }
+        }
+        const toml::source_position begin = node.source().begin;
+        if (begin.line == 0 || begin.line > starts_.size() || begin.column == 0) return "a decimal number";
+        std::size_t at = starts_[begin.line - 1] + begin.column - 1;
+        const std::size_t from = at;
+        while (at < text_.size() &&
+               std::string_view("+-0123456789._eEinfa").find(text_[at]) != std::string_view::npos) {
+            ++at;
+        }
+        return at > from ? std::string(text_.substr(from, at - from)) : "a decimal number";
+    }
+
+private:
+    std::string_view text_;
+    std::vector<std::size_t> starts_;
+};
+
+RawValue rawValue(toml::node& node, SourceText& source)
 {
     RawValue value;
     value.line = lineOf(node);
@@ -661,17 +682,17 @@ RawValue rawValue(toml::node& node)
     } else if (auto* text = node.as_string()) {
         value.kind = RawValue::Kind::Text;
         value.text = std::move(text->get());
-    } else if (const auto* real = node.as_floating_point()) {
+    } else if (node.is_floating_point()) {
         value.kind = RawValue::Kind::Real;
-        value.real = real->get();
+        value.written = source.numberAt(node);
     }
     return value;
 }
 
-RawTable rawTable(std::string name, toml::table& table, bool inList)
+RawTable rawTable(std::string name, toml::table& table, bool inList, SourceText& source)
 {
     RawTable raw{std::move(name), inList, lineOf(table), {}};
-    for (auto&& [key, node] : table) raw.entries.push_back({std::string(key.str()), rawValue(node)});
+    for (auto&& [key, node] : table) raw.entries.push_back({std::string(key.str()), rawValue(node, source)});
     const auto byLine = [](const RawEntry& a, const RawEntry& b) { return a.value.line < b.value.line; };
     std::stable_sort(raw.entries.begin(), raw.entries.end(), byLine);
     return raw;
@@ -680,6 +701,10 @@ RawTable rawTable(std::string name, toml::table& table, bool inList)
 // Any TOML file, read by toml++ into its tree and given to the reader table by table.
 ModReading readWithToml(std::string_view text)
 {
+    // Notepad's "Unicode" is UTF-16, which begins with its byte-order mark.
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
+        return {std::nullopt, {{1, {}, {}, "this is not a TOML file: the file is UTF-16; a mod file is UTF-8"}}};
+    }
     std::string ascii;
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
         auto converted = AsciiText(text).convert();
@@ -694,6 +719,7 @@ ModReading readWithToml(std::string_view text)
                 {{error.source().begin.line, {}, {}, "this is not a TOML file: " + std::string(error.description())}}};
     }
     Reader reader;
+    SourceText source(text);
     for (auto&& [key, node] : parsed.table()) {
         const std::string section(key.str());
         if (section == HeaderKey && !node.is_table()) {
@@ -702,14 +728,14 @@ ModReading readWithToml(std::string_view text)
         } else if (toml::array* list = node.as_array()) {
             for (toml::node& element : *list) {
                 if (toml::table* table = element.as_table()) {
-                    RawTable raw = rawTable(section, *table, true);
+                    RawTable raw = rawTable(section, *table, true, source);
                     reader.table(raw);
                 } else {
                     reader.refuse(lineOf(element), section, {}, "[[" + section + "]] holds tables, one per record");
                 }
             }
         } else if (toml::table* table = node.as_table()) {
-            RawTable raw = rawTable(section, *table, false);
+            RawTable raw = rawTable(section, *table, false, source);
             reader.table(raw);
         } else {
             reader.refuse(lineOf(node), {}, section, "every value belongs to a table: [mod] or a record's");

@@ -11,11 +11,15 @@ std::string counted(std::size_t count, const char* one, const char* many)
 
 } // namespace
 
-std::string describeChanges(std::size_t values, std::size_t files, bool wouldChange)
+std::string describeChanges(std::size_t values, std::size_t files, bool wouldChange, std::size_t hiddenPlaces)
 {
-    if (values == 0 && files == 0) return "nothing to change";
-    return counted(values, "value", "values") + (wouldChange ? " would change in " : " changed in ") +
-           counted(files, "file", "files");
+    if (files == 0) return "nothing to change";
+    std::string what = values > 0 || hiddenPlaces == 0 ? counted(values, "value", "values") : "";
+    if (hiddenPlaces > 0) {
+        what += (what.empty() ? "" : " and ") + std::string("bytes that no page shows at ") +
+                counted(hiddenPlaces, "place", "places");
+    }
+    return what + (wouldChange ? " would change in " : " changed in ") + counted(files, "file", "files");
 }
 
 std::string groupedNumber(std::size_t number)

@@ -39,8 +39,10 @@ void appendValue(std::string& out, const ModValue& value)
 {
     if (const auto* number = std::get_if<std::int64_t>(&value)) {
         out += std::to_string(*number);
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        appendQuoted(out, *text);
     } else {
-        appendQuoted(out, std::get<std::string>(value));
+        out += std::get<DecimalNumber>(value).written;
     }
 }
 

@@ -25,6 +25,9 @@ TEST(CliGame, theFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
     const DiskTree original = gameFilesOf(tool.files("game"));
     tool.write("a.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
     tool.write("b.toml", Header + "[[item]]\nnumber = 0\nweight = 9\n");
+    expectRun(tool.run({"restore", game}), 1,
+              "orvane: game/QEV.EXE(MASTER).bak: there is no such copy; the first apply that changes the game makes "
+              "the master copies; no file was changed\n");
     expectRun(tool.run({"apply", "-q", game, "a.toml"}), 0);
     const DiskTree afterA = gameFilesOf(tool.files("game"));
     expectRun(tool.run({"apply", "-q", game, "b.toml"}), 0);
@@ -37,15 +40,17 @@ TEST(CliGame, theFirstApplyKeepsTheOriginalAsMasterCopiesAndRestorePutsItBack)
     for (const auto& [master, file] : masters) EXPECT_EQ(after.at(master), original.at(file)) << master;
 
     const ProgramRun dry = tool.run({"restore", "--dry-run", game});
-    expectRun(dry, 0);
+    expectRun(dry, 0, "orvane: 2 files would be put back from the master copies; nothing written (--dry-run)\n");
     EXPECT_NE(dry.out.find("QEV.EXE <- game/QEV.EXE(MASTER).bak"), std::string::npos) << dry.out;
     EXPECT_NE(dry.out.find("ENGLISH.DAT: already as the backup"), std::string::npos) << dry.out;
     EXPECT_EQ(treeDifferences(after, tool.files("game")), "");
 
-    expectRun(tool.run({"restore", "--from", "bak", game}), 0);
+    expectRun(tool.run({"restore", "--from", "bak", game}), 0, "orvane: 1 file put back from the .bak copies\n");
     EXPECT_EQ(treeDifferences(afterA, gameFilesOf(tool.files("game"))), "");
-    expectRun(tool.run({"restore", game}), 0);
+    expectRun(tool.run({"restore", "-q", game}), 0);
     EXPECT_EQ(treeDifferences(original, gameFilesOf(tool.files("game"))), "");
+    expectRun(tool.run({"restore", game}), 0,
+              "orvane: nothing to put back: the game's files are as its master copies\n");
     // The masters stay as they were made, however often the game is written after.
     after = tool.files("game");
     for (const auto& [master, file] : masters) EXPECT_EQ(after.at(master), original.at(file)) << master;

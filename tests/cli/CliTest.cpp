@@ -58,7 +58,7 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     const std::string game = tool.game("game", GameEdition::Dos14);
     const ProgramRun nothing = tool.run({});
     EXPECT_EQ(nothing.out, "");
-    expectRun(nothing, 2, "orvane: A subcommand is required");
+    expectRun(nothing, 2, "orvane: a command is needed: info, export, diff, apply, restore, make-patch or schema\n");
     EXPECT_EQ(tool.run({"--version"}).out, "orvane 1.0\n");
     for (const std::string command : {"info", "export", "diff", "apply", "make-patch", "schema"}) {
         const ProgramRun help = tool.run({command, "--help"});
@@ -82,6 +82,9 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
     expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1,
               "orvane: could not write game/GEODATA (Is a directory); no file was changed\n");
+    expectRun(tool.run({"apply", game, "game/GEODATA/.toml"}), 1, "game/GEODATA/.toml: there is no such file\n");
+    std::filesystem::create_directory(tool.dir.path() / "folder.toml");
+    expectRun(tool.run({"apply", game, "folder.toml"}), 1, "folder.toml: this is a folder, not a file\n");
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
     expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
@@ -108,7 +111,8 @@ TEST(Cli, aRefusedFileOrAFailedSaveLeavesEveryFileAsItWasAndNoneBehind)
         {"range.toml", "orvane: range.toml: line 4, unit 33: there is no unit 33; they are numbered 0 to 32\n"},
         {"limit.toml",
          "orvane: limit.toml: line 6, unit 0 (Floater Soldier), strength: 101 is above the limit of 100\n"},
-        {"char.toml", "orvane: char.toml: line 6, english_dat 1, text: the character \"€\" is not one of the game's"},
+        {"char.toml",
+         "orvane: char.toml: line 6, english_dat 1, text: the character \"€\" (U+20AC) is not one of the game's"},
         {"short.qev", "orvane: short.qev: The file is too short to be a patch file"},
     };
     for (const auto& [file, message] : refused) {
@@ -163,9 +167,22 @@ TEST(Cli, applyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheCh
     run = tool.run({"apply", "--quiet", "--no-backups", game, "b.toml", "a.toml"});
     EXPECT_EQ(run.out + run.err, "");
     EXPECT_EQ(run.status, 0);
+    // A later mod that sets back what an earlier one changed leaves nothing to change.
+    tool.write("back.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    run = tool.run({"apply", "--no-backups", game, "b.toml", "back.toml"});
+    EXPECT_TRUE(run.err.ends_with("time_units was set before by b.toml:6; the later value is kept\n"
+                                  "orvane: nothing to change\n"))
+        << run.err;
+    // Every refused file is told, each with all its faults, and nothing is written.
     tool.write("bad.toml", Header + "[[unit]]\nnumber = 3\nhealth = 400\n");
-    run = tool.run({"apply", "-q", game, "bad.toml"});
-    expectRun(run, 1, "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n");
+    tool.write("worse.toml", Header + "[[unit]]\nnumber = 4\nhealth = 401\nenergy = 1.5\n");
+    const DiskTree unrefused = tool.files();
+    run = tool.run({"apply", "-q", game, "bad.toml", "a.toml", "worse.toml"});
+    expectRun(run, 1,
+              "orvane: bad.toml: line 6, unit 3 (Floater Engineer), health: 400 is above the limit of 255\n"
+              "orvane: worse.toml: line 6, unit 4 (Floater Leader), health: 401 is above the limit of 255\n"
+              "orvane: worse.toml: line 7, unit 4 (Floater Leader), energy: 1.5 is not written as a whole number");
+    EXPECT_EQ(treeDifferences(unrefused, tool.files()), "");
 }
 
 TEST(Cli, aRefusedModListsEveryFaultUpToFiftyAndANameThatNamesAnotherRecordIsWarnedOf)
@@ -282,7 +299,13 @@ TEST(Cli, patchFilesApplyAtEveryEditionAndASplitTheMarkersLeaveOpenIsChosenOnThe
     EXPECT_NE(open.err.find("\n  --english-length " + std::to_string(marked.size()) + ": "), std::string::npos);
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 
-    expectRun(tool.run({"apply", "-q", target, "source.qev", "--english-length", std::to_string(marked.size())}), 0);
+    // The executable's bytes that no page shows come from the patch's edition: said, and counted apart.
+    const ProgramRun applied =
+        tool.run({"apply", target, "source.qev", "--english-length", std::to_string(marked.size())});
+    expectRun(applied, 0,
+              "orvane: warning: source.qev: the executable's bytes that no page shows are written as the patch holds "
+              "them, at ");
+    EXPECT_NE(applied.err.find(" places changed in 4 files; 4 files saved"), std::string::npos) << applied.err;
     EXPECT_EQ(readFileBytes(tool.dir.path() / "target/GEODATA/ENGLISH.DAT"), marked);
     EXPECT_EQ(tool.run({"diff", target, source}).out, Header + "edition = \"Collector's Edition\"\n");
 }

@@ -29,19 +29,24 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndFieldAndAllAreLis
          "line 5, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]"},
         {modText("[[unit]]\nnumber = 0\nstrength = 101\n"), "strength: 101 is above the limit of 100"},
         {modText("[[unit]]\nnumber = 0\ntime_units = 12.5\n"),
-         "line 5, unit 0, time_units: 12.5 is written with a decimal point; a mod's numbers are whole numbers, written "
-         "without one"},
+         "line 5, unit 0 (Floater Soldier), time_units: 12.5 is not written as a whole number; a mod's numbers are "
+         "digits alone, with no decimal point or exponent"},
         {modText("[[unit]]\nnumber = 0\ntime_units = \"fast\"\n"), "holds a whole number, not a text"},
         {modText("[[unit]]\nnumber = 0\nbravery = 55\n"), "55 cannot be held exactly; the game would hold 50"},
         {modText("[[unit]]\nnumber = 0\nflying_ability = \"Maybe\"\n"),
          "flying_ability: \"Maybe\" is not one of the options \"Yes\", \"No\""},
         {modText("[[unit]]\nnumber = 0\nflying_ability = true\n"), "a value is a whole number or a text"},
-        // Floats are refused everywhere, whole or not, in one wording.
-        {modText("[[unit]]\nnumber = 0\nhealth = 46.0\n"),
-         "line 5, unit 0, health: 46.0 is written with a decimal point; a mod's numbers are whole numbers"},
-        {modText("[[unit]]\nnumber = 7.0\n"), "line 4, unit, number: 7.0 is written with a decimal point"},
-        {"[mod]\nformat = 1.0\n", "line 2, [mod], format: 1.0 is written with a decimal point"},
-        {modText("[[unit]]\nnumber = 0\nhealth = 1e3\n"), "health: 1000.0 is written with a decimal point"},
+        // Floats are refused everywhere, whole or not, in one wording that quotes them as written; where a
+        // text is wanted, as what that field wants.
+        {modText("[[unit]]\nnumber = 0\nhealth = 46.0\n"), "health: 46.0 is not written as a whole number"},
+        {modText("[[unit]]\nnumber = 7.0\n"), "line 4, unit, number: 7.0 is not written as a whole number"},
+        {"[mod]\nformat = 1.0\n", "line 2, [mod], format: 1.0 is not written as a whole number"},
+        {modText("[[unit]]\nnumber = 0\nhealth = 5E1\n"), "health: 5E1 is not written as a whole number"},
+        {modText("[[unit]]\nnumber = 0\nenergy = -inf\n"), "energy: -inf is not written as a whole number"},
+        {modText("[[english_dat]]\nnumber = 7\ntext = 1.5\n"), "text: a string is a text in double quotes"},
+        {modText("[[unit]]\nnumber = 0\nflying_ability = 1.0\n"), "1.0 is not one of the options \"Yes\", \"No\""},
+        {modText("[[unit]]\nnumber = 0\nname = 1.0\n"),
+         "line 5, unit 0 (Floater Soldier), name: the name is a text in double quotes"},
         // The nearest known key or table, for a slip of the keyboard.
         {modText("[[unit]]\nnumber = 0\ntime_unit = 5\n"), "line 5, unit 0 (Floater Soldier), time_unit: unknown key "
                                                            "`time_unit` in [[unit]]; did you mean `time_units`?"},
@@ -64,21 +69,27 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndFieldAndAllAreLis
         {modText("[[facility_type]]\nnumber = 2\nhit_ratio = 101\n"), "101 is above the limit of 100"},
         {modText("[base_stores]\nengineers = 251\n"), "line 4, base_stores, engineers: 251 is above the limit of 250"},
         {modText("[base_stores]\nstingray_launchers = 28672\n"), "28672 is above the limit of 28671"},
-        {modText("[[base_stores]]\nnumber = 1\n"), "[[base_stores]]: [base_stores] is one record with no number"},
-        {modText("[unit]\nhealth = 5\n"), "each unit is written [[unit]] with its number"},
+        {modText("[[base_stores]]\nengineers = 1\n"),
+         "line 3, [[base_stores]]: [base_stores] is one record with no number; it is written [base_stores]"},
+        {modText("[base_stores]\nnumber = 1\n"),
+         "line 4, base_stores, number: [base_stores] is one record with no number"},
+        {modText("[unit]\nnumber = 7\nhealth = 5\n"), "line 3, [unit]: each unit is written [[unit]] with its number"},
         {modText("[[base_square]]\nnumber = 8\nfacility = \"Empty\"\ndays_to_completion = 12\n"),
          "line 6, base_square 8 (Square 8 (row 2, column 2)), days_to_completion: an Empty square always has 255 days"},
         {modText("[[base_square]]\nnumber = 8\ndays_to_completion = 60\n"), "60 is not a value the page accepts"},
         {modText("[[last_name]]\nnumber = 1\nlast_names = \"Abcdefghijkl\"\n"), "has 12 characters; at most 11 fit"},
         {modText("[[first_name]]\nnumber = 1\nfirst_names = \"\"\n"), "a name cannot be empty"},
         {modText("[[item]]\nnumber = 0\nitem_name = \"5 \u20ac\"\n"),
-         "item_name: the character \"\u20ac\" is not one of the game's characters"},
+         "item_name: the character \"\u20ac\" (U+20AC) is not one of the game's characters"},
+        {modText("[[item]]\nnumber = 0\nitem_name = \"\u0301\"\n"), "the character \"\u0301\" (U+0301) is not one"},
+        {std::string("\xFF\xFE[\0m\0o\0d\0]\0", 12), "line 1: this is not a TOML file: the file is UTF-16"},
         {modText("[[item]]\nnumber = 0\nammo_type_1 = 80\n"), "80 is above the limit of 79"},
         {modText("[[english_dat]]\nnumber = 99999\ntext = \"x\"\n"),
          "line 3, english_dat 99999: there is no english_dat"},
         {modText("# caf\u00e9\n[[item]]\nnumber = 0\ndamage\u00e9 = 1\n"),
          "line 6: this is not a TOML file: characters other"},
-        {modText("[[english2_dat]]\nnumber = 1\ntext = \"a\\nb\"\n"), "the character \"\\n\" is not one of the game's"},
+        {modText("[[english2_dat]]\nnumber = 1\ntext = \"a\\nb\"\n"),
+         "the character \"\\n\" (U+000A) is not one of the game's"},
         {modText("[[unit]]\nnumber = 3\n[[item]]\nnumber = 0\n[[unit]]\nnumber = 3\n"),
          "line 7, unit 3: this record is given twice; it was first given on line 3"},
         // The fault on the earliest line is the one named, whichever table it is in.
@@ -92,22 +103,24 @@ TEST(ModApply, anyFaultRefusesTheWholeModNamingItsLineRecordAndFieldAndAllAreLis
         EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
     }
 
+    // A numbered table written plain is told once, with how it is written.
+    EXPECT_EQ(applyModText(game, modText("[unit]\nnumber = 7\nhealth = 5\n")).refusals.size(), 1u);
+
     // A refused mod lists every fault it holds in the order of its lines.
     const ModApplication result = applyModText(
         game, "[mod]\nformat = 2\n[[unit]]\nnumber = 0\nhealth = 300\nspeed = 1\nenergy = 5\n[[item]]\nnumber = 99\n"
               "[[item]]\nnumber = 1\ndamage = 2.5\nweight = 101\n[[unit]]\nnumber = 0\n");
     ASSERT_TRUE(result.refusal);
     EXPECT_TRUE(result.images.empty() && result.changes.empty() && result.assigned.empty());
-    EXPECT_EQ(
-        describeRefusals(result.refusals, 50),
-        "line 2, [mod], format: this program reads mod files of format 1 only\n"
-        "line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
-        "line 6, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]\n"
-        "line 8, item 99: there is no item 99; they are numbered 0 to 79\n"
-        "line 12, item 1, damage: 2.5 is written with a decimal point; a mod's numbers are whole numbers, written "
-        "without one\n"
-        "line 13, item 1 (Pistol Clip), weight: 101 is above the limit of 100\n"
-        "line 14, unit 0: this record is given twice; it was first given on line 3");
+    EXPECT_EQ(describeRefusals(result.refusals, 50),
+              "line 2, [mod], format: this program reads mod files of format 1 only\n"
+              "line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n"
+              "line 6, unit 0 (Floater Soldier), speed: unknown key `speed` in [[unit]]\n"
+              "line 8, item 99: there is no item 99; they are numbered 0 to 79\n"
+              "line 12, item 1 (Pistol Clip), damage: 2.5 is not written as a whole number; a mod's numbers are digits "
+              "alone, with no decimal point or exponent\n"
+              "line 13, item 1 (Pistol Clip), weight: 101 is above the limit of 100\n"
+              "line 14, unit 0: this record is given twice; it was first given on line 3");
     EXPECT_EQ(describeRefusals(result.refusals, 2, "a.toml: ", "> "),
               "a.toml: line 2, [mod], format: this program reads mod files of format 1 only\n"
               "> a.toml: line 5, unit 0 (Floater Soldier), health: 300 is above the limit of 255\n> and 5 more");

@@ -3,6 +3,7 @@
 // before anything is written.
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <unordered_map>
 
 #include "Commands.h"
@@ -45,20 +46,40 @@ class Application {
 public:
     Application(GameFileSet& game, const Options& options) : game_(game), options_(options) {}
 
-    // `laterFiles`: whether more files come after this one.
+    // `laterFiles`: whether more files come after this one. A refused file changes nothing; its faults
+    // are kept and the files after it are still checked, so that all of them are told at once.
     void apply(const std::string& path, const ByteImage& bytes, bool laterFiles)
     {
-        if (isModFile(path)) {
-            applyMod(path, bytes, laterFiles);
-        } else {
-            applyPatch(path, bytes);
+        try {
+            if (isModFile(path)) {
+                applyMod(path, bytes, laterFiles);
+            } else {
+                applyPatch(path, bytes);
+            }
+        } catch (const Refusal& refusal) {
+            faults_.push_back(refusal.message);
         }
+    }
+
+    // Every fault of every refused file, the first MostFaultsTold of them, then "and N more".
+    std::optional<std::string> refusal() const
+    {
+        if (faults_.empty()) return std::nullopt;
+        std::string text;
+        for (std::size_t i = 0; i < faults_.size() && i < MostFaultsTold; ++i) {
+            text += (i > 0 ? "\norvane: " : "") + faults_[i];
+        }
+        if (faults_.size() > MostFaultsTold)
+            text += "\norvane: and " + std::to_string(faults_.size() - MostFaultsTold) + " more";
+        return text;
     }
 
     // The changes in the order they were made, one line each, when they are listed (--dry-run, -v).
     const std::string& changes() const { return changes_; }
     // How many values the files changed, counted file by file.
     std::size_t changeCount() const { return changeCount_; }
+    // At how many places patches changed bytes that no page shows.
+    std::size_t hiddenCount() const { return hiddenCount_; }
 
 private:
     void applyMod(const std::string& file, const ByteImage& bytes, bool laterFiles)
@@ -68,7 +89,8 @@ private:
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes), detail);
         for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
         if (applied.refusal) {
-            throw Refusal{mods::describeRefusals(applied.refusals, MostFaultsTold, path + ": ", "orvane: ")};
+            for (const mods::ModRefusal& fault : applied.refusals) faults_.push_back(path + ": " + fault.describe());
+            return;
         }
         noteAssigned(path, applied.assigned, laterFiles);
         changeCount_ += applied.changeCount;
@@ -141,13 +163,24 @@ private:
         GameFileSet compared = game_;
         for (LoadedFile& file : compared.files) file.asRead = file.image;
         for (const auto& [file, image] : images) compared.image(file) = image;
+        std::size_t hiddenInExe = 0;
         for (const changes::Change& change : changes::listChanges(compared)) {
-            ++changeCount_;
+            if (change.page) {
+                ++changeCount_;
+            } else {
+                ++hiddenCount_;
+                if (change.pageText == changes::fileCaption(FileId::Exe)) ++hiddenInExe;
+            }
             if (!listing()) continue;
             std::string field = change.field;
             if (field.ends_with(':')) field.pop_back();
             changes_ += path + ": " + change.pageText + ", " + change.recordText + ", " + field + ": " +
                         change.oldValue + " -> " + change.newValue + "\n";
+        }
+        if (hiddenInExe > 0) {
+            warn(path + ": the executable's bytes that no page shows are written as the patch holds them, at " +
+                 mods::groupedNumber(hiddenInExe) + (hiddenInExe == 1 ? " place" : " places") +
+                 "; a patch made on another edition holds that edition's bytes there");
         }
     }
 
@@ -161,8 +194,10 @@ private:
     GameFileSet& game_;
     const Options& options_;
     SetBy setBy_;
+    std::vector<std::string> faults_;
     std::string changes_;
     std::size_t changeCount_ = 0;
+    std::size_t hiddenCount_ = 0;
 };
 
 bool anyChange(const GameFileSet& game)
@@ -210,8 +245,9 @@ void runApply(const Options& options, FileSystem& fs)
         for (std::size_t i = 0; i < options.files.size(); ++i) {
             application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
         }
-        const std::string summary =
-            mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun);
+        if (const auto refusal = application.refusal()) throw Refusal{*refusal};
+        const std::string summary = mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun,
+                                                          application.hiddenCount());
         if (options.dryRun) {
             print(application.changes());
             note(summary + (anyChange(game) ? "; nothing written (--dry-run)" : ""));

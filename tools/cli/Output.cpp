@@ -69,6 +69,8 @@ ByteImage readInput(const std::string& path, FileSystem& fs)
 {
     if (path == StandardInput) return readStandardInput();
     auto bytes = fs.readWhole(path);
+    if (!bytes && !fs.exists(path)) throw Refusal{path + ": there is no such file"};
+    if (!bytes && !fs.fileLength(path)) throw Refusal{path + ": this is a folder, not a file"};
     if (!bytes) throw Refusal{path + ": cannot read the file"};
     return std::move(*bytes);
 }

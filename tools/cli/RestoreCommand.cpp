@@ -2,11 +2,12 @@
 // written as one unit under the game's lock as Save writes; how a mod manager uninstalls every mod.
 #include "Commands.h"
 #include "GameOnDisk.h"
-#include "changes/ChangeList.h"
 #include "core/GameEdition.h"
 #include "files/DiskState.h"
+#include "files/GamePaths.h"
 #include "files/GameSaver.h"
 #include "files/Interrupts.h"
+#include "mods/ModSummary.h"
 
 namespace orvane::cli {
 
@@ -20,33 +21,41 @@ void runRestore(const Options& options, FileSystem& fs)
 {
     const GameLock lock = lockGame(options.game, fs);
     GameFileSet game = loadGame(options.game, fs, &lock);
-    const auto backups = backupPaths(game, fs, options.from == "bak" ? BackupKind::Bak : BackupKind::Master);
+    const bool master = options.from != "bak";
+    const auto backups = backupPaths(game, fs, master ? BackupKind::Master : BackupKind::Bak);
 
     std::array<ByteImage, 4> images;
     std::string report;
-    bool anyDifferent = false;
+    std::size_t putBack = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         const FileId id = AllFiles[i];
         auto bytes = fs.readWhole(backups[i]);
-        if (!bytes) throw Refusal{backups[i] + ": cannot read the backup; no file was changed"};
+        if (!bytes && !fs.exists(backups[i])) {
+            throw Refusal{backups[i] + ": there is no such copy" +
+                          (master ? "; the first apply that changes the game makes the master copies" : "") +
+                          "; no file was changed"};
+        }
+        if (!bytes) throw Refusal{backups[i] + ": cannot read the copy; no file was changed"};
         if (!fitsAsGameFile(id, game.edition, *bytes)) {
-            throw Refusal{backups[i] + ": not a copy of " + changes::fileCaption(id) +
+            throw Refusal{backups[i] + ": not a copy of " + fileNameOf(game.file(id).diskPath) +
                           " of this game (its length does not fit); no file was changed"};
         }
         const bool different = *bytes != game.image(id);
-        anyDifferent = anyDifferent || different;
+        putBack += different ? 1 : 0;
         report +=
             game.file(id).diskPath + (different ? " <- " + backups[i] : std::string(": already as the backup")) + "\n";
         images[i] = std::move(*bytes);
     }
-    if (options.dryRun) {
-        print(report);
-        return;
-    }
-    if (!anyDifferent) return;
+    const std::string copies = master ? "master copies" : ".bak copies";
+    if (options.dryRun) print(report);
+    if (putBack == 0) return note("nothing to put back: the game's files are as its " + copies);
+    const std::string summary = mods::groupedNumber(putBack) + (putBack == 1 ? " file" : " files");
+    if (options.dryRun)
+        return note(summary + " would be put back from the " + copies + "; nothing written (--dry-run)");
     const DeferInterrupts whileWriting;
     const WriteResult restored = restoreGameFiles(game, images, fs, lock);
     if (!restored.ok) throw writeRefused(restored);
+    note(summary + " put back from the " + copies);
 }
 
 } // namespace orvane::cli

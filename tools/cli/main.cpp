@@ -154,6 +154,7 @@ int main(int argc, char** argv)
         ->check(CLI::IsMember({"master", "bak"}))
         ->capture_default_str();
     addDryRun(restore, options, "list the files that would be put back and write nothing");
+    addVerbosity(restore, options, false);
     restore->callback([&] { run = runRestore; });
 
     CLI::App* schema = command(app, "schema",
@@ -165,6 +166,11 @@ int main(int argc, char** argv)
     addVerbosity(schema, options, false);
     schema->callback([&] { run = runSchema; });
 
+    if (arguments.size() == 1) {
+        tell("a command is needed: info, export, diff, apply, restore, make-patch or schema\n"
+             "See 'orvane --help' and 'orvane COMMAND --help'.");
+        return Misused;
+    }
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
