@@ -214,6 +214,19 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     return LoadResult::Complete;
 }
 
+LoadResult readGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
+                           const LoadCalls& calls)
+{
+    const std::string exe = fs.resolve(exePath);
+    const std::string lockPath = gameLockPath(exe);
+    if (!fs.exists(lockPath) && !fs.exists(gameJournalPath(exe))) {
+        const GameLock unheld = GameLock::unheld(fs, exePath);
+        const LoadResult result = loadGameFilesAt(exePath, files, fs, progress, calls, &unheld);
+        if (!fs.exists(lockPath)) return result;
+    }
+    return loadGameFilesAt(exePath, files, fs, progress, calls);
+}
+
 std::string findGameExecutable(FileSystem& fs, const std::string& folder)
 {
     // Relative game paths start with a backslash, as the loader's own do; "game/" is joined as "game".

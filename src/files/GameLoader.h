@@ -50,6 +50,14 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
 LoadResult loadGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
                            const LoadCalls& calls, const GameLock* heldLock = nullptr);
 
+// The load of a program that writes nothing (orvane's info, export, diff, a dry run). Beside a game
+// that has a lock file it is loadGameFilesAt, under the lock. Beside one that has none it makes none:
+// a writer makes the lock file before it writes and it stays, so when there is still none after the
+// files were read, no writer came between, and the files read are whole; when there is one by then,
+// they are read again under the lock.
+LoadResult readGameFilesAt(const std::string& exePath, GameFileSet& files, FileSystem& fs, LoadProgress& progress,
+                           const LoadCalls& calls);
+
 // The game's executable inside a game folder (QEV.EXE, GEOSCAPE.EXE, or QEVEXE/GEOSCAPE.EXE for a DOS
 // edition's folder), found without regard to case; empty when the folder holds none.
 std::string findGameExecutable(FileSystem& fs, const std::string& folder);

@@ -25,6 +25,11 @@ public:
     static std::optional<GameLock> acquire(FileSystem& fs, const std::string& exePath,
                                            std::chrono::milliseconds wait = DefaultLockWait);
 
+    // No lock, for a program that only reads a game no writer has ever locked (no lock file beside it):
+    // it makes no lock file, and after reading it looks again for one, since a writer that came
+    // meanwhile made it first (see readGameFilesAt).
+    static GameLock unheld(FileSystem& fs, const std::string& exePath);
+
     const std::string& journalPath() const { return journalPath_; }
 
 private:

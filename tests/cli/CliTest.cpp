@@ -72,6 +72,11 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(info, 0);
     EXPECT_TRUE(info.out.starts_with("Edition: DOS version 1.4\nExecutable: 382957 bytes, game/QEVEXE/GEOSCAPE.EXE\n"));
 
+    // Commands that write nothing make no lock file beside the game.
+    tool.write("dry.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
+    expectRun(tool.run({"apply", "--dry-run", "-q", game, "dry.toml"}), 0);
+    expectRun(tool.run({"diff", game, game, "-o", "same.toml"}), 0);
+    EXPECT_FALSE(std::filesystem::exists(tool.dir.path() / "game/QEVEXE/.orvane-lock"));
     // A game's folder stands for its executable: a DOS edition's top folder, and the folder the executable is in.
     for (const std::string folder : {"game", "game/qevexe/"}) EXPECT_EQ(tool.run({"info", folder}).out, info.out);
     std::filesystem::create_directory(tool.dir.path() / "empty");

@@ -34,6 +34,49 @@ GameFileSet loaded(const std::string& exePath, FileSystem& fs, std::string* noti
     return files;
 }
 
+// A writer that comes while a reader is half-way: it takes the lock (making the lock file) and
+// writes a new executable, once the reader has read the executable and goes on to OBDATA.DAT.
+class WriterComesMeanwhile : public RealFileSystem {
+public:
+    explicit WriterComesMeanwhile(std::string exe) : exe_(std::move(exe)) {}
+
+    std::optional<ByteImage> readWhole(const std::string& path) override
+    {
+        if (!came_ && stdfs::path(path).filename() == "OBDATA.DAT") {
+            came_ = true;
+            const auto lock = GameLock::acquire(*this, exe_);
+            EXPECT_TRUE(lock);
+            ByteImage exe = *RealFileSystem::readWhole(exe_);
+            exe.at(100) ^= 0xFF;
+            writeFileBytes(exe_, exe);
+        }
+        return RealFileSystem::readWhole(path);
+    }
+
+private:
+    std::string exe_;
+    bool came_ = false;
+};
+
+TEST(GameRead, aReaderMakesNoLockFileAndReadsAgainUnderTheLockWhenAWriterCameMeanwhile)
+{
+    const TempDir dir;
+    const std::string exe = sample::writeSampleGame(dir.str(), GameEdition::Collectors);
+    const stdfs::path lockFile = stdfs::path(exe).parent_path() / ".orvane-lock";
+    SilentProgress progress;
+    GameFileSet files;
+    RealFileSystem disk;
+    ASSERT_EQ(readGameFilesAt(exe, files, disk, progress, {}), LoadResult::Complete);
+    EXPECT_FALSE(stdfs::exists(lockFile));
+
+    WriterComesMeanwhile meanwhile(exe);
+    GameFileSet again;
+    ASSERT_EQ(readGameFilesAt(exe, again, meanwhile, progress, {}), LoadResult::Complete);
+    EXPECT_TRUE(stdfs::exists(lockFile));
+    EXPECT_EQ(again.image(FileId::Exe), readFileBytes(exe)) << "the executable as it was before the writer came";
+    EXPECT_NE(again.image(FileId::Exe), files.image(FileId::Exe));
+}
+
 TEST(GameWrite, aJournalIsTakenOnlyWholeAndTheLoadSaysWhatItFinished)
 {
     const std::vector<JournalEntry> entries{{"/g/QEV.EXE.orvane-tmp-1", "/g/QEV.EXE", 10, 0xabc},

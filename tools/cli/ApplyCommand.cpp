@@ -238,9 +238,11 @@ void runApply(const Options& options, FileSystem& fs)
 
     // The lock is held from the read to the write, so no other writer of ours comes between; a program
     // that takes no lock still can, and then the files are read and the mods applied again.
-    const GameLock lock = lockGame(options.game, fs);
+    // A dry run writes nothing, so it takes no lock (and makes no lock file), as the reading commands.
+    std::optional<GameLock> lock;
+    if (!options.dryRun) lock.emplace(lockGame(options.game, fs));
     for (int attempt = 1;; ++attempt) {
-        GameFileSet game = loadGame(options.game, fs, &lock);
+        GameFileSet game = loadGame(options.game, fs, lock ? &*lock : nullptr);
         Application application(game, options);
         for (std::size_t i = 0; i < options.files.size(); ++i) {
             application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
@@ -265,7 +267,7 @@ void runApply(const Options& options, FileSystem& fs)
         }
         const DeferInterrupts whileWriting;
         const SaveOptions save{!options.noBackups, true, [] { return interruptRequested(); }};
-        const WriteResult saved = saveGameFiles(game, fs, lock, save);
+        const WriteResult saved = saveGameFiles(game, fs, *lock, save);
         if (!saved.ok) throw writeRefused(saved);
         print(application.changes());
         note(summary + "; " + savedFiles(game, !options.noBackups));

@@ -33,7 +33,9 @@ GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock*
     };
     calls.notice = [&exePath](const std::string& line) { tell(exePath + ": " + line); };
     GameFileSet game;
-    if (loadGameFilesAt(exePath, game, fs, progress, calls, heldLock) != LoadResult::Complete) {
+    const LoadResult result = heldLock != nullptr ? loadGameFilesAt(exePath, game, fs, progress, calls, heldLock)
+                                                  : readGameFilesAt(exePath, game, fs, progress, calls);
+    if (result != LoadResult::Complete) {
         throw Refusal{"cannot load the game " + exePath + ": " + why};
     }
     return game;

@@ -16,7 +16,8 @@ std::string gameExecutable(const std::string& given, FileSystem& fs);
 // The four files of the game whose executable is `exePath`; refused with the load's own reason when
 // the load stops.
 // A write cut off earlier is finished first, and said so on standard error. A command that writes the
-// game holds its lock from before the load and passes it.
+// game holds its lock from before the load and passes it; one that writes nothing passes none, and
+// makes no lock file where there is none.
 GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock* heldLock = nullptr);
 
 // The game's lock, waited for as every writer waits; refused when another program keeps it.

@@ -1,5 +1,7 @@
 // orvane restore: the game put back from its "(MASTER).bak" copies (the default) or its ".bak" copies,
 // written as one unit under the game's lock as Save writes; how a mod manager uninstalls every mod.
+#include <optional>
+
 #include "Commands.h"
 #include "GameOnDisk.h"
 #include "core/GameEdition.h"
@@ -19,8 +21,9 @@ constexpr FileId AllFiles[] = {FileId::Exe, FileId::English, FileId::English2, F
 
 void runRestore(const Options& options, FileSystem& fs)
 {
-    const GameLock lock = lockGame(options.game, fs);
-    GameFileSet game = loadGame(options.game, fs, &lock);
+    std::optional<GameLock> lock;
+    if (!options.dryRun) lock.emplace(lockGame(options.game, fs));
+    GameFileSet game = loadGame(options.game, fs, lock ? &*lock : nullptr);
     const bool master = options.from != "bak";
     const auto backups = backupPaths(game, fs, master ? BackupKind::Master : BackupKind::Bak);
 
@@ -53,7 +56,7 @@ void runRestore(const Options& options, FileSystem& fs)
     if (options.dryRun)
         return note(summary + " would be put back from the " + copies + "; nothing written (--dry-run)");
     const DeferInterrupts whileWriting;
-    const WriteResult restored = restoreGameFiles(game, images, fs, lock);
+    const WriteResult restored = restoreGameFiles(game, images, fs, *lock);
     if (!restored.ok) throw writeRefused(restored);
     note(summary + " put back from the " + copies);
 }
