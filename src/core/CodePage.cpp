@@ -113,6 +113,8 @@ bool decodeOne(std::string_view s, char32_t& out)
 
 } // namespace
 
+char32_t codePointOf(std::uint8_t code) { return cp437[code]; }
+
 std::string characterOf(std::uint8_t code)
 {
     std::string out;

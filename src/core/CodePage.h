@@ -15,6 +15,9 @@ namespace orvane {
 // The UTF-8 text of one game byte; byte 0 gives U+0000.
 std::string characterOf(std::uint8_t code);
 
+// The Unicode code point of one game byte; byte 0 gives U+0000.
+char32_t codePointOf(std::uint8_t code);
+
 // Appends the UTF-8 text of a run of game bytes, decoded in one pass through a 256-entry table.
 void appendGameText(std::string& text, std::span<const std::uint8_t> bytes);
 

@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "core/CodePage.h"
 #include "mods/ModLayout.h"
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
@@ -81,9 +82,12 @@ std::vector<std::int64_t> acceptedNumbers(const FieldLayout& field)
     return {accepted.begin(), accepted.end()};
 }
 
+// One value. Draft 4 has no "const": an enum of one stands for it.
+std::string one(std::int64_t value) { return "[" + std::to_string(value) + "]"; }
+
 std::string range(std::int64_t from, std::int64_t to)
 {
-    if (from == to) return Object().number("const", from).json();
+    if (from == to) return Object().add("enum", one(from)).json();
     return Object().number("minimum", from).number("maximum", to).json();
 }
 
@@ -114,7 +118,7 @@ std::string numberSchema(const FieldLayout& field, const std::string& descriptio
         for (const auto& [from, to] : runs) choices.push_back(range(from, to));
     }
     for (const SpecialValue& special : field.entry.specials) {
-        choices.push_back(Object().number("const", special.value).text("description", special.meaning).json());
+        choices.push_back(Object().add("enum", one(special.value)).text("description", special.meaning).json());
     }
     Object schema;
     schema.text("type", "integer").text("description", description);
@@ -124,6 +128,34 @@ std::string numberSchema(const FieldLayout& field, const std::string& descriptio
         return schema.json().substr(0, schema.json().size() - 1) + ", " + only.substr(1);
     }
     return schema.add("anyOf", list(choices)).json();
+}
+
+// A text of the game's characters only: the characters of code page bytes 1 to 255 (byte 0 ends a text),
+// as one character class of \u escapes, runs of neighbouring code points written as ranges. No line
+// break, tab or other control character is among them. The escapes read the same in ECMA 262 (the
+// schema's regular expressions), Rust's and Python's, and need no thought for ] - ^ or \ in the class.
+const std::string& gameTextPattern()
+{
+    static const std::string pattern = [] {
+        std::vector<char32_t> points;
+        for (unsigned code = 1; code <= 255; ++code) points.push_back(codePointOf(static_cast<std::uint8_t>(code)));
+        std::sort(points.begin(), points.end());
+        const auto escaped = [](char32_t point) {
+            char text[16];
+            std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(point));
+            return std::string(text);
+        };
+        std::string out = "^[";
+        for (std::size_t from = 0; from < points.size();) {
+            std::size_t to = from;
+            while (to + 1 < points.size() && points[to + 1] == points[to] + 1) ++to;
+            out += escaped(points[from]);
+            if (to > from) out += (to > from + 1 ? "-" : "") + escaped(points[to]);
+            from = to + 1;
+        }
+        return out + "]*$";
+    }();
+    return pattern;
 }
 
 std::string optionSchema(const FieldLayout& field, std::size_t records, const std::string& description)
@@ -150,6 +182,7 @@ std::string fieldSchema(const Section& section, const SectionField& field)
                                      " of the game's characters (code page 437)")
             .number("minLength", 1)
             .number("maxLength", static_cast<std::int64_t>(layout.entry.limit))
+            .text("pattern", gameTextPattern())
             .json();
     }
     if (layout.entry.options != nullptr) return optionSchema(layout, section.count, description);
@@ -183,6 +216,7 @@ std::string recordSchema(const Section& section)
                                     .text("type", "string")
                                     .text("description", "the string, of any length, in the game's characters (code "
                                                          "page 437); no line break")
+                                    .text("pattern", gameTextPattern())
                                     .json());
     }
     for (const SectionField& field : section.fields) properties.add(field.key, fieldSchema(section, field));
@@ -219,7 +253,7 @@ std::string modSchema()
                                .add("format", Object()
                                                   .text("type", "integer")
                                                   .text("description", "the format of the file")
-                                                  .number("const", ModFormat)
+                                                  .add("enum", one(ModFormat))
                                                   .json())
                                .add("edition", Object()
                                                    .text("type", "string")
@@ -245,7 +279,9 @@ std::string modSchema()
         }
     }
     return Object()
-               .text("$schema", "http://json-schema.org/draft-07/schema#")
+               // Draft 4: its "integer" is a number written without a decimal point, so a checker marks
+               // 46.0 as the mod reader refuses it. Drafts 6 and later take 46.0 as an integer.
+               .text("$schema", "http://json-schema.org/draft-04/schema#")
                .text("title", "Orvane mod file, format " + std::to_string(ModFormat))
                .text("description", "A mod for the Orvane Executable Editor and orvane: the values it sets, as the "
                                     "editor's pages show them (docs/MOD-FORMAT.md).")

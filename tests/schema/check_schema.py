@@ -1,17 +1,19 @@
 #!/usr/bin/python3
 """The JSON Schema of `orvane schema` checked with a real TOML reader (tomllib) and a real JSON Schema
-checker (Debian's python3-jsonschema): every mod the tool exports passes, and every bad mod the tool
-refuses for a type, a key or a range is refused by the schema as well.
+checker (Debian's python3-jsonschema, with the draft the schema's "$schema" names): every mod the tool
+exports passes, and every bad mod the tool refuses for a type, a key, a range or a character is refused
+by the schema as well.
 
 Usage: check_schema.py ORVANE ORVANE_SAMPLE_GAME"""
-import decimal
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
 import tomllib
+import unicodedata
 
 import jsonschema
 
@@ -24,8 +26,9 @@ def run(*arguments, stdin=None):
 
 
 def load(text):
-    # A number with a decimal point stays a decimal, never an integer, as a TOML language server reads it.
-    return tomllib.loads(text, parse_float=decimal.Decimal)
+    # A TOML language server hands the checker JSON: 46.0 is a JSON number like 46, and only the schema's
+    # draft tells whether "integer" takes it. Python's float is that JSON number.
+    return tomllib.loads(text)
 
 
 work = tempfile.mkdtemp(prefix="orvane-schema-")
@@ -34,8 +37,21 @@ schema_run = run("schema", "-o", "schema.json")
 assert schema_run.returncode == 0, schema_run.stderr
 with open("schema.json", encoding="utf-8") as file:
     schema = json.load(file)
-jsonschema.Draft7Validator.check_schema(schema)
-validator = jsonschema.Draft7Validator(schema)
+checker = jsonschema.validators.validator_for(schema, default=None)
+assert checker is not None, f"the schema names no draft the checker knows: {schema.get('$schema')}"
+checker.check_schema(schema)
+
+
+def ecma_pattern(validator, pattern, instance, schema):
+    # A schema's patterns are ECMA 262 regular expressions, whose "$" matches at the very end of the text;
+    # Python's matches before a final line break too, and would pass "ab\n" that a language server marks.
+    if pattern.endswith("$") and not pattern.endswith("\\$"):
+        pattern = pattern[:-1] + r"\Z"
+    if validator.is_type(instance, "string") and not re.search(pattern, instance):
+        yield jsonschema.ValidationError(f"{instance!r} does not match {pattern!r}")
+
+
+validator = jsonschema.validators.extend(checker, {"pattern": ecma_pattern})(schema)
 assert run("schema").stdout == open("schema.json", encoding="utf-8").read()
 
 subprocess.run([sample_game, "games"], check=True, capture_output=True)
@@ -50,6 +66,20 @@ for name, game in games.items():
     for error in errors[:5]:
         failures.append(f"export of {name}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
     checked += 1
+# Games of random values: their names and strings hold characters from all over the code page, and the
+# schema's patterns take every one. Their numbers and options are random bytes the pages' boxes may
+# refuse; an export holds them as the game does, and applying takes a value equal to the game's.
+for seed in (1, 2, 3):
+    subprocess.run([sample_game, f"random{seed}", "--random", str(seed)], check=True, capture_output=True)
+    for name, game in games.items():
+        exported = run("export", game.replace("games/", f"random{seed}/", 1))
+        assert exported.returncode == 0, exported.stderr
+        mod = load(exported.stdout)
+        assert any(not text.isascii() for record in mod["first_name"] for text in record.values() if isinstance(text, str))
+        errors = [error for error in validator.iter_errors(mod) if error.validator == "pattern"]
+        for error in errors[:5]:
+            failures.append(f"export of {name} random {seed}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
+        checked += 1
 edits = """[mod]
 format = 1
 edition = "DOS version 1.4"
@@ -140,6 +170,17 @@ bad = [
     header + "[[english_dat]]\nnumber = 1\ntext = 5\n",
     header + "[[english_dat]]\nnumber = 1\nname = \"x\"\n",
     header + "[[english2_dat]]\nnumber = 1\nwords = \"x\"\n",
+    "[mod]\nformat = 1e0\n",
+    header + "[[unit]]\nnumber = 0\nhealth = 4.6e1\n",
+    header + "[[item]]\nnumber = 0\nammo_type_1 = 255.0\n",
+    header + "[base_stores]\nengineers = 250.0\n",
+    header + "[[english_dat]]\nnumber = 12.0\ntext = \"x\"\n",
+    header + "[[english_dat]]\nnumber = 1\ntext = \"a\\nb\"\n",
+    header + "[[english_dat]]\nnumber = 1\ntext = \"ab\\n\"\n",
+    header + "[[english2_dat]]\nnumber = 1\ntext = \"5 €\"\n",
+    header + "[[item]]\nnumber = 0\nitem_name = \"Fus€e\"\n",
+    header + "[[first_name]]\nnumber = 1\nfirst_names = \"A\\tl\"\n",
+    header + "[[last_name]]\nnumber = 1\nlast_names = \"Sm\\u0000th\"\n",
 ]
 for text in bad:
     refused = run("apply", "--dry-run", games["dos14"], "-", stdin=text)
@@ -148,6 +189,34 @@ for text in bad:
     if validator.is_valid(load(text)):
         failures.append(f"the schema accepts a bad mod the tool refuses: {text!r}: {refused.stderr.strip()}")
     checked += 1
+
+# Every character from U+0000 to U+2FFF (the code page's glyphs end at U+266B), each the whole of a
+# string: the schema takes it exactly when applying does. Fifty strings a mod, as applying names at most
+# fifty refused values and counts the rest. Left out: the characters that composed form (NFC) changes, as
+# the ohm sign becomes the game's Ω: applying composes a text first and may take them; a language server
+# sees the text as typed, and the schema marks them.
+probes = [chr(point) for point in range(0x3000) if unicodedata.normalize("NFC", chr(point)) == chr(point)]
+disagreements = []
+taken = 0
+for start in range(0, len(probes), 50):
+    batch = probes[start:start + 50]
+    text = header + "".join(f'[[english_dat]]\nnumber = {number}\ntext = "\\u{ord(probe):04X}"\n'
+                            for number, probe in enumerate(batch, 1))
+    applied = run("apply", "--dry-run", games["dos14"], "-", stdin=text)
+    assert applied.returncode in (0, 1) and "more" not in applied.stderr, applied.stderr
+    refused_by_tool = {int(number) for number in re.findall(r"english_dat (\d+), text: the character", applied.stderr)}
+    assert (applied.returncode == 1) == bool(refused_by_tool), applied.stderr
+    refused_by_schema = {error.absolute_path[1] + 1 for error in validator.iter_errors(load(text))}
+    taken += len(batch) - len(refused_by_tool)
+    for number, probe in enumerate(batch, 1):
+        if (number in refused_by_tool) != (number in refused_by_schema):
+            disagreements.append(f"U+{ord(probe):04X} {'refused' if number in refused_by_tool else 'taken'} by the tool")
+if disagreements:
+    failures.append(f"the schema and the tool disagree on {len(disagreements)} characters: {disagreements[:10]}")
+# Bytes 1 to 255 are a character each; a probe that every string refused would show nothing.
+if taken != 255:
+    failures.append(f"applying takes {taken} characters, not the code page's 255")
+checked += len(probes)
 
 for failure in failures:
     print(failure)
