@@ -115,6 +115,12 @@ bool decodeOne(std::string_view s, char32_t& out)
 
 char32_t codePointOf(std::uint8_t code) { return cp437[code]; }
 
+std::string utf8Character(char32_t point)
+{
+    const Utf8Glyph glyph = utf8Of(point);
+    return std::string(glyph.bytes.data(), glyph.size);
+}
+
 std::string characterOf(std::uint8_t code)
 {
     std::string out;

@@ -18,6 +18,9 @@ std::string characterOf(std::uint8_t code);
 // The Unicode code point of one game byte; byte 0 gives U+0000.
 char32_t codePointOf(std::uint8_t code);
 
+// The UTF-8 text of a character of Unicode's first plane (below U+10000), as the code page's own are.
+std::string utf8Character(char32_t point);
+
 // Appends the UTF-8 text of a run of game bytes, decoded in one pass through a 256-entry table.
 void appendGameText(std::string& text, std::span<const std::uint8_t> bytes);
 

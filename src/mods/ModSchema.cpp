@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/CodePage.h"
+#include "core/Unicode.h"
 #include "mods/ModLayout.h"
 #include "mods/ModMaking.h"
 #include "mods/ModText.h"
@@ -134,18 +135,41 @@ std::string numberSchema(const FieldLayout& field, const std::string& descriptio
 // as one character class of \u escapes, runs of neighbouring code points written as ranges. No line
 // break, tab or other control character is among them. The escapes read the same in ECMA 262 (the
 // schema's regular expressions), Rust's and Python's, and need no thought for ] - ^ or \ in the class.
+//
+// Texts are brought to composed form (NFC) before they are mapped, so the pattern takes what NFC makes
+// one of the game's characters as well: a letter followed by a combining accent ("e" and U+0301, as
+// macOS writes "é"), written as an alternative, and a character with a twin among the game's (the
+// Ångström sign), in the class.
 const std::string& gameTextPattern()
 {
     static const std::string pattern = [] {
         std::vector<char32_t> points;
         for (unsigned code = 1; code <= 255; ++code) points.push_back(codePointOf(static_cast<std::uint8_t>(code)));
-        std::sort(points.begin(), points.end());
         const auto escaped = [](char32_t point) {
             char text[16];
             std::snprintf(text, sizeof text, "\\u%04X", static_cast<unsigned>(point));
             return std::string(text);
         };
-        std::string out = "^[";
+        std::vector<std::string> sequences;
+        if (unicodeNormalisation()) {
+            std::set<std::string> game;
+            for (const char32_t point : points) game.insert(utf8Character(point));
+            for (char32_t point = 0x80; point < 0x3000; ++point) {
+                const std::string text = utf8Character(point);
+                if (!game.contains(text) && game.contains(normalizedText(text))) points.push_back(point);
+            }
+            for (const char* letters : {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz"}) {
+                for (const char* letter = letters; *letter != 0; ++letter) {
+                    for (char32_t accent = 0x300; accent < 0x370; ++accent) {
+                        if (game.contains(normalizedText(*letter + utf8Character(accent)))) {
+                            sequences.push_back(escaped(static_cast<unsigned char>(*letter)) + escaped(accent));
+                        }
+                    }
+                }
+            }
+        }
+        std::sort(points.begin(), points.end());
+        std::string out = sequences.empty() ? "^[" : "^(?:[";
         for (std::size_t from = 0; from < points.size();) {
             std::size_t to = from;
             while (to + 1 < points.size() && points[to + 1] == points[to] + 1) ++to;
@@ -153,7 +177,9 @@ const std::string& gameTextPattern()
             if (to > from) out += (to > from + 1 ? "-" : "") + escaped(points[to]);
             from = to + 1;
         }
-        return out + "]*$";
+        out += "]";
+        for (const std::string& sequence : sequences) out += "|" + sequence;
+        return out + (sequences.empty() ? "*$" : ")*$");
     }();
     return pattern;
 }

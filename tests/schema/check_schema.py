@@ -8,6 +8,7 @@ Usage: check_schema.py ORVANE ORVANE_SAMPLE_GAME"""
 import json
 import os
 import re
+import string
 import shutil
 import subprocess
 import sys
@@ -191,29 +192,31 @@ for text in bad:
     checked += 1
 
 # Every character from U+0000 to U+2FFF (the code page's glyphs end at U+266B), each the whole of a
-# string: the schema takes it exactly when applying does. Fifty strings a mod, as applying names at most
-# fifty refused values and counts the rest. Left out: the characters that composed form (NFC) changes, as
-# the ohm sign becomes the game's Ω: applying composes a text first and may take them; a language server
-# sees the text as typed, and the schema marks them.
-probes = [chr(point) for point in range(0x3000) if unicodedata.normalize("NFC", chr(point)) == chr(point)]
+# string, and every letter followed by a combining accent (as macOS writes "é"): the schema takes it
+# exactly when applying does, which composes a text (NFC) first, so the ohm sign is the game's Ω.
+# Fifty strings a mod, as applying names at most fifty refused values and counts the rest.
+probes = [chr(point) for point in range(0x3000)]
+probes += [letter + chr(accent) for letter in string.ascii_letters for accent in range(0x300, 0x370)]
 disagreements = []
 taken = 0
 for start in range(0, len(probes), 50):
     batch = probes[start:start + 50]
-    text = header + "".join(f'[[english_dat]]\nnumber = {number}\ntext = "\\u{ord(probe):04X}"\n'
+    text = header + "".join(f'[[english_dat]]\nnumber = {number}\ntext = "' +
+                            "".join(f"\\u{ord(c):04X}" for c in probe) + '"\n'
                             for number, probe in enumerate(batch, 1))
     applied = run("apply", "--dry-run", games["dos14"], "-", stdin=text)
     assert applied.returncode in (0, 1) and "more" not in applied.stderr, applied.stderr
     refused_by_tool = {int(number) for number in re.findall(r"english_dat (\d+), text: the character", applied.stderr)}
     assert (applied.returncode == 1) == bool(refused_by_tool), applied.stderr
     refused_by_schema = {error.absolute_path[1] + 1 for error in validator.iter_errors(load(text))}
-    taken += len(batch) - len(refused_by_tool)
     for number, probe in enumerate(batch, 1):
+        taken += number not in refused_by_tool and unicodedata.normalize("NFC", probe) == probe
         if (number in refused_by_tool) != (number in refused_by_schema):
-            disagreements.append(f"U+{ord(probe):04X} {'refused' if number in refused_by_tool else 'taken'} by the tool")
+            written = " ".join(f"U+{ord(c):04X}" for c in probe)
+            disagreements.append(f"{written} {'refused' if number in refused_by_tool else 'taken'} by the tool")
 if disagreements:
     failures.append(f"the schema and the tool disagree on {len(disagreements)} characters: {disagreements[:10]}")
-# Bytes 1 to 255 are a character each; a probe that every string refused would show nothing.
+# Bytes 1 to 255 are a character each, written composed; a probe that every string refused would show nothing.
 if taken != 255:
     failures.append(f"applying takes {taken} characters, not the code page's 255")
 checked += len(probes)
