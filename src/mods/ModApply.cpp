@@ -274,14 +274,19 @@ private:
         const std::uint8_t held = exe.at(days.at(square));
         const std::uint8_t settled = base::settledDays(exe.at(facility.at(square)), held);
         if (settled == held) return;
-        const auto givenDays = std::find_if(record.fields.begin(), record.fields.end(),
-                                            [&days](const ModField& f) { return f.key == days.key; });
-        if (givenDays != record.fields.end()) {
+        const auto given = [&record](const SectionField& field) {
+            return std::find_if(record.fields.begin(), record.fields.end(),
+                                [&field](const ModField& f) { return f.key == field.key; });
+        };
+        if (const auto givenDays = given(days); givenDays != record.fields.end()) {
             refuse(givenDays->line, label, days.key, "an Empty square always has 255 days");
         }
         const ModValue before = fieldValue(exe, days, square);
         exe.at(days.at(square)) = settled;
-        noteChange(label, days.key, before, fieldValue(exe, days, square), record.line);
+        // The days follow from the facility given, so the change is told at its line.
+        const auto givenFacility = given(facility);
+        noteChange(label, days.key, before, fieldValue(exe, days, square),
+                   givenFacility != record.fields.end() ? givenFacility->line : record.line);
     }
 
     void applyStrings(const Section& section, std::size_t index, const ModRecord& record)

@@ -83,6 +83,11 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
 
     const DiskTree before = tool.files();
     expectRun(tool.run({"export", "empty"}), 1, "orvane: empty is a folder that holds no game; give the game's");
+    std::filesystem::copy_file(tool.dir.path() / game, tool.dir.path() / "empty/GEOSCAPE.EXE");
+    expectRun(tool.run({"info", "empty"}), 1,
+              "orvane: cannot load the game empty/GEOSCAPE.EXE: Unable to load obdata.dat (looked for in "
+              "empty/../GEODATA)\n");
+    std::filesystem::remove(tool.dir.path() / "empty/GEOSCAPE.EXE");
     expectRun(tool.run({"info", "missing.exe"}), 1,
               "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
     expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1,

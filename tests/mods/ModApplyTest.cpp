@@ -187,6 +187,7 @@ TEST(ModApply, modsOfDifferentValuesCombineAndTheLaterOfTwoThatSetTheSameValueWi
     ASSERT_EQ(second.changes.size(), 3u);
     EXPECT_EQ(second.changes[2].field, "days_to_completion");
     EXPECT_EQ(second.changes[2].after, ModValue{std::int64_t{255}});
+    EXPECT_EQ(second.changes[2].line, second.changes[1].line) << "told at the line of the facility it follows from";
     EXPECT_EQ(third.assigned.at(0).describe(), "item 2, damage");
 }
 

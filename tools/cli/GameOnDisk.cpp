@@ -3,6 +3,7 @@
 #include "Output.h"
 #include "changes/ChangeList.h"
 #include "files/GameLoader.h"
+#include "files/GamePaths.h"
 #include "files/GameSaver.h"
 #include "files/LoadProgress.h"
 
@@ -27,12 +28,14 @@ GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock*
     SilentProgress progress;
     std::string why;
     LoadCalls calls;
-    calls.stopped = [&why, &exePath](FileId file, const std::string& reason) {
+    GameFileSet game;
+    calls.stopped = [&why, &exePath, &game](FileId file, const std::string& reason) {
         const std::string name = file == FileId::Exe ? exePath : changes::fileCaption(file);
         why = reason.empty() ? name + " is there but cannot be read" : reason;
+        // The load's own words name the file only: say where the data files were looked for.
+        if (file != FileId::Exe) why += " (looked for in " + joinGamePath(game.gameDirectory, "\\GEODATA") + ")";
     };
     calls.notice = [&exePath](const std::string& line) { tell(exePath + ": " + line); };
-    GameFileSet game;
     const LoadResult result = heldLock != nullptr ? loadGameFilesAt(exePath, game, fs, progress, calls, heldLock)
                                                   : readGameFilesAt(exePath, game, fs, progress, calls);
     if (result != LoadResult::Complete) {
