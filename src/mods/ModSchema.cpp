@@ -84,7 +84,12 @@ std::vector<std::int64_t> acceptedNumbers(const FieldLayout& field)
 }
 
 // One value. Draft 4 has no "const": an enum of one stands for it.
-std::string one(std::int64_t value) { return "[" + std::to_string(value) + "]"; }
+std::string one(std::int64_t value)
+{
+    std::string list = "[";
+    list += std::to_string(value);
+    return list += ']';
+}
 
 std::string range(std::int64_t from, std::int64_t to)
 {
@@ -174,11 +179,15 @@ const std::string& gameTextPattern()
             std::size_t to = from;
             while (to + 1 < points.size() && points[to + 1] == points[to] + 1) ++to;
             out += escaped(points[from]);
-            if (to > from) out += (to > from + 1 ? "-" : "") + escaped(points[to]);
+            if (to > from + 1) out += '-';
+            if (to > from) out += escaped(points[to]);
             from = to + 1;
         }
         out += "]";
-        for (const std::string& sequence : sequences) out += "|" + sequence;
+        for (const std::string& sequence : sequences) {
+            out += '|';
+            out += sequence;
+        }
         return out + (sequences.empty() ? "*$" : ")*$");
     }();
     return pattern;
