@@ -154,8 +154,11 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         if (!ownLock) return failWith(progress, calls, FileId::Exe, GameBusyText);
     }
     const GameLock& lock = heldLock != nullptr ? *heldLock : *ownLock;
-    if (const auto finished = finishInterruptedWrite(fs, lock.journalPath()); finished && calls.notice) {
-        calls.notice(*finished);
+    // Read without the lock, a journal or temporary files beside the game belong to a writer at work.
+    if (lock.held()) {
+        if (const auto finished = finishInterruptedWrite(fs, lock.journalPath()); finished && calls.notice) {
+            calls.notice(*finished);
+        }
     }
 
     const std::string exeOnDisk = fs.resolve(exePath);
@@ -164,7 +167,7 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
     if (*exeLength == 0) return failWith(progress, calls, FileId::Exe, "Unable to load qev.exe");
     const GameEdition edition = editionForExeLength(*exeLength);
     if (edition == GameEdition::None) {
-        return failWith(progress, calls, FileId::Exe, "Not correct executable file version.");
+        return failWith(progress, calls, FileId::Exe, std::string(WrongExecutableText));
     }
 
     // The executable is read before the set takes its edition, so the edition never describes
@@ -204,9 +207,11 @@ LoadResult loadGameFiles(GameFileSet& files, FileSystem& fs, Prompts& prompts, L
         if (data.nextPiece != nullptr) progress.append(data.nextPiece);
     }
 
-    std::vector<std::string> beside{lock.journalPath()};
-    for (const LoadedFile& file : files.files) beside.push_back(file.diskPath);
-    removeLeftTemporaries(beside, fs);
+    if (lock.held()) {
+        std::vector<std::string> beside{lock.journalPath()};
+        for (const LoadedFile& file : files.files) beside.push_back(file.diskPath);
+        removeLeftTemporaries(beside, fs);
+    }
 
     files.complete = true;
     progress.report(AllFilesLoadedText);

@@ -2,6 +2,7 @@
 // Load Files: choose the executable, recognise its edition and read the four game files.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/GameEdition.h"
@@ -35,6 +36,8 @@ struct LoadCalls {
 enum class LoadResult { Cancelled, Failed, Complete };
 
 inline constexpr const char* AllFilesLoadedText = "All files loaded successfully!";
+// The load's words for an executable whose length is none of the three editions'.
+inline constexpr std::string_view WrongExecutableText = "Not correct executable file version.";
 // The title of the box that shows LoadCalls::notice.
 inline constexpr const char* InterruptedSaveTitle = "Interrupted save";
 

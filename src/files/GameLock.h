@@ -31,6 +31,9 @@ public:
     static GameLock unheld(FileSystem& fs, const std::string& exePath);
 
     const std::string& journalPath() const { return journalPath_; }
+    // False for unheld(): then another writer may be at work, so the files beside the game that a
+    // write leaves (its journal, its temporary files) are that writer's, not to be touched.
+    bool held() const { return held_ != nullptr; }
 
 private:
     GameLock(std::unique_ptr<HeldLock> held, std::string journalPath)

@@ -219,9 +219,10 @@ private:
         return keys;
     }
 
-    void assigned(const Section& section, const ModRecord& record, const std::string& field, std::size_t line)
+    void assigned(const Section& section, const ModRecord& record, const std::string& label, const std::string& field,
+                  std::size_t line)
     {
-        if (detail_.assigned) result_.assigned.push_back({section.key, record.number, field, line});
+        if (detail_.assigned) result_.assigned.push_back({section.key, record.number, field, line, label});
     }
 
     void noteChange(const std::string& label, const std::string& field, ModValue before, ModValue after,
@@ -253,7 +254,7 @@ private:
                 fault(given.line, label, given.key, *reason);
                 continue;
             }
-            assigned(section, record, given.key, given.line);
+            assigned(section, record, label, given.key, given.line);
             if (!changed) continue;
             changedFields.push_back(field);
             noteChange(label, given.key, before, fieldValue(target, *field, index), given.line);
@@ -306,7 +307,7 @@ private:
                 fault(given.line, label, given.key, "a string is a text in double quotes");
                 continue;
             }
-            assigned(section, record, given.key, given.line);
+            assigned(section, record, label, given.key, given.line);
             std::string current;
             const std::span<const std::uint8_t> bytes(table);
             appendGameText(current, bytes.subspan(file.starts[index], file.starts[index + 1] - 1 - file.starts[index]));

@@ -30,6 +30,7 @@ struct AssignedValue {
     std::optional<std::int64_t> number;
     std::string field;
     std::size_t line = 0;
+    std::string record; // "unit 3 (Floater Engineer)", as the faults name it
 
     // "unit 3, time_units": the same text for the same value, whichever mod sets it.
     std::string describe() const;

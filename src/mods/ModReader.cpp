@@ -60,7 +60,7 @@ private:
                 if (isLong) at_ += 2;
                 return true;
             } else if (static_cast<unsigned char>(c) >= 0x80) {
-                problem_ = "characters other than ASCII belong inside texts and comments";
+                if (character()) problem_ = "characters other than ASCII belong inside texts and comments";
                 return false;
             }
             out_ += c;
@@ -240,7 +240,9 @@ private:
             refuse(header.line, where, "format", "[mod] gives the format of the file: format = 1");
         } else if (format->value.kind == RawValue::Kind::Real) {
             refuse(format->value.line, where, "format", decimalNumberReason(format->value.written));
-        } else if (format->value.kind != RawValue::Kind::Integer || format->value.integer != ModFormat) {
+        } else if (format->value.kind != RawValue::Kind::Integer) {
+            refuse(format->value.line, where, "format", "the format is a whole number, without quotes: format = 1");
+        } else if (format->value.integer != ModFormat) {
             refuse(format->value.line, where, "format",
                    "this program reads mod files of format " + std::to_string(ModFormat) + " only");
         }
@@ -701,9 +703,15 @@ RawTable rawTable(std::string name, toml::table& table, bool inList, SourceText&
 // Any TOML file, read by toml++ into its tree and given to the reader table by table.
 ModReading readWithToml(std::string_view text)
 {
-    // Notepad's "Unicode" is UTF-16, which begins with its byte-order mark.
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF")) {
-        return {std::nullopt, {{1, {}, {}, "this is not a TOML file: the file is UTF-16; a mod file is UTF-8"}}};
+    // Notepad's "Unicode" is UTF-16: a byte-order mark, or a zero byte beside each ASCII character.
+    // Zero bytes elsewhere are a binary file's; neither is text TOML can hold.
+    const bool utf16 = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+                       (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0'));
+    if (utf16) return {std::nullopt, {{1, {}, {}, "this is not a TOML file: the file is UTF-16; a mod file is UTF-8"}}};
+    if (text.find('\0') != std::string_view::npos) {
+        const auto zero = text.find('\0');
+        const auto line = static_cast<std::size_t>(std::count(text.begin(), text.begin() + zero, '\n')) + 1;
+        return {std::nullopt, {{line, {}, {}, "this is not a TOML file: it holds zero bytes, as a binary file does"}}};
     }
     std::string ascii;
     if (std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {

@@ -193,6 +193,10 @@ const std::string& gameTextPattern()
     return pattern;
 }
 
+// No line break is among the pattern's characters; this says so to checkers whose "$" also matches
+// before a last line break (Python's), as ECMA 262's does not.
+std::string noLineBreak() { return Object().text("pattern", "\\n").json(); }
+
 std::string optionSchema(const FieldLayout& field, std::size_t records, const std::string& description)
 {
     std::vector<std::string> captions;
@@ -218,6 +222,7 @@ std::string fieldSchema(const Section& section, const SectionField& field)
             .number("minLength", 1)
             .number("maxLength", static_cast<std::int64_t>(layout.entry.limit))
             .text("pattern", gameTextPattern())
+            .add("not", noLineBreak())
             .json();
     }
     if (layout.entry.options != nullptr) return optionSchema(layout, section.count, description);
@@ -252,6 +257,7 @@ std::string recordSchema(const Section& section)
                                     .text("description", "the string, of any length, in the game's characters (code "
                                                          "page 437); no line break")
                                     .text("pattern", gameTextPattern())
+                                    .add("not", noLineBreak())
                                     .json());
     }
     for (const SectionField& field : section.fields) properties.add(field.key, fieldSchema(section, field));

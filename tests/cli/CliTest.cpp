@@ -75,6 +75,9 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     // Commands that write nothing make no lock file beside the game.
     tool.write("dry.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 60\n");
     expectRun(tool.run({"apply", "--dry-run", "-q", game, "dry.toml"}), 0);
+    tool.write("over.toml", Header + "[[unit]]\nnumber = 3\ntime_units = 256\n");
+    expectRun(tool.run({"apply", game, "over.toml"}), 1, "256 is above the limit of 255");
+    expectRun(tool.run({"restore", game}), 1, "there is no such copy");
     expectRun(tool.run({"diff", game, game, "-o", "same.toml"}), 0);
     EXPECT_FALSE(std::filesystem::exists(tool.dir.path() / "game/QEVEXE/.orvane-lock"));
     // A game's folder stands for its executable: a DOS edition's top folder, and the folder the executable is in.
@@ -89,7 +92,10 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
               "empty/../GEODATA)\n");
     std::filesystem::remove(tool.dir.path() / "empty/GEOSCAPE.EXE");
     expectRun(tool.run({"info", "missing.exe"}), 1,
-              "orvane: cannot load the game missing.exe: Unable to load qev.exe\n");
+              "orvane: cannot load the game missing.exe: there is no such file or folder\n");
+    expectRun(tool.run({"info", "dry.toml"}), 1,
+              "orvane: cannot load the game dry.toml: Not correct executable file version. (dry.toml has the length "
+              "of no edition's executable)\n");
     expectRun(tool.run({"export", game, "-o", "game/GEODATA"}), 1,
               "orvane: could not write game/GEODATA (Is a directory); no file was changed\n");
     expectRun(tool.run({"apply", game, "game/GEODATA/.toml"}), 1, "game/GEODATA/.toml: there is no such file\n");
@@ -97,11 +103,14 @@ TEST(Cli, exitStatusSaysDoneRefusedOrMisusedAndOnlyDataGoesToStandardOutput)
     expectRun(tool.run({"apply", game, "folder.toml"}), 1, "folder.toml: this is a folder, not a file\n");
     expectRun(tool.run({"apply", game, "notes.txt"}), 2,
               "notes.txt: a file to apply is a mod file (.toml) or a patch file (.qev)");
-    expectRun(tool.run({"export", game, "--bogus"}), 2, "--bogus");
+    expectRun(tool.run({"export", game, "--bogus"}), 2, "orvane: unknown option --bogus\n");
     expectRun(tool.run({"--bogus"}), 2, "orvane: unknown option --bogus\n");
     expectRun(tool.run({"--bogus=3", "info", game}), 2, "orvane: unknown option --bogus\n");
     expectRun(tool.run({"apply", "-q", "-v", game, "x.toml"}), 2, "excludes");
-    expectRun(tool.run({"exprot", game}), 2, "orvane: 'exprot' is not a command");
+    expectRun(tool.run({"exprot", game}), 2, "orvane: 'exprot' is not a command; did you mean 'export'?\n");
+    expectRun(tool.run({"apply", game, "dry.toml", "--english-length", "abc"}), 2,
+              "orvane: --english-length: abc is not a whole number\n");
+    expectRun(tool.run({"info", game, "extra"}), 2, "orvane: more arguments than the command takes: extra\n");
     EXPECT_EQ(treeDifferences(before, tool.files()), "");
 }
 
@@ -147,8 +156,8 @@ TEST(Cli, applyEndsWithASummaryLineQuietSaysNothingButErrorsAndVerboseListsTheCh
     const std::string list = "a.toml:6: unit 3 (Floater Engineer), time_units: 55 -> 60\n"
                              "a.toml:7: unit 3 (Floater Engineer), health: 45 -> 40\n"
                              "a.toml:10: item 0 (Pistol), weight: 5 -> 9\n";
-    const std::string laterWins =
-        "orvane: warning: b.toml:6: unit 3, time_units was set before by a.toml:6; the later value is kept\n";
+    const std::string laterWins = "orvane: warning: b.toml:6: unit 3 (Floater Engineer), time_units was set before by "
+                                  "a.toml:6; the later value is kept\n";
     const DiskTree before = tool.files();
     ProgramRun run = tool.run({"apply", "--dry-run", game, "a.toml"});
     EXPECT_EQ(run.out, list);

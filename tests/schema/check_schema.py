@@ -41,18 +41,7 @@ with open("schema.json", encoding="utf-8") as file:
 checker = jsonschema.validators.validator_for(schema, default=None)
 assert checker is not None, f"the schema names no draft the checker knows: {schema.get('$schema')}"
 checker.check_schema(schema)
-
-
-def ecma_pattern(validator, pattern, instance, schema):
-    # A schema's patterns are ECMA 262 regular expressions, whose "$" matches at the very end of the text;
-    # Python's matches before a final line break too, and would pass "ab\n" that a language server marks.
-    if pattern.endswith("$") and not pattern.endswith("\\$"):
-        pattern = pattern[:-1] + r"\Z"
-    if validator.is_type(instance, "string") and not re.search(pattern, instance):
-        yield jsonschema.ValidationError(f"{instance!r} does not match {pattern!r}")
-
-
-validator = jsonschema.validators.extend(checker, {"pattern": ecma_pattern})(schema)
+validator = checker(schema)
 assert run("schema").stdout == open("schema.json", encoding="utf-8").read()
 
 subprocess.run([sample_game, "games"], check=True, capture_output=True)
@@ -77,7 +66,7 @@ for seed in (1, 2, 3):
         assert exported.returncode == 0, exported.stderr
         mod = load(exported.stdout)
         assert any(not text.isascii() for record in mod["first_name"] for text in record.values() if isinstance(text, str))
-        errors = [error for error in validator.iter_errors(mod) if error.validator == "pattern"]
+        errors = [error for error in validator.iter_errors(mod) if error.validator in ("pattern", "not")]
         for error in errors[:5]:
             failures.append(f"export of {name} random {seed}: {'/'.join(map(str, error.absolute_path))}: {error.message}")
         checked += 1

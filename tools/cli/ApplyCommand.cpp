@@ -111,7 +111,8 @@ private:
             const std::string key = value.describe();
             const std::string here = path + ":" + std::to_string(value.line);
             if (const auto earlier = setBy_.find(key); earlier != setBy_.end()) {
-                warn(here + ": " + key + " was set before by " + earlier->second + "; the later value is kept");
+                warn(here + ": " + value.record + ", " + value.field + " was set before by " + earlier->second +
+                     "; the later value is kept");
             }
             if (laterFiles) setBy_[key] = here;
         }
@@ -236,11 +237,12 @@ void runApply(const Options& options, FileSystem& fs)
     std::vector<ByteImage> inputs;
     for (const std::string& path : options.files) inputs.push_back(readInput(path, fs));
 
-    // The lock is held from the read to the write, so no other writer of ours comes between; a program
-    // that takes no lock still can, and then the files are read and the mods applied again.
-    // A dry run writes nothing, so it takes no lock (and makes no lock file), as the reading commands.
+    // The files are read as the reading commands read them, and the lock is taken (its file made) only
+    // when there is something to write: a dry run, a refused mod or one that changes nothing leaves the
+    // game's folder as it was. From then the lock is held to the write, so no other writer of ours
+    // comes between; files that changed on disk meanwhile (before the lock, or by a program that takes
+    // none) are read and the mods applied again.
     std::optional<GameLock> lock;
-    if (!options.dryRun) lock.emplace(lockGame(options.game, fs));
     for (int attempt = 1;; ++attempt) {
         GameFileSet game = loadGame(options.game, fs, lock ? &*lock : nullptr);
         Application application(game, options);
@@ -256,6 +258,7 @@ void runApply(const Options& options, FileSystem& fs)
             return;
         }
         if (!anyChange(game)) return note(summary);
+        if (!lock) lock.emplace(lockGame(options.game, fs));
         if (!changedOnDisk(game, fs).empty()) {
             if (attempt == MostReadings) {
                 throw Refusal{options.game +

@@ -11,10 +11,11 @@ namespace orvane::cli {
 
 std::string gameExecutable(const std::string& given, FileSystem& fs)
 {
-    // A file, or nothing at all: the load words what is wrong with it.
+    // A file: the load words what is wrong with it.
     if (given.empty()) return given;
     const std::string path = fs.resolve(given);
-    if (fs.fileLength(path) || !fs.exists(path)) return given;
+    if (!fs.exists(path)) throw Refusal{"cannot load the game " + given + ": there is no such file or folder"};
+    if (fs.fileLength(path)) return given;
     std::string found = findGameExecutable(fs, path);
     if (found.empty()) {
         throw Refusal{given + " is a folder that holds no game; give the game's executable (QEV.EXE, or GEOSCAPE.EXE "
@@ -32,6 +33,7 @@ GameFileSet loadGame(const std::string& exePath, FileSystem& fs, const GameLock*
     calls.stopped = [&why, &exePath, &game](FileId file, const std::string& reason) {
         const std::string name = file == FileId::Exe ? exePath : changes::fileCaption(file);
         why = reason.empty() ? name + " is there but cannot be read" : reason;
+        if (reason == WrongExecutableText) why += " (" + exePath + " has the length of no edition's executable)";
         // The load's own words name the file only: say where the data files were looked for.
         if (file != FileId::Exe) why += " (looked for in " + joinGamePath(game.gameDirectory, "\\GEODATA") + ")";
     };

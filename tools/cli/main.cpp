@@ -14,6 +14,7 @@
 #include "files/CommandLine.h"
 #include "files/Interrupts.h"
 #include "files/RealFileSystem.h"
+#include "mods/ModDocument.h"
 
 namespace {
 
@@ -71,6 +72,41 @@ std::optional<std::string> unknownLeadingOption(CLI::App& app, const std::vector
     return std::nullopt;
 }
 
+// The argument parser's faults in the words of this program's other messages.
+std::string inOwnWords(const CLI::Error& error)
+{
+    const std::string text = error.what();
+    const std::size_t colon = text.find(": ");
+    const std::string rest = colon == std::string::npos ? text : text.substr(colon + 2);
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+        // "The following argument was not expected: --bogus"
+        return (rest.starts_with("-") ? "unknown option " : "more arguments than the command takes: ") + rest;
+    }
+    if (dynamic_cast<const CLI::ConversionError*>(&error) != nullptr) {
+        // "Could not convert: --english-length = abc"
+        const std::size_t equals = rest.find(" = ");
+        if (equals != std::string::npos) {
+            return rest.substr(0, equals) + ": " + rest.substr(equals + 3) + " is not a whole number";
+        }
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr) {
+        // "--from: foo not in {master,bak}"
+        const std::size_t notIn = text.find(" not in {");
+        if (notIn != std::string::npos && text.ends_with("}")) {
+            std::string choices = text.substr(notIn + 9, text.size() - notIn - 10);
+            for (std::size_t comma = choices.find(','); comma != std::string::npos;
+                 comma = choices.find(',', comma + 2))
+                choices.replace(comma, 1, " or ");
+            return text.substr(0, notIn) + " is not " + choices;
+        }
+    }
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr && colon != std::string::npos) {
+        // "--output: 1 required FILE missing"
+        return text.substr(0, colon) + " needs a value";
+    }
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -86,7 +122,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     app.set_version_flag("--version", "orvane " ORVANE_VERSION);
     app.failure_message([](const CLI::App*, const CLI::Error& error) {
-        return "orvane: " + std::string(error.what()) + "\nSee 'orvane --help' and 'orvane COMMAND --help'.\n";
+        return "orvane: " + inOwnWords(error) + "\nSee 'orvane --help' and 'orvane COMMAND --help'.\n";
     });
 
     Options options;
@@ -122,7 +158,9 @@ int main(int argc, char** argv)
                               "the game, after .bak copies of its files as they were",
                               "orvane apply ~/games/orvane/QEV.EXE my-mod.toml other-mod.toml");
     addPath(apply, "GAME", options.game, GameHelp);
-    addPath(apply, "FILE", options.files, "mod files and patch files; when two set the same value the later wins");
+    addPath(apply, "FILE", options.files,
+            "mod files and patch files, or - for a mod read from standard input; when two set the same value "
+            "the later wins");
     apply->add_flag("--no-backups", options.noBackups, "save without writing the .bak copies first");
     addDryRun(apply, options, "print the changes and write nothing");
     apply
@@ -174,10 +212,12 @@ int main(int argc, char** argv)
     // CLI11 reports an unknown command as a missing one; name it instead.
     if (arguments.size() > 1 && !arguments[1].starts_with("-") &&
         app.get_subcommands([&](const CLI::App* command) { return command->get_name() == arguments[1]; }).empty()) {
-        tell("'" + arguments[1] +
-             "' is not a command; the commands are info, export, diff, apply, restore, make-patch "
-             "and schema\n"
-             "See 'orvane --help' and 'orvane COMMAND --help'.");
+        const std::string nearest = orvane::mods::nearestKey(
+            arguments[1], {"info", "export", "diff", "apply", "restore", "make-patch", "schema"});
+        tell("'" + arguments[1] + "' is not a command" +
+             (nearest.empty() ? std::string() : "; did you mean '" + nearest + "'?") +
+             "\nThe commands are info, export, diff, apply, restore, make-patch and schema; see 'orvane --help' and "
+             "'orvane COMMAND --help'.");
         return Misused;
     }
 
@@ -200,7 +240,12 @@ int main(int argc, char** argv)
         options.game = gameExecutable(options.game, fs);
         options.modded = gameExecutable(options.modded, fs);
         run(options, fs);
-        if (orvane::interruptRequested()) return orvane::interruptExitStatus();
+        if (orvane::interruptRequested()) {
+            // The request came while the game's files were being replaced: they all were, first.
+            tell("interrupted while the game's files were being written; the write was finished first, so the "
+                 "game holds the new files");
+            return orvane::interruptExitStatus();
+        }
         return Done;
     } catch (const Refusal& refusal) {
         tell(refusal.message);
