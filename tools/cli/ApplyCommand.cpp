@@ -78,6 +78,8 @@ public:
     const std::string& changes() const { return changes_; }
     // How many values the files changed, counted file by file.
     std::size_t changeCount() const { return changeCount_; }
+    // What the files say that may not be what their writers meant, one line each.
+    const std::vector<std::string>& warnings() const { return warnings_; }
     // At how many places patches changed bytes that no page shows.
     std::size_t hiddenCount() const { return hiddenCount_; }
 
@@ -87,7 +89,7 @@ private:
         const std::string path = file == StandardInput ? std::string(StandardInputName) : file;
         const mods::ApplyDetail detail{listing(), laterFiles || !setBy_.empty()};
         mods::ModApplication applied = mods::applyModText(game_, asText(bytes), detail);
-        for (const mods::ModRefusal& warning : applied.warnings) warn(path + ": " + warning.describe());
+        for (const mods::ModRefusal& claim : applied.warnings) warning(path + ": " + claim.describe());
         if (applied.refusal) {
             for (const mods::ModRefusal& fault : applied.refusals) faults_.push_back(path + ": " + fault.describe());
             return;
@@ -111,8 +113,8 @@ private:
             const std::string key = value.describe();
             const std::string here = path + ":" + std::to_string(value.line);
             if (const auto earlier = setBy_.find(key); earlier != setBy_.end()) {
-                warn(here + ": " + value.record + ", " + value.field + " was set before by " + earlier->second +
-                     "; the later value is kept");
+                warning(here + ": " + value.record + ", " + value.field + " was set before by " + earlier->second +
+                        "; the later value is kept");
             }
             if (laterFiles) setBy_[key] = here;
         }
@@ -127,7 +129,8 @@ private:
         if (!exe) throw Refusal{path + ": the game's executable has no room for the patch's regions"};
         Images images = patchedImages(game_, std::move(*exe), contents, englishLength(path, contents));
         if (!setBy_.empty()) {
-            warn(path + ": a patch file carries whole regions, so the values the files before it set are its own now");
+            warning(path +
+                    ": a patch file carries whole regions, so the values the files before it set are its own now");
         }
         listPatchChanges(path, images);
         take(std::move(images));
@@ -179,13 +182,16 @@ private:
                         change.oldValue + " -> " + change.newValue + "\n";
         }
         if (hiddenInExe > 0) {
-            warn(path + ": the executable's bytes that no page shows are written as the patch holds them, at " +
-                 mods::groupedNumber(hiddenInExe) + (hiddenInExe == 1 ? " place" : " places") +
-                 "; a patch made on another edition holds that edition's bytes there");
+            warning(path + ": the executable's bytes that no page shows are written as the patch holds them, at " +
+                    mods::groupedNumber(hiddenInExe) + (hiddenInExe == 1 ? " place" : " places") +
+                    "; a patch made on another edition holds that edition's bytes there");
         }
     }
 
     bool listing() const { return options_.dryRun || options_.verbose; }
+
+    // Kept until the files have been read for the last time, so a reading again does not repeat them.
+    void warning(std::string text) { warnings_.push_back(std::move(text)); }
 
     void take(Images images)
     {
@@ -196,6 +202,7 @@ private:
     const Options& options_;
     SetBy setBy_;
     std::vector<std::string> faults_;
+    std::vector<std::string> warnings_;
     std::string changes_;
     std::size_t changeCount_ = 0;
     std::size_t hiddenCount_ = 0;
@@ -249,15 +256,26 @@ void runApply(const Options& options, FileSystem& fs)
         for (std::size_t i = 0; i < options.files.size(); ++i) {
             application.apply(options.files[i], inputs[i], i + 1 < options.files.size());
         }
-        if (const auto refusal = application.refusal()) throw Refusal{*refusal};
+        // Told once, from the reading the command ends with.
+        const auto tellWarnings = [&application] {
+            for (const std::string& text : application.warnings()) warn(text);
+        };
+        if (const auto refusal = application.refusal()) {
+            tellWarnings();
+            throw Refusal{*refusal};
+        }
         const std::string summary = mods::describeChanges(application.changeCount(), changedFiles(game), options.dryRun,
                                                           application.hiddenCount());
         if (options.dryRun) {
+            tellWarnings();
             print(application.changes());
             note(summary + (anyChange(game) ? "; nothing written (--dry-run)" : ""));
             return;
         }
-        if (!anyChange(game)) return note(summary);
+        if (!anyChange(game)) {
+            tellWarnings();
+            return note(summary);
+        }
         if (!lock) lock.emplace(lockGame(options.game, fs));
         if (!changedOnDisk(game, fs).empty()) {
             if (attempt == MostReadings) {
@@ -268,6 +286,7 @@ void runApply(const Options& options, FileSystem& fs)
             }
             continue;
         }
+        tellWarnings();
         const DeferInterrupts whileWriting;
         const SaveOptions save{!options.noBackups, true, [] { return interruptRequested(); }};
         const WriteResult saved = saveGameFiles(game, fs, *lock, save);
