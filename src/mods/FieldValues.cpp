@@ -113,10 +113,9 @@ namespace {
 // "U+20AC": a character by its number, for one that cannot be seen, such as a lone combining accent.
 std::string codePointText(std::string_view character)
 {
-    char32_t code = 0;
     const auto lead = static_cast<unsigned char>(character.front());
     const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    code = lead & (length == 1 ? 0x7F : 0x7F >> length);
+    auto code = static_cast<char32_t>(lead & (length == 1 ? 0x7Fu : 0x7Fu >> length));
     for (std::size_t i = 1; i < length && i < character.size(); ++i) {
         code = (code << 6) | (static_cast<unsigned char>(character[i]) & 0x3F);
     }
